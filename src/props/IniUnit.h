@@ -1,0 +1,20 @@
+#pragma once
+// The value vocabularies: Korean words for truth values, colours and cursors, and the lenient
+// number conversion. Pure functions; words are compared exactly (no trimming, no case folding).
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qav {
+
+bool WordToTruth(std::string_view word);
+std::string TruthToWord(bool value);
+int32_t TextToNumber(std::string_view text);
+uint32_t WordToColour(std::string_view word);
+// Sets result to the colour's word; a code without a word leaves result as it is.
+void ColourToWord(uint32_t code, std::string& result);
+int16_t WordToCursor(std::string_view word);
+// Sets result to the cursor's word; a code without a word leaves result as it is.
+void CursorToWord(int16_t code, std::string& result);
+
+}  // namespace qav
