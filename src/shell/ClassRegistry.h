@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/Record.h"
+#include "shell/RecordReader.h"
 
 namespace qav {
 
@@ -43,7 +44,7 @@ struct ClassInfo {
   const PropInfo* find(std::string_view streamName) const;
 };
 
-class ClassRegistry {
+class ClassRegistry : public RecordChecker {
  public:
   static const ClassRegistry& instance();
 
@@ -53,6 +54,11 @@ class ClassRegistry {
   // that does not suit the kind, an identifier not among the values. Nothing when it suits.
   std::optional<std::string> checkProperty(const ClassInfo& cls, std::string_view name,
                                            const Value& v) const;
+
+  // RecordChecker
+  std::optional<std::string> checkClass(std::string_view className) const override;
+  std::optional<std::string> checkProperty(std::string_view className, std::string_view name,
+                                           const Value& v) const override;
 
  private:
   ClassRegistry();
