@@ -1,0 +1,152 @@
+#include "props/PropertyAccess.h"
+
+#include <array>
+
+#include "items/ItemModel.h"
+#include "items/WindowModel.h"
+#include "platform/Platform.h"
+#include "props/IniUnit.h"
+#include "props/PropertyWords.h"
+#include "script/Messages.h"
+#include "script/State.h"
+#include "script/Tokenizer.h"
+#include "shell/ClassNames.h"
+#include "shell/MainData.h"
+#include "text/Text.h"
+
+namespace qav {
+namespace {
+
+// Classes whose own table answers, in the order the property layer asks them. Exactly one
+// class can match, so the order only documents the family.
+constexpr std::array<std::string_view, 16> kTableClasses = {
+    cls::kLabel, cls::kLine,    cls::kBox,      cls::kButton,   cls::kImage, cls::kEdit,
+    cls::kMemo,  cls::kListBox, cls::kComboBox, cls::kCheckBox, cls::kTimer, cls::kAlarm,
+    cls::kPage,  cls::kSound,   cls::kProgress, cls::kData,
+};
+
+void readWindow(const WindowModel& w, std::string_view name, std::string& result) {
+  if (name == words::kPropCaption) {
+    result = w.caption();
+  } else if (name == words::kPropIcon) {
+    result = words::kIconAnswer;
+  } else if (name == words::kPropSystemButton || name == words::kPropMinButton ||
+             name == words::kPropMaxButton || name == words::kPropStayOnTop ||
+             name == words::kPropAutoScale) {
+    result = msg::kErrorValue;
+  } else if (name == words::kPropBorder) {
+    switch (w.borderStyle()) {
+      case BorderStyle::None:
+        result = words::kBorderNone;
+        break;
+      case BorderStyle::Single:
+        result = words::kBorderSingle;
+        break;
+      case BorderStyle::Sizeable:
+        result = words::kBorderSizeable;
+        break;
+      default:
+        break;
+    }
+  } else if (name == words::kPropCursor) {
+    CursorToWord(w.cursor(), result);
+  } else if (name == words::kPropColour) {
+    ColourToWord(w.colour(), result);
+  }
+}
+
+void writeWindow(PropertyContext& ctx, WindowModel& w, std::string_view name,
+                 std::string_view value) {
+  if (name == words::kPropCaption) {
+    w.setCaption(std::string(value));
+  } else if (name == words::kPropIcon) {
+    std::string error;
+    auto pic = ctx.platform().loadPicture(std::string(value), error);
+    if (!pic) throw ItemError(error);
+    w.setIcon(std::move(*pic));
+  } else if (name == words::kPropBorder) {
+    if (value == words::kBorderNone)
+      w.setBorderStyle(BorderStyle::None);
+    else if (value == words::kBorderSingle)
+      w.setBorderStyle(BorderStyle::Single);
+    else if (value == words::kBorderSizeable)
+      w.setBorderStyle(BorderStyle::Sizeable);
+  } else if (name == words::kPropCursor) {
+    w.setCursor(WordToCursor(value));
+  } else if (name == words::kPropColour) {
+    w.setColour(WordToColour(value));
+  }
+}
+
+}  // namespace
+
+bool hasPropertyTable(std::string_view className) {
+  for (auto c : kTableClasses)
+    if (c == className) return true;
+  return false;
+}
+
+std::string Propertys(PropertyContext& ctx, std::string_view ref) {
+  std::string result(ref);
+  if (text::trim(ref).empty()) return result;
+  script::Reference r = script::splitReference(ref);
+
+  if (r.qualifier == msg::kDataQualifier) {
+    result.clear();
+    const script::DataRecord& rec = ctx.currentRecord();
+    for (int i = 0; i < script::kRecordFields; ++i)
+      if (rec.names[static_cast<std::size_t>(i)] == r.name)
+        result = rec.values[static_cast<std::size_t>(i)];
+    return result;
+  }
+  if (r.qualifier == msg::kSystemQualifier || r.qualifier == msg::kRegisterQualifier) {
+    result.clear();
+    bool system = r.qualifier == msg::kSystemQualifier;
+    int n = TextToNumber(r.name);
+    if (n < 1 || n > (system ? 50 : 10)) return result;
+    if (MainData* s = ctx.settings()) result = system ? s->systemValue(n) : s->registerValue(n);
+  }
+
+  if (Component* c = ctx.FindControl(r.qualifier)) {
+    if (r.name == words::kPropName) result.assign(r.qualifier);
+    if (c->isWindow()) readWindow(static_cast<const WindowModel&>(*c), r.name, result);
+    if (c->isItem() && hasPropertyTable(c->className()))
+      static_cast<const ItemModel&>(*c).GetItemProperty(r.name, result);
+  }
+
+  if (r.qualifier.empty())
+    if (const std::string* v = ctx.variables().find(r.name)) result = *v;
+  return result;
+}
+
+void PropertySet(PropertyContext& ctx, std::string_view ref, std::string_view value) {
+  if (text::trim(ref).empty()) return;
+  script::Reference r = script::splitReference(ref);
+
+  if (r.qualifier == msg::kDataQualifier) {
+    script::DataRecord& rec = ctx.currentRecord();
+    for (int i = 0; i < script::kRecordFields; ++i)
+      if (rec.names[static_cast<std::size_t>(i)] == r.name)
+        rec.values[static_cast<std::size_t>(i)].assign(value);
+  }
+  if (r.qualifier == msg::kSystemQualifier) {
+    int n = TextToNumber(r.name);
+    if (n >= 1 && n <= 50)
+      if (MainData* s = ctx.settings()) s->setSystemValue(n, std::string(value));
+  }
+  if (r.qualifier == msg::kRegisterWriteQualifier) {
+    int n = TextToNumber(r.name);
+    if (n >= 1 && n <= 10)
+      if (MainData* s = ctx.settings()) s->setRegister(n, std::string(value));
+  }
+
+  if (Component* c = ctx.FindControl(r.qualifier)) {
+    if (c->isWindow()) writeWindow(ctx, static_cast<WindowModel&>(*c), r.name, value);
+    if (c->isItem() && hasPropertyTable(c->className()))
+      static_cast<ItemModel&>(*c).SetItemProperty(r.name, value);
+  }
+
+  if (r.qualifier.empty()) ctx.variables().assign(r.name, value);
+}
+
+}  // namespace qav

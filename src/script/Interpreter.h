@@ -1,0 +1,158 @@
+#pragma once
+// The event-script interpreter: runs the lines of the hub's ScriptList one statement at a
+// time. Program-wide state (tokens, variables, the data record) lives here; the per-run
+// tables (open blocks, loops, labels, transfer buffers) are reset by every run.
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "items/Font.h"
+#include "items/Picture.h"
+#include "props/PropertyAccess.h"
+#include "script/State.h"
+#include "script/Tokenizer.h"
+
+namespace qav {
+class ItemModel;
+class WindowModel;
+class Component;
+}  // namespace qav
+
+namespace qav::script {
+
+inline constexpr int kMaxBlocks = 100;
+inline constexpr int kMaxLoops = 100;
+inline constexpr int kMaxLabels = 100;
+// Runs started by "이벤트실행" one after another within one event.
+inline constexpr int kMaxChainedRuns = 100;
+// Expressions nest (parentheses, operators) at most this deep; deeper gives "#Error".
+inline constexpr int kMaxExpressionDepth = 400;
+
+// What the interpreter needs from the runtime hub.
+class ScriptHost : public PropertyContext {
+ public:
+  virtual WindowModel& mainWindow() = 0;
+  virtual std::vector<std::string>& ScriptList() = 0;
+  virtual const std::string& EventSourceName() const = 0;
+  virtual void setScriptRunning(bool running) = 0;
+  // The event dispatch's steps before a run: picks the sender's script into ScriptList and
+  // sets EventSourceName. False when the event is dropped.
+  virtual bool SelectEvent(Component& sender) = 0;
+  // Every component of the main window's list, in list order.
+  virtual const std::vector<Component*>& componentList() const = 0;
+  // The schema rows of a run-time class, or null when the class has none.
+  virtual const std::vector<std::string>* schemaRows(std::string_view className) = 0;
+};
+
+struct StringHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+using LetterIndex = std::unordered_map<std::string, char, StringHash, std::equal_to<>>;
+
+class Interpreter;
+using Statement = std::function<void(Interpreter&)>;
+
+class Interpreter {
+ public:
+  explicit Interpreter(ScriptHost& host);
+
+  // Runs ScriptList from its first line (with "이벤트실행" chaining into further runs).
+  void IventRun();
+
+  // Adds or replaces the statement of a keyword.
+  void registerStatement(std::string_view keyword, Statement handler);
+
+  // Evaluation and checks.
+  std::string Maths(std::string_view expression);
+  char TypeCheck(std::string_view ref);
+  bool ListCheck(std::string_view ref, std::string_view value);
+  void CheckBox_GroupCheck(ItemModel& box);
+  // The script error report; may set AbortRequested.
+  void Error(std::string_view message);
+
+  // State shared with statements and the property layer.
+  ScriptHost& host() { return host_; }
+  const Tokens& tokens() const { return tokens_; }
+  VariableTable& variables() { return variables_; }
+  DataRecord& currentRecord() { return record_; }
+  int CurrentLine() const { return currentLine_; }
+  bool AbortRequested() const { return abort_; }
+  void requestAbort() { abort_ = true; }
+  // Ends the running script after the current line (as "종료").
+  void endRun() { endRequested_ = true; }
+  // Runs the sender's event in place of the current run once the current line ends.
+  void chainTo(Component& sender) { chainTarget_ = &sender; }
+
+  // Transfer buffers of the assignment statement.
+  Font& fontBuffer() { return fontBuffer_; }
+  std::optional<Picture>& imageBuffer() { return imageBuffer_; }
+  std::vector<std::string>& listBuffer() { return listBuffer_; }
+
+  // Open blocks, loops and labels of the run (statements use them).
+  bool pushCondition(bool value);
+  struct Loop {
+    std::string ref;  // ":" + variable name
+    int line = 0;
+    int32_t target = 0;
+    int32_t step = 1;
+  };
+  bool pushLoop(Loop loop);
+  Loop* topLoop() {
+    return loopDepth_ > 0 ? &loops_[static_cast<std::size_t>(loopDepth_ - 1)] : nullptr;
+  }
+  void popLoop() {
+    if (loopDepth_ > 0) --loopDepth_;
+  }
+  void jumpTo(int line) { currentLine_ = line; }
+  // Adds a label unless it exists; false when the table is full.
+  bool setLabel(std::string_view label);
+  std::optional<int> labelLine(std::string_view label) const;
+  int chainedRuns() const { return chainedRuns_; }
+
+ private:
+  void resetRun();
+  bool runOnce();  // false when the script list was empty
+  void execute();
+  std::string evaluate(std::string_view e, int depth);
+  const LetterIndex* schemaIndex(std::string_view className);
+
+  ScriptHost& host_;
+  Tokens tokens_;
+  VariableTable variables_;
+  DataRecord record_;
+  int currentLine_ = 0;
+  bool abort_ = false;
+  bool endRequested_ = false;
+  Component* chainTarget_ = nullptr;
+  int chainedRuns_ = 0;
+  bool depthExceeded_ = false;
+
+  std::array<bool, kMaxBlocks> conditions_{};
+  int conditionDepth_ = 0;
+  std::array<Loop, kMaxLoops> loops_;
+  int loopDepth_ = 0;
+  struct Label {
+    std::string text;
+    int line = 0;
+  };
+  std::array<Label, kMaxLabels> labels_;
+  int labelCount_ = 0;
+
+  Font fontBuffer_;
+  std::optional<Picture> imageBuffer_;
+  std::vector<std::string> listBuffer_;
+
+  std::unordered_map<std::string, Statement, StringHash, std::equal_to<>> statements_;
+  // Per class: property name -> type letter of its first schema row.
+  std::unordered_map<std::string, LetterIndex, StringHash, std::equal_to<>> schemaCache_;
+};
+
+// The control-flow, declaration and assignment statements.
+void registerCoreStatements(Interpreter& in);
+
+}  // namespace qav::script

@@ -1,0 +1,112 @@
+#include "script/Tokenizer.h"
+
+#include "props/IniUnit.h"
+#include "text/Cp949.h"
+#include "text/Text.h"
+
+namespace qav::script {
+
+void Tokens::clear() {
+  for (int i = 0; i < count_ + 1 && i < kMaxTokens; ++i)
+    slots_[static_cast<std::size_t>(i)].clear();
+  count_ = 0;
+  overflow_ = false;
+}
+
+void Tokens::parse(std::string_view line) {
+  clear();
+  line = text::trim(line);
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && line[i] == ' ') ++i;
+    if (i >= line.size()) break;
+    std::size_t start = i;
+    while (i < line.size() && line[i] != ' ') ++i;
+    if (count_ == kMaxTokens) {
+      overflow_ = true;
+      break;
+    }
+    slots_[static_cast<std::size_t>(count_)].assign(line.substr(start, i - start));
+    ++count_;
+  }
+}
+
+std::string Tokens::join(int first, int last) const {
+  if (first < 1) first = 1;
+  if (last > count_) last = count_;
+  std::string out;
+  for (int n = first; n <= last; ++n) {
+    if (n > first) out += ' ';
+    out += slots_[static_cast<std::size_t>(n - 1)];
+  }
+  return out;
+}
+
+bool IsNumber(std::string_view s) {
+  s = text::trim(s);
+  if (s.empty() || s.size() > 11) return false;
+  std::size_t i = 0;
+  if (s[0] == '-') {
+    if (s.size() == 1) return false;
+    i = 1;
+  }
+  if (s[i] == '0' && (s.size() > i + 1 || i == 1)) return false;  // leading zero, or "-0"
+  for (std::size_t k = i; k < s.size(); ++k)
+    if (s[k] < '0' || s[k] > '9') return false;
+  // The text must survive the 32-bit conversion unchanged.
+  return text::decimal(TextToNumber(s)) == s;
+}
+
+std::size_t LastPos(std::string_view pattern, std::string_view text) {
+  if (pattern.empty()) return text.empty() ? 0 : text.size();
+  std::size_t p = text.rfind(pattern);
+  return p == std::string_view::npos ? 0 : p + 1;
+}
+
+std::string ConvertLineBreaks(std::string_view text, LineBreaks direction) {
+  if (text::trim(text).empty()) return {};
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (direction == LineBreaks::ToLines) {
+      if (c == '|')
+        out += '\r';
+      else if (c != '\r' && c != '\n')
+        out += c;
+    } else {
+      if (c == '\r')
+        out += '|';
+      else if (c != '\n' && c != '|')
+        out += c;
+    }
+  }
+  return out;
+}
+
+Reference splitReference(std::string_view ref) {
+  Reference r;
+  std::size_t colon = ref.rfind(':');
+  if (colon == std::string_view::npos) {
+    r.name = ref;
+  } else {
+    r.hasColon = true;
+    r.qualifier = ref.substr(0, colon);
+    r.name = ref.substr(colon + 1);
+  }
+  // At most 1000 characters of the name count. UTF-8 is never shorter than the CP949 form,
+  // so only names of more than 1000 bytes need measuring.
+  if (r.name.size() > 1000) {
+    std::size_t cp = text::cp949Size(r.name);
+    if (cp > 1000) {
+      std::string cut = text::cutCp949(r.name, 1000);
+      // The cut form is a prefix of the name unless a double-byte character straddles the
+      // cut; keep the prefix of whole characters.
+      std::size_t keep = 0;
+      while (keep < cut.size() && keep < r.name.size() && cut[keep] == r.name[keep]) ++keep;
+      r.name = r.name.substr(0, keep);
+    }
+  }
+  return r;
+}
+
+}  // namespace qav::script

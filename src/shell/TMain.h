@@ -1,0 +1,101 @@
+#pragma once
+// The runtime hub: the main window's non-visual half. It owns the main window's model, the
+// flat component list, the settings store, the data-table store, the shared script state of
+// the event dispatch, and composes the interpreter. Loading, instantiation, dispatch and the
+// interpreter live in their own files; this class ties them together.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "items/WindowModel.h"
+#include "script/Interpreter.h"
+#include "shell/ComponentList.h"
+#include "shell/DataQueue.h"
+#include "shell/MainData.h"
+
+namespace qav {
+
+class Platform;
+
+// Gives the schema rows of a run-time class ("Hint_" + class name without its first letter),
+// or null when the class has none.
+using SchemaLookup = std::function<const std::vector<std::string>*(std::string_view className)>;
+
+class TMain : public script::ScriptHost {
+ public:
+  explicit TMain(Platform& platform);
+  ~TMain() override;
+  TMain(const TMain&) = delete;
+  TMain& operator=(const TMain&) = delete;
+
+  // --- Hub state -----------------------------------------------------------------------
+  WindowModel& mainWindow() override { return *main_; }
+  ComponentList& components() { return list_; }
+  MainData* settings() override { return settings_.get(); }
+  void setSettings(std::unique_ptr<MainData> s) { settings_ = std::move(s); }
+  // The data-table store. Loading the data file replaces the object: reach it through here.
+  DataQueue& DataBox() { return *dataBox_; }
+  std::unique_ptr<DataQueue>& dataBoxSlot() { return dataBox_; }
+  std::vector<std::string>& ScriptList() override { return scriptList_; }
+  const std::string& EventSourceName() const override { return eventSource_; }
+  bool ScriptRunning() const { return scriptRunning_; }
+  void setScriptRunning(bool running) override { scriptRunning_ = running; }
+  script::Interpreter& interpreter() { return *interpreter_; }
+  Platform& platform() override { return platform_; }
+
+  // The caption of the program-information menu entry: the program's name and "...".
+  const std::string& programInfoCaption() const { return programInfoCaption_; }
+  void setProgramInfoCaption(std::string c) { programInfoCaption_ = std::move(c); }
+  // The data file: the program's directory followed by the settings' DataFile; empty when
+  // the program has no settings.
+  const std::string& DataPath() const { return dataPath_; }
+  void setDataPath(std::string p) { dataPath_ = std::move(p); }
+  const std::string& StartWindowName() const { return startWindowName_; }
+  void setStartWindowName(std::string n) { startWindowName_ = std::move(n); }
+
+  // --- Lookup --------------------------------------------------------------------------
+  // By run-time name without regard to ASCII case; the main window's own name first, then
+  // the last matching component of the list.
+  Component* FindControl(std::string_view name) override;
+  const std::vector<Component*>& componentList() const override { return list_.items(); }
+  const std::vector<std::string>* schemaRows(std::string_view className) override;
+  void setSchemaLookup(SchemaLookup lookup) { schemaLookup_ = std::move(lookup); }
+
+  script::VariableTable& variables() override { return interpreter_->variables(); }
+  script::DataRecord& currentRecord() override { return interpreter_->currentRecord(); }
+
+  // --- Event dispatch ------------------------------------------------------------------
+  // The universal event handler: drops the event while a script runs, otherwise picks the
+  // sender's script and runs it.
+  void IventClick(Component& sender);
+  bool SelectEvent(Component& sender) override;
+  // Tick of an alarm: fires at most once in the alarm's second, on its date or daily.
+  void OnAlarm(ItemModel& alarm);
+  // Connects the item's bound action to IventClick.
+  void bind(ItemModel& item);
+  // Told of every event dropped because a script was running (the source's name).
+  void setDropListener(std::function<void(const std::string&)> l) { dropListener_ = std::move(l); }
+
+ private:
+  Platform& platform_;
+  std::unique_ptr<WindowModel> main_;
+  ComponentList list_;
+  std::unique_ptr<MainData> settings_;
+  std::unique_ptr<DataQueue> dataBox_;
+  std::vector<std::string> scriptList_;
+  std::string eventSource_;
+  bool scriptRunning_ = false;
+  std::string programInfoCaption_;
+  std::string dataPath_;
+  std::string startWindowName_;
+  SchemaLookup schemaLookup_;
+  std::function<void(const std::string&)> dropListener_;
+  // The second in which each alarm last fired (day number * 86400 + second of the day).
+  std::map<const ItemModel*, int64_t> alarmFired_;
+  std::unique_ptr<script::Interpreter> interpreter_;
+};
+
+}  // namespace qav

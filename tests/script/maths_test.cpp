@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "support/ScriptFixture.h"
+
+namespace qav::testing {
+namespace {
+
+class Maths : public ScriptTest {
+ protected:
+  std::string eval(std::string_view e) { return hub.interpreter().Maths(e); }
+};
+
+TEST_F(Maths, ArithmeticFollowsTheSplitRules) {
+  EXPECT_EQ(eval("1 + 2 * 3"), "7");
+  EXPECT_EQ(eval("(1 + 2) * 3"), "9");
+  EXPECT_EQ(eval("(1 + 2)"), "3");
+  EXPECT_EQ(eval("((1 + 2))"), "(1 + 2)");
+  EXPECT_EQ(eval("10 - 3 - 2"), "5");
+  EXPECT_EQ(eval("8 / 4 / 2"), "4");
+  EXPECT_EQ(eval("2 * 3 * 4"), "24");
+  EXPECT_EQ(eval("2 - 5"), "-3");
+  EXPECT_EQ(eval("7 / 2"), "3");
+  EXPECT_EQ(eval("7 % 3"), "1");
+  EXPECT_EQ(eval("-5"), "-5");
+  EXPECT_EQ(eval("-7 / 2"), "-7 / 2");
+  EXPECT_EQ(eval("3 * -5"), "#Error-5");
+  EXPECT_EQ(eval("2147483647 + 1"), "-2147483648");
+  EXPECT_EQ(eval("65536 * 65536"), "0");
+}
+
+TEST_F(Maths, DivisionFaultsGiveTheErrorValue) {
+  EXPECT_EQ(eval("5 / 0"), "#Error");
+  EXPECT_EQ(eval("5 % 0"), "#Error");
+  EXPECT_EQ(eval("(1 + 2"), "#Error");
+  EXPECT_EQ(eval("3 *"), "#Error");
+  EXPECT_EQ(eval("#Error"), "#Error");
+  EXPECT_EQ(eval("#Error + 1"), "#Error1");
+  // The one overflowing division gives a number, not a failure.
+  run({"선언 m", "정의 m = 0 - 2147483647 - 1"});
+  EXPECT_EQ(var("m"), "-2147483648");
+  run({"선언 m q r", "정의 m = 0 - 2147483647 - 1", "정의 q = :m / -1"});
+  EXPECT_EQ(var("q"), "#Error-1");  // a negative literal splits at its sign
+  run({"선언 m n q r", "정의 m = 0 - 2147483647 - 1", "정의 n = 0 - 1", "정의 q = :m / :n",
+       "정의 r = :m % :n"});
+  EXPECT_EQ(var("q"), "-2147483648");
+  EXPECT_EQ(var("r"), "0");
+}
+
+TEST_F(Maths, TextsJoinWhenNotBothNumbers) {
+  EXPECT_EQ(eval("가 - 나"), "가-나");
+  EXPECT_EQ(eval("007 + 1"), "0071");
+  EXPECT_EQ(eval("안녕 ~ 하세요"), "안녕하세요");
+  EXPECT_EQ(eval("안녕 + 하세요"), "안녕하세요");
+  EXPECT_EQ(eval("1 ~ 2"), "12");
+  EXPECT_EQ(eval("a + 1"), "a1");
+  EXPECT_EQ(eval("가 ~ #32 ~ 나"), "가 나");
+  EXPECT_EQ(eval("#32"), " ");
+  EXPECT_EQ(eval("#0"), "");
+  EXPECT_EQ(eval("가 ~ #13 ~ 나"), "가\r나");
+}
+
+TEST_F(Maths, DateAndTimeComeFromThePlatformClock) {
+  EXPECT_EQ(eval("#date"), "2024-03-05");
+  EXPECT_EQ(eval("#DATE"), "2024-03-05");
+  EXPECT_EQ(eval("#Time"), "09:30:00");
+  platform.setClock({1999, 12, 31, 23, 59, 58, 0});
+  EXPECT_EQ(eval("#TIME ~ #32 ~ #DATE"), "23:59:58 1999-12-31");
+}
+
+TEST_F(Maths, ReferencesAreReadButWordsStandForThemselves) {
+  run({"선언 a b", "정의 a = 2", "정의 b = :a + 1"});
+  EXPECT_EQ(var("b"), "3");
+  button->values["제목"] = "확인";
+  EXPECT_EQ(eval("Button1:제목 ~ !"), "확인!");
+  EXPECT_EQ(eval("없는아이템:제목"), "없는아이템:제목");
+  EXPECT_EQ(eval("Button1:없는속성"), "Button1:없는속성");
+  // A picture reference is not read as text.
+  EXPECT_EQ(eval("Button1:그림"), "Button1:그림");
+  // A variable holding a remainder expression's pieces is read through again.
+  run({"선언 a b c", "정의 a = -7", "정의 b = :a / 2", "정의 c = :a % 3"});
+  EXPECT_EQ(var("b"), "-3");
+  EXPECT_EQ(var("c"), "-1");
+}
+
+TEST_F(Maths, DeepLinesEndInTheErrorValueWithoutExhaustingTheStack) {
+  // Bare nesting: one evaluation removes one pair, the rest stands for itself.
+  std::string parens = std::string(100000, '(') + "1" + std::string(100000, ')');
+  EXPECT_TRUE(eval(parens) == parens.substr(1, parens.size() - 2));
+  std::string nested;
+  for (int i = 0; i < 100000; ++i) nested += "(1+";
+  nested += "1" + std::string(100000, ')');
+  EXPECT_EQ(eval(nested), "#Error");
+  std::string sums = "1";
+  for (int i = 0; i < 100000; ++i) sums += "+1";
+  EXPECT_EQ(eval(sums), "#Error");
+  std::string products = "1";
+  for (int i = 0; i < 100000; ++i) products += "*1";
+  EXPECT_EQ(eval(products), "#Error");
+  // Within the bound the same shapes evaluate normally.
+  std::string shallow;
+  for (int i = 0; i < 50; ++i) shallow += "(1+";
+  shallow += "1" + std::string(50, ')');
+  EXPECT_EQ(eval(shallow), "51");
+  std::string chain = "1";
+  for (int i = 0; i < 100; ++i) chain += "+1";
+  EXPECT_EQ(eval(chain), "101");
+  // A script line of that size reports nothing and leaves the run in order.
+  run({"선언 a", "정의 a = " + nested});
+  EXPECT_EQ(var("a"), "#Error");
+  EXPECT_TRUE(errors().empty());
+  EXPECT_FALSE(hub.ScriptRunning());
+}
+
+}  // namespace
+}  // namespace qav::testing

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include "shell/ComponentList.h"
+#include "shell/Ivent.h"
+#include "shell/LoadError.h"
+#include "support/ScriptFixture.h"
+
+namespace qav::testing {
+namespace {
+
+TEST(Names, CutNameDropsTheFiveCharacterPrefix) {
+  EXPECT_EQ(CutName("LabelLabel1"), "Label1");
+  EXPECT_EQ(CutName("PanelAbcdefg"), "Abcdefg");  // 12 characters give the last 7
+  EXPECT_EQ(CutName("Panel"), "");
+  EXPECT_EQ(CutName("Pan"), "");
+  std::string long120 = "Xxxxx" + std::string(115, 'a');
+  EXPECT_EQ(CutName(long120), std::string(100, 'a'));
+}
+
+TEST(Names, NamesAreUniqueIdentifiersWithoutRegardToCase) {
+  ComponentList list;
+  auto make = [](std::string name) {
+    auto c = std::make_unique<TIvent>();
+    c->setName(std::move(name));
+    return c;
+  };
+  list.addNamed(make("Edit1"));
+  list.addNamed(make(""));
+  list.addNamed(make(""));  // empty names are never in conflict
+  EXPECT_THROW(list.addNamed(make("EDIT1")), LoadError);
+  EXPECT_THROW(list.addNamed(make("1abc")), LoadError);
+  EXPECT_THROW(list.addNamed(make("가나")), LoadError);
+  EXPECT_THROW(list.addNamed(make("a-b")), LoadError);
+  try {
+    list.addNamed(make("edit1"));
+    FAIL();
+  } catch (const LoadError& e) {
+    EXPECT_NE(std::string(e.what()).find("edit1"), std::string::npos);
+  }
+  Component& c = list.addNamed(make("_x9"));
+  list.rename(c, "_X9");  // a component may keep its own name in another case
+  EXPECT_THROW(list.rename(c, "Edit1"), LoadError);
+  EXPECT_EQ(list.find("_x9"), &c);
+  EXPECT_EQ(list.size(), 4u);
+}
+
+TEST(Names, LookupFindsTheLastMatchWhateverTheCase) {
+  ComponentList list;
+  auto& a = list.add(std::make_unique<TIvent>());
+  list.rename(a, "abc");
+  auto upper = std::make_unique<TIvent>();
+  upper->setName("ABC");
+  auto& b = list.add(std::move(upper));  // the unchecked form lets names differ only by case
+  list.add(std::make_unique<TIvent>());
+  EXPECT_EQ(list.find("Abc"), &b);
+  EXPECT_EQ(list.find("abc"), &b);
+  EXPECT_EQ(list.find("abd"), nullptr);
+  list.rename(b, "Other");
+  EXPECT_EQ(list.find("ABC"), &a);
+  EXPECT_EQ(list.find("other"), &b);
+}
+
+using Hub = ScriptTest;
+
+TEST_F(Hub, MainWindowNameTakesPrecedence) {
+  hub.mainWindow().setName("Start");
+  auto& item = add<FakeItem>("TNewLabel", "start");
+  EXPECT_EQ(hub.FindControl("START"), &hub.mainWindow());
+  EXPECT_EQ(hub.FindControl("button1"), button);
+  hub.mainWindow().setName("Main2");
+  EXPECT_EQ(hub.FindControl("START"), &item);
+  EXPECT_EQ(hub.FindControl("nothing"), nullptr);
+}
+
+// An edit field whose text writes raise its change event, as a live field does.
+class RaisingEdit : public FakeItem {
+ public:
+  RaisingEdit() : FakeItem("TNewEdit", "Edit2", {"문자열"}) {}
+  void SetItemProperty(std::string_view n, std::string_view v) override {
+    FakeItem::SetItemProperty(n, v);
+    fire();
+  }
+};
+
+TEST_F(Hub, EventsArrivingWhileAScriptRunsAreDropped) {
+  std::vector<std::string> dropped;
+  hub.setDropListener([&](const std::string& n) { dropped.push_back(n); });
+  auto& raising = add<RaisingEdit>();
+  hub.bind(raising);
+  raising.setEventSlot(3, {"선언 z", "정의 z = 돌았음"});
+  run({"선언 a", "정의 Edit2:문자열 = 새글", "정의 a = 끝"});
+  EXPECT_EQ(raising.values["문자열"], "새글");
+  EXPECT_EQ(var("a"), "끝");
+  EXPECT_EQ(var("z"), "<undeclared>");
+  EXPECT_EQ(dropped, std::vector<std::string>{"Edit2"});
+  EXPECT_EQ(hub.EventSourceName(), "Button1");
+  // Outside a run the same event runs, and its script sees its own name.
+  raising.fire();
+  EXPECT_EQ(var("z"), "돌았음");
+  EXPECT_EQ(hub.EventSourceName(), "Edit2");
+}
+
+TEST_F(Hub, ScriptsArePickedByTheSendersClass) {
+  auto& timer = add<FakeItem>("TRunTimer", "Timer1");
+  timer.setEventSlot(5, {"선언 t", "정의 t = 틱"});
+  timer.setEventSlot(3, {"선언 t", "정의 t = 틀림"});
+  hub.IventClick(timer);
+  EXPECT_EQ(var("t"), "틱");
+  EXPECT_EQ(hub.EventSourceName(), "Timer1");
+
+  auto& w = addWindow("Win2");
+  auto holder = std::make_unique<TIvent>();
+  holder->setName("Ivent_Win2");
+  holder->Data = {"선언 w", "정의 w = 활성"};
+  hub.components().add(std::move(holder));
+  hub.IventClick(w);
+  EXPECT_EQ(var("w"), "활성");
+
+  // A class without a script row runs nothing and reports nothing.
+  auto& box = add<FakeItem>("TBox", "Box1");
+  box.setEventSlot(2, {"선언 b"});
+  hub.IventClick(box);
+  EXPECT_EQ(hub.variables().count(), 0);
+  EXPECT_EQ(hub.EventSourceName(), "Box1");
+  EXPECT_TRUE(platform.log().empty());
+}
+
+class CheckBox : public FakeItem {
+ public:
+  CheckBox(std::string name, WindowModel* w, std::string group, bool only)
+      : FakeItem("TNewCheckBox", std::move(name), {"그룹번호", "유일", "표시"}) {
+    setParentWindow(w);
+    values["그룹번호"] = std::move(group);
+    values["유일"] = only ? "참" : "거짓";
+    values["표시"] = "참";
+  }
+};
+
+TEST_F(Hub, CheckBoxGroupsStayExclusiveOnTheirWindow) {
+  auto& w1 = addWindow("W1");
+  auto& w2 = addWindow("W2");
+  auto& a = add<CheckBox>("A", &w1, "1", true);
+  auto& b = add<CheckBox>("B", &w1, "1", true);
+  auto& plain = add<CheckBox>("C", &w1, "1", false);
+  auto& otherGroup = add<CheckBox>("D", &w1, "2", true);
+  auto& otherWindow = add<CheckBox>("E", &w2, "1", true);
+  int raised = 0;
+  for (CheckBox* c : {&a, &b, &plain, &otherGroup, &otherWindow}) {
+    c->setHandler([&](ItemModel&) { ++raised; });
+  }
+  plain.setEventSlot(3, {"선언 c"});
+  hub.bind(plain);
+  plain.fire();
+  EXPECT_EQ(a.values["표시"], "거짓");
+  EXPECT_EQ(b.values["표시"], "거짓");
+  EXPECT_EQ(plain.values["표시"], "참");
+  EXPECT_EQ(otherGroup.values["표시"], "참");
+  EXPECT_EQ(otherWindow.values["표시"], "참");
+  EXPECT_EQ(hub.variables().count(), 1);  // the clicked box's script ran after the rule
+
+  hub.bind(a);
+  a.values["표시"] = "거짓";  // clicking an exclusive box cannot clear it
+  b.values["표시"] = "참";
+  a.fire();
+  EXPECT_EQ(a.values["표시"], "참");
+  EXPECT_EQ(b.values["표시"], "거짓");
+  EXPECT_EQ(raised, 0);  // the rule's own writes raised no events
+  // The handlers are attached again afterwards.
+  b.fire();
+  EXPECT_EQ(raised, 1);
+}
+
+TEST_F(Hub, AlarmsFireOnceInTheirSecond) {
+  auto& alarm = add<FakeItem>("TRunAlarm", "Alarm1",
+                              std::set<std::string>{"작동간격", "작동날짜", "작동시간"});
+  alarm.values = {{"작동간격", "특정일"}, {"작동날짜", "2024-03-05"}, {"작동시간", "09:30:00"}};
+  alarm.setEventSlot(5, {"선언 n"});
+  int runs = 0;
+  hub.setDropListener([](const std::string&) {});
+  auto tick = [&](text::DateTime t) {
+    platform.setClock(t);
+    int before = static_cast<int>(platform.log().size());
+    alarm.setEventSlot(5, {"메세지 x", "선언 n"});
+    hub.OnAlarm(alarm);
+    if (hub.EventSourceName() == "Alarm1" && hub.variables().count() == 1) ++runs;
+    hub.variables().clear();
+    return before;
+  };
+  tick({2024, 3, 5, 9, 29, 59, 900});
+  EXPECT_EQ(runs, 0);
+  tick({2024, 3, 5, 9, 30, 0, 0});
+  EXPECT_EQ(runs, 1);
+  tick({2024, 3, 5, 9, 30, 0, 999});  // a second tick in the same second
+  EXPECT_EQ(runs, 1);
+  tick({2024, 3, 6, 9, 30, 0, 0});  // another day
+  EXPECT_EQ(runs, 1);
+  alarm.values["작동간격"] = "매일";
+  tick({2024, 3, 7, 9, 30, 0, 10});
+  EXPECT_EQ(runs, 2);
+  tick({2024, 3, 7, 9, 30, 1, 0});
+  EXPECT_EQ(runs, 2);
+}
+
+}  // namespace
+}  // namespace qav::testing
