@@ -12,7 +12,7 @@ namespace {
 // reader would not read back the same, so a written stream is always readable.
 class Emitter {
  public:
-  explicit Emitter(std::string& out) : out_(out) {}
+  Emitter(std::string& out, std::string label) : out_(out), label_(std::move(label)) {}
 
   void record(const Record& r) {
     out_.append("TPF0");
@@ -21,7 +21,8 @@ class Emitter {
 
  private:
   [[noreturn]] void fail(const std::string& problem) const {
-    std::string where = "record \"" + path_ + "\"";
+    std::string where = label_;
+    if (!path_.empty()) where += ", child \"" + path_ + "\"";
     if (!property_.empty()) where += ", property \"" + property_ + "\"";
     throw std::invalid_argument("cannot write " + where + ": " + problem);
   }
@@ -61,7 +62,7 @@ class Emitter {
 
   void object(const Record& r, std::size_t level) {
     std::string outer = path_;
-    path_ = outer.empty() ? r.name : outer + "/" + r.name;
+    if (level > 0) path_ = outer.empty() ? r.name : outer + "/" + r.name;
     property_.clear();
     if (r.flags) {
       if (*r.flags > 0x0F) fail("prefix flags above 15");
@@ -173,7 +174,8 @@ class Emitter {
   }
 
   std::string& out_;
-  std::string path_;      // names of the record and its parents, for messages
+  std::string label_;     // the record, for messages
+  std::string path_;      // names of the child records being written, for messages
   std::string property_;  // the property being written, for messages
 };
 
@@ -182,13 +184,15 @@ class Emitter {
 void writeRecord(std::string& out, const Record& record) {
   // Nothing is appended unless the whole record can be written.
   std::string bytes;
-  Emitter(bytes).record(record);
+  Emitter(bytes, "record \"" + record.name + "\"").record(record);
   out += bytes;
 }
 
 std::string writeRecords(const std::vector<Record>& records) {
   std::string out;
-  for (const Record& r : records) writeRecord(out, r);
+  for (std::size_t i = 0; i < records.size(); ++i)
+    Emitter(out, "record " + std::to_string(i + 1) + " (\"" + records[i].name + "\")")
+        .record(records[i]);
   return out;
 }
 
