@@ -12,6 +12,7 @@
 namespace qav {
 
 class RecordProps;
+struct Record;
 
 using Lines = std::vector<std::string>;
 

@@ -8,12 +8,13 @@
 namespace qav {
 
 class RecordProps;
+struct Record;
 
 class TMediaPlayer : public ItemModel {
  public:
   TMediaPlayer();
   // Takes the file name of a TNewSound record.
-  explicit TMediaPlayer(const RecordProps& record);
+  explicit TMediaPlayer(const Record& record);
 
   void SetItemProperty(std::string_view name, std::string_view value) override;
   void GetItemProperty(std::string_view name, std::string& result) const override;

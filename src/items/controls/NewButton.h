@@ -15,7 +15,7 @@ enum class GlyphLayout { Left, Right, Top, Bottom };
 class TNewButton : public RecordControl {
  public:
   TNewButton();
-  explicit TNewButton(const RecordProps& record);
+  explicit TNewButton(const Record& record);
 
   void SetItemProperty(std::string_view name, std::string_view value) override;
   void GetItemProperty(std::string_view name, std::string& result) const override;

@@ -15,7 +15,7 @@ enum class BoxSide { Left, Right };
 class TNewCheckBox : public RecordControl {
  public:
   TNewCheckBox();
-  explicit TNewCheckBox(const RecordProps& record);
+  explicit TNewCheckBox(const Record& record);
 
   void SetItemProperty(std::string_view name, std::string_view value) override;
   void GetItemProperty(std::string_view name, std::string& result) const override;
@@ -52,7 +52,7 @@ class TNewCheckBox : public RecordControl {
 class TNewRadioButton : public RecordControl {
  public:
   TNewRadioButton();
-  explicit TNewRadioButton(const RecordProps& record);
+  explicit TNewRadioButton(const Record& record);
 
   const std::string& caption() const { return caption_; }
   void setCaption(std::string c);

@@ -37,7 +37,7 @@ inline constexpr char32_t kKeyLineFeed = 10;
 class TNewEdit : public RecordControl {
  public:
   TNewEdit();
-  explicit TNewEdit(const RecordProps& record);
+  explicit TNewEdit(const Record& record);
 
   void SetItemProperty(std::string_view name, std::string_view value) override;
   void GetItemProperty(std::string_view name, std::string& result) const override;

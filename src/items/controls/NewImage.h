@@ -10,7 +10,7 @@ namespace qav {
 class TNewImage : public RecordControl {
  public:
   TNewImage();
-  explicit TNewImage(const RecordProps& record);
+  explicit TNewImage(const Record& record);
 
   void SetItemProperty(std::string_view name, std::string_view value) override;
   void GetItemProperty(std::string_view name, std::string& result) const override;

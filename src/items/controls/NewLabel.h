@@ -12,7 +12,7 @@ enum class VAlign { Top, Centre, Bottom };
 class TNewLabel : public RecordControl {
  public:
   TNewLabel();
-  explicit TNewLabel(const RecordProps& record);
+  explicit TNewLabel(const Record& record);
 
   void SetItemProperty(std::string_view name, std::string_view value) override;
   void GetItemProperty(std::string_view name, std::string& result) const override;

@@ -17,7 +17,7 @@ enum class ScrollBars { None, Horizontal, Vertical, Both };  // stored ordinals 
 class TNewMemo : public RecordControl, public LineList {
  public:
   TNewMemo();
-  explicit TNewMemo(const RecordProps& record);
+  explicit TNewMemo(const Record& record);
 
   void SetItemProperty(std::string_view name, std::string_view value) override;
   void GetItemProperty(std::string_view name, std::string& result) const override;

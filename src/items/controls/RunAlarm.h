@@ -19,7 +19,7 @@ class TRunAlarm : public ControlModel {
 
   TRunAlarm();
   // Copies what instantiation takes from a TNewAlarm record.
-  explicit TRunAlarm(const RecordProps& record);
+  explicit TRunAlarm(const Record& record);
 
   // May throw ItemError for a date or time that is none.
   void SetItemProperty(std::string_view name, std::string_view value) override;

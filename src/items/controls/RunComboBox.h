@@ -18,7 +18,7 @@ class TRunComboBox : public ControlModel, public LineList {
  public:
   TRunComboBox();
   // Copies what instantiation takes from a TNewComboBox record.
-  explicit TRunComboBox(const RecordProps& record);
+  explicit TRunComboBox(const Record& record);
 
   void SetItemProperty(std::string_view name, std::string_view value) override;
   void GetItemProperty(std::string_view name, std::string& result) const override;

@@ -15,7 +15,7 @@ class TRunListBox : public ControlModel, public LineList {
  public:
   TRunListBox();
   // Copies what instantiation takes from a TNewListBox record.
-  explicit TRunListBox(const RecordProps& record);
+  explicit TRunListBox(const Record& record);
 
   void SetItemProperty(std::string_view name, std::string_view value) override;
   void GetItemProperty(std::string_view name, std::string& result) const override;

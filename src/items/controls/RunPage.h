@@ -34,7 +34,7 @@ class TRunPage : public ControlModel {
   TRunPage();
   // Copies what instantiation takes from a TNewPage record: flags, bounds, font, cursor,
   // hint, tab position, multi-line, the tabs, Ivent3, and the first active tab.
-  explicit TRunPage(const RecordProps& record);
+  explicit TRunPage(const Record& record);
 
   void SetItemProperty(std::string_view name, std::string_view value) override;
   void GetItemProperty(std::string_view name, std::string& result) const override;

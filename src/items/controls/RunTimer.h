@@ -13,7 +13,7 @@ class TRunTimer : public ControlModel {
 
   TRunTimer();
   // Copies what instantiation takes from a TNewTimer record.
-  explicit TRunTimer(const RecordProps& record);
+  explicit TRunTimer(const Record& record);
 
   void SetItemProperty(std::string_view name, std::string_view value) override;
   void GetItemProperty(std::string_view name, std::string& result) const override;
