@@ -8,11 +8,9 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "items/Component.h"
 #include "items/Font.h"
-#include "items/Picture.h"
 
 namespace qav {
 
@@ -67,25 +65,6 @@ class ItemModel : public Component {
   // row leaves result exactly as the caller passed it. May throw ItemError.
   virtual void SetItemProperty(std::string_view name, std::string_view value) { (void)name, (void)value; }
   virtual void GetItemProperty(std::string_view name, std::string& result) const { (void)name, (void)result; }
-
-  // Event-script slots Ivent1..Ivent5: each a list of script lines owned by the item.
-  // Assigning copies the lines. Numbers outside 1..5 read as empty and write nothing.
-  const std::vector<std::string>& eventSlot(int n) const {
-    static const std::vector<std::string> kNone;
-    return (n >= 1 && n <= 5) ? slots_[n - 1] : kNone;
-  }
-  void setEventSlot(int n, std::vector<std::string> lines) {
-    if (n >= 1 && n <= 5) slots_[n - 1] = std::move(lines);
-  }
-
-  // What the interpreter moves between items without passing through text. Items that have
-  // such a value override these; the defaults say "not carried".
-  // The lines of a memo, or the entries of a list or combo box.
-  virtual bool getLines(std::vector<std::string>& lines) const { (void)lines; return false; }
-  virtual bool setLines(const std::vector<std::string>& lines) { (void)lines; return false; }
-  // The picture of an image item or the glyph of a button.
-  virtual bool getPicture(Picture& picture) const { (void)picture; return false; }
-  virtual bool setPicture(const Picture& picture) { (void)picture; return false; }
 
   // Placement.
   WindowModel* parentWindow() const { return parent_; }
@@ -157,7 +136,6 @@ class ItemModel : public Component {
   int32_t tabOrder_ = 0;
   ModelObserver* observer_ = nullptr;
   EventHandler handler_;
-  std::vector<std::string> slots_[5];
 };
 
 }  // namespace qav

@@ -6,6 +6,7 @@
 #include "items/WindowModel.h"
 #include "platform/Platform.h"
 #include "props/IniUnit.h"
+#include "props/PropertyNames.h"
 #include "props/PropertyWords.h"
 #include "script/Messages.h"
 #include "script/State.h"
@@ -26,15 +27,15 @@ constexpr std::array<std::string_view, 16> kTableClasses = {
 };
 
 void readWindow(const WindowModel& w, std::string_view name, std::string& result) {
-  if (name == words::kPropCaption) {
+  if (name == prop::kCaption) {
     result = w.caption();
-  } else if (name == words::kPropIcon) {
+  } else if (name == prop::kIcon) {
     result = words::kIconAnswer;
-  } else if (name == words::kPropSystemButton || name == words::kPropMinButton ||
-             name == words::kPropMaxButton || name == words::kPropStayOnTop ||
-             name == words::kPropAutoScale) {
+  } else if (name == prop::kSystemButton || name == prop::kMinButton ||
+             name == prop::kMaxButton || name == prop::kStayOnTop ||
+             name == prop::kAutoScale) {
     result = msg::kErrorValue;
-  } else if (name == words::kPropBorder) {
+  } else if (name == prop::kWindowState) {
     switch (w.borderStyle()) {
       case BorderStyle::None:
         result = words::kBorderNone;
@@ -48,32 +49,32 @@ void readWindow(const WindowModel& w, std::string_view name, std::string& result
       default:
         break;
     }
-  } else if (name == words::kPropCursor) {
+  } else if (name == prop::kCursor) {
     CursorToWord(w.cursor(), result);
-  } else if (name == words::kPropColour) {
+  } else if (name == prop::kColour) {
     ColourToWord(w.colour(), result);
   }
 }
 
 void writeWindow(PropertyContext& ctx, WindowModel& w, std::string_view name,
                  std::string_view value) {
-  if (name == words::kPropCaption) {
+  if (name == prop::kCaption) {
     w.setCaption(std::string(value));
-  } else if (name == words::kPropIcon) {
+  } else if (name == prop::kIcon) {
     std::string error;
     auto pic = ctx.platform().loadPicture(std::string(value), error);
     if (!pic) throw ItemError(error);
     w.setIcon(std::move(*pic));
-  } else if (name == words::kPropBorder) {
+  } else if (name == prop::kWindowState) {
     if (value == words::kBorderNone)
       w.setBorderStyle(BorderStyle::None);
     else if (value == words::kBorderSingle)
       w.setBorderStyle(BorderStyle::Single);
     else if (value == words::kBorderSizeable)
       w.setBorderStyle(BorderStyle::Sizeable);
-  } else if (name == words::kPropCursor) {
+  } else if (name == prop::kCursor) {
     w.setCursor(WordToCursor(value));
-  } else if (name == words::kPropColour) {
+  } else if (name == prop::kColour) {
     w.setColour(WordToColour(value));
   }
 }
@@ -108,7 +109,7 @@ std::string Propertys(PropertyContext& ctx, std::string_view ref) {
   }
 
   if (Component* c = ctx.FindControl(r.qualifier)) {
-    if (r.name == words::kPropName) result.assign(r.qualifier);
+    if (r.name == prop::kName) result.assign(r.qualifier);
     if (c->isWindow()) readWindow(static_cast<const WindowModel&>(*c), r.name, result);
     if (c->isItem() && hasPropertyTable(c->className()))
       static_cast<const ItemModel&>(*c).GetItemProperty(r.name, result);

@@ -45,12 +45,12 @@ void assign(Interpreter& in) {
         type = letter;
         if (letter == 'F' && carriesFont(*item)) {
           in.fontBuffer() = item->font();
-        } else if (letter == 'I' && carriesPicture(*item)) {
+        } else if (letter == 'I') {
           Picture p;
-          if (item->getPicture(p)) in.imageBuffer() = std::move(p);
-        } else if (letter == 'T' && carriesLines(*item)) {
-          in.listBuffer().clear();
-          item->getLines(in.listBuffer());
+          if (getPicture(*item, p)) in.imageBuffer() = std::move(p);
+        } else if (letter == 'T') {
+          std::vector<std::string> lines;
+          if (getLines(*item, lines)) in.listBuffer() = std::move(lines);
         }
       } else {
         type = 'X';
@@ -91,14 +91,15 @@ void assign(Interpreter& in) {
       break;
     case 'I': {
       ItemModel* item = itemOf(in, target);
-      if (!item || !carriesPicture(*item)) break;
+      Picture current;
+      if (!item || !getPicture(*item, current)) break;
       if (sourceType == 'I') {
-        item->setPicture(in.imageBuffer().value_or(Picture{}));
+        setPicture(*item, in.imageBuffer().value_or(Picture{}));
       } else {
         std::string error;
         auto pic = in.host().platform().loadPicture(in.Maths(sourceText), error);
         if (!pic) throw ItemError(error);
-        item->setPicture(*pic);
+        setPicture(*item, *pic);
       }
       break;
     }
@@ -109,12 +110,12 @@ void assign(Interpreter& in) {
     }
     case 'T': {
       ItemModel* item = itemOf(in, target);
-      if (!item || !carriesLines(*item)) break;
+      if (!item) break;
       if (sourceType == 'T')
-        item->setLines(in.listBuffer());
+        setLines(*item, in.listBuffer());
       else
-        item->setLines(
-            text::splitLines(ConvertLineBreaks(in.Maths(sourceText), LineBreaks::ToLines)));
+        setLines(*item,
+                 text::splitLines(ConvertLineBreaks(in.Maths(sourceText), LineBreaks::ToLines)));
       break;
     }
     default:

@@ -4,8 +4,10 @@
 
 #include "items/ItemModel.h"
 #include "items/WindowModel.h"
+#include "items/controls/NewCheckBox.h"
 #include "platform/Platform.h"
 #include "props/IniUnit.h"
+#include "props/PropertyNames.h"
 #include "props/PropertyWords.h"
 #include "props/Words.h"
 #include "script/Messages.h"
@@ -355,8 +357,10 @@ bool Interpreter::ListCheck(std::string_view ref, std::string_view value) {
 
 // The group rule visits every exclusive check box of the same group on the clicked box's
 // own window: a group never reaches across windows, and a box on no window has no group.
-void Interpreter::CheckBox_GroupCheck(ItemModel& box) {
-  auto setChecked = [](ItemModel& b, bool on) {
+void Interpreter::CheckBox_GroupCheck(ItemModel& clicked) {
+  auto* box = dynamic_cast<TNewCheckBox*>(&clicked);
+  if (!box) return;
+  auto setChecked = [](TNewCheckBox& b, bool on) {
     EventHandler saved = b.handler();
     b.setHandler(nullptr);  // the write must not raise the box's own event
     struct Restore {
@@ -364,25 +368,16 @@ void Interpreter::CheckBox_GroupCheck(ItemModel& box) {
       EventHandler& h;
       ~Restore() { b.setHandler(std::move(h)); }
     } restore{b, saved};
-    b.SetItemProperty(words::kPropChecked, on ? words::kTrue : words::kFalse);
+    b.SetItemProperty(prop::kChecked, on ? words::kTrue : words::kFalse);
   };
-  auto readProp = [](const ItemModel& b, std::string_view name) {
-    std::string v;
-    b.GetItemProperty(name, v);
-    return v;
-  };
-  if (WindowModel* window = box.parentWindow()) {
-    std::string group = readProp(box, words::kPropGroup);
+  if (WindowModel* window = box->parentWindow()) {
     for (Component* c : host_.componentList()) {
-      if (c == &box || !c->isItem() || c->className() != cls::kCheckBox) continue;
-      auto& other = static_cast<ItemModel&>(*c);
-      if (other.parentWindow() != window) continue;
-      if (!WordToTruth(readProp(other, words::kPropOnly))) continue;
-      if (readProp(other, words::kPropGroup) != group) continue;
-      setChecked(other, false);
+      auto* other = dynamic_cast<TNewCheckBox*>(c);
+      if (!other || other == box || other->parentWindow() != window) continue;
+      if (other->only() && other->group() == box->group()) setChecked(*other, false);
     }
   }
-  if (WordToTruth(readProp(box, words::kPropOnly))) setChecked(box, true);
+  if (box->only()) setChecked(*box, true);
 }
 
 }  // namespace qav::script

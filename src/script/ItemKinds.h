@@ -1,28 +1,33 @@
 #pragma once
-// Which items carry a font, a picture or lines that the assignment statement moves whole.
+// What the interpreter moves between items without passing through text: fonts, pictures
+// and lists of lines, and which items carry them.
+#include <string>
+#include <vector>
+
 #include "items/Component.h"
-#include "shell/ClassNames.h"
+#include "items/Picture.h"
+
+namespace qav {
+class ItemModel;
+class LineList;
+}  // namespace qav
 
 namespace qav::script {
 
 // Windows, labels, buttons, edit fields, memos, list and combo boxes, check boxes, page
 // controls and gauges take part in font transfers.
-inline bool carriesFont(const Component& c) {
-  const auto& n = c.className();
-  return c.isWindow() || n == cls::kLabel || n == cls::kButton || n == cls::kEdit ||
-         n == cls::kMemo || n == cls::kListBox || n == cls::kComboBox || n == cls::kCheckBox ||
-         n == cls::kPage || n == cls::kProgress;
-}
+bool carriesFont(const Component& c);
 
-// Buttons and image items take part in picture transfers.
-inline bool carriesPicture(const Component& c) {
-  return c.className() == cls::kButton || c.className() == cls::kImage;
-}
+// The picture of an image item or the glyph of a button; false for other items.
+bool getPicture(const ItemModel& item, Picture& out);
+bool setPicture(ItemModel& item, const Picture& p);
 
-// Memos, list boxes and combo boxes take part in line transfers.
-inline bool carriesLines(const Component& c) {
-  const auto& n = c.className();
-  return n == cls::kMemo || n == cls::kListBox || n == cls::kComboBox;
-}
+// The lines of a memo or the entries of a list or combo box; false for other items.
+bool getLines(const ItemModel& item, std::vector<std::string>& out);
+bool setLines(ItemModel& item, const std::vector<std::string>& lines);
+
+// The line operations of a memo, list box or combo box, tested in that order; null for any
+// other component.
+LineList* lineListOf(Component* c);
 
 }  // namespace qav::script

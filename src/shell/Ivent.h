@@ -1,30 +1,22 @@
 #pragma once
-// Small non-visual components of the main window's list: the event holder of a window
-// ("Ivent_" + window name, holding the window's activation script) and a record that was
-// read but never placed, kept under its stream name.
+// The event holder of a window: a non-visual component named "Ivent_" + the window's name
+// that keeps a copy of the window's activation script, so that the dispatch finds it by name.
 #include <string>
 #include <vector>
 
 #include "items/Component.h"
-#include "shell/Record.h"
 
 namespace qav {
 
 class TIvent : public Component {
  public:
   TIvent() : Component("TIvent") {}
-  std::vector<std::string> Data;
-};
-
-class RecordComponent : public Component {
- public:
-  explicit RecordComponent(Record r) : Component(r.className), record_(std::move(r)) {
-    setName(record_.name);
-  }
-  const Record& record() const { return record_; }
+  const std::vector<std::string>& data() const { return data_; }
+  // Copies the lines; the holder never shares the caller's list.
+  void setData(const std::vector<std::string>& lines) { data_ = lines; }
 
  private:
-  Record record_;
+  std::vector<std::string> data_;
 };
 
 }  // namespace qav

@@ -2,6 +2,7 @@
 
 #include "items/Font.h"
 #include "platform/Platform.h"
+#include "props/Schema.h"
 #include "script/Messages.h"
 #include "text/Text.h"
 
@@ -15,6 +16,10 @@ TMain::TMain(Platform& platform)
     : platform_(platform),
       main_(std::make_unique<WindowModel>("TMain")),
       dataBox_(std::make_unique<DataQueue>()),
+      schemaLookup_([](std::string_view cls) -> const std::vector<std::string>* {
+        const SchemaTable* t = schemaForClass(cls);
+        return t ? &t->rows() : nullptr;
+      }),
       interpreter_(std::make_unique<script::Interpreter>(*this)) {
   main_->setName("Main");
   main_->setCaption(std::string(msg::kAppTitle));

@@ -4,7 +4,6 @@
 // the event dispatch, and composes the interpreter. Loading, instantiation, dispatch and the
 // interpreter live in their own files; this class ties them together.
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -93,8 +92,6 @@ class TMain : public script::ScriptHost {
   std::string startWindowName_;
   SchemaLookup schemaLookup_;
   std::function<void(const std::string&)> dropListener_;
-  // The second in which each alarm last fired (day number * 86400 + second of the day).
-  std::map<const ItemModel*, int64_t> alarmFired_;
   std::unique_ptr<script::Interpreter> interpreter_;
 };
 

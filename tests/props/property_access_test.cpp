@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "items/controls/MediaPlayer.h"
 #include "props/PropertyAccess.h"
 #include "support/ScriptFixture.h"
 
@@ -114,8 +115,9 @@ TEST_F(PropertyAccess, OnlyItemsWithTablesAreAsked) {
   EXPECT_EQ(get("Radio1:이름"), "Radio1");
   set("Radio1:표시", "거짓");
   EXPECT_EQ(radio.writes, 0);
-  add<FakeItem>("TRunSound", "Sound1", std::set<std::string>{"파일이름"});
+  auto& sound = addNamed<TMediaPlayer>("Sound1");
   set("Sound1:파일이름", "a.wav");
+  EXPECT_EQ(sound.fileName(), "a.wav");
   EXPECT_EQ(get("Sound1:파일이름"), "a.wav");
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "items/controls/NewCheckBox.h"
+#include "items/controls/RunAlarm.h"
+#include "props/PropertyAccess.h"
 #include "shell/ComponentList.h"
 #include "shell/Ivent.h"
 #include "shell/LoadError.h"
@@ -111,7 +114,7 @@ TEST_F(Hub, ScriptsArePickedByTheSendersClass) {
   auto& w = addWindow("Win2");
   auto holder = std::make_unique<TIvent>();
   holder->setName("Ivent_Win2");
-  holder->Data = {"선언 w", "정의 w = 활성"};
+  holder->setData({"선언 w", "정의 w = 활성"});
   hub.components().add(std::move(holder));
   hub.IventClick(w);
   EXPECT_EQ(var("w"), "활성");
@@ -125,45 +128,43 @@ TEST_F(Hub, ScriptsArePickedByTheSendersClass) {
   EXPECT_TRUE(platform.log().empty());
 }
 
-class CheckBox : public FakeItem {
- public:
-  CheckBox(std::string name, WindowModel* w, std::string group, bool only)
-      : FakeItem("TNewCheckBox", std::move(name), {"그룹번호", "유일", "표시"}) {
-    setParentWindow(w);
-    values["그룹번호"] = std::move(group);
-    values["유일"] = only ? "참" : "거짓";
-    values["표시"] = "참";
-  }
-};
-
 TEST_F(Hub, CheckBoxGroupsStayExclusiveOnTheirWindow) {
   auto& w1 = addWindow("W1");
   auto& w2 = addWindow("W2");
-  auto& a = add<CheckBox>("A", &w1, "1", true);
-  auto& b = add<CheckBox>("B", &w1, "1", true);
-  auto& plain = add<CheckBox>("C", &w1, "1", false);
-  auto& otherGroup = add<CheckBox>("D", &w1, "2", true);
-  auto& otherWindow = add<CheckBox>("E", &w2, "1", true);
+  auto box = [&](std::string name, WindowModel* w, int group, bool only) -> TNewCheckBox& {
+    auto& b = addNamed<TNewCheckBox>(std::move(name));
+    b.setParentWindow(w);
+    b.setGroup(group);
+    b.setOnly(only);
+    b.SetItemProperty("표시", "참");
+    return b;
+  };
+  auto& a = box("A", &w1, 1, true);
+  auto& b = box("B", &w1, 1, true);
+  auto& plain = box("C", &w1, 1, false);
+  auto& otherGroup = box("D", &w1, 2, true);
+  auto& otherWindow = box("E", &w2, 1, true);
   int raised = 0;
-  for (CheckBox* c : {&a, &b, &plain, &otherGroup, &otherWindow}) {
+  for (TNewCheckBox* c : {&a, &b, &plain, &otherGroup, &otherWindow})
     c->setHandler([&](ItemModel&) { ++raised; });
-  }
-  plain.setEventSlot(3, {"선언 c"});
+  auto shown = [&](TNewCheckBox& c) { return Propertys(hub, c.name() + ":표시"); };
+  plain.setIvent(3, {"선언 c"});
   hub.bind(plain);
-  plain.fire();
-  EXPECT_EQ(a.values["표시"], "거짓");
-  EXPECT_EQ(b.values["표시"], "거짓");
-  EXPECT_EQ(plain.values["표시"], "참");
-  EXPECT_EQ(otherGroup.values["표시"], "참");
-  EXPECT_EQ(otherWindow.values["표시"], "참");
+  hub.IventClick(plain);
+  EXPECT_EQ(shown(a), "거짓");
+  EXPECT_EQ(shown(b), "거짓");
+  EXPECT_EQ(shown(plain), "참");
+  EXPECT_EQ(shown(otherGroup), "참");
+  EXPECT_EQ(shown(otherWindow), "참");
   EXPECT_EQ(hub.variables().count(), 1);  // the clicked box's script ran after the rule
 
   hub.bind(a);
-  a.values["표시"] = "거짓";  // clicking an exclusive box cannot clear it
-  b.values["표시"] = "참";
-  a.fire();
-  EXPECT_EQ(a.values["표시"], "참");
-  EXPECT_EQ(b.values["표시"], "거짓");
+  a.SetItemProperty("표시", "거짓");  // clicking an exclusive box cannot clear it
+  b.SetItemProperty("표시", "참");
+  raised = 0;
+  hub.IventClick(a);
+  EXPECT_EQ(shown(a), "참");
+  EXPECT_EQ(shown(b), "거짓");
   EXPECT_EQ(raised, 0);  // the rule's own writes raised no events
   // The handlers are attached again afterwards.
   b.fire();
@@ -171,20 +172,20 @@ TEST_F(Hub, CheckBoxGroupsStayExclusiveOnTheirWindow) {
 }
 
 TEST_F(Hub, AlarmsFireOnceInTheirSecond) {
-  auto& alarm = add<FakeItem>("TRunAlarm", "Alarm1",
-                              std::set<std::string>{"작동간격", "작동날짜", "작동시간"});
-  alarm.values = {{"작동간격", "특정일"}, {"작동날짜", "2024-03-05"}, {"작동시간", "09:30:00"}};
-  alarm.setEventSlot(5, {"선언 n"});
+  auto& alarm = addNamed<TRunAlarm>("Alarm1");
+  alarm.SetItemProperty("작동날짜", "2024-03-05");
+  alarm.SetItemProperty("작동시간", "09:30:00");
+  alarm.setIvent(5, {"선언 n"});
+  hub.bind(alarm);
   int runs = 0;
-  hub.setDropListener([](const std::string&) {});
   auto tick = [&](text::DateTime t) {
     platform.setClock(t);
-    int before = static_cast<int>(platform.log().size());
-    alarm.setEventSlot(5, {"메세지 x", "선언 n"});
-    hub.OnAlarm(alarm);
-    if (hub.EventSourceName() == "Alarm1" && hub.variables().count() == 1) ++runs;
     hub.variables().clear();
-    return before;
+    hub.OnAlarm(alarm);
+    if (hub.variables().count() == 1) {
+      ++runs;
+      EXPECT_EQ(hub.EventSourceName(), "Alarm1");
+    }
   };
   tick({2024, 3, 5, 9, 29, 59, 900});
   EXPECT_EQ(runs, 0);
@@ -194,7 +195,7 @@ TEST_F(Hub, AlarmsFireOnceInTheirSecond) {
   EXPECT_EQ(runs, 1);
   tick({2024, 3, 6, 9, 30, 0, 0});  // another day
   EXPECT_EQ(runs, 1);
-  alarm.values["작동간격"] = "매일";
+  alarm.SetItemProperty("작동간격", "매일");
   tick({2024, 3, 7, 9, 30, 0, 10});
   EXPECT_EQ(runs, 2);
   tick({2024, 3, 7, 9, 30, 1, 0});
