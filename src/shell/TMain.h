@@ -38,7 +38,9 @@ class TMain : public script::ScriptHost {
   MainData* settings() override { return settings_.get(); }
   void setSettings(std::unique_ptr<MainData> s) { settings_ = std::move(s); }
   // The data-table store. Loading the data file replaces the object: reach it through here.
-  DataQueue& DataBox() { return *dataBox_; }
+  DataQueue& DataBox() override { return *dataBox_; }
+  void loadData() override;
+  bool saveData(std::string& error) override;
   std::unique_ptr<DataQueue>& dataBoxSlot() { return dataBox_; }
   std::vector<std::string>& ScriptList() override { return scriptList_; }
   const std::string& EventSourceName() const override { return eventSource_; }
@@ -86,6 +88,18 @@ class TMain : public script::ScriptHost {
   // Makes a window from a window record read in the first pass.
   void CreateWindowRecord(Record record);
 
+  // --- The main window's menu and closing ------------------------------------------------
+  // Asks "정말로 종료하시겠습니까?" (Yes/No); Yes ends the program. True when it ends.
+  bool CloseQuery();
+  // A menu entry by name: QavMaker1 (splash), N2 (program information), N4 (quit), N6 (load
+  // data), N7 (save data). False for a name that is no entry.
+  bool MenuCommand(std::string_view entry);
+  // The splash and program-information windows (not in the component list).
+  WindowModel& splashWindow() { return *splash_; }
+  WindowModel& aboutWindow() { return *about_; }
+  // The three lines the information window shows, from the settings.
+  std::vector<std::string> aboutLines() const;
+
   // --- Event dispatch ------------------------------------------------------------------
   // The universal event handler: drops the event while a script runs, otherwise picks the
   // sender's script and runs it.
@@ -107,6 +121,8 @@ class TMain : public script::ScriptHost {
  private:
   Platform& platform_;
   std::unique_ptr<WindowModel> main_;
+  std::unique_ptr<WindowModel> splash_;
+  std::unique_ptr<WindowModel> about_;
   ComponentList list_;
   std::unique_ptr<MainData> settings_;
   std::unique_ptr<DataQueue> dataBox_;
