@@ -171,7 +171,9 @@ void dataList(Interpreter& in) {
   if (!item || !setLines(*item, text::splitLines(textOut))) return in.Error(msg::kNotLineItem);
 }
 
-void dataLoad(Interpreter& in) { in.host().loadData(); }
+void dataLoad(Interpreter& in) {
+  in.host().loadData();
+}
 
 void dataSave(Interpreter& in) {
   std::string error;

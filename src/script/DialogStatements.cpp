@@ -22,7 +22,9 @@ void setRegister(Interpreter& in, int n, std::string_view value) {
 }
 
 // The item named by token 2, evaluated.
-Component* itemOf(Interpreter& in) { return in.host().FindControl(in.Maths(in.tokens()[2])); }
+Component* itemOf(Interpreter& in) {
+  return in.host().FindControl(in.Maths(in.tokens()[2]));
+}
 
 std::string words(Interpreter& in, int from) {
   return in.Maths(text::trim(in.tokens().joinFrom(from)));
@@ -62,7 +64,8 @@ void messageButtons(Interpreter& in) {
   if (set == kNoButton) return in.Error(msg::kNoButtons);
   if (dash == 2) return in.Error(msg::kNoMessage);
   std::string text = dash > 2 ? in.Maths(text::trim(t.join(2, dash - 1))) : std::string();
-  Button chosen = in.host().platform().messageBox(DialogKind::Information, msg::kAppTitle, text, set);
+  Button chosen =
+      in.host().platform().messageBox(DialogKind::Information, msg::kAppTitle, text, set);
   setRegister(in, 2, buttonWord(chosen));
 }
 

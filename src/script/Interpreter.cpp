@@ -20,6 +20,8 @@ namespace qav::script {
 
 Interpreter::Interpreter(ScriptHost& host) : host_(host) {
   registerCoreStatements(*this);
+  registerDialogStatements(*this);
+  registerDataStatements(*this);
 }
 
 void Interpreter::registerStatement(std::string_view keyword, Statement handler) {

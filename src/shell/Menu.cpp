@@ -6,9 +6,13 @@
 
 namespace qav {
 
-void TMain::loadData() { DataLoad(dataBox_, dataPath_, platform_); }
+void TMain::loadData() {
+  DataLoad(dataBox_, dataPath_, platform_);
+}
 
-bool TMain::saveData(std::string& error) { return DataSave(*dataBox_, dataPath_, platform_, error); }
+bool TMain::saveData(std::string& error) {
+  return DataSave(*dataBox_, dataPath_, platform_, error);
+}
 
 bool TMain::CloseQuery() {
   Button b = platform_.messageBox(DialogKind::Warning, msg::kWarningCaption, msg::kQuitQuestion,

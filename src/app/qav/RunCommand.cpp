@@ -25,8 +25,7 @@
 namespace qav::tool {
 namespace {
 
-constexpr const char* kUsage =
-    "qav run --headless [--event E]... [--answer A]... FILE";
+constexpr const char* kUsage = "qav run --headless [--event E]... [--answer A]... FILE";
 
 struct Event {
   std::string kind;  // click, select, type, activate, page, tick, clock, close, menu, print
@@ -68,7 +67,8 @@ std::optional<Event> parseEvent(const std::string& text, std::string& why) {
   else if (e.kind == "clock") {
     std::string s = e.name;
     auto sp = s.find(' ');
-    ok = sp != std::string::npos && text::parseDate(s.substr(0, sp)) && text::parseTime(s.substr(sp + 1));
+    ok = sp != std::string::npos && text::parseDate(s.substr(0, sp)) &&
+         text::parseTime(s.substr(sp + 1));
   } else if (e.kind != "click" && e.kind != "activate" && e.kind != "tick" && e.kind != "close" &&
              e.kind != "menu" && e.kind != "print") {
     why = "unknown event kind \"" + e.kind + "\" in \"" + text + "\"";
@@ -87,7 +87,8 @@ char32_t nextChar(const std::string& s, std::size_t& i) {
   if (c < 0x80) return c;
   int len = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
   char32_t cp = c & (0x3F >> len);
-  for (int k = 0; k < len && i < s.size(); ++k) cp = cp << 6 | (static_cast<unsigned char>(s[i++]) & 0x3F);
+  for (int k = 0; k < len && i < s.size(); ++k)
+    cp = cp << 6 | (static_cast<unsigned char>(s[i++]) & 0x3F);
   return cp;
 }
 
@@ -155,10 +156,12 @@ class Runner {
     } else if (e.kind == "select") {
       int index = std::stoi(e.arg) - 1;
       if (auto* list = dynamic_cast<TRunListBox*>(c)) {
-        if (index >= static_cast<int>(list->items().size())) return fail("no entry " + e.arg + " in " + e.name);
+        if (index >= static_cast<int>(list->items().size()))
+          return fail("no entry " + e.arg + " in " + e.name);
         list->userSelect(index);
       } else if (auto* combo = dynamic_cast<TRunComboBox*>(c)) {
-        if (index >= static_cast<int>(combo->items().size())) return fail("no entry " + e.arg + " in " + e.name);
+        if (index >= static_cast<int>(combo->items().size()))
+          return fail("no entry " + e.arg + " in " + e.name);
         combo->userSelect(index);
       } else {
         fail("\"" + e.name + "\" is no list or combo box");
@@ -169,7 +172,8 @@ class Runner {
       auto* page = dynamic_cast<TRunPage*>(c);
       if (!page) return fail("\"" + e.name + "\" is no page control");
       int index = std::stoi(e.arg) - 1;
-      if (index >= static_cast<int>(page->tabs().size())) return fail("no tab " + e.arg + " in " + e.name);
+      if (index >= static_cast<int>(page->tabs().size()))
+        return fail("no tab " + e.arg + " in " + e.name);
       page->userSelectTab(index);
     } else if (e.kind == "tick") {
       if (auto* timer = dynamic_cast<TRunTimer*>(c))
