@@ -94,8 +94,8 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
   return cp;
 }
 
-// Output of the conversions is written through a pointer into room made ahead in the string,
-// in chunks so that the slack stays small; the string is cut back to what was written.
+// Encoding writes through a pointer into room made ahead in the string, in chunks so that the
+// slack stays small; the string is cut back to what was written.
 constexpr std::size_t kChunk = 4096;
 
 char* putUtf8(char* o, char32_t cp) {
@@ -134,46 +134,63 @@ char* putCp949(char* o, const Tables& t, char32_t cp) {
 
 }  // namespace
 
-void appendDecodedCp949(std::string& out, std::string_view bytes) {
+// The exact size of the UTF-8 form, so that decoded texts are made at their final size.
+std::size_t decodedSize(std::string_view bytes) {
   const Tables& t = tables();
   const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t n = bytes.size();
-  std::size_t i = 0;
-  while (i < n) {
-    // Each input byte gives at most four output bytes; a pair may run one byte past the chunk.
-    const std::size_t stop = std::min(n, i + kChunk);
-    const std::size_t base = out.size();
-    out.resize(base + 4 * (stop - i + 1));
-    char* const begin = out.data() + base;
-    char* o = begin;
-    while (i < stop) {
-      const unsigned char c = in[i];
-      if (c < 0x80) {
-        *o++ = static_cast<char>(c);
-        ++i;
-        continue;
-      }
-      if (i + 1 < n) {
-        const uint32_t u = t.pairUtf8[(c - 0x80) * 256 + in[i + 1]];
-        if (u != 0) {
-          o[0] = static_cast<char>(u & 0xFF);
-          o[1] = static_cast<char>(u >> 8 & 0xFF);
-          o[2] = static_cast<char>(u >> 16 & 0xFF);
-          o += u >> 24;
-          i += 2;
-          continue;
-        }
-      }
-      o = putUtf8(o, kRawByteBase + c);
+  std::size_t size = 0;
+  for (std::size_t i = 0; i < n;) {
+    const unsigned char c = in[i];
+    if (c < 0x80) {
+      ++size;
+      ++i;
+    } else if (uint32_t u = i + 1 < n ? t.pairUtf8[(c - 0x80) * 256 + in[i + 1]] : 0; u != 0) {
+      size += u >> 24;
+      i += 2;
+    } else {
+      size += 4;  // a raw byte's private code point
       ++i;
     }
-    out.resize(base + static_cast<std::size_t>(o - begin));
   }
+  return size;
+}
+
+// Writes exactly decodedSize(bytes) bytes at o.
+void decodeInto(char* o, std::string_view bytes) {
+  const Tables& t = tables();
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = bytes.size();
+  for (std::size_t i = 0; i < n;) {
+    const unsigned char c = in[i];
+    if (c < 0x80) {
+      *o++ = static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    if (i + 1 < n) {
+      const uint32_t u = t.pairUtf8[(c - 0x80) * 256 + in[i + 1]];
+      if (u != 0) {
+        *o++ = static_cast<char>(u & 0xFF);
+        *o++ = static_cast<char>(u >> 8 & 0xFF);
+        if (u >> 24 == 3) *o++ = static_cast<char>(u >> 16 & 0xFF);
+        i += 2;
+        continue;
+      }
+    }
+    o = putUtf8(o, kRawByteBase + c);
+    ++i;
+  }
+}
+
+void appendDecodedCp949(std::string& out, std::string_view bytes) {
+  const std::size_t base = out.size();
+  out.resize(base + decodedSize(bytes));
+  decodeInto(out.data() + base, bytes);
 }
 
 std::string decodeCp949(std::string_view bytes) {
   std::string out;
-  out.reserve(bytes.size() + bytes.size() / 2);
   appendDecodedCp949(out, bytes);
   return out;
 }
@@ -222,7 +239,7 @@ void appendCp949(std::string& out, std::string_view utf8) {
 
 std::string encodeCp949(std::string_view utf8) {
   std::string out;
-  out.reserve(utf8.size());
+  out.reserve(utf8.size() + 4);  // the most room the conversion ever makes
   appendCp949(out, utf8);
   return out;
 }
