@@ -162,8 +162,8 @@ std::size_t decodedSize(std::string_view bytes) {
   return size;
 }
 
-// Writes exactly decodedSize(bytes) bytes at o.
-void decodeInto(char* o, std::string_view bytes) {
+// Writes exactly decodedSize(bytes) bytes at o and returns the end of what it wrote.
+char* decodeInto(char* o, std::string_view bytes) {
   const Tables& t = tables();
   const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t n = bytes.size();
@@ -187,6 +187,7 @@ void decodeInto(char* o, std::string_view bytes) {
     o = putUtf8(o, kRawByteBase + c);
     ++i;
   }
+  return o;
 }
 
 void appendDecodedCp949(std::string& out, std::string_view bytes) {
@@ -196,6 +197,15 @@ void appendDecodedCp949(std::string& out, std::string_view bytes) {
 }
 
 std::string decodeCp949(std::string_view bytes) {
+  // Texts of ordinary length are decoded in one pass into a reused buffer (each byte gives at
+  // most four) and copied out at their exact size; long ones are measured first instead, so
+  // the buffer stays small.
+  constexpr std::size_t kScratchLimit = 1 << 16;
+  if (bytes.size() <= kScratchLimit) {
+    thread_local std::string scratch(4 * kScratchLimit, '\0');
+    char* end = decodeInto(scratch.data(), bytes);
+    return std::string(scratch.data(), static_cast<std::size_t>(end - scratch.data()));
+  }
   std::string out;
   appendDecodedCp949(out, bytes);
   return out;
