@@ -51,9 +51,10 @@ AboutWindow::AboutWindow(std::function<ProgramInfo()> source, QWidget* parent)
   text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   text_->setFocusPolicy(Qt::NoFocus);
   text_->document()->setDocumentMargin(0);
+  // The button face the window was designed on: white text stays legible on it, unlike on the
+  // near-white faces of current themes.
   QPalette pal = text_->palette();
-  const QColor face = palette().color(QPalette::Button);
-  pal.setColor(QPalette::Base, face);
+  pal.setColor(QPalette::Base, kDesignedFace);
   pal.setColor(QPalette::Text, Qt::white);
   text_->setPalette(pal);
   text_->viewport()->setAutoFillBackground(true);
@@ -74,7 +75,7 @@ void AboutWindow::refresh() {
 }
 
 bool AboutWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) refresh();
+  if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) refresh();
   return QDialog::event(event);
 }
 

@@ -22,6 +22,7 @@ class AboutWindow : public QDialog {
   static constexpr int kOuterWidth = 375, kOuterHeight = 185;
   // The frame of a dialog window on the platform the projects were designed for.
   static constexpr int kFrameWidth = 8, kFrameHeight = 27;
+  static constexpr QRgb kDesignedFace = 0xFFC0C0C0;
 
   explicit AboutWindow(std::function<ProgramInfo()> source, QWidget* parent = nullptr);
 

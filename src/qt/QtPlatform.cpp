@@ -70,9 +70,10 @@ QWidget* QtPlatform::pageAreaOf(ItemModel* page) const {
 void QtPlatform::showWindow(WindowModel& window) {
   QWidget* view = windowView(window);
   window.setVisible(true);
+  const bool wasVisible = view->isVisible();
   view->show();
   if (view->isWindow()) {
-    view->raise();
+    if (wasVisible) view->raise();
     view->activateWindow();
   }
 }
@@ -114,7 +115,7 @@ void QtPlatform::closeWindow(WindowModel& window) {
 void QtPlatform::quit(int exitCode) {
   quitRequested_ = true;
   exitCode_ = exitCode;
-  // Leaves every running event loop, the modal waits included, once the current event is done.
+  if (quitAction_) return quitAction_(exitCode);
   QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
 }
 

@@ -2,6 +2,7 @@
 // The real platform: Qt dialogs, window views, the wall clock, sound and the program's path.
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -40,6 +41,9 @@ class QtPlatform : public Platform {
   // The file whose appended project is played (default: the running executable).
   void setProgramPath(std::string path) { programPath_ = std::move(path); }
 
+  // What quit() does after recording the request: by default it leaves every running event
+  // loop once the current event is done, and no modal loop runs after that.
+  void setQuitAction(std::function<void(int)> action) { quitAction_ = std::move(action); }
   // Whether quit() was asked for, and with which code (it may come before the event loop runs).
   bool quitRequested() const { return quitRequested_; }
   int exitCode() const { return exitCode_; }
@@ -64,6 +68,7 @@ class QtPlatform : public Platform {
   std::unordered_map<const ItemModel*, QPointer<QWidget>> items_;
   std::unique_ptr<SoundPlayer> sound_;
   std::string programPath_;
+  std::function<void(int)> quitAction_;
   bool quitRequested_ = false;
   int exitCode_ = 0;
 };

@@ -35,13 +35,13 @@ Qt::WindowFlags windowFlagsFor(const WindowModel& model) {
            (model.stayOnTop() ? Qt::WindowStaysOnTopHint : Qt::WindowFlags());
   f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   const BorderIcons& icons = model.borderIcons();
-  // Minimize and maximize boxes only exist next to the system menu.
+  // Minimize, maximize and help boxes only exist next to the system menu.
   if (icons.systemMenu) {
     f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (icons.minimize) f |= Qt::WindowMinimizeButtonHint;
     if (icons.maximize) f |= Qt::WindowMaximizeButtonHint;
+    if (icons.help) f |= Qt::WindowContextHelpButtonHint;
   }
-  if (icons.help) f |= Qt::WindowContextHelpButtonHint;
   if (model.stayOnTop()) f |= Qt::WindowStaysOnTopHint;
   return f;
 }
