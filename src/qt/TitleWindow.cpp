@@ -128,7 +128,8 @@ QImage TitleWindow::titlePicture() {
   p.setPen(QColor(0xc8, 0xd3, 0xe0));
   p.drawText(QRect(28, 158, 264, 20), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Visual application builder"));
-  p.drawText(QRect(28, 200, 264, 20), Qt::AlignRight | Qt::AlignVCenter, qs(texts::kAppTitle));
+  p.drawText(QRect(28, 200, 264, 20), Qt::AlignRight | Qt::AlignVCenter,
+             QStringLiteral("Run-time player"));
   p.end();
   return img;
 }

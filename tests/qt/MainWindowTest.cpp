@@ -76,6 +76,8 @@ TEST_F(MainFixture, ClientAreaShowsTheDesignPanelAtItsPlace) {
   EXPECT_EQ(client->size(), QSize(400, 300));
   EXPECT_EQ(client->mapToGlobal(QPoint(0, 0)), QPoint(100, 50));
   EXPECT_EQ(platform.clientAreaOf(model), client);
+  if (qEnvironmentVariableIsSet("QAV_SHOTS"))
+    view->grab().save(qEnvironmentVariable("QAV_SHOTS") + "/main.png");
 
   // A script moving or resizing the main window moves the panel with it.
   model.setBounds(204, 121, 499, 244);

@@ -93,6 +93,8 @@ TEST(SplashWindow, ShapeAndPicture) {
   const QRect inWindow(title.picture()->mapTo(&title, QPoint(0, 0)), title.picture()->size());
   EXPECT_TRUE(QRect(2, 2, 324, 243).contains(inWindow));
   EXPECT_FALSE(title.timer().isActive());
+  if (qEnvironmentVariableIsSet("QAV_SHOTS"))
+    title.grab().save(qEnvironmentVariable("QAV_SHOTS") + "/splash.png");
 }
 
 TEST(SplashWindow, ClosesOnAKeyOrAClickBeforeItsTimer) {
