@@ -100,6 +100,12 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
     }
     cp = cp << 6 | (d & 0x3F);
   }
+  // Overlong forms, surrogates and values beyond U+10FFFF are malformed as well.
+  static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kSmallest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+    ++i;
+    return 0xFFFFFFFF;
+  }
   i += extra + 1;
   return cp;
 }

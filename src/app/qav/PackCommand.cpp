@@ -1,0 +1,99 @@
+// `qav pack`: builds a program file (the player padded to the offset, then the records) or a
+// data file (records alone) from the JSON form of records.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "app/qav/Command.h"
+#include "app/qav/Files.h"
+#include "shell/ProjectLoader.h"
+#include "shell/RecordJson.h"
+#include "shell/RecordWriter.h"
+
+namespace qav::tool {
+namespace {
+
+constexpr const char* kUsage = "qav pack PROJECT.json -o OUT [--player FILE] [--offset N]";
+
+int usage(const std::string& problem) {
+  std::fprintf(stderr, "qav pack: %s\nusage: %s\n", problem.c_str(), kUsage);
+  return 2;
+}
+
+int fail(const std::string& problem) {
+  std::fprintf(stderr, "qav pack: %s\n", problem.c_str());
+  return 1;
+}
+
+int pack(const std::vector<std::string>& args) {
+  std::size_t offset = kPayloadOffset;
+  std::string input, output, player;
+  bool playerGiven = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    bool hasValue = i + 1 < args.size();
+    if (a == "--offset") {
+      if (!hasValue || !parseByteCount(args[i + 1], offset))
+        return usage("--offset needs a byte count");
+      ++i;
+    } else if (a == "-o") {
+      if (!hasValue) return usage("-o needs a file name");
+      output = args[++i];
+    } else if (a == "--player") {
+      if (!hasValue) return usage("--player needs a file name");
+      player = args[++i];
+      playerGiven = true;
+    } else if (a.size() > 1 && a[0] == '-') {
+      return usage("unknown option " + a);
+    } else if (input.empty()) {
+      input = a;
+    } else {
+      return usage("more than one PROJECT.json");
+    }
+  }
+  if (input.empty()) return usage("no PROJECT.json given");
+  if (output.empty()) return usage("no output file given (-o OUT)");
+  if (offset == 0 && playerGiven)
+    return usage("--offset 0 writes the records alone; --player does not go with it");
+
+  std::string jsonText, error;
+  if (!readWholeFile(input, jsonText, error)) return fail(error);
+  std::string records;
+  try {
+    records = writeRecords(recordsFromJsonText(jsonText));
+  } catch (const std::exception& e) {
+    return fail(input + ": " + e.what());
+  }
+
+  std::string out;
+  if (offset > 0) {
+    if (!playerGiven) {
+      player = selfDirectory() + "qavplayer";
+      struct stat st {};
+      if (::stat(player.c_str(), &st) != 0)
+        return fail("no player program beside qav (" + player +
+                    " does not exist); name one with --player FILE");
+    }
+    if (!readWholeFile(player, out, error)) return fail(error);
+    if (out.size() > offset)
+      return fail("the player " + player + " has " + std::to_string(out.size()) +
+                  " bytes, more than the offset " + std::to_string(offset));
+    out.resize(offset, '\0');
+  }
+  out += records;
+  if (!writeWholeFile(output, out, offset > 0 ? 0755 : 0644, error)) return fail(error);
+  return 0;
+}
+
+const Registrar registrar(Command{
+    "pack", kUsage,
+    "Writes OUT: the player (default: qavplayer beside qav) padded with zero bytes to\n"
+    "      offset N (default 1000000), then the records of PROJECT.json. --offset 0 writes\n"
+    "      the records alone (a data file).",
+    pack});
+
+}  // namespace
+}  // namespace qav::tool
