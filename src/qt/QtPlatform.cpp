@@ -55,6 +55,10 @@ QWidget* QtPlatform::itemView(const ItemModel& item) const {
   return it == items_.end() ? nullptr : it->second.data();
 }
 
+void QtPlatform::addItemView(const ItemModel& item, QWidget* view) {
+  items_[&item] = view;
+}
+
 QWidget* QtPlatform::clientAreaOf(WindowModel& window) {
   QWidget* view = windowView(window);
   if (auto* m = qobject_cast<MainWindowView*>(view)) return m->clientArea();

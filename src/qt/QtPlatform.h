@@ -54,6 +54,8 @@ class QtPlatform : public Platform {
   QWidget* windowView(WindowModel& window);
   // The widget that shows an item, or null.
   QWidget* itemView(const ItemModel& item) const;
+  // Records the widget that shows an item (its lifetime stays with its parent widget).
+  void addItemView(const ItemModel& item, QWidget* view);
   // Where the items of a window are placed.
   QWidget* clientAreaOf(WindowModel& window);
 

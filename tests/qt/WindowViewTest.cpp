@@ -152,3 +152,50 @@ TEST_F(FormFixture, CentredWindowAppearsInTheMiddleOfTheScreen) {
   centred.setLeft(5);
   EXPECT_EQ(w->geometry().x(), 5);
 }
+
+namespace {
+
+// A stand-in for the view of a page control: a widget with a page area inside it.
+class FakePages : public QWidget, public PageAreaHost {
+ public:
+  explicit FakePages(QWidget* parent) : QWidget(parent), area_(new QWidget(this)) {
+    area_->setGeometry(4, 24, 300, 200);
+  }
+  QWidget* pageArea() override { return area_; }
+
+ private:
+  QWidget* area_;
+};
+
+}  // namespace
+
+TEST_F(FormFixture, WindowOfAPageShowsInsideThePageAreaWhereverThePageControlSits) {
+  // The page control sits on a secondary window, not on the main window.
+  WindowModel host("TForm");
+  host.setBounds(0, 0, 500, 400);
+  platform.showWindow(host);
+  ItemModel pageModel("TRunPage");
+  auto* pages = new FakePages(platform.clientAreaOf(host));
+  pages->setGeometry(30, 40, 320, 240);
+  pages->show();
+  platform.addItemView(pageModel, pages);
+
+  model.setBorderStyle(BorderStyle::None);
+  model.setPageHost(&pageModel);
+  platform.showWindow(model);
+  EXPECT_EQ(view->parentWidget(), pages->pageArea());
+  EXPECT_FALSE(view->isWindow());
+  EXPECT_EQ(view->mapTo(platform.windowView(host), QPoint(0, 0)), QPoint(30 + 4, 40 + 24));
+  EXPECT_EQ(view->size(), QSize(400, 300));
+  EXPECT_TRUE(view->isVisible());
+
+  // Showing it modally cannot wait for a window nobody can close: it returns at once.
+  platform.showWindowModal(model);
+  EXPECT_TRUE(view->isVisible());
+
+  // Leaving the page puts it back on its own, hidden.
+  platform.hideWindow(model);
+  model.setPageHost(nullptr);
+  EXPECT_TRUE(view->isWindow());
+  EXPECT_FALSE(view->isVisible());
+}
