@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -15,15 +16,24 @@ namespace qav {
 
 const char* buttonWord(Button b) {
   switch (b) {
-    case kYes: return "Yes";
-    case kNo: return "No";
-    case kOk: return "Ok";
-    case kCancel: return "Cancel";
-    case kAbort: return "Abort";
-    case kRetry: return "Retry";
-    case kIgnore: return "Ignore";
-    case kAll: return "All";
-    default: return "";
+    case kYes:
+      return "Yes";
+    case kNo:
+      return "No";
+    case kOk:
+      return "Ok";
+    case kCancel:
+      return "Cancel";
+    case kAbort:
+      return "Abort";
+    case kRetry:
+      return "Retry";
+    case kIgnore:
+      return "Ignore";
+    case kAll:
+      return "All";
+    default:
+      return "";
   }
 }
 
@@ -52,45 +62,62 @@ bool Platform::readFile(const std::string& path, std::string& bytes) {
   return true;
 }
 
-bool Platform::writeFileAtomic(const std::string& path, std::string_view bytes, std::string& error) {
+bool Platform::writeFileAtomic(const std::string& target, std::string_view bytes,
+                               std::string& error) {
+  // Write through a symbolic link to the file it names, so that the link survives.
+  std::string path = target;
+  struct stat lst {};
+  if (::lstat(target.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+    if (char* real = ::realpath(target.c_str(), nullptr)) {
+      path = real;
+      ::free(real);
+    }
+  }
   std::string dir = ".";
-  if (auto slash = path.rfind('/'); slash != std::string::npos) dir = slash == 0 ? "/" : path.substr(0, slash);
+  if (auto slash = path.rfind('/'); slash != std::string::npos)
+    dir = slash == 0 ? "/" : path.substr(0, slash);
+  auto fail = [&](const char* what, int err) {
+    error = std::string(what) + " \"" + target + "\". " + std::strerror(err);
+    return false;
+  };
+
   std::string tmpl = path + ".XXXXXX";
   std::vector<char> name(tmpl.begin(), tmpl.end());
   name.push_back('\0');
   int fd = ::mkstemp(name.data());
-  if (fd < 0) {
-    error = "Cannot create file \"" + path + "\". " + std::strerror(errno);
-    return false;
-  }
+  if (fd < 0) return fail("Cannot create file", errno);
+  // From here on every failure removes the temporary file and leaves the target untouched.
+  auto abandon = [&](const char* what, int err) {
+    ::close(fd);
+    ::unlink(name.data());
+    return fail(what, err);
+  };
+
   // Keep the permissions of the file being replaced, or the usual ones for a new file.
   struct stat st {};
   mode_t mode = 0644;
   if (::stat(path.c_str(), &st) == 0) mode = st.st_mode & 07777;
-  ::fchmod(fd, mode);
+  if (::fchmod(fd, mode) != 0) return abandon("Cannot create file", errno);
+
   const char* p = bytes.data();
   std::size_t left = bytes.size();
   while (left > 0) {
     ssize_t n = ::write(fd, p, left);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      error = "Cannot write file \"" + path + "\". " + std::strerror(n < 0 ? errno : ENOSPC);
-      ::close(fd);
-      ::unlink(name.data());
-      return false;
-    }
+    if (n <= 0) return abandon("Cannot write file", n < 0 ? errno : ENOSPC);
     p += n;
     left -= static_cast<std::size_t>(n);
   }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    error = "Cannot write file \"" + path + "\". " + std::strerror(errno);
+  if (::fsync(fd) != 0) return abandon("Cannot write file", errno);
+  if (::close(fd) != 0) {
+    int err = errno;
     ::unlink(name.data());
-    return false;
+    return fail("Cannot write file", err);
   }
   if (::rename(name.data(), path.c_str()) != 0) {
-    error = "Cannot create file \"" + path + "\". " + std::strerror(errno);
+    int err = errno;
     ::unlink(name.data());
-    return false;
+    return fail("Cannot create file", err);
   }
   // Make the rename itself durable.
   int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -158,7 +185,8 @@ std::string Platform::resolvePath(const std::string& name) {
     if (c == '\\') c = '/';
   // Drop a drive letter: "C:/x" is taken relative to the program's directory tree root.
   bool absolute = !p.empty() && p[0] == '/';
-  if (p.size() >= 2 && p[1] == ':' && ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'))) {
+  if (p.size() >= 2 && p[1] == ':' &&
+      ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'))) {
     p = p.substr(2);
     absolute = !p.empty() && p[0] == '/';
   }

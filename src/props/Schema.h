@@ -2,8 +2,11 @@
 // The property schema tables: one table per kind of window or item, each row
 // code + property name + ":" + choices + ":" + help text. The player reads the kind letter
 // (third code letter) and the choices from them.
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace qav {
@@ -32,9 +35,19 @@ class SchemaTable {
   bool hasChoice(std::string_view property, std::string_view value) const;
 
  private:
+  // Every row that carries one property name; the first one gives the kind letter.
+  struct NameRows {
+    char letter = 'S';
+    std::vector<std::size_t> rows;
+  };
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+
   std::string name_;
   std::vector<std::string> rows_;
-  // (implementation may add lookup indexes here)
+  std::unordered_map<std::string, NameRows, NameHash, std::equal_to<>> byName_;
 };
 
 // The choice scan of one row.

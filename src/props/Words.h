@@ -48,4 +48,54 @@ inline constexpr std::string_view kCursorSizeNS = "상하조정";
 inline constexpr std::string_view kCursorSizeNWSE = "좌횡단조정";
 inline constexpr std::string_view kCursorSizeNESW = "우횡단조정";
 
+// Choice words of the property tables, one constant per word; words that several tables offer
+// ("없음", "중앙 정렬", "원", the four directions) are defined once and shared.
+inline constexpr std::string_view kNone = "없음";
+inline constexpr std::string_view kFixedSize = "크기고정";
+inline constexpr std::string_view kSizeable = "크기조절";
+
+inline constexpr std::string_view kAlignLeft = "좌측 정렬";
+inline constexpr std::string_view kAlignRight = "우측 정렬";
+inline constexpr std::string_view kAlignCentre = "중앙 정렬";
+inline constexpr std::string_view kAlignTop = "위측 정렬";
+inline constexpr std::string_view kAlignBottom = "아래측 정렬";
+
+inline constexpr std::string_view kUp = "위쪽";
+inline constexpr std::string_view kDown = "아래쪽";
+inline constexpr std::string_view kLeft = "왼쪽";
+inline constexpr std::string_view kRight = "오른쪽";
+
+inline constexpr std::string_view kDiamond = "마름모";
+inline constexpr std::string_view kCircle = "원";
+inline constexpr std::string_view kRectangle = "사각형";
+inline constexpr std::string_view kRoundRect = "둥근사각형";
+inline constexpr std::string_view kTriangle = "삼각형";
+
+inline constexpr std::string_view kLowered = "오목";
+inline constexpr std::string_view kRaised = "볼록";
+
+inline constexpr std::string_view kScrollVertical = "상하 스크롤";
+inline constexpr std::string_view kScrollHorizontal = "좌우 스크롤";
+inline constexpr std::string_view kScrollBoth = "공용 스크롤";
+
+inline constexpr std::string_view kInputNumber = "숫자";
+inline constexpr std::string_view kInputText = "문자";
+inline constexpr std::string_view kCaseNormal = "정렬안함";
+inline constexpr std::string_view kCaseLower = "소문자";
+inline constexpr std::string_view kCaseUpper = "대문자";
+
+inline constexpr std::string_view kOnDate = "특정일";
+inline constexpr std::string_view kDaily = "매일";
+
+inline constexpr std::string_view kTabsTop = "상단";
+inline constexpr std::string_view kTabsBottom = "하단";
+
+inline constexpr std::string_view kHorizontalBar = "가로막대";
+inline constexpr std::string_view kVerticalBar = "세로막대";
+
+// Input-method modes of edit fields and memos.
+inline constexpr std::string_view kImeCurrent = "현재";
+inline constexpr std::string_view kImeAlpha = "영문";
+inline constexpr std::string_view kImeHangul = "한글";
+
 }  // namespace qav::words

@@ -16,6 +16,9 @@ namespace {
 struct Tables {
   std::array<char32_t, 128 * 256> pair{};  // (lead - 0x80) * 256 + trail -> code point, 0 = none
   std::vector<uint16_t> reverse;           // BMP code point -> lead << 8 | trail, 0 = none
+  // The UTF-8 form of each pair, for decoding without per-character work: up to three bytes
+  // in the low 24 bits (first byte lowest), the byte count in the top 8; 0 = none.
+  std::array<uint32_t, 128 * 256> pairUtf8{};
 
   Tables() : reverse(0x10000, 0) {
     iconv_t toU = iconv_open("UTF-32LE", "CP949");
@@ -46,8 +49,12 @@ struct Tables {
             static_cast<unsigned char>(back[1]) != trail)
           continue;
         if (reverse[cp] != 0) continue;
-        pair[(lead - 0x80) * 256 + trail] = cp;
+        const int index = (lead - 0x80) * 256 + trail;
+        pair[index] = cp;
         reverse[cp] = static_cast<uint16_t>(lead << 8 | trail);
+        pairUtf8[index] = cp < 0x800 ? (2u << 24 | (0x80 | (cp & 0x3F)) << 8 | (0xC0 | cp >> 6))
+                                     : (3u << 24 | (0x80 | (cp & 0x3F)) << 16 |
+                                        (0x80 | (cp >> 6 & 0x3F)) << 8 | (0xE0 | cp >> 12));
       }
     }
     iconv_close(toU);
@@ -58,24 +65,6 @@ struct Tables {
 const Tables& tables() {
   static const Tables t;
   return t;
-}
-
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | cp >> 6);
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | cp >> 12);
-    out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | cp >> 18);
-    out += static_cast<char>(0x80 | (cp >> 12 & 0x3F));
-    out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
 }
 
 // Reads one code point of UTF-8 at s[i] and advances i. A malformed sequence yields
@@ -110,53 +99,134 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
   return cp;
 }
 
-// Appends the CP949 bytes of one code point.
-void appendCp949(std::string& out, char32_t cp) {
+// Collects output in a small buffer so that the common cases need no per-byte string growth.
+class Writer {
+ public:
+  explicit Writer(std::string& out) : out_(out) {}
+  ~Writer() { flush(); }
+  void room(std::size_t n) {
+    if (used_ + n > sizeof buf_) flush();
+  }
+  void put(char c) { buf_[used_++] = c; }
+  void run(std::string_view s) {
+    flush();
+    out_.append(s);
+  }
+  void flush() {
+    out_.append(buf_, used_);
+    used_ = 0;
+  }
+
+ private:
+  std::string& out_;
+  char buf_[1024];
+  std::size_t used_ = 0;
+};
+
+// Length of the run of ASCII bytes starting at i.
+std::size_t asciiRun(std::string_view s, std::size_t i) {
+  std::size_t j = i;
+  while (j < s.size() && static_cast<unsigned char>(s[j]) < 0x80) ++j;
+  return j - i;
+}
+
+// Writes the UTF-8 form of one code point.
+void putUtf8(Writer& w, char32_t cp) {
+  w.room(4);
   if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp >= kRawByteBase && cp <= kRawByteBase + 0xFF) {
-    out += static_cast<char>(cp - kRawByteBase);
-  } else if (cp <= 0xFFFF && tables().reverse[cp] != 0) {
-    uint16_t v = tables().reverse[cp];
-    out += static_cast<char>(v >> 8);
-    out += static_cast<char>(v & 0xFF);
+    w.put(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    w.put(static_cast<char>(0xC0 | cp >> 6));
+    w.put(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    w.put(static_cast<char>(0xE0 | cp >> 12));
+    w.put(static_cast<char>(0x80 | (cp >> 6 & 0x3F)));
+    w.put(static_cast<char>(0x80 | (cp & 0x3F)));
   } else {
-    out += '?';
+    w.put(static_cast<char>(0xF0 | cp >> 18));
+    w.put(static_cast<char>(0x80 | (cp >> 12 & 0x3F)));
+    w.put(static_cast<char>(0x80 | (cp >> 6 & 0x3F)));
+    w.put(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+// Writes the CP949 bytes of one code point.
+void putCp949(Writer& w, const Tables& t, char32_t cp) {
+  w.room(2);
+  if (cp < 0x80) {
+    w.put(static_cast<char>(cp));
+  } else if (cp >= kRawByteBase && cp <= kRawByteBase + 0xFF) {
+    w.put(static_cast<char>(cp - kRawByteBase));
+  } else if (cp <= 0xFFFF && t.reverse[cp] != 0) {
+    uint16_t v = t.reverse[cp];
+    w.put(static_cast<char>(v >> 8));
+    w.put(static_cast<char>(v & 0xFF));
+  } else {
+    w.put('?');
   }
 }
 
 }  // namespace
 
-std::string decodeCp949(std::string_view bytes) {
+void appendDecodedCp949(std::string& out, std::string_view bytes) {
   const Tables& t = tables();
-  std::string out;
-  out.reserve(bytes.size() + bytes.size() / 2);
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(bytes[i]);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
+  Writer w(out);
+  for (std::size_t i = 0; i < bytes.size();) {
+    if (std::size_t n = asciiRun(bytes, i); n > 0) {
+      if (n >= 16) {
+        w.run(bytes.substr(i, n));
+      } else {
+        w.room(n);
+        for (std::size_t k = 0; k < n; ++k) w.put(bytes[i + k]);
+      }
+      i += n;
       continue;
     }
+    unsigned char c = static_cast<unsigned char>(bytes[i]);
     if (i + 1 < bytes.size()) {
-      char32_t cp = t.pair[(c - 0x80) * 256 + static_cast<unsigned char>(bytes[i + 1])];
-      if (cp != 0) {
-        appendUtf8(out, cp);
-        ++i;
+      uint32_t u = t.pairUtf8[(c - 0x80) * 256 + static_cast<unsigned char>(bytes[i + 1])];
+      if (u != 0) {
+        w.room(3);
+        const unsigned count = u >> 24;
+        for (unsigned k = 0; k < count; ++k) w.put(static_cast<char>(u >> (8 * k) & 0xFF));
+        i += 2;
         continue;
       }
     }
-    appendUtf8(out, kRawByteBase + c);
+    putUtf8(w, kRawByteBase + c);
+    ++i;
   }
+}
+
+std::string decodeCp949(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 2);
+  appendDecodedCp949(out, bytes);
   return out;
+}
+
+void appendCp949(std::string& out, std::string_view utf8) {
+  const Tables& t = tables();
+  Writer w(out);
+  for (std::size_t i = 0; i < utf8.size();) {
+    if (std::size_t n = asciiRun(utf8, i); n > 0) {
+      if (n >= 16) {
+        w.run(utf8.substr(i, n));
+      } else {
+        w.room(n);
+        for (std::size_t k = 0; k < n; ++k) w.put(utf8[i + k]);
+      }
+      i += n;
+      continue;
+    }
+    putCp949(w, t, nextCodePoint(utf8, i));
+  }
 }
 
 std::string encodeCp949(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    char32_t cp = nextCodePoint(utf8, i);
-    appendCp949(out, cp);
-  }
+  appendCp949(out, utf8);
   return out;
 }
 
@@ -165,8 +235,8 @@ std::size_t cp949Size(std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     char32_t cp = nextCodePoint(utf8, i);
     n += (cp < 0x80 || (cp >= kRawByteBase && cp <= kRawByteBase + 0xFF)) ? 1
-         : (cp <= 0xFFFF && tables().reverse[cp] != 0)                     ? 2
-                                                                           : 1;
+         : (cp <= 0xFFFF && tables().reverse[cp] != 0)                    ? 2
+                                                                          : 1;
   }
   return n;
 }

@@ -17,6 +17,10 @@ inline constexpr char32_t kRawByteBase = 0x10FF00;
 std::string decodeCp949(std::string_view bytes);
 std::string encodeCp949(std::string_view utf8);
 
+// Appending forms of the two conversions, for callers that build large buffers.
+void appendDecodedCp949(std::string& out, std::string_view bytes);
+void appendCp949(std::string& out, std::string_view utf8);
+
 // Number of bytes the CP949 form of a UTF-8 text has.
 std::size_t cp949Size(std::string_view utf8);
 

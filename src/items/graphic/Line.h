@@ -1,0 +1,42 @@
+#pragma once
+// The line item: a two-pixel engraved or embossed rule along one edge of its rectangle (or a
+// box or frame outline, which only project files can ask for).
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "items/graphic/DrawnItem.h"
+#include "items/graphic/LineGeometry.h"
+
+namespace qav {
+
+using graphic::BevelShape;
+using graphic::BevelStyle;
+
+struct Record;
+
+class TLine : public DrawnItem {
+ public:
+  TLine();
+  static std::unique_ptr<TLine> fromRecord(const Record& record);
+
+  BevelShape shape() const { return shape_; }
+  BevelStyle style() const { return style_; }
+  void setShape(BevelShape s);
+  void setStyle(BevelStyle s);
+
+  // The strokes to draw, in order.
+  std::vector<graphic::Segment> strokes() const;
+
+  void SetItemProperty(std::string_view name, std::string_view value) override;
+  void GetItemProperty(std::string_view name, std::string& result) const override;
+
+ private:
+  static const std::vector<Row<TLine>>& rows();
+  BevelShape shape_ = BevelShape::bsTopLine;
+  BevelStyle style_ = BevelStyle::bsLowered;
+};
+
+}  // namespace qav
