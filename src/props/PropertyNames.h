@@ -98,4 +98,8 @@ inline constexpr std::string_view kBarColour = "그래프색";
 inline constexpr std::string_view kShowText = "텍스트";
 inline constexpr std::string_view kProgress = "현재값";
 
+// Further rows of the control tables.
+inline constexpr std::string_view kMultiSelect = "복수선택";
+inline constexpr std::string_view kImeMode = "초기상태";
+
 }  // namespace qav::prop

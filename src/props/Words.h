@@ -93,4 +93,9 @@ inline constexpr std::string_view kTabsBottom = "하단";
 inline constexpr std::string_view kHorizontalBar = "가로막대";
 inline constexpr std::string_view kVerticalBar = "세로막대";
 
+// Input-method modes of edit fields and memos.
+inline constexpr std::string_view kImeCurrent = "현재";
+inline constexpr std::string_view kImeAlpha = "영문";
+inline constexpr std::string_view kImeHangul = "한글";
+
 }  // namespace qav::words

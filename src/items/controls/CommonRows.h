@@ -1,0 +1,85 @@
+#pragma once
+// The rows most item tables share: design or live access and existence, the four geometry
+// rows, cursor, background colour, the parent switches, tab settings and the hint.
+#include <cstdint>
+
+#include "items/controls/ControlModel.h"
+#include "items/controls/PropTable.h"
+#include "props/PropertyNames.h"
+
+namespace qav::rows {
+
+// Record-and-live items store the design flags only.
+template <class T>
+typename PropTable<T>::Row designAccess() {
+  return truth<T>(prop::kAccess, &RecordControl::enabledCheck, &RecordControl::setEnabledCheck);
+}
+template <class T>
+typename PropTable<T>::Row designExists() {
+  return truth<T>(prop::kExists, &RecordControl::visibleCheck, &RecordControl::setVisibleCheck);
+}
+template <class T>
+typename PropTable<T>::Row designReadOnly() {
+  return truth<T>(prop::kReadOnly, &RecordControl::readCheck, &RecordControl::setReadCheck);
+}
+
+// Run-time items act on the live state at once.
+template <class T>
+typename PropTable<T>::Row liveAccess() {
+  return truth<T>(prop::kAccess, &ItemModel::enabled, &ItemModel::setEnabled);
+}
+template <class T>
+typename PropTable<T>::Row liveExists() {
+  return truth<T>(prop::kExists, &ItemModel::visible, &ItemModel::setVisible);
+}
+
+template <class T>
+typename PropTable<T>::Row left() {
+  return number<T>(prop::kLeft, &ItemModel::left, &ItemModel::setLeft);
+}
+template <class T>
+typename PropTable<T>::Row top() {
+  return number<T>(prop::kTop, &ItemModel::top, &ItemModel::setTop);
+}
+template <class T>
+typename PropTable<T>::Row width() {
+  return number<T>(prop::kWidth, &ItemModel::width, &ItemModel::setWidth);
+}
+template <class T>
+typename PropTable<T>::Row height() {
+  return number<T>(prop::kHeight, &ItemModel::height, &ItemModel::setHeight);
+}
+
+template <class T>
+typename PropTable<T>::Row cursorRow() {
+  return cursor<T>(prop::kCursor, &ItemModel::cursor, &ItemModel::setCursor);
+}
+template <class T>
+typename PropTable<T>::Row colourRow() {
+  return colour<T>(prop::kColour, &ItemModel::colour, &ItemModel::setColour);
+}
+template <class T>
+typename PropTable<T>::Row parentColour() {
+  return truth<T>(prop::kParentColour, &ItemModel::parentColour, &ItemModel::setParentColour);
+}
+template <class T>
+typename PropTable<T>::Row parentFont() {
+  return truth<T>(prop::kParentFont, &ItemModel::parentFont, &ItemModel::setParentFont);
+}
+template <class T>
+typename PropTable<T>::Row tabStop() {
+  return truth<T>(prop::kTabStop, &ItemModel::tabStop, &ItemModel::setTabStop);
+}
+// Read back as a signed 16-bit value, the width the toolkit keeps it in.
+template <class T>
+typename PropTable<T>::Row tabOrder() {
+  return number<T>(
+      prop::kTabOrder, [](const T& m) { return static_cast<int16_t>(m.tabOrder()); },
+      &ItemModel::setTabOrder);
+}
+template <class T>
+typename PropTable<T>::Row hint() {
+  return text<T>(prop::kHint, &ItemModel::hint, &ItemModel::setHint);
+}
+
+}  // namespace qav::rows

@@ -1,0 +1,77 @@
+#pragma once
+// Shared state of the control items: the event-script slots, and for the items whose stream
+// record is itself the live control, the stored design flags and the window name.
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "items/ItemModel.h"
+
+namespace qav {
+
+class RecordProps;
+struct Record;
+
+using Lines = std::vector<std::string>;
+
+class ControlModel : public ItemModel {
+ public:
+  static constexpr int kSlotCount = 5;
+
+  // slots: the numbers (1..5) of the event slots the class carries; boundSlot: the one whose
+  // script runs when the bound action fires (0 for none).
+  ControlModel(std::string className, std::initializer_list<int> slots, int boundSlot);
+
+  bool carriesSlot(int n) const;
+  // The lines of slot n; an empty list for a slot the class does not carry.
+  const Lines& ivent(int n) const;
+  // Copies the lines into slot n; the item never shares the caller's list. Ignored for a
+  // slot the class does not carry.
+  void setIvent(int n, const Lines& lines);
+
+  int boundSlot() const { return boundSlot_; }
+  const Lines& boundScript() const { return ivent(boundSlot_); }
+
+ protected:
+  // Copies every carried slot ("IventN.Strings") from a record.
+  void copySlots(const RecordProps& rp);
+
+ private:
+  std::array<Lines, kSlotCount> slots_;
+  uint8_t carried_ = 0;
+  int boundSlot_ = 0;
+};
+
+// An item whose stream record becomes the live control. Its tables read and write the design
+// flags; the live state takes them once, at instantiation, through applyDesignFlags().
+class RecordControl : public ControlModel {
+ public:
+  using ControlModel::ControlModel;
+
+  bool enabledCheck() const { return enabledCheck_; }
+  void setEnabledCheck(bool v) { enabledCheck_ = v; }
+  bool visibleCheck() const { return visibleCheck_; }
+  void setVisibleCheck(bool v) { visibleCheck_ = v; }
+  bool readCheck() const { return readCheck_; }
+  void setReadCheck(bool v) { readCheck_ = v; }
+
+  const std::string& parentName() const { return parentName_; }
+  void setParentName(std::string n) { parentName_ = std::move(n); }
+
+  // Live enabled and visible states from the flags (edit fields and memos also read-only).
+  virtual void applyDesignFlags();
+
+ protected:
+  // Reads what every record-and-live control carries: the design flags, the window name,
+  // the event slots, and the base control properties (bounds, cursor, hint, font, colour,
+  // parent switches, tab settings) that the record holds.
+  void loadControlRecord(const RecordProps& rp);
+
+ private:
+  bool enabledCheck_ = true, visibleCheck_ = true, readCheck_ = false;
+  std::string parentName_;
+};
+
+}  // namespace qav

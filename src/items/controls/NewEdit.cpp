@@ -1,0 +1,140 @@
+#include "items/controls/NewEdit.h"
+
+#include "items/controls/CommonRows.h"
+#include "props/Words.h"
+
+namespace qav {
+namespace {
+
+constexpr char32_t kPasswordStar = U'*';
+
+PropTable<TNewEdit>::Row inputStyleRow() {
+  using T = TNewEdit;
+  return rows::choice<T, InputStyle>(
+      prop::kInputStyle,
+      {{words::kInputNumber, InputStyle::Number}, {words::kInputText, InputStyle::Alpha}},
+      &T::inputStyle, &T::setInputStyle);
+}
+
+const PropTable<TNewEdit>& table() {
+  using T = TNewEdit;
+  static const PropTable<T> t{
+      rows::designAccess<T>(),
+      rows::designExists<T>(),
+      rows::left<T>(),
+      rows::top<T>(),
+      rows::width<T>(),
+      rows::height<T>(),
+      rows::cursorRow<T>(),
+      rows::text<T>(prop::kText, &T::text, &T::writeText),
+      rows::colourRow<T>(),
+      inputStyleRow(),
+      // The table carries this row twice; the second test repeats the first one's effect.
+      inputStyleRow(),
+      rows::number<T>(prop::kMinValue, &T::minValue, &T::setMinValue),
+      rows::number<T>(prop::kMaxValue, &T::maxValue, &T::setMaxValue),
+      rows::number<T>(prop::kMaxLength, &T::maxLength, &T::setMaxLength),
+      rows::choice<T, CharCase>(prop::kCharCase,
+                                {{words::kCaseNormal, CharCase::Normal},
+                                 {words::kCaseLower, CharCase::Lower},
+                                 {words::kCaseUpper, CharCase::Upper}},
+                                &T::charCase, &T::setCharCase),
+      rows::truth<T>(prop::kBorder, &T::border, &T::setBorder),
+      rows::choice<T, ImeMode>(prop::kImeMode,
+                               {{words::kImeCurrent, ImeMode::DontCare},
+                                {words::kImeAlpha, ImeMode::SAlpha},
+                                {words::kImeHangul, ImeMode::Hanguel}},
+                               &T::imeMode, &T::setImeMode),
+      rows::truth<T>(
+          prop::kPassword, [](const T& m) { return m.passwordChar() == kPasswordStar; },
+          [](T& m, bool v) { m.setPasswordChar(v ? kPasswordStar : 0); }),
+      rows::designReadOnly<T>(),
+      rows::parentColour<T>(),
+      rows::parentFont<T>(),
+      rows::tabStop<T>(),
+      rows::tabOrder<T>(),
+      rows::hint<T>(),
+  };
+  return t;
+}
+
+}  // namespace
+
+TNewEdit::TNewEdit() : RecordControl("TNewEdit", {3, 4}, 3) {
+  setCursor(-2);
+}
+
+void TNewEdit::SetItemProperty(std::string_view name, std::string_view value) {
+  table().set(*this, name, value);
+}
+void TNewEdit::GetItemProperty(std::string_view name, std::string& result) const {
+  table().get(*this, name, result);
+}
+
+void TNewEdit::applyDesignFlags() {
+  RecordControl::applyDesignFlags();
+  setReadOnly(readCheck());
+}
+
+std::string TNewEdit::normalised(std::string_view t) const {
+  std::string r = applyCharCase(t, charCase_);
+  if (maxLength_ > 0) r = limitBytes(r, static_cast<std::size_t>(maxLength_));
+  return r;
+}
+
+void TNewEdit::setText(std::string_view t) {
+  std::string n = normalised(t);
+  if (n == text_) return;
+  text_ = std::move(n);
+  notify(Attr::Text);
+  fire();
+}
+
+void TNewEdit::writeText(std::string_view t) {
+  setText(t);
+  backupText_ = text_;
+}
+
+bool TNewEdit::acceptKey(char32_t key) const {
+  if (inputStyle_ != InputStyle::Number) return true;
+  const bool digit = key >= U'0' && key <= U'9';
+  if (!digit && key != kKeyEnter && key != kKeyBackspace) return false;
+  // The key is taken as appended to the whole text, wherever the caret is; Backspace and
+  // Enter end the number there, so they are judged by the text before them.
+  std::string candidate = text_;
+  candidate += static_cast<char>(key);
+  return !(maxValue_ > 0 && TextToNumber(candidate) > maxValue_);
+}
+
+void TNewEdit::setMaxLength(int32_t v) {
+  maxLength_ = v;
+  notify(Attr::Style);
+}
+
+void TNewEdit::setCharCase(CharCase c) {
+  charCase_ = c;
+  notify(Attr::Style);
+  setText(text_);
+}
+
+void TNewEdit::setBorder(bool single) {
+  border_ = single;
+  notify(Attr::Style);
+}
+
+void TNewEdit::setImeMode(ImeMode m) {
+  imeMode_ = m;
+  notify(Attr::Style);
+}
+
+void TNewEdit::setPasswordChar(char32_t c) {
+  passwordChar_ = c;
+  notify(Attr::Style);
+}
+
+void TNewEdit::setReadOnly(bool v) {
+  readOnly_ = v;
+  notify(Attr::ReadOnly);
+}
+
+}  // namespace qav

@@ -1,0 +1,93 @@
+#pragma once
+// The edit field: single-line text input with an optional numeric mode. Its key filter,
+// character case and byte limit live here so that every view behaves the same. A change of
+// the text, typed or written, runs its Ivent3 script; Ivent4 is only carried.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "items/controls/ControlModel.h"
+#include "items/controls/EditText.h"
+
+namespace qav {
+
+enum class InputStyle { Number, Alpha };  // stored ordinals: isNumber, isAlpha
+
+// Input-method mode taken when the control gets the focus (stored ordinals imDisable ...
+// imHanguel).
+enum class ImeMode {
+  Disable,
+  Close,
+  Open,
+  DontCare,
+  SAlpha,
+  Alpha,
+  Hira,
+  SKata,
+  Kata,
+  Chinese,
+  SHanguel,
+  Hanguel
+};
+
+inline constexpr char32_t kKeyBackspace = 8;
+inline constexpr char32_t kKeyEnter = 13;
+inline constexpr char32_t kKeyLineFeed = 10;
+
+class TNewEdit : public RecordControl {
+ public:
+  TNewEdit();
+  explicit TNewEdit(const Record& record);
+
+  void SetItemProperty(std::string_view name, std::string_view value) override;
+  void GetItemProperty(std::string_view name, std::string& result) const override;
+  void applyDesignFlags() override;
+
+  const std::string& text() const { return text_; }
+  // A program write: case and byte limit applied; fires when the text changed.
+  void setText(std::string_view t);
+  // The user changed the text: the same rules as a program write.
+  void userEdited(std::string_view t) { setText(t); }
+  // The text as the field would hold it.
+  std::string normalised(std::string_view t) const;
+  // Whether a typed character (or Backspace / Enter) may reach the text.
+  bool acceptKey(char32_t key) const;
+
+  const std::string& backupText() const { return backupText_; }
+  void setBackupText(std::string t) { backupText_ = std::move(t); }
+  // The script write of the text: the text as the field holds it also becomes BackupText.
+  void writeText(std::string_view t);
+
+  InputStyle inputStyle() const { return inputStyle_; }
+  void setInputStyle(InputStyle s) { inputStyle_ = s; }
+  int32_t minValue() const { return minValue_; }
+  void setMinValue(int32_t v) { minValue_ = v; }
+  int32_t maxValue() const { return maxValue_; }
+  void setMaxValue(int32_t v) { maxValue_ = v; }
+  // Largest text in code-page-949 bytes; 0 (or less) is no limit. Later input only.
+  int32_t maxLength() const { return maxLength_; }
+  void setMaxLength(int32_t v);
+  CharCase charCase() const { return charCase_; }
+  // Changing the case converts the text the field holds.
+  void setCharCase(CharCase c);
+  bool border() const { return border_; }
+  void setBorder(bool single);
+  ImeMode imeMode() const { return imeMode_; }
+  void setImeMode(ImeMode m);
+  // Character shown for every character of the text; 0 shows the text plainly.
+  char32_t passwordChar() const { return passwordChar_; }
+  void setPasswordChar(char32_t c);
+  bool readOnly() const { return readOnly_; }
+  void setReadOnly(bool v);
+
+ private:
+  std::string text_, backupText_;
+  InputStyle inputStyle_ = InputStyle::Alpha;
+  int32_t minValue_ = 0, maxValue_ = 0, maxLength_ = 0;
+  CharCase charCase_ = CharCase::Normal;
+  bool border_ = true, readOnly_ = false;
+  ImeMode imeMode_ = ImeMode::DontCare;
+  char32_t passwordChar_ = 0;
+};
+
+}  // namespace qav

@@ -1,0 +1,76 @@
+#pragma once
+// The memo: multi-line text input with a limit on the lines the user makes with Enter. Its
+// text is held with CR LF line breaks; a change of the text, typed or written, runs its
+// Ivent3 script; Ivent4 is only carried.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "items/controls/ControlModel.h"
+#include "items/controls/EditText.h"
+#include "items/controls/NewEdit.h"
+
+namespace qav {
+
+enum class ScrollBars { None, Horizontal, Vertical, Both };  // stored ordinals ssNone ... ssBoth
+
+class TNewMemo : public RecordControl, public LineList {
+ public:
+  TNewMemo();
+  explicit TNewMemo(const Record& record);
+
+  void SetItemProperty(std::string_view name, std::string_view value) override;
+  void GetItemProperty(std::string_view name, std::string& result) const override;
+  void applyDesignFlags() override;
+
+  const std::string& text() const { return text_; }
+  // The lines; a line break at the very end starts no further line.
+  Lines lines() const;
+  void setLines(const Lines& lines);
+  // The user changed the text: line breaks made CR LF, the byte limit applied; fires when
+  // the text changed.
+  void userEdited(std::string_view t);
+  // Whether a typed character may reach the text (Enter and line feed past the line limit
+  // are dropped).
+  bool acceptKey(char32_t key) const;
+
+  const Lines& backupString() const { return backupString_; }
+  void setBackupString(const Lines& l) { backupString_ = l; }
+
+  // LineList: the list statements' operations on the lines; each change fires.
+  void clearLines() override;
+  void addLine(std::string line) override;
+  bool deleteLine(int index) override;
+  int findLine(std::string_view text) const override;
+  int lineCount() const override;
+  std::optional<std::string> lineAt(int index) const override;
+
+  // Largest text in code-page-949 bytes the user may type; 0 (or less) is no limit.
+  int32_t maxLength() const { return maxLength_; }
+  void setMaxLength(int32_t v);
+  // Largest number of lines the user may make with Enter; 0 or less is no limit.
+  int32_t maxLine() const { return maxLine_; }
+  void setMaxLine(int32_t v) { maxLine_ = v; }
+  bool border() const { return border_; }
+  void setBorder(bool single);
+  ScrollBars scrollBars() const { return scrollBars_; }
+  void setScrollBars(ScrollBars s);
+  ImeMode imeMode() const { return imeMode_; }
+  void setImeMode(ImeMode m);
+  bool readOnly() const { return readOnly_; }
+  void setReadOnly(bool v);
+  bool wordWrap() const { return wordWrap_; }
+  void setWordWrap(bool v);
+
+ private:
+  void store(std::string t);  // stores, notifies and fires when different
+
+  std::string text_;
+  Lines backupString_;
+  int32_t maxLength_ = 0, maxLine_ = 0;
+  bool border_ = true, readOnly_ = false, wordWrap_ = true;
+  ScrollBars scrollBars_ = ScrollBars::None;
+  ImeMode imeMode_ = ImeMode::DontCare;
+};
+
+}  // namespace qav

@@ -1,0 +1,108 @@
+#pragma once
+// The Korean property table of an item class: rows in table order, each a name with a write
+// and a read conversion. Every row is tested on every call (a match does not stop the scan);
+// names are compared byte for byte. A name that matches no row does nothing, and a read that
+// matches nothing, or whose value has no word, leaves the caller's result as it was.
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "props/IniUnit.h"
+#include "text/Text.h"
+
+namespace qav {
+
+template <class T>
+class PropTable {
+ public:
+  using Write = std::function<void(T&, std::string_view)>;
+  using Read = std::function<void(const T&, std::string&)>;
+  struct Row {
+    std::string_view name;
+    Write write;
+    Read read;
+  };
+
+  PropTable(std::initializer_list<Row> rows) : rows_(rows) {}
+
+  void set(T& item, std::string_view name, std::string_view value) const {
+    for (const Row& r : rows_)
+      if (r.name == name && r.write) r.write(item, value);
+  }
+  void get(const T& item, std::string_view name, std::string& result) const {
+    for (const Row& r : rows_)
+      if (r.name == name && r.read) r.read(item, result);
+  }
+  bool has(std::string_view name) const {
+    for (const Row& r : rows_)
+      if (r.name == name) return true;
+    return false;
+  }
+  const std::vector<Row>& rows() const { return rows_; }
+
+ private:
+  std::vector<Row> rows_;
+};
+
+// Row builders. The getter and setter are member pointers (of the class or a base) or
+// callables taking the item.
+namespace rows {
+
+template <class T, class G, class S>
+typename PropTable<T>::Row truth(std::string_view name, G get, S set) {
+  return {name, [set](T& m, std::string_view v) { std::invoke(set, m, WordToTruth(v)); },
+          [get](const T& m, std::string& r) { r = TruthToWord(std::invoke(get, m)); }};
+}
+
+template <class T, class G, class S>
+typename PropTable<T>::Row number(std::string_view name, G get, S set) {
+  return {name, [set](T& m, std::string_view v) { std::invoke(set, m, TextToNumber(v)); },
+          [get](const T& m, std::string& r) {
+            r = text::decimal(static_cast<int64_t>(std::invoke(get, m)));
+          }};
+}
+
+template <class T, class G, class S>
+typename PropTable<T>::Row text(std::string_view name, G get, S set) {
+  return {name, [set](T& m, std::string_view v) { std::invoke(set, m, std::string(v)); },
+          [get](const T& m, std::string& r) { r = std::invoke(get, m); }};
+}
+
+template <class T, class G, class S>
+typename PropTable<T>::Row colour(std::string_view name, G get, S set) {
+  return {name, [set](T& m, std::string_view v) { std::invoke(set, m, WordToColour(v)); },
+          [get](const T& m, std::string& r) { ColourToWord(std::invoke(get, m), r); }};
+}
+
+template <class T, class G, class S>
+typename PropTable<T>::Row cursor(std::string_view name, G get, S set) {
+  return {name, [set](T& m, std::string_view v) { std::invoke(set, m, WordToCursor(v)); },
+          [get](const T& m, std::string& r) { CursorToWord(std::invoke(get, m), r); }};
+}
+
+// A closed set of words: a write that matches no word changes nothing; a state without a
+// word reads as nothing (the caller's result stays).
+template <class T, class E, class G, class S>
+typename PropTable<T>::Row choice(std::string_view name,
+                                  std::vector<std::pair<std::string_view, E>> words, G get, S set) {
+  return {name,
+          [words, set](T& m, std::string_view v) {
+            for (const auto& [word, state] : words)
+              if (word == v) std::invoke(set, m, state);
+          },
+          [words, get](const T& m, std::string& r) {
+            const E current = std::invoke(get, m);
+            for (const auto& [word, state] : words)
+              if (state == current) {
+                r = word;
+                return;
+              }
+          }};
+}
+
+}  // namespace rows
+}  // namespace qav

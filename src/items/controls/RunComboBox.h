@@ -1,0 +1,68 @@
+#pragma once
+// The run-time combo box built from a combo design record: a drop-down list, with a text field
+// for direct input (DropDown) or choice only (DropDownList). A user's choice or typing runs
+// its Ivent3 script; the list statements work on its items through LineList.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "items/controls/ControlModel.h"
+#include "items/controls/EditText.h"
+#include "items/controls/ItemList.h"
+
+namespace qav {
+
+enum class ComboStyle { DropDown, DropDownList };
+
+class TRunComboBox : public ControlModel, public LineList {
+ public:
+  TRunComboBox();
+  // Copies what instantiation takes from a TNewComboBox record.
+  explicit TRunComboBox(const Record& record);
+
+  void SetItemProperty(std::string_view name, std::string_view value) override;
+  void GetItemProperty(std::string_view name, std::string& result) const override;
+
+  const std::vector<std::string>& items() const { return list_.items(); }
+  void setItems(const Lines& items);
+
+  // LineList. Indexes count from 0. Clearing also empties the text.
+  void clearLines() override;
+  void addLine(std::string line) override;
+  bool deleteLine(int index) override;
+  int findLine(std::string_view text) const override { return list_.find(text); }
+  int lineCount() const override { return list_.count(); }
+  std::optional<std::string> lineAt(int index) const override { return list_.at(index); }
+
+  // The text shown: the typed text, or the chosen item.
+  const std::string& text() const { return text_; }
+  // A program write; in the list style it selects the first item equal to the text
+  // (case-blind), or nothing. Reports nothing.
+  void setText(std::string_view t);
+  int itemIndex() const { return itemIndex_; }
+  std::optional<std::string> selectedText() const { return list_.at(itemIndex_); }
+  // A program selection; -1 or out of range clears it. Reports nothing.
+  void setItemIndex(int index);
+  // Selects the first item equal to the text without regard to ASCII case, or nothing.
+  void selectText(std::string_view t);
+
+  // The user chose an item from the list; reports the change. Out of range does nothing.
+  bool userSelect(int index);
+  // The user typed in the text field (DropDown only): the typed text is no choice from the
+  // list, so the selection clears. Reports the change when the text changed.
+  bool userEdited(std::string_view t);
+
+  ComboStyle style() const { return style_; }
+  // The list style shows only the chosen item's text.
+  void setStyle(ComboStyle s);
+  bool sorted() const { return list_.sorted(); }
+  void setSorted(bool v);
+
+ private:
+  ItemList list_;
+  std::string text_;
+  int itemIndex_ = -1;
+  ComboStyle style_ = ComboStyle::DropDown;
+};
+
+}  // namespace qav

@@ -1,0 +1,106 @@
+#include "items/controls/RunPage.h"
+
+#include "items/controls/CommonRows.h"
+#include "props/Words.h"
+
+namespace qav {
+namespace {
+
+const PropTable<TRunPage>& table() {
+  using T = TRunPage;
+  static const PropTable<T> t{
+      rows::liveAccess<T>(),
+      rows::liveExists<T>(),
+      rows::left<T>(),
+      rows::top<T>(),
+      rows::width<T>(),
+      rows::height<T>(),
+      rows::cursorRow<T>(),
+      rows::colourRow<T>(),
+      rows::truth<T>(prop::kMultiLine, &T::multiLine, &T::setMultiLine),
+      rows::choice<T, TabPosition>(
+          prop::kTabPosition,
+          {{words::kTabsTop, TabPosition::Top}, {words::kTabsBottom, TabPosition::Bottom}},
+          &T::tabPosition, &T::setTabPosition),
+      rows::parentFont<T>(),
+      rows::tabStop<T>(),
+      rows::tabOrder<T>(),
+      rows::hint<T>(),
+  };
+  return t;
+}
+
+}  // namespace
+
+TRunPage::TRunPage() : ControlModel("TRunPage", {3}, 3) {}
+
+void TRunPage::SetItemProperty(std::string_view name, std::string_view value) {
+  table().set(*this, name, value);
+}
+void TRunPage::GetItemProperty(std::string_view name, std::string& result) const {
+  table().get(*this, name, result);
+}
+
+void TRunPage::buildTabs(const Lines& pageNames, const Lines& pageWindows) {
+  tabs_.clear();
+  for (std::size_t i = 0; i < pageNames.size(); ++i) {
+    if (pageNames[i] == kNoPage) continue;
+    PageTab tab;
+    tab.number = static_cast<int>(tabs_.size()) + 1;
+    tab.caption = pageNames[i];
+    if (i < pageWindows.size()) tab.window = pageWindows[i];
+    tabs_.push_back(std::move(tab));
+  }
+  active_ = tabs_.empty() ? -1 : 0;
+  notify(Attr::Lines);
+}
+
+void TRunPage::chooseActiveTab(std::string_view activePage) {
+  if (tabs_.empty()) return;
+  int chosen = 0;
+  for (std::size_t i = 0; i < tabs_.size(); ++i)
+    if (tabs_[i].caption == activePage) chosen = static_cast<int>(i);
+  setActiveIndex(chosen);
+}
+
+std::string TRunPage::tabName(std::size_t index) const {
+  if (index >= tabs_.size()) return {};
+  return name() + "_" + std::to_string(tabs_[index].number);
+}
+
+const PageTab* TRunPage::activeTab() const {
+  return active_ >= 0 && active_ < static_cast<int>(tabs_.size())
+             ? &tabs_[static_cast<std::size_t>(active_)]
+             : nullptr;
+}
+
+void TRunPage::setActiveIndex(int index) {
+  if (index < 0 || index >= static_cast<int>(tabs_.size())) return;
+  active_ = index;
+  notify(Attr::Selection);
+}
+
+bool TRunPage::userSelectTab(int index) {
+  if (index < 0 || index >= static_cast<int>(tabs_.size()) || index == active_) return false;
+  if (before_) before_(*this);
+  setActiveIndex(index);
+  if (after_) after_(*this);
+  return true;
+}
+
+void TRunPage::setChangeHandlers(PageHandler before, PageHandler after) {
+  before_ = std::move(before);
+  after_ = std::move(after);
+}
+
+void TRunPage::setTabPosition(TabPosition p) {
+  position_ = p;
+  notify(Attr::Style);
+}
+
+void TRunPage::setMultiLine(bool v) {
+  multiLine_ = v;
+  notify(Attr::Style);
+}
+
+}  // namespace qav

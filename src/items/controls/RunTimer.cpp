@@ -1,0 +1,43 @@
+#include "items/controls/RunTimer.h"
+
+#include "items/controls/PropTable.h"
+#include "props/PropertyNames.h"
+
+namespace qav {
+namespace {
+
+const PropTable<TRunTimer>& table() {
+  using T = TRunTimer;
+  static const PropTable<T> t{
+      rows::truth<T>(prop::kRunning, &T::enabled, &T::setEnabled),
+      rows::number<T>(prop::kInterval, &T::interval, &T::setInterval),
+  };
+  return t;
+}
+
+}  // namespace
+
+TRunTimer::TRunTimer() : ControlModel("TRunTimer", {5}, 5) {}
+
+void TRunTimer::SetItemProperty(std::string_view name, std::string_view value) {
+  table().set(*this, name, value);
+}
+void TRunTimer::GetItemProperty(std::string_view name, std::string& result) const {
+  table().get(*this, name, result);
+}
+
+void TRunTimer::setEnabled(bool v) {
+  ControlModel::setEnabled(v);
+  notify(Attr::Timer);
+}
+
+void TRunTimer::setInterval(int32_t ms) {
+  interval_ = ms;
+  notify(Attr::Timer);
+}
+
+void TRunTimer::tick() {
+  if (shouldTick()) fire();
+}
+
+}  // namespace qav
