@@ -27,6 +27,23 @@ QString hintText(const std::string& hint) {
                                      : std::string_view(hint).substr(0, bar));
 }
 
+QString withoutAccelerators(const std::string& caption) {
+  const QString in = qs(caption);
+  QString out;
+  out.reserve(in.size());
+  for (qsizetype i = 0; i < in.size(); ++i) {
+    if (in[i] == QLatin1Char('&')) {
+      if (i + 1 < in.size() && in[i + 1] == QLatin1Char('&')) {
+        out += QLatin1Char('&');
+        ++i;
+      }
+      continue;
+    }
+    out += in[i];
+  }
+  return out;
+}
+
 void ItemView::modelChanged(Attr what) {
   if (detached_ || !widget_) return;
   const bool outer = !applying_;

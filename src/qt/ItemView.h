@@ -48,4 +48,8 @@ class ItemView : public ModelObserver {
 // The text a hint shows: the part before a "|", which separates a short and a long hint.
 QString hintText(const std::string& hint);
 
+// A caption with "&" marks as shown: "&&" is one "&", a single "&" marks the next character
+// and is not shown.
+QString withoutAccelerators(const std::string& caption);
+
 }  // namespace qav::qt

@@ -5,9 +5,14 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "qt/ControlViews.h"
 #include "qt/Dialogs.h"
+#include "qt/ListViews.h"
 #include "qt/Mapping.h"
+#include "qt/PageView.h"
 #include "qt/SoundPlayer.h"
+#include "qt/TextViews.h"
+#include "qt/TimerViews.h"
 #include "qt/WindowView.h"
 
 namespace qav::qt {
@@ -36,8 +41,40 @@ void QtPlatform::createWindowView(WindowModel& window) {
   windowView(window);
 }
 
+namespace {
+
+// The widget of a control item, or null for kinds that show nothing.
+QWidget* makeControlView(ItemModel& item, QWidget* parent) {
+  if (auto* m = dynamic_cast<TNewLabel*>(&item)) return new LabelView(*m, parent);
+  if (auto* m = dynamic_cast<TNewButton*>(&item)) return new ButtonView(*m, parent);
+  if (auto* m = dynamic_cast<TNewImage*>(&item)) return new ImageView(*m, parent);
+  if (auto* m = dynamic_cast<TNewEdit*>(&item)) return new EditView(*m, parent);
+  if (auto* m = dynamic_cast<TNewMemo*>(&item)) return new MemoView(*m, parent);
+  if (auto* m = dynamic_cast<TRunListBox*>(&item)) return new ListBoxView(*m, parent);
+  if (auto* m = dynamic_cast<TRunComboBox*>(&item)) return new ComboBoxView(*m, parent);
+  if (auto* m = dynamic_cast<TNewCheckBox*>(&item)) return new CheckBoxView(*m, parent);
+  if (auto* m = dynamic_cast<TNewRadioButton*>(&item)) return new RadioButtonView(*m, parent);
+  if (auto* m = dynamic_cast<TRunPage*>(&item)) return new PageView(*m, parent);
+  return nullptr;
+}
+
+}  // namespace
+
 void QtPlatform::createItemView(ItemModel& item) {
-  (void)item;
+  if (itemView(item) || drivers_.count(&item)) return;
+  if (auto* t = dynamic_cast<TRunTimer*>(&item)) {
+    drivers_[&item] = new TimerDriver(*t, &driverHome_);
+    return;
+  }
+  if (auto* a = dynamic_cast<TRunAlarm*>(&item)) {
+    drivers_[&item] = new AlarmDriver(
+        *a, [this] { return now(); }, &driverHome_);
+    return;
+  }
+  WindowModel* window = item.parentWindow();
+  if (!window) return;
+  QWidget* view = makeControlView(item, clientAreaOf(*window));
+  if (view) addItemView(item, view);
 }
 
 QWidget* QtPlatform::windowView(WindowModel& window) {
@@ -53,6 +90,11 @@ QWidget* QtPlatform::windowView(WindowModel& window) {
 QWidget* QtPlatform::itemView(const ItemModel& item) const {
   auto it = items_.find(&item);
   return it == items_.end() ? nullptr : it->second.data();
+}
+
+QObject* QtPlatform::itemDriver(const ItemModel& item) const {
+  auto it = drivers_.find(&item);
+  return it == drivers_.end() ? nullptr : it->second.data();
 }
 
 void QtPlatform::addItemView(const ItemModel& item, QWidget* view) {
@@ -140,6 +182,8 @@ std::string QtPlatform::programPath() {
 }
 
 void QtPlatform::releaseViews() {
+  for (auto& [model, driver] : drivers_) delete driver.data();
+  drivers_.clear();
   for (auto& [model, view] : items_) delete view.data();
   items_.clear();
   for (auto& [model, view] : windows_) {

@@ -54,6 +54,8 @@ class QtPlatform : public Platform {
   QWidget* windowView(WindowModel& window);
   // The widget that shows an item, or null.
   QWidget* itemView(const ItemModel& item) const;
+  // The timer behind a timer or alarm item, or null.
+  QObject* itemDriver(const ItemModel& item) const;
   // Records the widget that shows an item (its lifetime stays with its parent widget).
   void addItemView(const ItemModel& item, QWidget* view);
   // Where the items of a window are placed.
@@ -68,6 +70,9 @@ class QtPlatform : public Platform {
   QPointer<MainWindowView> main_;
   std::unordered_map<const WindowModel*, QPointer<WindowView>> windows_;
   std::unordered_map<const ItemModel*, QPointer<QWidget>> items_;
+  // Timers and alarms: no widget, a QTimer each.
+  QObject driverHome_;
+  std::unordered_map<const ItemModel*, QPointer<QObject>> drivers_;
   std::unique_ptr<SoundPlayer> sound_;
   std::string programPath_;
   std::function<void(int)> quitAction_;
