@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "platform/Platform.h"
+#include "qt/ItemView.h"
 #include "qt/Mapping.h"
 #include "qt/QtTexts.h"
 #include "qt/TitleWindow.h"
@@ -181,6 +182,7 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
 
 void MainWindowView::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  orderTabs(client_);
   if (!shownOnce_ && model_.centred()) {
     applying_ = true;
     applyBounds();

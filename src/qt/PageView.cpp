@@ -1,6 +1,8 @@
 #include "qt/PageView.h"
 
 #include <QSignalBlocker>
+#include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
 
 #include "qt/Mapping.h"
 
@@ -51,6 +53,19 @@ void PageView::layoutParts() {
       0, page_.tabPosition() == TabPosition::Top ? areaTop : height() - (areaTop + areaHeight));
   const int barTop = page_.tabPosition() == TabPosition::Top ? 0 : areaTop + areaHeight;
   tabs_->setGeometry(0, barTop, width(), barHeight);
+}
+
+// The frame of the pages around the page area, joined to the tabs.
+void PageView::paintEvent(QPaintEvent*) {
+  QStylePainter p(this);
+  QStyleOptionTabWidgetFrame frame;
+  frame.initFrom(this);
+  frame.rect = area_->geometry().adjusted(-2, -2, 2, 2);
+  frame.shape = tabs_->shape();
+  frame.tabBarSize = tabs_->sizeHint();
+  frame.tabBarRect = tabs_->geometry();
+  frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+  p.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
 }
 
 void PageView::resizeEvent(QResizeEvent* event) {

@@ -20,6 +20,7 @@ class PageView : public QWidget, public ItemView, public PageAreaHost {
  protected:
   void refresh(Attr what) override;
   void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void layoutParts();

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 
+#include "qt/ItemView.h"
 #include "qt/Mapping.h"
 
 namespace qav::qt {
@@ -178,6 +179,7 @@ void WindowView::closeEvent(QCloseEvent* event) {
 
 void WindowView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  orderTabs(this);
   if (!shownOnce_ && !embeddedIn_ && model_.centred()) {
     applying_ = true;
     move(centredOn(this, size()));

@@ -83,6 +83,31 @@ TEST_F(Placed, ItemsAppearOnTheirWindowAndFollowTheirModels) {
   EXPECT_EQ(view->font(), platform.clientAreaOf(window)->font());
 }
 
+TEST_F(Placed, KeyboardFocusFollowsTheTabOrder) {
+  TNewEdit first, second, third;
+  first.setTabOrder(2);
+  second.setTabOrder(0);
+  third.setTabOrder(1);
+  auto* a = place<EditView>(first, 0, 0, 50, 20);
+  auto* b = place<EditView>(second, 0, 30, 50, 20);
+  auto* c = place<EditView>(third, 0, 60, 50, 20);
+  platform.hideWindow(window);
+  platform.showWindow(window);
+  // The next of the three fields along the focus chain (the chain also holds their parts).
+  auto next = [&](QWidget* w) {
+    for (QWidget* n = w->nextInFocusChain(); n != w; n = n->nextInFocusChain())
+      if (n == a || n == b || n == c) return n;
+    return w;
+  };
+  EXPECT_EQ(next(b), c);
+  EXPECT_EQ(next(c), a);
+  // A script changing the order re-chains them.
+  first.setTabOrder(-1);
+  EXPECT_EQ(next(a), b);
+  third.setTabStop(false);
+  EXPECT_EQ(c->focusPolicy(), Qt::ClickFocus);
+}
+
 TEST_F(Placed, LabelShowsItsCaptionAndReportsClicks) {
   TNewLabel label;
   label.setCaption("저장 && 종료");
