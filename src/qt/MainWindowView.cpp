@@ -87,12 +87,6 @@ void MainWindowView::setProgramName(const std::string& name) {
   if (QAction* a = menuEntry(QStringLiteral("N2"))) a->setText(caption);
 }
 
-QRect MainWindowView::designedRect(const WindowModel& model) {
-  return QRect(model.left() - kAdjustLeft, model.top() - kAdjustTop,
-               std::max(0, model.width() - kAdjustWidth),
-               std::max(0, model.height() - kAdjustHeight));
-}
-
 void MainWindowView::applyAll() {
   applying_ = true;
   applyCaption(this, model_);
@@ -114,7 +108,8 @@ void MainWindowView::applyStyle() {
 
 // The client area below the menu bar shows the design panel at its designed place and size.
 void MainWindowView::applyBounds() {
-  const QRect design = designedRect(model_);
+  const QRect design(model_.left(), model_.top(), std::max(0, model_.width()),
+                     std::max(0, model_.height()));
   const int menuHeight = menuBar()->sizeHint().height();
   QRect r(design.left(), design.top() - menuHeight, design.width(), design.height() + menuHeight);
   if (model_.centred() && !shownOnce_) {
@@ -201,8 +196,7 @@ void MainWindowView::reportBounds() {
   const QRect g = geometry();
   const int menuHeight = menuBar()->height();
   reporting_ = true;
-  model_.setBounds(g.x() + kAdjustLeft, g.y() + menuHeight + kAdjustTop, g.width() + kAdjustWidth,
-                   g.height() - menuHeight + kAdjustHeight);
+  model_.setBounds(g.x(), g.y() + menuHeight, g.width(), g.height() - menuHeight);
   reporting_ = false;
 }
 

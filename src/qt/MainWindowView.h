@@ -28,10 +28,6 @@ struct ShellCommands {
 class MainWindowView : public QMainWindow, public ModelObserver {
   Q_OBJECT
  public:
-  // How much larger the window record's rectangle is made for the main window, which carries a
-  // caption, a border and a menu bar: Left + 4, Top + 21, Width - 1, Height + 44.
-  static constexpr int kAdjustLeft = 4, kAdjustTop = 21, kAdjustWidth = -1, kAdjustHeight = 44;
-
   MainWindowView(WindowModel& model, Platform& platform);
   ~MainWindowView() override;
 
@@ -46,8 +42,8 @@ class MainWindowView : public QMainWindow, public ModelObserver {
   // The information entry reads the program's name followed by "...".
   void setProgramName(const std::string& name);
 
-  // The designed rectangle of the start window, which the client area shows.
-  static QRect designedRect(const WindowModel& model);
+  // The model's bounds are the designed panel of the start window: the client area below the
+  // menu bar shows it at its designed place and size, the frame and menu bar go around it.
 
   void modelChanged(Attr what) override;
   void detach();

