@@ -5,14 +5,17 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "qt/AboutWindow.h"
 #include "qt/ControlViews.h"
 #include "qt/Dialogs.h"
 #include "qt/ListViews.h"
 #include "qt/Mapping.h"
 #include "qt/PageView.h"
+#include "qt/QtTexts.h"
 #include "qt/SoundPlayer.h"
 #include "qt/TextViews.h"
 #include "qt/TimerViews.h"
+#include "qt/TitleWindow.h"
 #include "qt/WindowView.h"
 
 namespace qav::qt {
@@ -82,11 +85,59 @@ void QtPlatform::createItemView(ItemModel& item) {
       if (windowView && model->pageHost() == &item) windowView->modelChanged(Attr::Parent);
 }
 
+TitleWindow* QtPlatform::titleWindow() {
+  if (!title_) title_ = new TitleWindow(*this);
+  return title_;
+}
+
+AboutWindow* QtPlatform::aboutWindow() {
+  if (!about_)
+    about_ = new AboutWindow(
+        [this] { return shell_.aboutLines ? shell_.aboutLines() : std::vector<std::string>{}; });
+  return about_;
+}
+
+void QtPlatform::setShellCommands(ShellCommands commands) {
+  shell_ = std::move(commands);
+  if (main_) main_->setCommands(shellCommands());
+}
+
+// The shell's commands, with the player's own behaviour where none is given.
+ShellCommands QtPlatform::shellCommands() {
+  ShellCommands c = shell_;
+  if (!c.menuCommand)
+    c.menuCommand = [this](std::string_view entry) {
+      if (entry == "QavMaker1") {
+        titleWindow()->exec();
+      } else if (entry == "N2") {
+        aboutWindow()->exec();
+      } else if (entry == "N4") {
+        if (main_) main_->close();
+      } else {
+        return false;
+      }
+      return true;
+    };
+  if (!c.closeQuery)
+    c.closeQuery = [this] {
+      if (messageBox(DialogKind::Warning, "", texts::kQuitQuestion, kYes | kNo) != kYes)
+        return false;
+      quit(0);
+      return true;
+    };
+  return c;
+}
+
 QWidget* QtPlatform::windowView(WindowModel& window) {
   if (window.isMain()) {
-    if (!main_) main_ = new MainWindowView(window, *this);
+    if (!main_) {
+      main_ = new MainWindowView(window);
+      main_->setCommands(shellCommands());
+    }
     return main_;
   }
+  if (window.className() == "TTitle") return titleWindow();
+  if (window.className() == "TAbout") return aboutWindow();
   auto& view = windows_[&window];
   if (!view) view = new WindowView(window, [this](ItemModel* page) { return pageAreaOf(page); });
   return view;
@@ -131,6 +182,13 @@ void QtPlatform::showWindow(WindowModel& window) {
 
 void QtPlatform::showWindowModal(WindowModel& window) {
   QWidget* view = windowView(window);
+  // The player's own dialogs run their own modal loop.
+  if (auto* dialog = qobject_cast<QDialog*>(view)) {
+    window.setVisible(true);
+    dialog->exec();
+    window.setVisible(false);
+    return;
+  }
   // A window inside a page control cannot be closed by the user: waiting for it would hang.
   if (!view->isWindow()) {
     showWindow(window);
@@ -200,6 +258,8 @@ void QtPlatform::releaseViews() {
     main_->detach();
     delete main_.data();
   }
+  delete title_.data();
+  delete about_.data();
 }
 
 }  // namespace qav::qt

@@ -13,6 +13,7 @@
 namespace qav::qt {
 
 class SoundPlayer;
+class TitleWindow;
 class WindowView;
 
 class QtPlatform : public Platform {
@@ -50,6 +51,12 @@ class QtPlatform : public Platform {
 
   // The main window's view, once the main window model has been given a view.
   MainWindowView* mainWindow() const { return main_; }
+  // The splash and information windows (views of the "TTitle" and "TAbout" windows).
+  TitleWindow* titleWindow();
+  AboutWindow* aboutWindow();
+  // What the main window's menu and closing do. Unset parts keep the player's own behaviour:
+  // the splash, the information window, closing with the confirmation; no data commands.
+  void setShellCommands(ShellCommands commands);
   // The top-level or embedded widget of a window, made on first use.
   QWidget* windowView(WindowModel& window);
   // The widget that shows an item, or null.
@@ -67,7 +74,11 @@ class QtPlatform : public Platform {
  private:
   QWidget* pageAreaOf(ItemModel* page) const;
 
+  ShellCommands shellCommands();
   QPointer<MainWindowView> main_;
+  QPointer<TitleWindow> title_;
+  QPointer<AboutWindow> about_;
+  ShellCommands shell_;
   std::unordered_map<const WindowModel*, QPointer<WindowView>> windows_;
   std::unordered_map<const ItemModel*, QPointer<QWidget>> items_;
   // Timers and alarms: no widget, a QTimer each.

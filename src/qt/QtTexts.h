@@ -21,9 +21,6 @@ inline constexpr std::string_view kQuitQuestion = "정말로 종료하시겠습�
 // Information window.
 inline constexpr std::string_view kAboutCaption = "프로그램 정보";
 inline constexpr std::string_view kAboutBanner = "QAV Maker 제작 프로그램";
-inline constexpr std::string_view kAboutName = "프로그램  :  ";
-inline constexpr std::string_view kAboutMaker = "제 작 자  :  ";
-inline constexpr std::string_view kAboutVersion = "버    젼  :  ";
 inline constexpr std::string_view kAboutOk = "확인";
 
 // Where the splash sound lives, under the program's directory.
