@@ -73,8 +73,8 @@ void MainWindowView::setCommands(ShellCommands commands) {
   commands_ = std::move(commands);
 }
 
-void MainWindowView::setProgramName(const std::string& name) {
-  QString caption = qs(name) + qs(texts::kMenuProgramSuffix);
+void MainWindowView::setProgramEntryCaption(const std::string& text) {
+  QString caption = qs(text);
   // An ampersand in the name is shown, not taken as a mnemonic.
   caption.replace(QLatin1Char('&'), QLatin1String("&&"));
   if (QAction* a = menuEntry(QStringLiteral("N2"))) a->setText(caption);

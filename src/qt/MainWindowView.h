@@ -36,8 +36,8 @@ class MainWindowView : public QMainWindow, public ModelObserver {
 
   void setCommands(ShellCommands commands);
   const ShellCommands& commands() const { return commands_; }
-  // The information entry reads the program's name followed by "...".
-  void setProgramName(const std::string& name);
+  // The caption of the information entry (the program's name followed by "...").
+  void setProgramEntryCaption(const std::string& caption);
 
   // The model's bounds are the designed panel of the start window: the client area below the
   // menu bar shows it at its designed place and size, the frame and menu bar go around it.

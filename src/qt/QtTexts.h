@@ -10,7 +10,6 @@ inline constexpr std::string_view kAppTitle = "QAV Maker";
 inline constexpr std::string_view kMenuMain = "메뉴";
 inline constexpr std::string_view kMenuSplash = "Qav Maker...";
 inline constexpr std::string_view kMenuProgram = "프로그램...";
-inline constexpr std::string_view kMenuProgramSuffix = "...";
 inline constexpr std::string_view kMenuQuit = "종료";
 inline constexpr std::string_view kMenuData = "데이타";
 inline constexpr std::string_view kMenuDataLoad = "데이타 불러오기";

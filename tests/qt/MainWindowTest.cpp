@@ -60,7 +60,7 @@ TEST_F(MainFixture, MenusCarryTheirCaptionsAndShortcuts) {
   EXPECT_EQ(first[3], entry("N4"));
 
   // At load the information entry takes the program's name; an ampersand is shown as written.
-  view->setProgramName("주소록 & 일정");
+  view->setProgramEntryCaption("주소록 & 일정...");
   EXPECT_EQ(entry("N2")->text(), QString::fromUtf8("주소록 && 일정..."));
 
   // Every entry goes to the shell by its name; the data entries only exist there.
