@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "qt/Dialogs.h"
+#include "qt/DrawnViews.h"
 #include "qt/Mapping.h"
 #include "qt/SoundPlayer.h"
 #include "qt/WindowView.h"
@@ -37,7 +38,7 @@ void QtPlatform::createWindowView(WindowModel& window) {
 }
 
 void QtPlatform::createItemView(ItemModel& item) {
-  (void)item;
+  if (createDrawnItemView(*this, item)) return;
 }
 
 QWidget* QtPlatform::windowView(WindowModel& window) {
