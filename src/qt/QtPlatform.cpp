@@ -8,6 +8,7 @@
 #include "qt/AboutWindow.h"
 #include "qt/ControlViews.h"
 #include "qt/Dialogs.h"
+#include "qt/DrawnViews.h"
 #include "qt/ListViews.h"
 #include "qt/Mapping.h"
 #include "qt/PageView.h"
@@ -65,6 +66,7 @@ QWidget* makeControlView(ItemModel& item, QWidget* parent) {
 
 void QtPlatform::createItemView(ItemModel& item) {
   if (itemView(item) || drivers_.count(&item)) return;
+  if (createDrawnItemView(*this, item)) return;
   if (auto* t = dynamic_cast<TRunTimer*>(&item)) {
     drivers_[&item] = new TimerDriver(*t, &driverHome_);
     return;
