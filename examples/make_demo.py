@@ -127,7 +127,7 @@ COUNT_UP = [
     "반복 i = 1 ~ Upto:문자열",
     "정의 합 = :합 + :i",
     "반복끝",
-    "정의 Sum:제목 = 1부터 ~ #32 ~ Upto:문자열 ~ 까지의 합: ~ #32 ~ :합",
+    "정의 SumResult:제목 = 1부터 ~ #32 ~ Upto:문자열 ~ 까지의 합: ~ #32 ~ :합",
 ]
 
 records = [settings([(MAIN, "회원 관리"), (SECOND, "계산"), (PAGE_A, "소개"), (PAGE_B, "설정")])]
@@ -160,7 +160,7 @@ records += [
     item("TNewButton", "Btn03Save", MAIN, 16, 282, 74, 28, Caption="저장", **{"Ivent2.Strings": SAVE}),
     item("TNewButton", "Btn04Load", MAIN, 96, 282, 74, 28, Caption="불러오기", **{"Ivent2.Strings": LOAD}),
     item("TNewButton", "Btn05Greet", MAIN, 176, 282, 74, 28, Caption="인사", **{"Ivent2.Strings": GREET}),
-    item("TNewButton", "Btn06Second", MAIN, 256, 282, 74, 28, Caption="계산 창",
+    item("TNewButton", "Btn06OpenSecond", MAIN, 256, 282, 74, 28, Caption="계산 창",
          **{"Ivent2.Strings": ["창보이기 Second"]}),
     item("TNewPage", "Pag01Info", MAIN, 344, 44, 281, 158,
          **{"PageName.Strings": ["소개", "[None]", "설정"],
@@ -171,7 +171,7 @@ records += [
     item("TBox", "Box01Badge", MAIN, 344, 226, 65, 65, ShapeType={"ident": "msEllipse"},
          Color={"ident": "clTeal"}, BorderColor={"ident": "clWhite"}, Shadows=2, Borders=2, Shadow=True,
          ShadowX=2, ShadowY=2, **{"Ivent2.Strings": ["메세지 QAV Maker 데모입니다."]}),
-    item("TNewWatch", "Wat01Clock", MAIN, 420, 224, 70, 70),
+    item("TNewWatch", "Wat01Dial", MAIN, 420, 224, 70, 70),
     item("TNewProgress", "Prg01Progress", MAIN, 500, 244, 125, 28, ForeColor={"ident": "clTeal"}),
     item("TNewTimer", "Tmr01Tick", MAIN, 0, 0, 33, 33, Inteval=1000, **{"Ivent5.Strings": TICK}),
 ]
@@ -182,7 +182,7 @@ records += [
                  "자료는 프로그램 옆의 demo.dat 파일에 저장됩니다."),
     item("TNewCheckBox", "Chk01Male", PAGE_A, 8, 84, 80, 20, Caption="남", Only=True, Group=1),
     item("TNewCheckBox", "Chk02Female", PAGE_A, 96, 84, 80, 20, Caption="여", Only=True, Group=1),
-    item("TNewLabel", "Lbl08Colour", PAGE_B, 8, 12, 80, 16, Caption="배경 색"),
+    item("TNewLabel", "Lbl08ColourLabel", PAGE_B, 8, 12, 80, 16, Caption="배경 색"),
     item("TNewComboBox", "Cmb01Colour", PAGE_B, 96, 8, 150, 21, Input=False, Text="기본바탕색",
          **{"BackupString.Strings": ["기본바탕색", "흰색", "은색", "하늘", "노랑"],
             "Ivent3.Strings": ["현재아이템 Colour", "정의 Main:바탕색 = 레지스터:7"]}),
@@ -191,15 +191,20 @@ records += [
 ]
 
 records += [
-    item("TNewLabel", "Lbl09Upto", SECOND, 16, 20, 90, 16, Caption="1부터 어디까지?"),
+    item("TNewLabel", "Lbl09UptoLabel", SECOND, 16, 20, 90, 16, Caption="1부터 어디까지?"),
     item("TNewEdit", "Edt03Upto", SECOND, 120, 16, 60, 21, InputStyle={"ident": "isNumber"},
          MaxValue=10000, BackupText="10"),
     item("TNewButton", "Btn07Sum", SECOND, 190, 14, 90, 26, Caption="합 구하기",
          **{"Ivent2.Strings": COUNT_UP}),
-    item("TNewLabel", "Lbl10Sum", SECOND, 16, 60, 268, 16, Caption=""),
+    item("TNewLabel", "Lbl10SumResult", SECOND, 16, 60, 268, 16, Caption=""),
     item("TNewButton", "Btn08Close", SECOND, 190, 100, 90, 28, Caption="닫기",
          **{"Ivent2.Strings": ["창감추기 Second"]}),
 ]
+
+# Run-time names (the stream name without its five-character prefix) must be unique,
+# without regard to letter case.
+names = [r["name"][5:].upper() for r in records[1:]]
+assert len(names) == len(set(names)), sorted(n for n in names if names.count(n) > 1)
 
 json.dump({"records": records}, sys.stdout, ensure_ascii=False, indent=1)
 sys.stdout.write("\n")
