@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "props/Schema.h"
 #include "script/Messages.h"
+#include "script/StatementGroups.h"
 #include "text/Text.h"
 
 namespace qav {
@@ -35,6 +36,7 @@ TMain::TMain(Platform& platform)
   icons.maximize = true;
   main_->setBorderIcons(icons);
   programInfoCaption_ = std::string(msg::kProgramInfoDesign);
+  script::registerStatementGroups(*interpreter_, *this);
 }
 
 TMain::~TMain() = default;

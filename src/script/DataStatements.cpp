@@ -1,0 +1,244 @@
+// The data-table statements: "데이타제작", "데이타추가", "데이타검색", "데이타수정",
+// "데이타삭제", "데이타갯수", "데이타목록", "불러오기", "저장하기". They work on the record
+// buffer (which outlives runs) and on the hub's row store, always reached through the hub
+// because loading the data file replaces the store object.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "script/ItemKinds.h"
+#include "script/StatementGroups.h"
+#include "script/StatementMessages.h"
+#include "script/StatementSupport.h"
+#include "shell/DataCommands.h"
+#include "shell/DataQueue.h"
+#include "shell/MainData.h"
+#include "shell/TMain.h"
+
+namespace qav::script {
+namespace {
+
+constexpr int kCountRegister = 5;
+// The project option that saves the data file after every change of rows.
+constexpr int kAutoSaveOption = 5;
+constexpr char kFieldEnd = DataQueue::kFieldEnd;
+
+static_assert(kRecordFields == DataQueue::kFieldsPerRow && kRecordFields == MainData::kFields);
+
+// The table of that name, 1 to 9, the last equal one counting; 0 when there is none. An
+// empty name names no table: unused tables have empty names, and a record that was never
+// started (or was cleared) must not reach them.
+int findTable(const MainData* settings, std::string_view name) {
+  if (!settings || name.empty()) return 0;
+  int found = 0;
+  for (int t = 1; t <= MainData::kTables; ++t)
+    if (settings->schemaEntry(t, 0) == name) found = t;
+  return found;
+}
+
+// The field of that name in the table, 1 to 100, the last equal one counting; 0 when there is
+// none. An empty name names no field, for the same reason as above.
+int findField(const MainData& settings, int table, std::string_view name) {
+  if (name.empty()) return 0;
+  int found = 0;
+  for (int f = 1; f <= MainData::kFields; ++f)
+    if (settings.schemaEntry(table, f) == name) found = f;
+  return found;
+}
+
+// The value of field f (1 to 100) of a row: the text between the (f-1)th and the f-th
+// separator; empty when the row has fewer fields.
+std::string_view fieldOf(std::string_view row, int f) {
+  std::size_t start = 0;
+  for (int i = 1; i < f; ++i) {
+    std::size_t end = row.find(kFieldEnd, start);
+    if (end == std::string_view::npos) return {};
+    start = end + 1;
+  }
+  std::size_t end = row.find(kFieldEnd, start);
+  return row.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+// Splits a stored row into the 100 values. Every separator moves to the next field; a row
+// with more than 100 fields (extra separators, or a value that itself held the separator)
+// keeps its first 100 and the surplus is dropped, so nothing lands outside the record.
+void splitRow(std::string_view row, DataRecord& record) {
+  std::size_t start = 0;
+  for (std::string& value : record.values) {
+    std::size_t end = row.find(kFieldEnd, start);
+    if (end == std::string_view::npos) {
+      value.assign(row.substr(std::min(start, row.size())));
+      start = row.size() + 1;
+    } else {
+      value.assign(row.substr(start, end - start));
+      start = end + 1;
+    }
+  }
+}
+
+// The row text of the record: every value followed by the separator.
+std::string buildRow(const DataRecord& record) {
+  std::size_t size = record.values.size();
+  for (const std::string& v : record.values) size += v.size();
+  std::string row;
+  row.reserve(size);
+  for (const std::string& v : record.values) {
+    row += v;
+    row += kFieldEnd;
+  }
+  return row;
+}
+
+void copyFieldNames(const MainData& settings, int table, DataRecord& record) {
+  for (int f = 1; f <= kRecordFields; ++f)
+    record.names[static_cast<std::size_t>(f - 1)] = settings.schemaEntry(table, f);
+}
+
+// Empty name, no table, no row, every name and value empty.
+void clearRecord(DataRecord& record) {
+  record.tableName.clear();
+  record.table = 0;
+  record.row = -1;
+  for (std::string& n : record.names) n.clear();
+  for (std::string& v : record.values) v.clear();
+}
+
+class DataStatements {
+ public:
+  explicit DataStatements(TMain& hub) : hub_(hub) {}
+
+  void newRecord(Interpreter& in) {
+    const std::string& name = in.tokens()[2];
+    int t = findTable(hub_.settings(), name);
+    if (!t) return in.Error(msg::kBadTableName);
+    DataRecord& r = in.currentRecord();
+    r.tableName = name;
+    r.table = t;
+    r.row = -1;
+    copyFieldNames(*hub_.settings(), t, r);
+    for (std::string& v : r.values) v.clear();
+  }
+
+  void appendRecord(Interpreter& in) {
+    DataRecord& r = in.currentRecord();
+    int t = findTable(hub_.settings(), r.tableName);
+    if (!t) return in.Error(msg::kBadTableName);
+    if (r.table >= 1 && r.table <= DataQueue::kTables) t = r.table;
+    hub_.DataBox().rowList(t).push_back(buildRow(r));
+    autoSave(in);
+  }
+
+  void findRecord(Interpreter& in) {
+    const Tokens& tk = in.tokens();
+    int t = findTable(hub_.settings(), tk[2]);
+    if (!t) return in.Error(msg::kBadTableName);
+    int f = findField(*hub_.settings(), t, tk[3]);
+    if (!f) return in.Error(msg::kNoSuchField);
+    std::string value = in.Maths(tk[4]);
+    DataRecord& r = in.currentRecord();
+    clearRecord(r);
+    // Every row is examined; the last match stays.
+    const std::vector<std::string>& rows = hub_.DataBox().rowList(t);
+    int match = -1;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+      if (fieldOf(rows[i], f) == value) match = static_cast<int>(i);
+    if (match < 0) return;
+    r.tableName = tk[2];
+    r.table = t;
+    r.row = match;
+    copyFieldNames(*hub_.settings(), t, r);
+    splitRow(rows[static_cast<std::size_t>(match)], r);
+  }
+
+  void updateRecord(Interpreter& in) {
+    std::string* row = storedRow(in);
+    if (!row) return;
+    *row = buildRow(in.currentRecord());
+    autoSave(in);
+  }
+
+  void deleteRecord(Interpreter& in) {
+    if (!storedRow(in)) return;
+    DataRecord& r = in.currentRecord();
+    auto& rows = hub_.DataBox().rowList(r.table);
+    rows.erase(rows.begin() + r.row);
+    r.tableName.clear();
+    r.table = 0;
+    r.row = -1;
+    autoSave(in);
+  }
+
+  void countRecords(Interpreter& in) {
+    int t = findTable(hub_.settings(), in.tokens()[2]);
+    if (!t) return in.Error(msg::kBadTableName);
+    setRegister(in, kCountRegister,
+                text::decimal(static_cast<int64_t>(hub_.DataBox().rowList(t).size())));
+  }
+
+  // One line per row from the first non-empty value on; the lines replace those of the item.
+  void listRecords(Interpreter& in) {
+    const Tokens& tk = in.tokens();
+    int t = findTable(hub_.settings(), tk[2]);
+    if (!t) return in.Error(msg::kBadTableName);
+    int f = findField(*hub_.settings(), t, tk[3]);
+    if (!f) return in.Error(msg::kNoSuchField);
+    Component* c = itemOperand(in, 4);
+    if (!lineListOf(c)) return in.Error(msg::kNotALineItem);
+    std::string joined;
+    for (const std::string& row : hub_.DataBox().rowList(t)) {
+      if (!joined.empty()) joined += '\r';
+      joined += fieldOf(row, f);
+    }
+    setLines(static_cast<ItemModel&>(*c), text::splitLines(joined));
+  }
+
+  void load(Interpreter&) { loadDataFile(hub_); }
+
+  void save(Interpreter& in) {
+    std::string error;
+    if (!saveDataFile(hub_, error)) in.Error(error);
+  }
+
+ private:
+  // The stored row the record points at. Null, silently, for a record that is not stored
+  // (row -1); null with the store message when the record points outside the tables.
+  std::string* storedRow(Interpreter& in) {
+    DataRecord& r = in.currentRecord();
+    if (r.row == -1) return nullptr;
+    if (r.table < 1 || r.table > DataQueue::kTables || r.row < 0 ||
+        hub_.DataBox().rowList(r.table).size() < static_cast<std::size_t>(r.row) + 1) {
+      in.Error(msg::kBadQueueData);
+      return nullptr;
+    }
+    return &hub_.DataBox().rowList(r.table)[static_cast<std::size_t>(r.row)];
+  }
+
+  // With the option on, every change of rows is saved at once; a save that fails is shown
+  // as a script error with its reason, never passed over.
+  void autoSave(Interpreter& in) {
+    const MainData* s = hub_.settings();
+    if (s && s->option(kAutoSaveOption)) save(in);
+  }
+
+  TMain& hub_;
+};
+
+}  // namespace
+
+void registerDataStatements(Interpreter& in, TMain& hub) {
+  auto data = std::make_shared<DataStatements>(hub);
+  auto bind = [&in, data](std::string_view keyword, void (DataStatements::*fn)(Interpreter&)) {
+    in.registerStatement(keyword, [data, fn](Interpreter& i) { ((*data).*fn)(i); });
+  };
+  bind(msg::kNewRecord, &DataStatements::newRecord);
+  bind(msg::kAppendRecord, &DataStatements::appendRecord);
+  bind(msg::kFindRecord, &DataStatements::findRecord);
+  bind(msg::kUpdateRecord, &DataStatements::updateRecord);
+  bind(msg::kDeleteRecord, &DataStatements::deleteRecord);
+  bind(msg::kCountRecords, &DataStatements::countRecords);
+  bind(msg::kListRecords, &DataStatements::listRecords);
+  bind(msg::kLoadData, &DataStatements::load);
+  bind(msg::kSaveData, &DataStatements::save);
+}
+
+}  // namespace qav::script
