@@ -45,20 +45,24 @@ bool Platform::readFile(const std::string& path, std::string& bytes) {
     ::close(fd);
     return false;
   }
-  bytes.clear();
-  bytes.reserve(static_cast<std::size_t>(st.st_size));
-  char buf[1 << 16];
+  // Read straight into the result; a file that changes size meanwhile is read to its end.
+  std::size_t size = static_cast<std::size_t>(st.st_size);
+  bytes.resize(size);
+  std::size_t got = 0;
   for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (got == bytes.size()) bytes.resize(bytes.size() + (1 << 16));
+    ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       ::close(fd);
+      bytes.clear();
       return false;
     }
     if (n == 0) break;
-    bytes.append(buf, static_cast<std::size_t>(n));
+    got += static_cast<std::size_t>(n);
   }
   ::close(fd);
+  bytes.resize(got);
   return true;
 }
 

@@ -9,8 +9,8 @@ namespace qav {
 namespace {
 
 // ---------------------------------------------------------------------------------------------
-// Named constants of the stream. Identifiers are matched without regard to letter case, the way
-// the builder's own reader matches them.
+// Named constants of the stream. Identifiers are matched without regard to letter case, so a
+// project that spells one in another case still loads.
 
 struct NamedValue {
   std::string_view ident;

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <mutex>
@@ -99,133 +100,162 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
   return cp;
 }
 
-// Collects output in a small buffer so that the common cases need no per-byte string growth.
-class Writer {
- public:
-  explicit Writer(std::string& out) : out_(out) {}
-  ~Writer() { flush(); }
-  void room(std::size_t n) {
-    if (used_ + n > sizeof buf_) flush();
-  }
-  void put(char c) { buf_[used_++] = c; }
-  void run(std::string_view s) {
-    flush();
-    out_.append(s);
-  }
-  void flush() {
-    out_.append(buf_, used_);
-    used_ = 0;
-  }
+// Encoding writes through a pointer into room made ahead in the string, in chunks so that the
+// slack stays small; the string is cut back to what was written.
+constexpr std::size_t kChunk = 4096;
 
- private:
-  std::string& out_;
-  char buf_[1024];
-  std::size_t used_ = 0;
-};
-
-// Length of the run of ASCII bytes starting at i.
-std::size_t asciiRun(std::string_view s, std::size_t i) {
-  std::size_t j = i;
-  while (j < s.size() && static_cast<unsigned char>(s[j]) < 0x80) ++j;
-  return j - i;
-}
-
-// Writes the UTF-8 form of one code point.
-void putUtf8(Writer& w, char32_t cp) {
-  w.room(4);
+char* putUtf8(char* o, char32_t cp) {
   if (cp < 0x80) {
-    w.put(static_cast<char>(cp));
+    *o++ = static_cast<char>(cp);
   } else if (cp < 0x800) {
-    w.put(static_cast<char>(0xC0 | cp >> 6));
-    w.put(static_cast<char>(0x80 | (cp & 0x3F)));
+    *o++ = static_cast<char>(0xC0 | cp >> 6);
+    *o++ = static_cast<char>(0x80 | (cp & 0x3F));
   } else if (cp < 0x10000) {
-    w.put(static_cast<char>(0xE0 | cp >> 12));
-    w.put(static_cast<char>(0x80 | (cp >> 6 & 0x3F)));
-    w.put(static_cast<char>(0x80 | (cp & 0x3F)));
+    *o++ = static_cast<char>(0xE0 | cp >> 12);
+    *o++ = static_cast<char>(0x80 | (cp >> 6 & 0x3F));
+    *o++ = static_cast<char>(0x80 | (cp & 0x3F));
   } else {
-    w.put(static_cast<char>(0xF0 | cp >> 18));
-    w.put(static_cast<char>(0x80 | (cp >> 12 & 0x3F)));
-    w.put(static_cast<char>(0x80 | (cp >> 6 & 0x3F)));
-    w.put(static_cast<char>(0x80 | (cp & 0x3F)));
+    *o++ = static_cast<char>(0xF0 | cp >> 18);
+    *o++ = static_cast<char>(0x80 | (cp >> 12 & 0x3F));
+    *o++ = static_cast<char>(0x80 | (cp >> 6 & 0x3F));
+    *o++ = static_cast<char>(0x80 | (cp & 0x3F));
   }
+  return o;
 }
 
-// Writes the CP949 bytes of one code point.
-void putCp949(Writer& w, const Tables& t, char32_t cp) {
-  w.room(2);
+char* putCp949(char* o, const Tables& t, char32_t cp) {
   if (cp < 0x80) {
-    w.put(static_cast<char>(cp));
+    *o++ = static_cast<char>(cp);
   } else if (cp >= kRawByteBase && cp <= kRawByteBase + 0xFF) {
-    w.put(static_cast<char>(cp - kRawByteBase));
+    *o++ = static_cast<char>(cp - kRawByteBase);
   } else if (cp <= 0xFFFF && t.reverse[cp] != 0) {
     uint16_t v = t.reverse[cp];
-    w.put(static_cast<char>(v >> 8));
-    w.put(static_cast<char>(v & 0xFF));
+    *o++ = static_cast<char>(v >> 8);
+    *o++ = static_cast<char>(v & 0xFF);
   } else {
-    w.put('?');
+    *o++ = '?';
   }
+  return o;
 }
 
 }  // namespace
 
-void appendDecodedCp949(std::string& out, std::string_view bytes) {
+// The exact size of the UTF-8 form, so that decoded texts are made at their final size.
+std::size_t decodedSize(std::string_view bytes) {
   const Tables& t = tables();
-  Writer w(out);
-  for (std::size_t i = 0; i < bytes.size();) {
-    if (std::size_t n = asciiRun(bytes, i); n > 0) {
-      if (n >= 16) {
-        w.run(bytes.substr(i, n));
-      } else {
-        w.room(n);
-        for (std::size_t k = 0; k < n; ++k) w.put(bytes[i + k]);
-      }
-      i += n;
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = bytes.size();
+  std::size_t size = 0;
+  for (std::size_t i = 0; i < n;) {
+    const unsigned char c = in[i];
+    if (c < 0x80) {
+      ++size;
+      ++i;
+    } else if (uint32_t u = i + 1 < n ? t.pairUtf8[(c - 0x80) * 256 + in[i + 1]] : 0; u != 0) {
+      size += u >> 24;
+      i += 2;
+    } else {
+      size += 4;  // a raw byte's private code point
+      ++i;
+    }
+  }
+  return size;
+}
+
+// Writes exactly decodedSize(bytes) bytes at o and returns the end of what it wrote.
+char* decodeInto(char* o, std::string_view bytes) {
+  const Tables& t = tables();
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = bytes.size();
+  for (std::size_t i = 0; i < n;) {
+    const unsigned char c = in[i];
+    if (c < 0x80) {
+      *o++ = static_cast<char>(c);
+      ++i;
       continue;
     }
-    unsigned char c = static_cast<unsigned char>(bytes[i]);
-    if (i + 1 < bytes.size()) {
-      uint32_t u = t.pairUtf8[(c - 0x80) * 256 + static_cast<unsigned char>(bytes[i + 1])];
+    if (i + 1 < n) {
+      const uint32_t u = t.pairUtf8[(c - 0x80) * 256 + in[i + 1]];
       if (u != 0) {
-        w.room(3);
-        const unsigned count = u >> 24;
-        for (unsigned k = 0; k < count; ++k) w.put(static_cast<char>(u >> (8 * k) & 0xFF));
+        *o++ = static_cast<char>(u & 0xFF);
+        *o++ = static_cast<char>(u >> 8 & 0xFF);
+        if (u >> 24 == 3) *o++ = static_cast<char>(u >> 16 & 0xFF);
         i += 2;
         continue;
       }
     }
-    putUtf8(w, kRawByteBase + c);
+    o = putUtf8(o, kRawByteBase + c);
     ++i;
   }
+  return o;
+}
+
+void appendDecodedCp949(std::string& out, std::string_view bytes) {
+  const std::size_t base = out.size();
+  out.resize(base + decodedSize(bytes));
+  decodeInto(out.data() + base, bytes);
 }
 
 std::string decodeCp949(std::string_view bytes) {
+  // Texts of ordinary length are decoded in one pass into a reused buffer (each byte gives at
+  // most four) and copied out at their exact size; long ones are measured first instead, so
+  // the buffer stays small.
+  constexpr std::size_t kScratchLimit = 1 << 16;
+  if (bytes.size() <= kScratchLimit) {
+    thread_local std::string scratch(4 * kScratchLimit, '\0');
+    char* end = decodeInto(scratch.data(), bytes);
+    return std::string(scratch.data(), static_cast<std::size_t>(end - scratch.data()));
+  }
   std::string out;
-  out.reserve(bytes.size() + bytes.size() / 2);
   appendDecodedCp949(out, bytes);
   return out;
 }
 
 void appendCp949(std::string& out, std::string_view utf8) {
   const Tables& t = tables();
-  Writer w(out);
-  for (std::size_t i = 0; i < utf8.size();) {
-    if (std::size_t n = asciiRun(utf8, i); n > 0) {
-      if (n >= 16) {
-        w.run(utf8.substr(i, n));
-      } else {
-        w.room(n);
-        for (std::size_t k = 0; k < n; ++k) w.put(utf8[i + k]);
+  const auto* in = reinterpret_cast<const unsigned char*>(utf8.data());
+  const std::size_t n = utf8.size();
+  std::size_t i = 0;
+  while (i < n) {
+    // No character gives more output bytes than its input bytes; one character may run past
+    // the chunk by up to three bytes.
+    const std::size_t stop = std::min(n, i + kChunk);
+    const std::size_t base = out.size();
+    out.resize(base + (stop - i) + 4);
+    char* const begin = out.data() + base;
+    char* o = begin;
+    while (i < stop) {
+      const unsigned char c = in[i];
+      if (c < 0x80) {
+        *o++ = static_cast<char>(c);
+        ++i;
+        continue;
       }
-      i += n;
-      continue;
+      // Three-byte characters (all of Hangul) without the general decoder.
+      if ((c & 0xF0) == 0xE0 && i + 2 < n && (in[i + 1] & 0xC0) == 0x80 &&
+          (in[i + 2] & 0xC0) == 0x80) {
+        const char32_t cp = (c & 0x0Fu) << 12 | (in[i + 1] & 0x3Fu) << 6 | (in[i + 2] & 0x3Fu);
+        if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF)) {
+          const uint16_t v = t.reverse[cp];
+          if (v != 0) {
+            *o++ = static_cast<char>(v >> 8);
+            *o++ = static_cast<char>(v & 0xFF);
+          } else {
+            *o++ = '?';
+          }
+          i += 3;
+          continue;
+        }
+      }
+      o = putCp949(o, t, nextCodePoint(utf8, i));
     }
-    putCp949(w, t, nextCodePoint(utf8, i));
+    out.resize(base + static_cast<std::size_t>(o - begin));
   }
 }
 
 std::string encodeCp949(std::string_view utf8) {
   std::string out;
-  out.reserve(utf8.size());
+  out.reserve(utf8.size() + 4);  // the most room the conversion ever makes
   appendCp949(out, utf8);
   return out;
 }

@@ -38,9 +38,11 @@ TEST(EditKeyFilter, NumericFieldHonoursMaximumButNeverMinimum) {
   edit.SetItemProperty("문자열", "");
   EXPECT_TRUE(edit.acceptKey(U'5'));
 
-  // A text already above the maximum blocks digits, Backspace and Enter alike.
+  // A text already above the maximum blocks digits and Enter, but Backspace still lets the
+  // user correct it.
   edit.SetItemProperty("문자열", "500");
-  for (char32_t k : {U'0', U'1', kKeyBackspace, kKeyEnter}) EXPECT_FALSE(edit.acceptKey(k));
+  for (char32_t k : {U'0', U'1', kKeyEnter}) EXPECT_FALSE(edit.acceptKey(k));
+  EXPECT_TRUE(edit.acceptKey(kKeyBackspace));
 
   // Maximum 0: no limit at all.
   edit.SetItemProperty("최대값", "0");

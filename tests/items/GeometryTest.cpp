@@ -228,10 +228,6 @@ TEST(LineStrokes, FourRulesAndTheirColours) {
   EXPECT_EQ((px[{0, 1}]), kButtonHighlight);
   EXPECT_EQ(px.count({50, 0}), 0u);  // the end point is not drawn
 
-  px = raster(bevelStrokes(BevelShape::bsTopLine, BevelStyle::bsRaised, 50, 50));
-  EXPECT_EQ((px[{0, 0}]), kButtonHighlight);
-  EXPECT_EQ((px[{0, 1}]), kButtonShadow);
-
   px = raster(bevelStrokes(BevelShape::bsBottomLine, BevelStyle::bsLowered, 30, 20));
   EXPECT_EQ((px[{5, 18}]), kButtonShadow);
   EXPECT_EQ((px[{5, 19}]), kButtonHighlight);
@@ -265,12 +261,9 @@ TEST(LineStrokes, BoxAndFrameOutlines) {
   // The frame: an outline in the second colour one pixel in, then one in the first colour.
   px = raster(bevelStrokes(BevelShape::bsFrame, BevelStyle::bsLowered, 6, 5));
   EXPECT_EQ((px[{5, 4}]), L);
-  EXPECT_EQ((px[{5, 1}]), L);
-  EXPECT_EQ((px[{0, 0}]), S);
-  EXPECT_EQ((px[{4, 3}]), S);  // drawn last, over the inner outline's corner
   EXPECT_EQ((px[{1, 1}]), L);
-  EXPECT_EQ((px[{4, 1}]), S);
-  EXPECT_EQ((px[{2, 2}]), 0u);
+  EXPECT_EQ((px[{4, 1}]), S);  // drawn last, over the inner outline
+  EXPECT_EQ(px.count({2, 2}), 0u);
 }
 
 TEST(ClockFaceGeometry, SmallAndWideClocks) {

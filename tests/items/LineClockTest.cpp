@@ -14,21 +14,10 @@ std::string read(const ItemModel& item, std::string_view name) {
   return r;
 }
 
-TEST(Line, NewLineIsALoweredTopRule) {
+TEST(Line, DirectionAndStyleWords) {
   TLine l;
   EXPECT_EQ(l.className(), "TLine");
   EXPECT_EQ(l.width(), 50);
-  EXPECT_EQ(l.shape(), BevelShape::bsTopLine);
-  auto s = l.strokes();
-  ASSERT_EQ(s.size(), 2u);
-  EXPECT_EQ(s[0].from.y, 0);
-  EXPECT_EQ(s[0].colour, graphic::kButtonShadow);
-  EXPECT_EQ(s[1].from.y, 1);
-  EXPECT_EQ(s[1].colour, graphic::kButtonHighlight);
-}
-
-TEST(Line, DirectionAndStyleWords) {
-  TLine l;
   testing::Recorder rec;
   l.setObserver(&rec);
   EXPECT_EQ(read(l, "방향"), "위쪽");

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "props/IniUnit.h"
 #include "props/Schema.h"
 
 namespace qav {
@@ -237,28 +236,6 @@ TEST(SchemaTables, HelpTextsThatAreFixed) {
   EXPECT_EQ(rowOf("Hint_RunTimer", "작동간격"),
             "EOS작동간격:아이템의 작동 간격을 설정합니다. (단위 0.001초)");
   EXPECT_EQ(rowOf("Hint_NewMemo", "글자모양"), "OOF글자모양:폰트, 문자의 색상등을 선택합니다.");
-}
-
-TEST(SchemaTables, SharedChoiceListsAgreeWithTheValueWords) {
-  // Every colour or cursor a table offers must convert to a code that converts back to it.
-  const SchemaTable& box = *schemaTable("Hint_Box");
-  std::string colours = kColours + ",";
-  for (std::size_t s = 0, e; (e = colours.find(',', s)) != std::string::npos; s = e + 1) {
-    std::string word = colours.substr(s, e - s);
-    EXPECT_TRUE(box.hasChoice("바탕색", word)) << word;
-    std::string back;
-    ColourToWord(WordToColour(word), back);
-    EXPECT_EQ(back, word);
-  }
-  const SchemaTable& label = *schemaTable("Hint_NewLabel");
-  std::string cursors = kCursors + ",";
-  for (std::size_t s = 0, e; (e = cursors.find(',', s)) != std::string::npos; s = e + 1) {
-    std::string word = cursors.substr(s, e - s);
-    EXPECT_TRUE(label.hasChoice("커서", word)) << word;
-    std::string back;
-    CursorToWord(WordToCursor(word), back);
-    EXPECT_EQ(back, word);
-  }
 }
 
 TEST(SchemaTables, ClassesFindTheirTables) {

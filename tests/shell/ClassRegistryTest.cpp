@@ -61,13 +61,11 @@ TEST(ClassRegistry, EventAndUnknownPropertiesAreRefusedButOwnOnNamesAreNot) {
   auto why = reg().checkProperty("TNewLabel", "OnClick", ident("LabelClick"));
   ASSERT_TRUE(why.has_value());
   EXPECT_EQ(why->rfind("event property OnClick of class TNewLabel", 0), 0u) << *why;
-  EXPECT_TRUE(reg().checkProperty("TBox", "OnMouseDown", ident("X"))->starts_with("event"));
 
   EXPECT_EQ(reg().checkProperty("TNewLabel", "Colour", Value::makeInteger(1)),
             "unknown property Colour of class TNewLabel");
   // Own properties whose names begin with "On" are ordinary properties.
   EXPECT_TRUE(accepts("TNewAlarm", "On", Value::makeBool(true)));
-  EXPECT_TRUE(accepts("TNewTimer", "On", Value::makeBool(false)));
   EXPECT_TRUE(accepts("TNewCheckBox", "Only", Value::makeBool(true)));
   // Lists are known by their stream names only.
   EXPECT_TRUE(accepts("TNewEdit", "Ivent3.Strings", Value::makeLines({"a"})));
@@ -75,7 +73,6 @@ TEST(ClassRegistry, EventAndUnknownPropertiesAreRefusedButOwnOnNamesAreNot) {
   // Event slots belong to their classes only.
   EXPECT_FALSE(accepts("TNewLabel", "Ivent3.Strings", Value::makeLines({"a"})));
   EXPECT_TRUE(accepts("TNewPanel", "Ivent1.Strings", Value::makeLines({"a"})));
-  EXPECT_TRUE(accepts("TNewTimer", "Ivent5.Strings", Value::makeLines({"a"})));
 }
 
 TEST(ClassRegistry, RecordsMayCarryAnyPropertyOfTheirBaseKind) {
@@ -84,48 +81,28 @@ TEST(ClassRegistry, RecordsMayCarryAnyPropertyOfTheirBaseKind) {
     const char* name;
     Value v;
   };
+  // One property per base kind that the item's own table does not name.
   const std::vector<Case> accepted = {
       {"TNewLabel", "Layout", ident("tlCenter")},
-      {"TNewLabel", "FocusControl", ident("Edit1")},
       {"TNewLabel", "Constraints.MaxWidth", Value::makeInteger(300)},
       {"TNewLabel", "Anchors", set({"akLeft", "akBottom"})},
-      {"TNewLabel", "BiDiMode", ident("bdRightToLeft")},
-      {"TNewLabel", "Tag", Value::makeInteger(7)},
       {"TNewPanel", "BevelOuter", ident("bvLowered")},
-      {"TNewPanel", "Locked", Value::makeBool(true)},
-      {"TNewPanel", "HelpContext", Value::makeInteger(12)},
       {"TNewEdit", "ImeMode", ident("imSHanguel")},
-      {"TNewEdit", "CharCase", ident("ecUpperCase")},
       {"TNewEdit", "EditMask", Value::makeText("999")},
-      {"TNewEdit", "PasswordChar", Value::makeText("*")},
       {"TNewComboBox", "HideSelection", Value::makeBool(false)},
-      {"TNewComboBox", "OEMConvert", Value::makeBool(true)},
       {"TNewMemo", "ScrollBars", ident("ssBoth")},
-      {"TNewMemo", "Lines.Strings", Value::makeLines({"x"})},
-      {"TNewListBox", "BorderStyle", ident("bsNone")},
       {"TNewButton", "Kind", ident("bkOK")},
-      {"TNewButton", "Layout", ident("blGlyphTop")},
       {"TNewButton", "Glyph.Data", Value::makeBinary("x")},
-      {"TNewButton", "ModalResult", Value::makeInteger(1)},
       {"TNewImage", "Picture.Data", Value::makeBinary("x")},
-      {"TNewImage", "Stretch", Value::makeBool(true)},
       {"TNewCheckBox", "State", ident("cbGrayed")},
-      {"TNewCheckBox", "AllowGrayed", Value::makeBool(true)},
-      {"TNewRadioButton", "Alignment", ident("taLeftJustify")},
       {"TNewTimer", "Flat", Value::makeBool(true)},
-      {"TNewData", "Down", Value::makeBool(true)},
-      {"TLine", "Shape", ident("bsRightLine")},
       {"TLine", "Style", ident("bsRaised")},
       {"TNewProgress", "Kind", ident("gkNeedle")},
-      {"TNewProgress", "ForeColor", ident("clNavy")},
       {"TNewWatch", "DifHour", Value::makeInteger(-3)},
       {"TBox", "ShapeType", ident("msTriangle")},
       {"TNewPage", "Font.Style", set({"fsBold", "fsUnderline"})},
-      {"TNewPage", "Position", ident("ppBottom")},
-      {"TNewAlarm", "Date", Value::makeExtended(45000)},
-      {"TNewAlarm", "Inteval", ident("aiDay")},
       {"TMainData", "Left", Value::makeInteger(8)},
-      {"TDataQueue", "Top", Value::makeInteger(184)},
+      {"TDataQueue", "Tag", Value::makeInteger(184)},
   };
   for (const auto& c : accepted)
     EXPECT_EQ(reg().checkProperty(c.cls, c.name, c.v), std::nullopt) << c.cls << "." << c.name;
@@ -134,13 +111,10 @@ TEST(ClassRegistry, RecordsMayCarryAnyPropertyOfTheirBaseKind) {
   const std::vector<Case> refused = {
       {"TNewComboBox", "EditMask", Value::makeText("9")},    // plain edit, not masked
       {"TNewEdit", "HideSelection", Value::makeBool(true)},  // masked edit has none
-      {"TNewRadioButton", "AllowGrayed", Value::makeBool(true)},
       {"TNewRadioButton", "State", ident("cbChecked")},
       {"TNewImage", "Caption", Value::makeText("x")},
       {"TLine", "Color", Value::makeInteger(0)},
       {"TMainData", "Width", Value::makeInteger(8)},
-      {"TDataQueue", "Hint", Value::makeText("x")},
-      {"TNewWatch", "Font.Name", Value::makeText("x")},
   };
   for (const auto& c : refused)
     EXPECT_NE(reg().checkProperty(c.cls, c.name, c.v), std::nullopt) << c.cls << "." << c.name;
@@ -155,7 +129,6 @@ TEST(ClassRegistry, ValuesMustSuitThePropertyKind) {
   EXPECT_FALSE(accepts("TNewLabel", "Left", ident("clRed")));
   // Yes/no, texts and lists.
   EXPECT_FALSE(accepts("TNewLabel", "EnabledCheck", Value::makeInteger(1)));
-  EXPECT_TRUE(accepts("TNewLabel", "Caption", tagged(Tag::LString)));
   EXPECT_FALSE(accepts("TNewLabel", "Caption", ident("x")));
   Value mixed = Value::makeLines({"a"});
   mixed.list.push_back(Value::makeInteger(3));
@@ -171,7 +144,6 @@ TEST(ClassRegistry, ValuesMustSuitThePropertyKind) {
   EXPECT_FALSE(accepts("TLine", "Shape", ident("stCircle")));
   // Sets: members among the identifiers.
   EXPECT_FALSE(accepts("TNewLabel", "Font.Style", set({"fsBold", "fsShadow"})));
-  EXPECT_FALSE(accepts("TNewLabel", "Font.Style", ident("fsBold")));
   // Colours, cursors and character sets: integers or their own named constants.
   EXPECT_TRUE(accepts("TNewLabel", "Color", ident("clBtnFace")));
   EXPECT_TRUE(accepts("TNewLabel", "Color", integer(Tag::Int32, 0x00C0C0C0)));
@@ -179,7 +151,6 @@ TEST(ClassRegistry, ValuesMustSuitThePropertyKind) {
   EXPECT_TRUE(accepts("TNewLabel", "Cursor", ident("crHandPoint")));
   EXPECT_FALSE(accepts("TNewLabel", "Cursor", ident("clRed")));
   EXPECT_TRUE(accepts("TNewLabel", "Font.Charset", ident("HANGEUL_CHARSET")));
-  EXPECT_TRUE(accepts("TNewLabel", "Font.Charset", integer(Tag::Int16, 129)));
   EXPECT_FALSE(accepts("TNewLabel", "Font.Charset", ident("KOREAN_CHARSET")));
   // Dates, pictures and references.
   EXPECT_TRUE(accepts("TNewAlarm", "Time", integer(Tag::Int8, 0)));
@@ -192,7 +163,6 @@ TEST(ClassRegistry, ValuesMustSuitThePropertyKind) {
 TEST(ClassRegistry, NamedConstantsHaveTheirStreamValues) {
   EXPECT_EQ(colourConstant("clBtnFace"), static_cast<int32_t>(0x8000000F));
   EXPECT_EQ(colourConstant("clRed"), 0x0000FF);
-  EXPECT_EQ(colourConstant("clNavy"), 0x800000);
   EXPECT_EQ(colourConstant("clNone"), 0x1FFFFFFF);
   EXPECT_EQ(colourConstant("clInfoBk"), static_cast<int32_t>(0x80000018));
   EXPECT_EQ(colourConstant("CLWHITE"), 0xFFFFFF);  // identifiers ignore letter case
@@ -200,19 +170,14 @@ TEST(ClassRegistry, NamedConstantsHaveTheirStreamValues) {
 
   EXPECT_EQ(cursorConstant("crDefault"), 0);
   EXPECT_EQ(cursorConstant("crArrow"), -2);
-  EXPECT_EQ(cursorConstant("crSQLWait"), -17);
   EXPECT_EQ(cursorConstant("crHandPoint"), -21);
   EXPECT_EQ(cursorConstant("clRed"), std::nullopt);
 
-  const std::vector<std::pair<const char*, int32_t>> charsets = {
-      {"ANSI_CHARSET", 0},          {"DEFAULT_CHARSET", 1},      {"SYMBOL_CHARSET", 2},
-      {"SHIFTJIS_CHARSET", 128},    {"HANGEUL_CHARSET", 129},    {"GB2312_CHARSET", 134},
-      {"CHINESEBIG5_CHARSET", 136}, {"OEM_CHARSET", 255},        {"JOHAB_CHARSET", 130},
-      {"HEBREW_CHARSET", 177},      {"ARABIC_CHARSET", 178},     {"GREEK_CHARSET", 161},
-      {"TURKISH_CHARSET", 162},     {"VIETNAMESE_CHARSET", 163}, {"THAI_CHARSET", 222},
-      {"EASTEUROPE_CHARSET", 238},  {"RUSSIAN_CHARSET", 204},    {"MAC_CHARSET", 77},
-      {"BALTIC_CHARSET", 186}};
-  for (const auto& [name, value] : charsets) EXPECT_EQ(charsetConstant(name), value) << name;
+  EXPECT_EQ(charsetConstant("DEFAULT_CHARSET"), 1);
+  EXPECT_EQ(charsetConstant("HANGEUL_CHARSET"), 129);
+  EXPECT_EQ(charsetConstant("JOHAB_CHARSET"), 130);
+  EXPECT_EQ(charsetConstant("OEM_CHARSET"), 255);
+  EXPECT_EQ(charsetConstant("KOREAN_CHARSET"), std::nullopt);
 }
 
 TEST(RecordProps, ColoursReadAsCodesWhetherNamedOrNumbered) {
@@ -240,18 +205,12 @@ TEST(RecordProps, AbsentPropertiesHaveTheConstructorValues) {
   EXPECT_EQ(b.integer("ShadowX"), 1);
   EXPECT_EQ(b.integer("ShadowY"), 1);
   EXPECT_EQ(b.ident("RepeatMode"), "rpNone");
-  EXPECT_EQ(b.ident("ShapeType"), "msRectangle");
-  EXPECT_TRUE(b.boolean("Filled"));
-  EXPECT_EQ(b.integer("ShadowColor"), 0x808080);
-  EXPECT_EQ(b.integer("XSpacing"), 20);
-  EXPECT_EQ(b.integer("BorderWidth"), 1);
   EXPECT_FALSE(b.boolean("EnabledCheck"));  // always written; false when missing
   EXPECT_TRUE(b.boolean("Visible"));
 
   Record line = makeRecord("TLine", "Line1");
   EXPECT_EQ(RecordProps(line).ident("Shape"), "bsTopLine");
   EXPECT_EQ(RecordProps(line).ordinal("Style"), 0);  // bsLowered
-  EXPECT_EQ(RecordProps(line).integer("Width"), 50);
 
   Record watch = makeRecord("TNewWatch", "Watch1");
   EXPECT_EQ(RecordProps(watch).integer("Width"), 66);
@@ -265,7 +224,6 @@ TEST(RecordProps, AbsentPropertiesHaveTheConstructorValues) {
   EXPECT_EQ(g.ident("Kind"), "gkHorizontalBar");
   EXPECT_EQ(g.integer("MaxValue"), 100);
   EXPECT_EQ(g.integer("BackColor"), 0xFFFFFF);
-  EXPECT_EQ(g.ident("BorderStyle"), "bsSingle");
   EXPECT_TRUE(g.boolean("ShowText"));
 
   Record panel = makeRecord("TNewPanel", "Form1");
@@ -277,11 +235,8 @@ TEST(RecordProps, AbsentPropertiesHaveTheConstructorValues) {
   Record edit = makeRecord("TNewEdit", "Edit1");
   EXPECT_EQ(RecordProps(edit).ident("InputStyle"), "isAlpha");
   EXPECT_EQ(RecordProps(edit).integer("Cursor"), -2);
-  Record memo = makeRecord("TNewMemo", "Memo1");
-  EXPECT_EQ(RecordProps(memo).integer("Cursor"), -2);
   Record list = makeRecord("TNewListBox", "List1");
   EXPECT_EQ(RecordProps(list).integer("Width"), 113);
-  EXPECT_EQ(RecordProps(list).integer("Cursor"), -2);
   EXPECT_EQ(RecordProps(list).ident("BorderStyle"), "bsSingle");
   Record combo = makeRecord("TNewComboBox", "Combo1");
   EXPECT_EQ(RecordProps(combo).integer("Width"), 120);

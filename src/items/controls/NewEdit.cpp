@@ -99,8 +99,11 @@ bool TNewEdit::acceptKey(char32_t key) const {
   if (inputStyle_ != InputStyle::Number) return true;
   const bool digit = key >= U'0' && key <= U'9';
   if (!digit && key != kKeyEnter && key != kKeyBackspace) return false;
-  // The key is taken as appended to the whole text, wherever the caret is; Backspace and
-  // Enter end the number there, so they are judged by the text before them.
+  // Backspace always passes: it can only shorten the number, and a user must be able to
+  // correct a value above the maximum (one a script wrote, say).
+  if (key == kKeyBackspace) return true;
+  // The key is taken as appended to the whole text, wherever the caret is; Enter ends the
+  // number there, so it is judged by the text before it.
   std::string candidate = text_;
   candidate += static_cast<char>(key);
   return !(maxValue_ > 0 && TextToNumber(candidate) > maxValue_);

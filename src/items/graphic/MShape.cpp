@@ -122,6 +122,7 @@ void TMultiShape::setShadowY(int32_t v) {
 }
 
 void TMultiShape::setColour(uint32_t c) {
+  if (c == colour() && c == font().colour) return;
   if (c != colour()) ItemModel::setColour(c);
   if (font().colour != c) {
     Font f = font();
@@ -132,6 +133,7 @@ void TMultiShape::setColour(uint32_t c) {
 }
 
 void TMultiShape::setFont(const Font& f) {
+  if (f == font() && f.colour == colour()) return;
   ItemModel::setFont(f);
   if (colour() != f.colour) ItemModel::setColour(f.colour);
   notify(Attr::Paint);

@@ -1,0 +1,82 @@
+#include "qt/ItemView.h"
+
+#include <QApplication>
+
+#include "qt/Mapping.h"
+
+namespace qav::qt {
+
+ItemView::ItemView(ItemModel& model, QWidget* widget, QPalette::ColorRole colourRole)
+    : model_(model), widget_(widget), colourRole_(colourRole) {
+  model_.setObserver(this);
+}
+
+ItemView::~ItemView() {
+  detach();
+}
+
+void ItemView::detach() {
+  if (detached_) return;
+  detached_ = true;
+  if (model_.observer() == this) model_.setObserver(nullptr);
+}
+
+QString hintText(const std::string& hint) {
+  const auto bar = hint.find('|');
+  return qs(bar == std::string::npos ? std::string_view(hint)
+                                     : std::string_view(hint).substr(0, bar));
+}
+
+void ItemView::modelChanged(Attr what) {
+  if (detached_ || !widget_) return;
+  const bool outer = !applying_;
+  applying_ = true;
+  applyCommon(what);
+  refresh(what);
+  if (outer) applying_ = false;
+}
+
+void ItemView::applyCommon(Attr what) {
+  QWidget* w = widget_;
+  const bool all = what == Attr::All;
+  if (all || what == Attr::Bounds)
+    w->setGeometry(model_.left(), model_.top(), std::max(0, model_.width()),
+                   std::max(0, model_.height()));
+  if (all || what == Attr::Enabled) w->setEnabled(model_.enabled());
+  if (all || what == Attr::Font) {
+    // With the parent-font switch the item shows its window's font.
+    if (model_.parentFont())
+      w->setFont(QFont());
+    else
+      w->setFont(toQFont(model_.font()));
+  }
+  if (all || what == Attr::Colour || what == Attr::Font) {
+    // Only the roles set here are the item's own; everything else comes from the window.
+    QPalette pal;
+    const QPalette app = QApplication::palette();
+    const QWidget* parent = w->parentWidget();
+    pal.setColor(colourRole_, model_.parentColour() && parent
+                                  ? parent->palette().color(QPalette::Window)
+                                  : toQColor(model_.colour(), app));
+    if (!model_.parentFont()) {
+      const QColor text = toQColor(model_.font().colour, app);
+      pal.setColor(QPalette::WindowText, text);
+      pal.setColor(QPalette::Text, text);
+      pal.setColor(QPalette::ButtonText, text);
+    }
+    w->setPalette(pal);
+  }
+  if (all || what == Attr::Cursor) {
+    if (auto shape = toCursorShape(model_.cursor()))
+      w->setCursor(*shape);
+    else
+      w->unsetCursor();
+  }
+  if (all || what == Attr::Hint)
+    w->setToolTip(model_.showHint() ? hintText(model_.hint()) : QString());
+  if (all || what == Attr::Style)
+    w->setFocusPolicy(model_.tabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+  if (all || what == Attr::Visible) w->setVisible(model_.visible());
+}
+
+}  // namespace qav::qt

@@ -1,0 +1,51 @@
+#pragma once
+// The part of every item's view that mirrors what all items share: place and size on the
+// window, visibility, enabled state, font, colour, cursor and hint. A view of a kind of item
+// derives from it and refreshes its own attributes in refresh().
+#include <QPalette>
+#include <QPointer>
+#include <QWidget>
+
+#include "items/ItemModel.h"
+
+namespace qav::qt {
+
+class ItemView : public ModelObserver {
+ public:
+  // The colour of the item is painted in role (Window for labels, Base for text areas,
+  // Button for buttons).
+  ItemView(ItemModel& model, QWidget* widget, QPalette::ColorRole colourRole);
+  ~ItemView() override;
+
+  ItemModel& model() const { return model_; }
+  QWidget* widget() const { return widget_; }
+
+  void modelChanged(Attr what) final;
+  // Forgets the model; called before the models go away.
+  void detach();
+  bool detached() const { return detached_; }
+
+  // Applies every attribute; called once the derived view is complete.
+  void refreshAll() { modelChanged(Attr::All); }
+
+ protected:
+  // The kind's own attributes; what is Attr::All when everything should be read again.
+  virtual void refresh(Attr what) = 0;
+  // True while the widget is being set from the model, so that its signals are not taken
+  // for user input.
+  bool applying() const { return applying_; }
+
+ private:
+  void applyCommon(Attr what);
+
+  ItemModel& model_;
+  QPointer<QWidget> widget_;
+  QPalette::ColorRole colourRole_;
+  bool applying_ = false;
+  bool detached_ = false;
+};
+
+// The text a hint shows: the part before a "|", which separates a short and a long hint.
+QString hintText(const std::string& hint);
+
+}  // namespace qav::qt

@@ -1,0 +1,217 @@
+#include "qt/MainWindowView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "platform/Platform.h"
+#include "qt/Mapping.h"
+#include "qt/QtTexts.h"
+#include "qt/TitleWindow.h"
+#include "qt/WindowView.h"
+
+namespace qav::qt {
+
+namespace {
+
+QAction* addEntry(QMenu* menu, const char* name, std::string_view caption,
+                  const QKeySequence& key = {}) {
+  QAction* a = menu->addAction(qs(caption));
+  a->setObjectName(QString::fromLatin1(name));
+  if (!key.isEmpty()) a->setShortcut(key);
+  return a;
+}
+
+}  // namespace
+
+MainWindowView::MainWindowView(WindowModel& model, Platform& platform)
+    : QMainWindow(nullptr), model_(model), platform_(platform) {
+  setObjectName(QStringLiteral("Main"));
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("client"));
+  setCentralWidget(client_);
+  buildMenus();
+  title_ = new TitleWindow(platform_, this);
+  about_ = new AboutWindow(
+      [this] { return commands_.programInfo ? commands_.programInfo() : ProgramInfo{}; }, this);
+  model_.setObserver(this);
+  applyAll();
+}
+
+MainWindowView::~MainWindowView() {
+  detach();
+}
+
+void MainWindowView::detach() {
+  if (detached_) return;
+  detached_ = true;
+  if (model_.observer() == this) model_.setObserver(nullptr);
+}
+
+void MainWindowView::buildMenus() {
+  QMenu* menu = menuBar()->addMenu(qs(texts::kMenuMain));
+  menu->setObjectName(QStringLiteral("N1"));
+  connect(addEntry(menu, "QavMaker1", texts::kMenuSplash, QKeySequence(Qt::Key_F1)),
+          &QAction::triggered, this, [this] { title_->exec(); });
+  connect(addEntry(menu, "N2", texts::kMenuProgram, QKeySequence(Qt::Key_F2)), &QAction::triggered,
+          this, [this] { about_->exec(); });
+  menu->addSeparator()->setObjectName(QStringLiteral("N3"));
+  connect(addEntry(menu, "N4", texts::kMenuQuit, QKeySequence(Qt::ALT | Qt::Key_X)),
+          &QAction::triggered, this, &QWidget::close);
+
+  QMenu* data = menuBar()->addMenu(qs(texts::kMenuData));
+  data->setObjectName(QStringLiteral("N5"));
+  connect(addEntry(data, "N6", texts::kMenuDataLoad), &QAction::triggered, this, [this] {
+    if (commands_.loadData) commands_.loadData();
+  });
+  connect(addEntry(data, "N7", texts::kMenuDataSave), &QAction::triggered, this, [this] {
+    if (commands_.saveData) commands_.saveData();
+  });
+}
+
+QAction* MainWindowView::menuEntry(const QString& name) const {
+  return findChild<QAction*>(name);
+}
+
+void MainWindowView::setCommands(ShellCommands commands) {
+  commands_ = std::move(commands);
+}
+
+void MainWindowView::setProgramName(const std::string& name) {
+  QString caption = qs(name) + qs(texts::kMenuProgramSuffix);
+  // An ampersand in the name is shown, not taken as a mnemonic.
+  caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+  if (QAction* a = menuEntry(QStringLiteral("N2"))) a->setText(caption);
+}
+
+QRect MainWindowView::designedRect(const WindowModel& model) {
+  return QRect(model.left() - kAdjustLeft, model.top() - kAdjustTop,
+               std::max(0, model.width() - kAdjustWidth),
+               std::max(0, model.height() - kAdjustHeight));
+}
+
+void MainWindowView::applyAll() {
+  applying_ = true;
+  applyCaption(this, model_);
+  applyClientLook(client_, model_);
+  applyStyle();
+  applyBounds();
+  applying_ = false;
+  setVisible(model_.visible());
+}
+
+void MainWindowView::applyStyle() {
+  const Qt::WindowFlags flags = windowFlagsFor(model_);
+  if (windowFlags() != flags) {
+    const bool wasVisible = isVisible();
+    setWindowFlags(flags);
+    if (wasVisible) show();
+  }
+}
+
+// The client area below the menu bar shows the design panel at its designed place and size.
+void MainWindowView::applyBounds() {
+  const QRect design = designedRect(model_);
+  const int menuHeight = menuBar()->sizeHint().height();
+  QRect r(design.left(), design.top() - menuHeight, design.width(), design.height() + menuHeight);
+  if (model_.centred() && !shownOnce_) {
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+      r.moveCenter(screen->availableGeometry().center());
+  }
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  setGeometry(r);
+  const BorderStyle b = model_.borderStyle();
+  if (b == BorderStyle::Single || b == BorderStyle::Dialog || b == BorderStyle::ToolWindow)
+    setFixedSize(r.size());
+}
+
+void MainWindowView::modelChanged(Attr what) {
+  if (detached_) return;
+  applying_ = true;
+  switch (what) {
+    case Attr::Caption:
+    case Attr::Picture:
+      applyCaption(this, model_);
+      break;
+    case Attr::Font:
+    case Attr::Colour:
+    case Attr::Cursor:
+      applyClientLook(client_, model_);
+      break;
+    case Attr::Bounds:
+      if (!reporting_) applyBounds();
+      break;
+    case Attr::Style:
+      applyStyle();
+      applyBounds();
+      break;
+    case Attr::Visible:
+      break;
+    default:
+      applying_ = false;
+      applyAll();
+      return;
+  }
+  applying_ = false;
+  if (what == Attr::Visible) setVisible(model_.visible());
+}
+
+bool MainWindowView::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && !detached_) {
+    const bool handled = QMainWindow::event(event);
+    model_.fire();
+    return handled;
+  }
+  return QMainWindow::event(event);
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+  const Button answer =
+      platform_.messageBox(DialogKind::Warning, "", texts::kQuitQuestion, kYes | kNo);
+  if (answer != kYes) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  platform_.quit(0);
+}
+
+void MainWindowView::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shownOnce_ && model_.centred()) {
+    applying_ = true;
+    applyBounds();
+    applying_ = false;
+  }
+  shownOnce_ = true;
+}
+
+void MainWindowView::hideEvent(QHideEvent* event) {
+  QMainWindow::hideEvent(event);
+  if (!event->spontaneous()) emit closed();
+}
+
+void MainWindowView::reportBounds() {
+  if (applying_ || detached_) return;
+  const QRect g = geometry();
+  const int menuHeight = menuBar()->height();
+  reporting_ = true;
+  model_.setBounds(g.x() + kAdjustLeft, g.y() + menuHeight + kAdjustTop, g.width() + kAdjustWidth,
+                   g.height() - menuHeight + kAdjustHeight);
+  reporting_ = false;
+}
+
+void MainWindowView::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (event->spontaneous()) reportBounds();
+}
+
+void MainWindowView::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (event->spontaneous()) reportBounds();
+}
+
+}  // namespace qav::qt

@@ -1,0 +1,78 @@
+#pragma once
+// The real platform: Qt dialogs, window views, the wall clock, sound and the program's path.
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "platform/Platform.h"
+#include "qt/MainWindowView.h"
+
+namespace qav::qt {
+
+class SoundPlayer;
+class WindowView;
+
+class QtPlatform : public Platform {
+ public:
+  // Needs a QApplication. Closing the last window does not end the program: only quit() does.
+  QtPlatform();
+  ~QtPlatform() override;
+
+  Button messageBox(DialogKind kind, std::string_view caption, std::string_view text,
+                    Buttons buttons) override;
+  std::optional<std::string> inputBox(std::string_view caption, std::string_view prompt,
+                                      std::string_view initial) override;
+
+  void createWindowView(WindowModel& window) override;
+  void createItemView(ItemModel& item) override;
+
+  void showWindow(WindowModel& window) override;
+  void showWindowModal(WindowModel& window) override;
+  void hideWindow(WindowModel& window) override;
+  void closeWindow(WindowModel& window) override;
+  void quit(int exitCode) override;
+
+  text::DateTime now() override;
+  void playSound(const std::string& path) override;
+  std::string programPath() override;
+  // The file whose appended project is played (default: the running executable).
+  void setProgramPath(std::string path) { programPath_ = std::move(path); }
+
+  // What quit() does after recording the request: by default it leaves every running event
+  // loop once the current event is done, and no modal loop runs after that.
+  void setQuitAction(std::function<void(int)> action) { quitAction_ = std::move(action); }
+  // Whether quit() was asked for, and with which code (it may come before the event loop runs).
+  bool quitRequested() const { return quitRequested_; }
+  int exitCode() const { return exitCode_; }
+
+  // The main window's view, once the main window model has been given a view.
+  MainWindowView* mainWindow() const { return main_; }
+  // The top-level or embedded widget of a window, made on first use.
+  QWidget* windowView(WindowModel& window);
+  // The widget that shows an item, or null.
+  QWidget* itemView(const ItemModel& item) const;
+  // Records the widget that shows an item (its lifetime stays with its parent widget).
+  void addItemView(const ItemModel& item, QWidget* view);
+  // Where the items of a window are placed.
+  QWidget* clientAreaOf(WindowModel& window);
+
+  // Destroys every view; the models stay. Call before the models are destroyed.
+  void releaseViews();
+
+ private:
+  QWidget* pageAreaOf(ItemModel* page) const;
+
+  QPointer<MainWindowView> main_;
+  std::unordered_map<const WindowModel*, QPointer<WindowView>> windows_;
+  std::unordered_map<const ItemModel*, QPointer<QWidget>> items_;
+  std::unique_ptr<SoundPlayer> sound_;
+  std::string programPath_;
+  std::function<void(int)> quitAction_;
+  bool quitRequested_ = false;
+  int exitCode_ = 0;
+};
+
+}  // namespace qav::qt

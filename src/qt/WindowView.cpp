@@ -1,0 +1,212 @@
+#include "qt/WindowView.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+
+#include "qt/Mapping.h"
+
+namespace qav::qt {
+
+void applyCaption(QWidget* top, const WindowModel& model) {
+  top->setWindowTitle(qs(model.caption()));
+  top->setWindowIcon(toIcon(model.icon()));
+}
+
+void applyClientLook(QWidget* client, const WindowModel& model) {
+  client->setFont(toQFont(model.font()));
+  QPalette pal = client->palette();
+  pal.setColor(QPalette::Window, toQColor(model.colour(), QApplication::palette()));
+  pal.setColor(QPalette::WindowText, toQColor(model.font().colour, QApplication::palette()));
+  client->setPalette(pal);
+  client->setAutoFillBackground(true);
+  if (auto shape = toCursorShape(model.cursor()))
+    client->setCursor(*shape);
+  else
+    client->unsetCursor();
+}
+
+Qt::WindowFlags windowFlagsFor(const WindowModel& model) {
+  Qt::WindowFlags f = Qt::Window;
+  const BorderStyle border = model.borderStyle();
+  if (border == BorderStyle::ToolWindow || border == BorderStyle::SizeToolWin) f = Qt::Tool;
+  if (border == BorderStyle::None)
+    return f | Qt::FramelessWindowHint |
+           (model.stayOnTop() ? Qt::WindowStaysOnTopHint : Qt::WindowFlags());
+  f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  const BorderIcons& icons = model.borderIcons();
+  // Minimize, maximize and help boxes only exist next to the system menu.
+  if (icons.systemMenu) {
+    f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (icons.minimize) f |= Qt::WindowMinimizeButtonHint;
+    if (icons.maximize) f |= Qt::WindowMaximizeButtonHint;
+    if (icons.help) f |= Qt::WindowContextHelpButtonHint;
+  }
+  if (model.stayOnTop()) f |= Qt::WindowStaysOnTopHint;
+  return f;
+}
+
+namespace {
+
+bool fixedBorder(BorderStyle b) {
+  return b == BorderStyle::Single || b == BorderStyle::Dialog || b == BorderStyle::ToolWindow;
+}
+
+// The top-left corner that centres a window of the given size on the screen.
+QPoint centredOn(const QWidget* w, QSize size) {
+  const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return {0, 0};
+  const QRect area = screen->availableGeometry();
+  return area.center() - QPoint(size.width() / 2, size.height() / 2);
+}
+
+}  // namespace
+
+WindowView::WindowView(WindowModel& model, PageAreaLookup pageAreas)
+    : QWidget(nullptr, Qt::Window), model_(model), pageAreas_(std::move(pageAreas)) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setObjectName(qs(model.name()));
+  model_.setObserver(this);
+  applyAll();
+}
+
+WindowView::~WindowView() {
+  detach();
+}
+
+void WindowView::detach() {
+  if (detached_) return;
+  detached_ = true;
+  if (model_.observer() == this) model_.setObserver(nullptr);
+}
+
+void WindowView::applyAll() {
+  applying_ = true;
+  applyCaption(this, model_);
+  applyClientLook(this, model_);
+  applyPlacement();
+  applyBounds();
+  applying_ = false;
+  setVisible(model_.visible());
+}
+
+// Top-level, or inside the page area of the page control that hosts the window.
+void WindowView::applyPlacement() {
+  QWidget* area = (model_.pageHost() && pageAreas_) ? pageAreas_(model_.pageHost()) : nullptr;
+  const bool wasVisible = isVisible();
+  if (area) {
+    if (embeddedIn_ != area || parentWidget() != area) {
+      setParent(area, Qt::Widget);
+      embeddedIn_ = area;
+    }
+  } else {
+    Qt::WindowFlags flags = windowFlagsFor(model_);
+    if (embeddedIn_ || parentWidget() || windowFlags() != flags) {
+      setParent(nullptr, flags);
+      embeddedIn_ = nullptr;
+    }
+  }
+  // Changing the parent or the flags hides a widget; the model decides whether it is shown.
+  if (wasVisible != isVisible()) setVisible(model_.visible());
+}
+
+void WindowView::applyBounds() {
+  const QSize size(std::max(0, model_.width()), std::max(0, model_.height()));
+  if (embeddedIn_) {
+    setGeometry(QRect(QPoint(0, 0), size));
+    return;
+  }
+  // The designed rectangle is the client area; the frame goes around it.
+  // A centred window is centred when it first appears; later moves by scripts are kept.
+  const QPoint at =
+      model_.centred() && !shownOnce_ ? centredOn(this, size) : QPoint(model_.left(), model_.top());
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  setGeometry(QRect(at, size));
+  if (fixedBorder(model_.borderStyle())) setFixedSize(size);
+}
+
+void WindowView::modelChanged(Attr what) {
+  if (detached_) return;
+  applying_ = true;
+  switch (what) {
+    case Attr::Caption:
+      applyCaption(this, model_);
+      break;
+    case Attr::Picture:
+      applyCaption(this, model_);
+      break;
+    case Attr::Font:
+    case Attr::Colour:
+    case Attr::Cursor:
+      applyClientLook(this, model_);
+      break;
+    case Attr::Bounds:
+      if (!reporting_) applyBounds();
+      break;
+    case Attr::Style:
+    case Attr::Parent:
+      applyPlacement();
+      applyBounds();
+      break;
+    case Attr::Visible:
+      break;
+    default:
+      applying_ = false;
+      applyAll();
+      return;
+  }
+  applying_ = false;
+  if (what == Attr::Visible || what == Attr::Style || what == Attr::Parent)
+    setVisible(model_.visible());
+}
+
+bool WindowView::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && !detached_) {
+    const bool handled = QWidget::event(event);
+    model_.fire();
+    return handled;
+  }
+  return QWidget::event(event);
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+  // A plain window is hidden when closed; it can be shown again.
+  event->accept();
+  if (!detached_) model_.setVisible(false);
+}
+
+void WindowView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!shownOnce_ && !embeddedIn_ && model_.centred()) {
+    applying_ = true;
+    move(centredOn(this, size()));
+    applying_ = false;
+  }
+  shownOnce_ = true;
+}
+
+void WindowView::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) emit closed();
+}
+
+void WindowView::reportBounds() {
+  if (applying_ || detached_ || embeddedIn_) return;
+  const QRect g = geometry();
+  reporting_ = true;
+  model_.setBounds(g.x(), g.y(), g.width(), g.height());
+  reporting_ = false;
+}
+
+void WindowView::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (event->spontaneous()) reportBounds();
+}
+
+void WindowView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (event->spontaneous()) reportBounds();
+}
+
+}  // namespace qav::qt

@@ -1,0 +1,71 @@
+#pragma once
+// Views of windows: a plain window (TForm) as a top-level widget, or embedded in the page area
+// of a page control. The view mirrors its WindowModel and reports activation, closing and
+// moves by the user back to it.
+#include <QWidget>
+#include <functional>
+
+#include "items/ItemModel.h"
+#include "items/WindowModel.h"
+
+namespace qav::qt {
+
+// A view that offers an area where a page control shows the window of its active tab.
+class PageAreaHost {
+ public:
+  virtual ~PageAreaHost() = default;
+  virtual QWidget* pageArea() = 0;
+};
+
+// Finds the page area of the view of a page control; null when it has none.
+using PageAreaLookup = std::function<QWidget*(ItemModel*)>;
+
+// The look that windows share: caption, icon, font and colour of the client area, cursor.
+void applyCaption(QWidget* top, const WindowModel& model);
+void applyClientLook(QWidget* client, const WindowModel& model);
+// Window flags for the border style, border icons and stay-on-top switch.
+Qt::WindowFlags windowFlagsFor(const WindowModel& model);
+
+class WindowView : public QWidget, public ModelObserver {
+  Q_OBJECT
+ public:
+  WindowView(WindowModel& model, PageAreaLookup pageAreas);
+  ~WindowView() override;
+
+  WindowModel& model() const { return model_; }
+  // Where the window's items are placed.
+  QWidget* clientArea() { return this; }
+  bool embedded() const { return embeddedIn_ != nullptr; }
+
+  void modelChanged(Attr what) override;
+  // Forgets the model; called before the models go away.
+  void detach();
+
+ signals:
+  // The window was hidden or closed (ends a modal wait).
+  void closed();
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void applyAll();
+  void applyPlacement();
+  void applyBounds();
+  void reportBounds();
+
+  WindowModel& model_;
+  PageAreaLookup pageAreas_;
+  QWidget* embeddedIn_ = nullptr;
+  bool applying_ = false;   // the view is being set from the model
+  bool reporting_ = false;  // the model is being set from the view
+  bool shownOnce_ = false;
+  bool detached_ = false;
+};
+
+}  // namespace qav::qt

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "Support.h"
+#include "qt/QtPlatform.h"
+#include "qt/TitleWindow.h"
+
+using namespace qav;
+using qavtest::pressWhenModal;
+using qavtest::whenModal;
+
+namespace {
+
+struct MainFixture : ::testing::Test {
+  qt::QtPlatform platform;
+  WindowModel model{"TMain"};
+  qt::MainWindowView* view = nullptr;
+
+  void SetUp() override {
+    model.setName("Main");
+    model.setCaption("주 화면");
+    // A designed window at 100, 50, 400 by 300, as the loader hands it to the main window.
+    model.setBounds(100 + 4, 50 + 21, 400 - 1, 300 + 44);
+    platform.createWindowView(model);
+    view = platform.mainWindow();
+    platform.showWindow(model);
+  }
+  void TearDown() override { platform.releaseViews(); }
+};
+
+}  // namespace
+
+TEST_F(MainFixture, MenusCarryTheirCaptionsAndShortcuts) {
+  ASSERT_NE(view, nullptr);
+  const auto menus = view->menuBar()->actions();
+  ASSERT_EQ(menus.size(), 2);
+  EXPECT_EQ(menus[0]->text(), QString::fromUtf8("메뉴"));
+  EXPECT_EQ(menus[1]->text(), QString::fromUtf8("데이타"));
+
+  auto entry = [&](const char* name) { return view->menuEntry(QString::fromLatin1(name)); };
+  EXPECT_EQ(entry("QavMaker1")->text(), QStringLiteral("Qav Maker..."));
+  EXPECT_EQ(entry("QavMaker1")->shortcut(), QKeySequence(Qt::Key_F1));
+  EXPECT_EQ(entry("N2")->text(), QString::fromUtf8("프로그램..."));
+  EXPECT_EQ(entry("N2")->shortcut(), QKeySequence(Qt::Key_F2));
+  EXPECT_TRUE(entry("N3")->isSeparator());
+  EXPECT_EQ(entry("N4")->text(), QString::fromUtf8("종료"));
+  EXPECT_EQ(entry("N4")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+  EXPECT_EQ(entry("N6")->text(), QString::fromUtf8("데이타 불러오기"));
+  EXPECT_EQ(entry("N7")->text(), QString::fromUtf8("데이타 저장하기"));
+  const auto first = menus[0]->menu()->actions();
+  ASSERT_EQ(first.size(), 4);
+  EXPECT_EQ(first[0], entry("QavMaker1"));
+  EXPECT_EQ(first[3], entry("N4"));
+
+  // At load the information entry takes the program's name; an ampersand is shown as written.
+  view->setProgramName("주소록 & 일정");
+  EXPECT_EQ(entry("N2")->text(), QString::fromUtf8("주소록 && 일정..."));
+
+  int loads = 0, saves = 0;
+  view->setCommands({[&] { ++loads; }, [&] { ++saves; }, {}});
+  entry("N6")->trigger();
+  entry("N7")->trigger();
+  entry("N7")->trigger();
+  EXPECT_EQ(loads, 1);
+  EXPECT_EQ(saves, 2);
+}
+
+TEST_F(MainFixture, ClientAreaShowsTheDesignPanelAtItsPlace) {
+  EXPECT_EQ(view->windowTitle(), QString::fromUtf8("주 화면"));
+  QWidget* client = view->clientArea();
+  EXPECT_EQ(client->size(), QSize(400, 300));
+  EXPECT_EQ(client->mapToGlobal(QPoint(0, 0)), QPoint(100, 50));
+  EXPECT_EQ(platform.clientAreaOf(model), client);
+  if (qEnvironmentVariableIsSet("QAV_SHOTS"))
+    view->grab().save(qEnvironmentVariable("QAV_SHOTS") + "/main.png");
+
+  // A script moving or resizing the main window moves the panel with it.
+  model.setBounds(204, 121, 499, 244);
+  EXPECT_EQ(client->size(), QSize(500, 200));
+  EXPECT_EQ(client->mapToGlobal(QPoint(0, 0)), QPoint(200, 100));
+}
+
+TEST_F(MainFixture, ClosingAsksAndOnlyYesEnds) {
+  int endedWith = -1;
+  platform.setQuitAction([&](int code) { endedWith = code; });
+  QString question;
+  whenModal([&](QWidget* box) {
+    question = box->findChild<QLabel*>(QStringLiteral("text"))->text();
+    box->findChild<QPushButton*>(QStringLiteral("No"))->click();
+  });
+  view->menuEntry(QStringLiteral("N4"))->trigger();
+  EXPECT_EQ(question, QString::fromUtf8("정말로 종료하시겠습니까?"));
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_FALSE(platform.quitRequested());
+
+  // The window's close button asks the same; closing the box without an answer keeps it.
+  whenModal([](QWidget* box) { box->close(); });
+  view->close();
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_FALSE(platform.quitRequested());
+
+  pressWhenModal(QStringLiteral("Yes"));
+  view->close();
+  EXPECT_FALSE(view->isVisible());
+  EXPECT_TRUE(platform.quitRequested());
+  EXPECT_EQ(platform.exitCode(), 0);
+  EXPECT_EQ(endedWith, 0);
+}
+
+TEST_F(MainFixture, ActivationRunsTheBoundAction) {
+  int fired = 0;
+  model.setHandler([&](ItemModel& sender) {
+    EXPECT_EQ(&sender, &model);
+    ++fired;
+  });
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(view, &activate);
+  EXPECT_EQ(fired, 1);
+}
