@@ -2,6 +2,9 @@
 // "데이타삭제", "데이타갯수", "데이타목록", "불러오기", "저장하기". They work on the record
 // buffer (which outlives runs) and on the hub's row store, always reached through the hub
 // because loading the data file replaces the store object.
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,15 +49,35 @@ int findField(const MainData& settings, int table, std::string_view name) {
   return found;
 }
 
+// The position just after the n-th separator of a row, or npos when it has fewer. Searches
+// and listings scan every row of a table, so the separators are counted eight bytes at a
+// time.
+std::size_t afterSeparators(std::string_view row, int n) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL * static_cast<unsigned char>(kFieldEnd);
+  constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+  const char* p = row.data();
+  std::size_t i = 0;
+  if (n <= 0) return 0;
+  while (i + 8 <= row.size()) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    const uint64_t x = w ^ kOnes;                                // separators become zero bytes
+    const uint64_t zero = ~(((x & kLow7) + kLow7) | x | kLow7);  // 0x80 in each zero byte
+    const int c = std::popcount(zero);
+    if (c >= n) break;  // the n-th separator is in this word
+    n -= c;
+    i += 8;
+  }
+  for (; i < row.size(); ++i)
+    if (p[i] == kFieldEnd && --n == 0) return i + 1;
+  return std::string_view::npos;
+}
+
 // The value of field f (1 to 100) of a row: the text between the (f-1)th and the f-th
 // separator; empty when the row has fewer fields.
 std::string_view fieldOf(std::string_view row, int f) {
-  std::size_t start = 0;
-  for (int i = 1; i < f; ++i) {
-    std::size_t end = row.find(kFieldEnd, start);
-    if (end == std::string_view::npos) return {};
-    start = end + 1;
-  }
+  std::size_t start = afterSeparators(row, f - 1);
+  if (start == std::string_view::npos) return {};
   std::size_t end = row.find(kFieldEnd, start);
   return row.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
 }

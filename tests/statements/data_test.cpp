@@ -157,6 +157,23 @@ TEST_F(Data, StoredRowsWithTooManyOrTooFewFieldsKeepAHundred) {
   EXPECT_EQ(rows(1)[0], row({"홍", "1"}));
   EXPECT_EQ(rows(1)[1], row({"김", "2"}));
   EXPECT_TRUE(errors().empty());
+
+  // The last field is found whatever the lengths of the values before it.
+  rows(1).clear();
+  for (int n = 0; n < 40; ++n) {
+    std::vector<std::string> v(100);
+    for (int f = 0; f < 99; ++f)
+      v[static_cast<std::size_t>(f)] = std::string((n * (f + 1)) % 9, 'a' + f % 26);
+    v[99] = "끝" + std::to_string(n);
+    rows(1).push_back(row(v));
+  }
+  for (int n = 0; n < 40; ++n) {
+    run({"데이타검색 회원 비고 끝" + std::to_string(n)});
+    EXPECT_EQ(hub.currentRecord().row, n);
+    EXPECT_EQ(hub.currentRecord().values[98], std::string((n * 99) % 9, 'a' + 98 % 26));
+  }
+  run({"데이타검색 회원 비고 끝"});
+  EXPECT_EQ(hub.currentRecord().row, -1);
 }
 
 TEST_F(Data, CountAndListReadWholeTables) {
