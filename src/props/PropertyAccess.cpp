@@ -31,9 +31,8 @@ void readWindow(const WindowModel& w, std::string_view name, std::string& result
     result = w.caption();
   } else if (name == prop::kIcon) {
     result = words::kIconAnswer;
-  } else if (name == prop::kSystemButton || name == prop::kMinButton ||
-             name == prop::kMaxButton || name == prop::kStayOnTop ||
-             name == prop::kAutoScale) {
+  } else if (name == prop::kSystemButton || name == prop::kMinButton || name == prop::kMaxButton ||
+             name == prop::kStayOnTop || name == prop::kAutoScale) {
     result = msg::kErrorValue;
   } else if (name == prop::kWindowState) {
     switch (w.borderStyle()) {

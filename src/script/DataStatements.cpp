@@ -9,14 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "items/ItemModel.h"
+#include "script/Interpreter.h"
 #include "script/ItemKinds.h"
-#include "script/StatementGroups.h"
-#include "script/StatementMessages.h"
+#include "script/Messages.h"
 #include "script/StatementSupport.h"
-#include "shell/DataCommands.h"
 #include "shell/DataQueue.h"
 #include "shell/MainData.h"
-#include "shell/TMain.h"
 
 namespace qav::script {
 namespace {
@@ -126,142 +125,138 @@ void clearRecord(DataRecord& record) {
   for (std::string& v : record.values) v.clear();
 }
 
-class DataStatements {
- public:
-  explicit DataStatements(TMain& hub) : hub_(hub) {}
+DataQueue& store(Interpreter& in) {
+  return in.host().DataBox();
+}
 
-  void newRecord(Interpreter& in) {
-    const std::string& name = in.tokens()[2];
-    int t = findTable(hub_.settings(), name);
-    if (!t) return in.Error(msg::kBadTableName);
-    DataRecord& r = in.currentRecord();
-    r.tableName = name;
-    r.table = t;
-    r.row = -1;
-    copyFieldNames(*hub_.settings(), t, r);
-    for (std::string& v : r.values) v.clear();
+// A failed save is shown as a script error with its reason, never passed over.
+void save(Interpreter& in) {
+  std::string error;
+  if (!in.host().saveData(error)) in.Error(error);
+}
+
+// With the option on, every change of rows is saved at once.
+void autoSave(Interpreter& in) {
+  const MainData* s = in.host().settings();
+  if (s && s->option(kAutoSaveOption)) save(in);
+}
+
+// The stored row the record points at. Null, silently, for a record that is not stored
+// (row -1); null with the store message when the record points outside the tables.
+std::string* storedRow(Interpreter& in) {
+  DataRecord& r = in.currentRecord();
+  if (r.row == -1) return nullptr;
+  if (r.table < 1 || r.table > DataQueue::kTables || r.row < 0 ||
+      store(in).rowList(r.table).size() < static_cast<std::size_t>(r.row) + 1) {
+    in.Error(msg::kBadQueue);
+    return nullptr;
   }
+  return &store(in).rowList(r.table)[static_cast<std::size_t>(r.row)];
+}
 
-  void appendRecord(Interpreter& in) {
-    DataRecord& r = in.currentRecord();
-    int t = findTable(hub_.settings(), r.tableName);
-    if (!t) return in.Error(msg::kBadTableName);
-    if (r.table >= 1 && r.table <= DataQueue::kTables) t = r.table;
-    hub_.DataBox().rowList(t).push_back(buildRow(r));
-    autoSave(in);
+void newRecord(Interpreter& in) {
+  const std::string& name = in.tokens()[2];
+  const MainData* s = in.host().settings();
+  int t = findTable(s, name);
+  if (!t) return in.Error(msg::kBadTable);
+  DataRecord& r = in.currentRecord();
+  r.tableName = name;
+  r.table = t;
+  r.row = -1;
+  copyFieldNames(*s, t, r);
+  for (std::string& v : r.values) v.clear();
+}
+
+void appendRecord(Interpreter& in) {
+  DataRecord& r = in.currentRecord();
+  int t = findTable(in.host().settings(), r.tableName);
+  if (!t) return in.Error(msg::kBadTable);
+  if (r.table >= 1 && r.table <= DataQueue::kTables) t = r.table;
+  store(in).rowList(t).push_back(buildRow(r));
+  autoSave(in);
+}
+
+void findRecord(Interpreter& in) {
+  const Tokens& tk = in.tokens();
+  const MainData* s = in.host().settings();
+  int t = findTable(s, tk[2]);
+  if (!t) return in.Error(msg::kBadTable);
+  int f = findField(*s, t, tk[3]);
+  if (!f) return in.Error(msg::kNoField);
+  std::string value = in.Maths(tk[4]);
+  DataRecord& r = in.currentRecord();
+  clearRecord(r);
+  // Every row is examined; the last match stays.
+  const std::vector<std::string>& rows = store(in).rowList(t);
+  int match = -1;
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    if (fieldOf(rows[i], f) == value) match = static_cast<int>(i);
+  if (match < 0) return;
+  r.tableName = tk[2];
+  r.table = t;
+  r.row = match;
+  copyFieldNames(*s, t, r);
+  splitRow(rows[static_cast<std::size_t>(match)], r);
+}
+
+void updateRecord(Interpreter& in) {
+  std::string* row = storedRow(in);
+  if (!row) return;
+  *row = buildRow(in.currentRecord());
+  autoSave(in);
+}
+
+void deleteRecord(Interpreter& in) {
+  if (!storedRow(in)) return;
+  DataRecord& r = in.currentRecord();
+  auto& rows = store(in).rowList(r.table);
+  rows.erase(rows.begin() + r.row);
+  r.tableName.clear();
+  r.table = 0;
+  r.row = -1;
+  autoSave(in);
+}
+
+void countRecords(Interpreter& in) {
+  int t = findTable(in.host().settings(), in.tokens()[2]);
+  if (!t) return in.Error(msg::kBadTable);
+  setRegister(in, kCountRegister, text::decimal(static_cast<int64_t>(store(in).rowList(t).size())));
+}
+
+// One line per row from the first non-empty value on; the lines replace those of the item.
+void listRecords(Interpreter& in) {
+  const Tokens& tk = in.tokens();
+  const MainData* s = in.host().settings();
+  int t = findTable(s, tk[2]);
+  if (!t) return in.Error(msg::kBadTable);
+  int f = findField(*s, t, tk[3]);
+  if (!f) return in.Error(msg::kNoField);
+  Component* c = itemOperand(in, 4);
+  if (!lineListOf(c)) return in.Error(msg::kNotLineItem);
+  std::string joined;
+  for (const std::string& row : store(in).rowList(t)) {
+    if (!joined.empty()) joined += '\r';
+    joined += fieldOf(row, f);
   }
+  setLines(static_cast<ItemModel&>(*c), text::splitLines(joined));
+}
 
-  void findRecord(Interpreter& in) {
-    const Tokens& tk = in.tokens();
-    int t = findTable(hub_.settings(), tk[2]);
-    if (!t) return in.Error(msg::kBadTableName);
-    int f = findField(*hub_.settings(), t, tk[3]);
-    if (!f) return in.Error(msg::kNoSuchField);
-    std::string value = in.Maths(tk[4]);
-    DataRecord& r = in.currentRecord();
-    clearRecord(r);
-    // Every row is examined; the last match stays.
-    const std::vector<std::string>& rows = hub_.DataBox().rowList(t);
-    int match = -1;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-      if (fieldOf(rows[i], f) == value) match = static_cast<int>(i);
-    if (match < 0) return;
-    r.tableName = tk[2];
-    r.table = t;
-    r.row = match;
-    copyFieldNames(*hub_.settings(), t, r);
-    splitRow(rows[static_cast<std::size_t>(match)], r);
-  }
-
-  void updateRecord(Interpreter& in) {
-    std::string* row = storedRow(in);
-    if (!row) return;
-    *row = buildRow(in.currentRecord());
-    autoSave(in);
-  }
-
-  void deleteRecord(Interpreter& in) {
-    if (!storedRow(in)) return;
-    DataRecord& r = in.currentRecord();
-    auto& rows = hub_.DataBox().rowList(r.table);
-    rows.erase(rows.begin() + r.row);
-    r.tableName.clear();
-    r.table = 0;
-    r.row = -1;
-    autoSave(in);
-  }
-
-  void countRecords(Interpreter& in) {
-    int t = findTable(hub_.settings(), in.tokens()[2]);
-    if (!t) return in.Error(msg::kBadTableName);
-    setRegister(in, kCountRegister,
-                text::decimal(static_cast<int64_t>(hub_.DataBox().rowList(t).size())));
-  }
-
-  // One line per row from the first non-empty value on; the lines replace those of the item.
-  void listRecords(Interpreter& in) {
-    const Tokens& tk = in.tokens();
-    int t = findTable(hub_.settings(), tk[2]);
-    if (!t) return in.Error(msg::kBadTableName);
-    int f = findField(*hub_.settings(), t, tk[3]);
-    if (!f) return in.Error(msg::kNoSuchField);
-    Component* c = itemOperand(in, 4);
-    if (!lineListOf(c)) return in.Error(msg::kNotALineItem);
-    std::string joined;
-    for (const std::string& row : hub_.DataBox().rowList(t)) {
-      if (!joined.empty()) joined += '\r';
-      joined += fieldOf(row, f);
-    }
-    setLines(static_cast<ItemModel&>(*c), text::splitLines(joined));
-  }
-
-  void load(Interpreter&) { loadDataFile(hub_); }
-
-  void save(Interpreter& in) {
-    std::string error;
-    if (!saveDataFile(hub_, error)) in.Error(error);
-  }
-
- private:
-  // The stored row the record points at. Null, silently, for a record that is not stored
-  // (row -1); null with the store message when the record points outside the tables.
-  std::string* storedRow(Interpreter& in) {
-    DataRecord& r = in.currentRecord();
-    if (r.row == -1) return nullptr;
-    if (r.table < 1 || r.table > DataQueue::kTables || r.row < 0 ||
-        hub_.DataBox().rowList(r.table).size() < static_cast<std::size_t>(r.row) + 1) {
-      in.Error(msg::kBadQueueData);
-      return nullptr;
-    }
-    return &hub_.DataBox().rowList(r.table)[static_cast<std::size_t>(r.row)];
-  }
-
-  // With the option on, every change of rows is saved at once; a save that fails is shown
-  // as a script error with its reason, never passed over.
-  void autoSave(Interpreter& in) {
-    const MainData* s = hub_.settings();
-    if (s && s->option(kAutoSaveOption)) save(in);
-  }
-
-  TMain& hub_;
-};
+void load(Interpreter& in) {
+  in.host().loadData();
+}
 
 }  // namespace
 
-void registerDataStatements(Interpreter& in, TMain& hub) {
-  auto data = std::make_shared<DataStatements>(hub);
-  auto bind = [&in, data](std::string_view keyword, void (DataStatements::*fn)(Interpreter&)) {
-    in.registerStatement(keyword, [data, fn](Interpreter& i) { ((*data).*fn)(i); });
-  };
-  bind(msg::kNewRecord, &DataStatements::newRecord);
-  bind(msg::kAppendRecord, &DataStatements::appendRecord);
-  bind(msg::kFindRecord, &DataStatements::findRecord);
-  bind(msg::kUpdateRecord, &DataStatements::updateRecord);
-  bind(msg::kDeleteRecord, &DataStatements::deleteRecord);
-  bind(msg::kCountRecords, &DataStatements::countRecords);
-  bind(msg::kListRecords, &DataStatements::listRecords);
-  bind(msg::kLoadData, &DataStatements::load);
-  bind(msg::kSaveData, &DataStatements::save);
+void registerDataStatements(Interpreter& in) {
+  in.registerStatement(msg::kDataNew, newRecord);
+  in.registerStatement(msg::kDataAdd, appendRecord);
+  in.registerStatement(msg::kDataFind, findRecord);
+  in.registerStatement(msg::kDataUpdate, updateRecord);
+  in.registerStatement(msg::kDataDelete, deleteRecord);
+  in.registerStatement(msg::kDataCount, countRecords);
+  in.registerStatement(msg::kDataList, listRecords);
+  in.registerStatement(msg::kDataLoad, load);
+  in.registerStatement(msg::kDataSave, save);
 }
 
 }  // namespace qav::script

@@ -6,8 +6,8 @@
 #include "items/WindowModel.h"
 #include "items/controls/MediaPlayer.h"
 #include "platform/Platform.h"
-#include "script/StatementGroups.h"
-#include "script/StatementMessages.h"
+#include "script/Interpreter.h"
+#include "script/Messages.h"
 #include "script/StatementSupport.h"
 
 namespace qav::script {
@@ -71,7 +71,7 @@ WindowModel* windowOperand(Interpreter& in) {
 // made modal all the same: the script asked to wait for it, so it waits.
 void showWindow(Interpreter& in) {
   WindowModel* w = windowOperand(in);
-  if (!w) return in.Error(msg::kNotAWindow);
+  if (!w) return in.Error(msg::kNotWindow);
   bool modal = text::upperAscii(in.tokens()[3]) == msg::kModalWord;
   w->setModalMark(modal);
   if (modal)
@@ -83,7 +83,7 @@ void showWindow(Interpreter& in) {
 // A window shown modally is closed, which ends the wait of the script that showed it.
 void hideWindow(Interpreter& in) {
   WindowModel* w = windowOperand(in);
-  if (!w) return in.Error(msg::kNotAWindow);
+  if (!w) return in.Error(msg::kNotWindow);
   if (w->modalMark())
     in.host().platform().closeWindow(*w);
   else

@@ -20,6 +20,9 @@ namespace qav::script {
 
 Interpreter::Interpreter(ScriptHost& host) : host_(host) {
   registerCoreStatements(*this);
+  registerDialogStatements(*this);
+  registerListStatements(*this);
+  registerDataStatements(*this);
 }
 
 void Interpreter::registerStatement(std::string_view keyword, Statement handler) {

@@ -20,6 +20,7 @@ namespace qav {
 class ItemModel;
 class WindowModel;
 class Component;
+class DataQueue;
 }  // namespace qav
 
 namespace qav::script {
@@ -42,6 +43,11 @@ class ScriptHost : public PropertyContext {
   // The event dispatch's steps before a run: picks the sender's script into ScriptList and
   // sets EventSourceName. False when the event is dropped.
   virtual bool SelectEvent(Component& sender) = 0;
+  // The data tables and their file.
+  virtual DataQueue& DataBox() = 0;
+  virtual void loadData() = 0;
+  // False with a reason when the data file cannot be written.
+  virtual bool saveData(std::string& error) = 0;
   // Every component of the main window's list, in list order.
   virtual const std::vector<Component*>& componentList() const = 0;
   // The schema rows of a run-time class, or null when the class has none.
@@ -154,5 +160,11 @@ class Interpreter {
 
 // The control-flow, declaration and assignment statements.
 void registerCoreStatements(Interpreter& in);
+// Dialogs, windows and sound.
+void registerDialogStatements(Interpreter& in);
+// The lines of memos, list and combo boxes, and the selected entry of lists and pages.
+void registerListStatements(Interpreter& in);
+// Data tables.
+void registerDataStatements(Interpreter& in);
 
 }  // namespace qav::script

@@ -6,9 +6,9 @@
 #include "items/controls/RunListBox.h"
 #include "items/controls/RunPage.h"
 #include "props/IniUnit.h"
+#include "script/Interpreter.h"
 #include "script/ItemKinds.h"
-#include "script/StatementGroups.h"
-#include "script/StatementMessages.h"
+#include "script/Messages.h"
 #include "script/StatementSupport.h"
 
 namespace qav::script {
@@ -22,7 +22,7 @@ constexpr int kTextRegister = 7;
 // The memo, list box or combo box that token 2 names; reports and gives null otherwise.
 LineList* lineItem(Interpreter& in) {
   LineList* lines = lineListOf(itemOperand(in, 2));
-  if (!lines) in.Error(msg::kNotALineItem);
+  if (!lines) in.Error(msg::kNotLineItem);
   return lines;
 }
 
@@ -38,7 +38,7 @@ void addLine(Interpreter& in) {
 // script deleted nothing, and may stop the run there.
 void deleteLine(Interpreter& in) {
   std::string position = in.Maths(in.tokens()[3]);
-  if (!IsNumber(position)) return in.Error(msg::kLineNotNumber);
+  if (!IsNumber(position)) return in.Error(msg::kDeleteLineNotNumber);
   LineList* lines = lineItem(in);
   if (!lines) return;
   int n = TextToNumber(text::trim(position));
@@ -78,7 +78,7 @@ void currentEntry(Interpreter& in) {
     index = combo->itemIndex() + 1;
     entry = combo->selectedText().value_or("");
   } else {
-    return in.Error(msg::kNoCurrentEntry);
+    return in.Error(msg::kNotCurrentItem);
   }
   setRegister(in, kIndexRegister, text::decimal(index));
   setRegister(in, kTextRegister, entry);
@@ -92,7 +92,7 @@ void registerListStatements(Interpreter& in) {
   in.registerStatement(msg::kDeleteLine, deleteLine);
   in.registerStatement(msg::kFindLine, findLine);
   in.registerStatement(msg::kCountLines, countLines);
-  in.registerStatement(msg::kCurrentEntry, currentEntry);
+  in.registerStatement(msg::kCurrentItem, currentEntry);
 }
 
 }  // namespace qav::script

@@ -59,6 +59,49 @@ inline constexpr std::string_view kNoFinalValue =
 inline constexpr std::string_view kTypeMismatch = "대입할 변수의 타입이 일치하지 않습니다.";
 inline constexpr std::string_view kNotAChoice = "항목에 지정할 수 없는 값입니다.";
 
+// Keywords and script errors of the dialog, window, list and sound statements.
+inline constexpr std::string_view kPlay = "작동";
+inline constexpr std::string_view kInput = "입력";
+inline constexpr std::string_view kMessage = "메세지";
+inline constexpr std::string_view kMessageButtons = "메세지버튼";
+inline constexpr std::string_view kShowWindow = "창보이기";
+inline constexpr std::string_view kHideWindow = "창감추기";
+inline constexpr std::string_view kClearLines = "문자열모두삭제";
+inline constexpr std::string_view kAddLine = "문자열추가";
+inline constexpr std::string_view kDeleteLine = "문자열삭제";
+inline constexpr std::string_view kFindLine = "문자열검색";
+inline constexpr std::string_view kCountLines = "문자열줄수";
+inline constexpr std::string_view kCurrentItem = "현재아이템";
+inline constexpr std::string_view kNotPlayable = "작동을 시킬 수 있는 아이템이 아닙니다.";
+inline constexpr std::string_view kNoFileName = "파일이름이 지정되지 않았습니다.";
+inline constexpr std::string_view kNoButtons = "지정한 버튼이 하나도 없습니다.";
+inline constexpr std::string_view kNoMessage = "출력할 메세지가 없습니다.";
+inline constexpr std::string_view kNotWindow = "화면 아이템이 아닙니다.";
+inline constexpr std::string_view kNotLineItem = "문자열 처리가 가능한 아이템이 아닙니다.";
+inline constexpr std::string_view kDeleteLineNotNumber = "삭제 라인은 숫자로 정의되어야 합니다.";
+inline constexpr std::string_view kNotCurrentItem =
+    "현재 아이템 조회 처리가 가능한 아이템이 아닙니다.";
+// A line position that is not among the lines of the item.
+inline constexpr std::string_view kNoSuchLine = "삭제할 라인이 존재하지 않습니다.";
+// The word between the message and the button words of "메세지버튼", and the word that asks
+// "창보이기" for a modal display (compared with its letters raised).
+inline constexpr std::string_view kButtonSeparator = "-";
+inline constexpr std::string_view kModalWord = "Y";
+
+// Keywords and script errors of the data-table statements.
+inline constexpr std::string_view kDataNew = "데이타제작";
+inline constexpr std::string_view kDataAdd = "데이타추가";
+inline constexpr std::string_view kDataFind = "데이타검색";
+inline constexpr std::string_view kDataUpdate = "데이타수정";
+inline constexpr std::string_view kDataDelete = "데이타삭제";
+inline constexpr std::string_view kDataCount = "데이타갯수";
+inline constexpr std::string_view kDataList = "데이타목록";
+inline constexpr std::string_view kDataLoad = "불러오기";
+inline constexpr std::string_view kDataSave = "저장하기";
+inline constexpr std::string_view kBadTable = "데이타 배열 이름이 잘못되었습니다.";
+inline constexpr std::string_view kNoField = "데이타 항목을 찾을 수 없습니다.";
+inline constexpr std::string_view kBadQueue = "데이타 큐에 들어있는 자료가 바르지 않습니다.";
+
 // Script errors of fixed capacities (a script that outgrows the interpreter's tables).
 inline constexpr std::string_view kTooManyTokens = "한 줄의 낱말이 너무 많습니다. (최대 1000개)";
 inline constexpr std::string_view kTooManyVariables = "변수를 더 선언할 수 없습니다. (최대 100개)";
@@ -89,6 +132,12 @@ inline constexpr std::string_view kQuitQuestion = "정말로 종료하시겠습�
 inline constexpr std::string_view kEventHolderPrefix = "Ivent_";
 inline constexpr std::string_view kNoTab = "[None]";
 inline constexpr std::string_view kProgramInfoDesign = "프로그램...";
+inline constexpr std::string_view kDataLoaded = "데이타를 불러들었습니다. 새 데이타가 적용됩니다.";
+inline constexpr std::string_view kDataSaved = "현재의 데이타를 저장하였습니다.";
+inline constexpr std::string_view kAboutCaption = "프로그램 정보";
+inline constexpr std::string_view kAboutProgram = "프로그램  :  ";
+inline constexpr std::string_view kAboutMaker = "제 작 자  :  ";
+inline constexpr std::string_view kAboutVersion = "버    젼  :  ";
 inline constexpr std::string_view kEllipsis = "...";
 
 }  // namespace qav::msg

@@ -1,9 +1,9 @@
 // Event dispatch: every bound user action and timer tick ends in IventClick, which picks the
 // sender's script by its class and runs it, unless a script is already running.
 #include "items/ItemModel.h"
+#include "items/WindowModel.h"
 #include "items/controls/ControlModel.h"
 #include "items/controls/RunAlarm.h"
-#include "items/WindowModel.h"
 #include "platform/Platform.h"
 #include "script/Messages.h"
 #include "shell/ClassNames.h"

@@ -4,7 +4,6 @@
 #include "platform/Platform.h"
 #include "props/Schema.h"
 #include "script/Messages.h"
-#include "script/StatementGroups.h"
 #include "text/Text.h"
 
 namespace qav {
@@ -16,6 +15,8 @@ constexpr uint32_t kWindowText = 0x80000008;
 TMain::TMain(Platform& platform)
     : platform_(platform),
       main_(std::make_unique<WindowModel>("TMain")),
+      splash_(std::make_unique<WindowModel>("TTitle")),
+      about_(std::make_unique<WindowModel>("TAbout")),
       dataBox_(std::make_unique<DataQueue>()),
       schemaLookup_([](std::string_view cls) -> const std::vector<std::string>* {
         const SchemaTable* t = schemaForClass(cls);
@@ -23,6 +24,9 @@ TMain::TMain(Platform& platform)
       }),
       interpreter_(std::make_unique<script::Interpreter>(*this)) {
   main_->setName("Main");
+  splash_->setName("Title");
+  about_->setName("About");
+  about_->setCaption(std::string(msg::kAboutCaption));
   main_->setCaption(std::string(msg::kAppTitle));
   Font f;
   f.name = kMainWindowFont;
@@ -36,7 +40,6 @@ TMain::TMain(Platform& platform)
   icons.maximize = true;
   main_->setBorderIcons(icons);
   programInfoCaption_ = std::string(msg::kProgramInfoDesign);
-  script::registerStatementGroups(*interpreter_, *this);
 }
 
 TMain::~TMain() = default;

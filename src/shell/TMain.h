@@ -18,6 +18,8 @@
 namespace qav {
 
 class Platform;
+class TRunPage;
+struct Record;
 
 // Gives the schema rows of a run-time class ("Hint_" + class name without its first letter),
 // or null when the class has none.
@@ -36,7 +38,9 @@ class TMain : public script::ScriptHost {
   MainData* settings() override { return settings_.get(); }
   void setSettings(std::unique_ptr<MainData> s) { settings_ = std::move(s); }
   // The data-table store. Loading the data file replaces the object: reach it through here.
-  DataQueue& DataBox() { return *dataBox_; }
+  DataQueue& DataBox() override { return *dataBox_; }
+  void loadData() override;
+  bool saveData(std::string& error) override;
   std::unique_ptr<DataQueue>& dataBoxSlot() { return dataBox_; }
   std::vector<std::string>& ScriptList() override { return scriptList_; }
   const std::string& EventSourceName() const override { return eventSource_; }
@@ -66,6 +70,36 @@ class TMain : public script::ScriptHost {
   script::VariableTable& variables() override { return interpreter_->variables(); }
   script::DataRecord& currentRecord() override { return interpreter_->currentRecord(); }
 
+  // --- Loading and instantiation -------------------------------------------------------
+  // The whole load of the program file, before anything is shown: the settings record, the
+  // windows, the items, the program-information caption and the data file. A failure is
+  // shown once with its own text and the program runs with what was built; a file too short
+  // to carry a project shows the damaged-program warning and ends the program (false).
+  bool FormCreate(const std::string& programPath);
+  // The window a record belongs on: its ParentName for item classes that carry one, else "".
+  static std::string EventCreate(const Record& record);
+  // Turns a window record (window == null) or an item record into what scripts address.
+  // Throws LoadError.
+  void CreateComponent(Component& loaded, const Record& record, WindowModel* window);
+  // The placement step: parent window, run-time name, designed bounds.
+  void Setting(ItemModel& control, const Record& record, WindowModel& window);
+  // Places an item record read in the second pass (the loader's item hand-over).
+  void PlaceItemRecord(Record record);
+  // Makes a window from a window record read in the first pass.
+  void CreateWindowRecord(Record record);
+
+  // --- The main window's menu and closing ------------------------------------------------
+  // Asks "정말로 종료하시겠습니까?" (Yes/No); Yes ends the program. True when it ends.
+  bool CloseQuery();
+  // A menu entry by name: QavMaker1 (splash), N2 (program information), N4 (quit), N6 (load
+  // data), N7 (save data). False for a name that is no entry.
+  bool MenuCommand(std::string_view entry);
+  // The splash and program-information windows (not in the component list).
+  WindowModel& splashWindow() { return *splash_; }
+  WindowModel& aboutWindow() { return *about_; }
+  // The three lines the information window shows, from the settings.
+  std::vector<std::string> aboutLines() const;
+
   // --- Event dispatch ------------------------------------------------------------------
   // The universal event handler: drops the event while a script runs, otherwise picks the
   // sender's script and runs it.
@@ -75,12 +109,20 @@ class TMain : public script::ScriptHost {
   void OnAlarm(ItemModel& alarm);
   // Connects the item's bound action to IventClick.
   void bind(ItemModel& item);
+  // Page controls: the window of the tab being left is taken out of the page area; the
+  // window of the new tab is embedded and the page control's script runs.
+  void PageChangeBefore(TRunPage& page);
+  void PageChangeAfter(TRunPage& page);
+  // Embeds the window of the page's active tab in its page area, when that is a window.
+  void embedActivePage(TRunPage& page);
   // Told of every event dropped because a script was running (the source's name).
   void setDropListener(std::function<void(const std::string&)> l) { dropListener_ = std::move(l); }
 
  private:
   Platform& platform_;
   std::unique_ptr<WindowModel> main_;
+  std::unique_ptr<WindowModel> splash_;
+  std::unique_ptr<WindowModel> about_;
   ComponentList list_;
   std::unique_ptr<MainData> settings_;
   std::unique_ptr<DataQueue> dataBox_;

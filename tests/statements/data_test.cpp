@@ -1,13 +1,11 @@
 // The data-table statements on the hub's row store and data file, and the data menu.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "items/controls/NewMemo.h"
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunListBox.h"
-#include "shell/DataCommands.h"
 #include "shell/RecordReader.h"
+#include "support/ProjectBuilder.h"
 #include "support/ScriptFixture.h"
 
 namespace qav::testing {
@@ -34,12 +32,8 @@ class Data : public ScriptTest {
     s.setSchemaEntry(4, 0, "중복");
     s.setSchemaEntry(4, 1, "값");
     s.setSchemaEntry(4, 2, "값");
-    path = ::testing::TempDir() + "statements_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dat";
-    std::remove(path.c_str());
     hub.setDataPath(path);
   }
-  ~Data() override { std::remove(path.c_str()); }
 
   std::vector<std::string>& rows(int t) { return hub.DataBox().rowList(t); }
   std::string reg(int n) { return hub.settings()->registerValue(n); }
@@ -56,7 +50,8 @@ class Data : public ScriptTest {
     return out;
   }
 
-  std::string path;
+  TempDir dir;
+  std::string path = dir.path() + "/data.dat";
 };
 
 TEST_F(Data, NewRecordAndAppendStoreOneRowOfAHundredFields) {
@@ -241,7 +236,7 @@ TEST_F(Data, AutoSaveOptionSavesEveryChangeAndReportsFailures) {
 
   // A save that fails is reported with its reason, whether asked for or automatic.
   hub.settings()->setOption(5, true);
-  hub.setDataPath(::testing::TempDir() + "no_such_directory/data.dat");
+  hub.setDataPath(dir.path() + "/no_such_directory/data.dat");
   run({"데이타추가", "저장하기"});
   auto e = errors();
   ASSERT_EQ(e.size(), 2u);
@@ -253,13 +248,13 @@ TEST_F(Data, AutoSaveOptionSavesEveryChangeAndReportsFailures) {
 
 TEST_F(Data, DataMenuLoadsAndSavesWithAMessage) {
   rows(2) = {row({"a"})};
-  menuSaveData(hub);
+  hub.MenuCommand("N7");
   rows(2).clear();
-  menuLoadData(hub);
+  hub.MenuCommand("N6");
   EXPECT_EQ(rows(2), std::vector<std::string>{row({"a"})});
-  hub.setDataPath(::testing::TempDir() + "no_such_directory/data.dat");
-  menuSaveData(hub);
-  menuLoadData(hub);  // a missing file empties the tables, and the message still comes
+  hub.setDataPath(dir.path() + "/no_such_directory/data.dat");
+  hub.MenuCommand("N7");
+  hub.MenuCommand("N6");  // a missing file empties the tables, and the message still comes
   EXPECT_TRUE(rows(2).empty());
 
   const auto& log = platform.log();

@@ -99,7 +99,8 @@ TEST_F(Dialogs, ShowWindowWaitsForAModalWindowAndDropsItsEvents) {
   auto& other = add<FakeItem>("TNewButton", "확인버튼", std::set<std::string>{"제목"});
   other.setParentWindow(&w);
   other.setEventSlot(2, {"정의 Button1:제목 = 눌림"});
-  std::vector<std::string> seen;
+  std::vector<std::string> seen, dropped;
+  hub.setDropListener([&](const std::string& n) { dropped.push_back(n); });
   int step = 0;
   platform.setEventPump([&] {
     // While the window waits the calling script has not gone on, and the window's own
@@ -114,6 +115,7 @@ TEST_F(Dialogs, ShowWindowWaitsForAModalWindowAndDropsItsEvents) {
   });
   run({"정의 Button1:제목 = 전", "창보이기 창2 y", "정의 Button1:제목 = Button1:제목 ~ 후"});
   EXPECT_EQ(seen, (std::vector<std::string>{"전", "전"}));
+  EXPECT_EQ(dropped, std::vector<std::string>{"확인버튼"});
   EXPECT_EQ(button->values["제목"], "전후");
   EXPECT_TRUE(w.modalMark());
   EXPECT_FALSE(w.visible());
@@ -138,6 +140,13 @@ TEST_F(Dialogs, ShowWindowWaitsForAModalWindowAndDropsItsEvents) {
   EXPECT_EQ(a[a.size() - 2]["action"], "show");
   EXPECT_EQ(a.back()["action"], "hide");
   EXPECT_FALSE(w.visible());
+
+  // A window already on screen still becomes modal when the script asks to wait for it.
+  run({"창보이기 창2", "창보이기 창2 Y"});
+  a = windowActions();
+  EXPECT_EQ(a[a.size() - 2]["action"], "show-modal");
+  EXPECT_EQ(a.back()["action"], "close");
+  EXPECT_TRUE(w.modalMark());
   EXPECT_TRUE(errors().empty());
 }
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "items/ItemModel.h"
-#include "items/controls/ControlModel.h"
 #include "items/WindowModel.h"
+#include "items/controls/ControlModel.h"
 #include "platform/HeadlessPlatform.h"
 #include "shell/MainData.h"
 #include "shell/TMain.h"
