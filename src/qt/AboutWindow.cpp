@@ -23,8 +23,8 @@ QFont gulimche(int pixels, bool bold = false) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(std::function<ProgramInfo()> source, QWidget* parent)
-    : QDialog(parent), source_(std::move(source)) {
+AboutWindow::AboutWindow(AboutLines lines, QWidget* parent)
+    : QDialog(parent), lines_(std::move(lines)) {
   setObjectName(QStringLiteral("About"));
   setWindowTitle(qs(texts::kAboutCaption));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -67,11 +67,9 @@ AboutWindow::AboutWindow(std::function<ProgramInfo()> source, QWidget* parent)
 }
 
 void AboutWindow::refresh() {
-  ProgramInfo info = source_ ? source_() : ProgramInfo{};
   text_->clear();
-  text_->appendPlainText(qs(texts::kAboutName) + qs(info.name));
-  text_->appendPlainText(qs(texts::kAboutMaker) + qs(info.maker));
-  text_->appendPlainText(qs(texts::kAboutVersion) + qs(info.version));
+  if (!lines_) return;
+  for (const std::string& line : lines_()) text_->appendPlainText(qs(line));
 }
 
 bool AboutWindow::event(QEvent* event) {

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -12,9 +13,8 @@ namespace qav::qt {
 
 class BevelPanel;
 
-struct ProgramInfo {
-  std::string name, maker, version;
-};
+// The lines the window shows: the program's name, maker and version with their labels.
+using AboutLines = std::function<std::vector<std::string>()>;
 
 class AboutWindow : public QDialog {
   Q_OBJECT
@@ -24,20 +24,21 @@ class AboutWindow : public QDialog {
   static constexpr int kFrameWidth = 8, kFrameHeight = 27;
   static constexpr QRgb kDesignedFace = 0xFFC0C0C0;
 
-  explicit AboutWindow(std::function<ProgramInfo()> source, QWidget* parent = nullptr);
+  explicit AboutWindow(AboutLines lines, QWidget* parent = nullptr);
+  void setLines(AboutLines lines) { lines_ = std::move(lines); }
 
   BevelPanel* banner() const { return banner_; }
   QPlainTextEdit* textBox() const { return text_; }
   QPushButton* okButton() const { return ok_; }
 
-  // Fills the text box from the current settings.
+  // Fills the text box with the current lines.
   void refresh();
 
  protected:
   bool event(QEvent* event) override;
 
  private:
-  std::function<ProgramInfo()> source_;
+  AboutLines lines_;
   BevelPanel* banner_;
   QPlainTextEdit* text_;
   QPushButton* ok_;

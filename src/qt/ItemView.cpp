@@ -1,6 +1,8 @@
 #include "qt/ItemView.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <vector>
 
 #include "qt/Mapping.h"
 
@@ -25,6 +27,37 @@ QString hintText(const std::string& hint) {
   const auto bar = hint.find('|');
   return qs(bar == std::string::npos ? std::string_view(hint)
                                      : std::string_view(hint).substr(0, bar));
+}
+
+QString withoutAccelerators(const std::string& caption) {
+  const QString in = qs(caption);
+  QString out;
+  out.reserve(in.size());
+  for (qsizetype i = 0; i < in.size(); ++i) {
+    if (in[i] == QLatin1Char('&')) {
+      if (i + 1 < in.size() && in[i + 1] == QLatin1Char('&')) {
+        out += QLatin1Char('&');
+        ++i;
+      }
+      continue;
+    }
+    out += in[i];
+  }
+  return out;
+}
+
+void orderTabs(QWidget* client) {
+  if (!client) return;
+  std::vector<std::pair<int32_t, QWidget*>> items;
+  for (QObject* child : client->children()) {
+    auto* w = qobject_cast<QWidget*>(child);
+    auto* view = dynamic_cast<ItemView*>(child);
+    if (w && view && !view->detached()) items.emplace_back(view->model().tabOrder(), w);
+  }
+  std::stable_sort(items.begin(), items.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < items.size(); ++i)
+    QWidget::setTabOrder(items[i - 1].second, items[i].second);
 }
 
 void ItemView::modelChanged(Attr what) {
@@ -74,8 +107,10 @@ void ItemView::applyCommon(Attr what) {
   }
   if (all || what == Attr::Hint)
     w->setToolTip(model_.showHint() ? hintText(model_.hint()) : QString());
-  if (all || what == Attr::Style)
+  if (all || what == Attr::Style) {
     w->setFocusPolicy(model_.tabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+    if (what == Attr::Style) orderTabs(w->parentWidget());
+  }
   if (all || what == Attr::Visible) w->setVisible(model_.visible());
 }
 

@@ -48,4 +48,12 @@ class ItemView : public ModelObserver {
 // The text a hint shows: the part before a "|", which separates a short and a long hint.
 QString hintText(const std::string& hint);
 
+// Chains the keyboard focus through the items on a window by their tab order (ties keep the
+// order of placement).
+void orderTabs(QWidget* client);
+
+// A caption with "&" marks as shown: "&&" is one "&", a single "&" marks the next character
+// and is not shown.
+QString withoutAccelerators(const std::string& caption);
+
 }  // namespace qav::qt

@@ -6,10 +6,9 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "platform/Platform.h"
+#include "qt/ItemView.h"
 #include "qt/Mapping.h"
 #include "qt/QtTexts.h"
-#include "qt/TitleWindow.h"
 #include "qt/WindowView.h"
 
 namespace qav::qt {
@@ -26,16 +25,12 @@ QAction* addEntry(QMenu* menu, const char* name, std::string_view caption,
 
 }  // namespace
 
-MainWindowView::MainWindowView(WindowModel& model, Platform& platform)
-    : QMainWindow(nullptr), model_(model), platform_(platform) {
+MainWindowView::MainWindowView(WindowModel& model) : QMainWindow(nullptr), model_(model) {
   setObjectName(QStringLiteral("Main"));
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("client"));
   setCentralWidget(client_);
   buildMenus();
-  title_ = new TitleWindow(platform_, this);
-  about_ = new AboutWindow(
-      [this] { return commands_.programInfo ? commands_.programInfo() : ProgramInfo{}; }, this);
   model_.setObserver(this);
   applyAll();
 }
@@ -51,24 +46,23 @@ void MainWindowView::detach() {
 }
 
 void MainWindowView::buildMenus() {
+  auto entry = [this](QMenu* menu, const char* name, std::string_view caption,
+                      const QKeySequence& key = {}) {
+    QAction* a = addEntry(menu, name, caption, key);
+    connect(a, &QAction::triggered, this, [this, name] {
+      if (commands_.menuCommand) commands_.menuCommand(name);
+    });
+  };
   QMenu* menu = menuBar()->addMenu(qs(texts::kMenuMain));
   menu->setObjectName(QStringLiteral("N1"));
-  connect(addEntry(menu, "QavMaker1", texts::kMenuSplash, QKeySequence(Qt::Key_F1)),
-          &QAction::triggered, this, [this] { title_->exec(); });
-  connect(addEntry(menu, "N2", texts::kMenuProgram, QKeySequence(Qt::Key_F2)), &QAction::triggered,
-          this, [this] { about_->exec(); });
+  entry(menu, "QavMaker1", texts::kMenuSplash, QKeySequence(Qt::Key_F1));
+  entry(menu, "N2", texts::kMenuProgram, QKeySequence(Qt::Key_F2));
   menu->addSeparator()->setObjectName(QStringLiteral("N3"));
-  connect(addEntry(menu, "N4", texts::kMenuQuit, QKeySequence(Qt::ALT | Qt::Key_X)),
-          &QAction::triggered, this, &QWidget::close);
-
+  entry(menu, "N4", texts::kMenuQuit, QKeySequence(Qt::ALT | Qt::Key_X));
   QMenu* data = menuBar()->addMenu(qs(texts::kMenuData));
   data->setObjectName(QStringLiteral("N5"));
-  connect(addEntry(data, "N6", texts::kMenuDataLoad), &QAction::triggered, this, [this] {
-    if (commands_.loadData) commands_.loadData();
-  });
-  connect(addEntry(data, "N7", texts::kMenuDataSave), &QAction::triggered, this, [this] {
-    if (commands_.saveData) commands_.saveData();
-  });
+  entry(data, "N6", texts::kMenuDataLoad);
+  entry(data, "N7", texts::kMenuDataSave);
 }
 
 QAction* MainWindowView::menuEntry(const QString& name) const {
@@ -79,17 +73,11 @@ void MainWindowView::setCommands(ShellCommands commands) {
   commands_ = std::move(commands);
 }
 
-void MainWindowView::setProgramName(const std::string& name) {
-  QString caption = qs(name) + qs(texts::kMenuProgramSuffix);
+void MainWindowView::setProgramEntryCaption(const std::string& text) {
+  QString caption = qs(text);
   // An ampersand in the name is shown, not taken as a mnemonic.
   caption.replace(QLatin1Char('&'), QLatin1String("&&"));
   if (QAction* a = menuEntry(QStringLiteral("N2"))) a->setText(caption);
-}
-
-QRect MainWindowView::designedRect(const WindowModel& model) {
-  return QRect(model.left() - kAdjustLeft, model.top() - kAdjustTop,
-               std::max(0, model.width() - kAdjustWidth),
-               std::max(0, model.height() - kAdjustHeight));
 }
 
 void MainWindowView::applyAll() {
@@ -113,7 +101,8 @@ void MainWindowView::applyStyle() {
 
 // The client area below the menu bar shows the design panel at its designed place and size.
 void MainWindowView::applyBounds() {
-  const QRect design = designedRect(model_);
+  const QRect design(model_.left(), model_.top(), std::max(0, model_.width()),
+                     std::max(0, model_.height()));
   const int menuHeight = menuBar()->sizeHint().height();
   QRect r(design.left(), design.top() - menuHeight, design.width(), design.height() + menuHeight);
   if (model_.centred() && !shownOnce_) {
@@ -168,19 +157,18 @@ bool MainWindowView::event(QEvent* event) {
   return QMainWindow::event(event);
 }
 
+// Closing by any way (the quit entry, the system menu, the close button) asks first.
 void MainWindowView::closeEvent(QCloseEvent* event) {
-  const Button answer =
-      platform_.messageBox(DialogKind::Warning, "", texts::kQuitQuestion, kYes | kNo);
-  if (answer != kYes) {
+  if (commands_.closeQuery && !commands_.closeQuery()) {
     event->ignore();
     return;
   }
   event->accept();
-  platform_.quit(0);
 }
 
 void MainWindowView::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  orderTabs(client_);
   if (!shownOnce_ && model_.centred()) {
     applying_ = true;
     applyBounds();
@@ -199,8 +187,7 @@ void MainWindowView::reportBounds() {
   const QRect g = geometry();
   const int menuHeight = menuBar()->height();
   reporting_ = true;
-  model_.setBounds(g.x() + kAdjustLeft, g.y() + menuHeight + kAdjustTop, g.width() + kAdjustWidth,
-                   g.height() - menuHeight + kAdjustHeight);
+  model_.setBounds(g.x(), g.y() + menuHeight, g.width(), g.height() - menuHeight);
   reporting_ = false;
 }
 

@@ -3,6 +3,7 @@
 // confirmation, and the splash and information windows it opens.
 #include <QMainWindow>
 #include <functional>
+#include <string_view>
 
 #include "items/ItemModel.h"
 #include "items/WindowModel.h"
@@ -10,44 +11,36 @@
 
 class QAction;
 
-namespace qav {
-class Platform;
-}
-
 namespace qav::qt {
 
-class TitleWindow;
-
-// What the main menu asks of the rest of the program.
+// What the main window asks of the rest of the program.
 struct ShellCommands {
-  std::function<void()> loadData;            // "데이타 불러오기"
-  std::function<void()> saveData;            // "데이타 저장하기"
-  std::function<ProgramInfo()> programInfo;  // shown by the information window
+  // Carries out a menu entry by its name (QavMaker1, N2, N4, N6, N7).
+  std::function<bool(std::string_view entry)> menuCommand;
+  // Asks whether the program may end, and ends it on yes; true when the window may close.
+  std::function<bool()> closeQuery;
+  // The lines of the information window.
+  AboutLines aboutLines;
 };
 
 class MainWindowView : public QMainWindow, public ModelObserver {
   Q_OBJECT
  public:
-  // How much larger the window record's rectangle is made for the main window, which carries a
-  // caption, a border and a menu bar: Left + 4, Top + 21, Width - 1, Height + 44.
-  static constexpr int kAdjustLeft = 4, kAdjustTop = 21, kAdjustWidth = -1, kAdjustHeight = 44;
-
-  MainWindowView(WindowModel& model, Platform& platform);
+  explicit MainWindowView(WindowModel& model);
   ~MainWindowView() override;
 
   WindowModel& model() const { return model_; }
   QWidget* clientArea() const { return client_; }
-  TitleWindow* titleWindow() const { return title_; }
-  AboutWindow* aboutWindow() const { return about_; }
   // A menu entry by its name (QavMaker1, N2, N3, N4, N6, N7).
   QAction* menuEntry(const QString& name) const;
 
   void setCommands(ShellCommands commands);
-  // The information entry reads the program's name followed by "...".
-  void setProgramName(const std::string& name);
+  const ShellCommands& commands() const { return commands_; }
+  // The caption of the information entry (the program's name followed by "...").
+  void setProgramEntryCaption(const std::string& caption);
 
-  // The designed rectangle of the start window, which the client area shows.
-  static QRect designedRect(const WindowModel& model);
+  // The model's bounds are the designed panel of the start window: the client area below the
+  // menu bar shows it at its designed place and size, the frame and menu bar go around it.
 
   void modelChanged(Attr what) override;
   void detach();
@@ -71,11 +64,8 @@ class MainWindowView : public QMainWindow, public ModelObserver {
   void reportBounds();
 
   WindowModel& model_;
-  Platform& platform_;
   ShellCommands commands_;
   QWidget* client_;
-  TitleWindow* title_;
-  AboutWindow* about_;
   bool applying_ = false, reporting_ = false, detached_ = false, shownOnce_ = false;
 };
 

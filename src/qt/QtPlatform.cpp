@@ -5,9 +5,18 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "qt/AboutWindow.h"
+#include "qt/ControlViews.h"
 #include "qt/Dialogs.h"
+#include "qt/DrawnViews.h"
+#include "qt/ListViews.h"
 #include "qt/Mapping.h"
+#include "qt/PageView.h"
+#include "qt/QtTexts.h"
 #include "qt/SoundPlayer.h"
+#include "qt/TextViews.h"
+#include "qt/TimerViews.h"
+#include "qt/TitleWindow.h"
 #include "qt/WindowView.h"
 
 namespace qav::qt {
@@ -36,15 +45,101 @@ void QtPlatform::createWindowView(WindowModel& window) {
   windowView(window);
 }
 
+namespace {
+
+// The widget of a control item, or null for kinds that show nothing.
+QWidget* makeControlView(ItemModel& item, QWidget* parent) {
+  if (auto* m = dynamic_cast<TNewLabel*>(&item)) return new LabelView(*m, parent);
+  if (auto* m = dynamic_cast<TNewButton*>(&item)) return new ButtonView(*m, parent);
+  if (auto* m = dynamic_cast<TNewImage*>(&item)) return new ImageView(*m, parent);
+  if (auto* m = dynamic_cast<TNewEdit*>(&item)) return new EditView(*m, parent);
+  if (auto* m = dynamic_cast<TNewMemo*>(&item)) return new MemoView(*m, parent);
+  if (auto* m = dynamic_cast<TRunListBox*>(&item)) return new ListBoxView(*m, parent);
+  if (auto* m = dynamic_cast<TRunComboBox*>(&item)) return new ComboBoxView(*m, parent);
+  if (auto* m = dynamic_cast<TNewCheckBox*>(&item)) return new CheckBoxView(*m, parent);
+  if (auto* m = dynamic_cast<TNewRadioButton*>(&item)) return new RadioButtonView(*m, parent);
+  if (auto* m = dynamic_cast<TRunPage*>(&item)) return new PageView(*m, parent);
+  return nullptr;
+}
+
+}  // namespace
+
 void QtPlatform::createItemView(ItemModel& item) {
-  (void)item;
+  if (itemView(item) || drivers_.count(&item)) return;
+  if (createDrawnItemView(*this, item)) return;
+  if (auto* t = dynamic_cast<TRunTimer*>(&item)) {
+    drivers_[&item] = new TimerDriver(*t, &driverHome_);
+    return;
+  }
+  if (auto* a = dynamic_cast<TRunAlarm*>(&item)) {
+    drivers_[&item] = new AlarmDriver(
+        *a, [this] { return now(); }, &driverHome_);
+    return;
+  }
+  WindowModel* window = item.parentWindow();
+  if (!window) return;
+  QWidget* view = makeControlView(item, clientAreaOf(*window));
+  if (!view) return;
+  addItemView(item, view);
+  // A page control may have embedded its first window before it had a view: place it now.
+  if (dynamic_cast<PageAreaHost*>(view))
+    for (auto& [model, windowView] : windows_)
+      if (windowView && model->pageHost() == &item) windowView->modelChanged(Attr::Parent);
+}
+
+TitleWindow* QtPlatform::titleWindow() {
+  if (!title_) title_ = new TitleWindow(*this);
+  return title_;
+}
+
+AboutWindow* QtPlatform::aboutWindow() {
+  if (!about_)
+    about_ = new AboutWindow(
+        [this] { return shell_.aboutLines ? shell_.aboutLines() : std::vector<std::string>{}; });
+  return about_;
+}
+
+void QtPlatform::setShellCommands(ShellCommands commands) {
+  shell_ = std::move(commands);
+  if (main_) main_->setCommands(shellCommands());
+}
+
+// The shell's commands, with the player's own behaviour where none is given.
+ShellCommands QtPlatform::shellCommands() {
+  ShellCommands c = shell_;
+  if (!c.menuCommand)
+    c.menuCommand = [this](std::string_view entry) {
+      if (entry == "QavMaker1") {
+        titleWindow()->exec();
+      } else if (entry == "N2") {
+        aboutWindow()->exec();
+      } else if (entry == "N4") {
+        if (main_) main_->close();
+      } else {
+        return false;
+      }
+      return true;
+    };
+  if (!c.closeQuery)
+    c.closeQuery = [this] {
+      if (messageBox(DialogKind::Warning, "", texts::kQuitQuestion, kYes | kNo) != kYes)
+        return false;
+      quit(0);
+      return true;
+    };
+  return c;
 }
 
 QWidget* QtPlatform::windowView(WindowModel& window) {
   if (window.isMain()) {
-    if (!main_) main_ = new MainWindowView(window, *this);
+    if (!main_) {
+      main_ = new MainWindowView(window);
+      main_->setCommands(shellCommands());
+    }
     return main_;
   }
+  if (window.className() == "TTitle") return titleWindow();
+  if (window.className() == "TAbout") return aboutWindow();
   auto& view = windows_[&window];
   if (!view) view = new WindowView(window, [this](ItemModel* page) { return pageAreaOf(page); });
   return view;
@@ -53,6 +148,11 @@ QWidget* QtPlatform::windowView(WindowModel& window) {
 QWidget* QtPlatform::itemView(const ItemModel& item) const {
   auto it = items_.find(&item);
   return it == items_.end() ? nullptr : it->second.data();
+}
+
+QObject* QtPlatform::itemDriver(const ItemModel& item) const {
+  auto it = drivers_.find(&item);
+  return it == drivers_.end() ? nullptr : it->second.data();
 }
 
 void QtPlatform::addItemView(const ItemModel& item, QWidget* view) {
@@ -84,6 +184,13 @@ void QtPlatform::showWindow(WindowModel& window) {
 
 void QtPlatform::showWindowModal(WindowModel& window) {
   QWidget* view = windowView(window);
+  // The player's own dialogs run their own modal loop.
+  if (auto* dialog = qobject_cast<QDialog*>(view)) {
+    window.setVisible(true);
+    dialog->exec();
+    window.setVisible(false);
+    return;
+  }
   // A window inside a page control cannot be closed by the user: waiting for it would hang.
   if (!view->isWindow()) {
     showWindow(window);
@@ -140,6 +247,8 @@ std::string QtPlatform::programPath() {
 }
 
 void QtPlatform::releaseViews() {
+  for (auto& [model, driver] : drivers_) delete driver.data();
+  drivers_.clear();
   for (auto& [model, view] : items_) delete view.data();
   items_.clear();
   for (auto& [model, view] : windows_) {
@@ -151,6 +260,8 @@ void QtPlatform::releaseViews() {
     main_->detach();
     delete main_.data();
   }
+  delete title_.data();
+  delete about_.data();
 }
 
 }  // namespace qav::qt

@@ -13,6 +13,7 @@
 namespace qav::qt {
 
 class SoundPlayer;
+class TitleWindow;
 class WindowView;
 
 class QtPlatform : public Platform {
@@ -50,10 +51,18 @@ class QtPlatform : public Platform {
 
   // The main window's view, once the main window model has been given a view.
   MainWindowView* mainWindow() const { return main_; }
+  // The splash and information windows (views of the "TTitle" and "TAbout" windows).
+  TitleWindow* titleWindow();
+  AboutWindow* aboutWindow();
+  // What the main window's menu and closing do. Unset parts keep the player's own behaviour:
+  // the splash, the information window, closing with the confirmation; no data commands.
+  void setShellCommands(ShellCommands commands);
   // The top-level or embedded widget of a window, made on first use.
   QWidget* windowView(WindowModel& window);
   // The widget that shows an item, or null.
   QWidget* itemView(const ItemModel& item) const;
+  // The timer behind a timer or alarm item, or null.
+  QObject* itemDriver(const ItemModel& item) const;
   // Records the widget that shows an item (its lifetime stays with its parent widget).
   void addItemView(const ItemModel& item, QWidget* view);
   // Where the items of a window are placed.
@@ -65,9 +74,16 @@ class QtPlatform : public Platform {
  private:
   QWidget* pageAreaOf(ItemModel* page) const;
 
+  ShellCommands shellCommands();
   QPointer<MainWindowView> main_;
+  QPointer<TitleWindow> title_;
+  QPointer<AboutWindow> about_;
+  ShellCommands shell_;
   std::unordered_map<const WindowModel*, QPointer<WindowView>> windows_;
   std::unordered_map<const ItemModel*, QPointer<QWidget>> items_;
+  // Timers and alarms: no widget, a QTimer each.
+  QObject driverHome_;
+  std::unordered_map<const ItemModel*, QPointer<QObject>> drivers_;
   std::unique_ptr<SoundPlayer> sound_;
   std::string programPath_;
   std::function<void(int)> quitAction_;

@@ -10,7 +10,6 @@ inline constexpr std::string_view kAppTitle = "QAV Maker";
 inline constexpr std::string_view kMenuMain = "메뉴";
 inline constexpr std::string_view kMenuSplash = "Qav Maker...";
 inline constexpr std::string_view kMenuProgram = "프로그램...";
-inline constexpr std::string_view kMenuProgramSuffix = "...";
 inline constexpr std::string_view kMenuQuit = "종료";
 inline constexpr std::string_view kMenuData = "데이타";
 inline constexpr std::string_view kMenuDataLoad = "데이타 불러오기";
@@ -21,9 +20,6 @@ inline constexpr std::string_view kQuitQuestion = "정말로 종료하시겠습�
 // Information window.
 inline constexpr std::string_view kAboutCaption = "프로그램 정보";
 inline constexpr std::string_view kAboutBanner = "QAV Maker 제작 프로그램";
-inline constexpr std::string_view kAboutName = "프로그램  :  ";
-inline constexpr std::string_view kAboutMaker = "제 작 자  :  ";
-inline constexpr std::string_view kAboutVersion = "버    젼  :  ";
 inline constexpr std::string_view kAboutOk = "확인";
 
 // Where the splash sound lives, under the program's directory.

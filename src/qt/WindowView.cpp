@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 
+#include "qt/ItemView.h"
 #include "qt/Mapping.h"
 
 namespace qav::qt {
@@ -94,6 +95,7 @@ void WindowView::applyAll() {
 void WindowView::applyPlacement() {
   QWidget* area = (model_.pageHost() && pageAreas_) ? pageAreas_(model_.pageHost()) : nullptr;
   const bool wasVisible = isVisible();
+  const bool leavesPage = embeddedIn_ && !area;
   if (area) {
     if (embeddedIn_ != area || parentWidget() != area) {
       setParent(area, Qt::Widget);
@@ -107,7 +109,8 @@ void WindowView::applyPlacement() {
     }
   }
   // Changing the parent or the flags hides a widget; the model decides whether it is shown.
-  if (wasVisible != isVisible()) setVisible(model_.visible());
+  // A window taken out of a page stays hidden until it is shown on its own.
+  if (wasVisible != isVisible() && !leavesPage) setVisible(model_.visible());
 }
 
 void WindowView::applyBounds() {
@@ -157,7 +160,7 @@ void WindowView::modelChanged(Attr what) {
       return;
   }
   applying_ = false;
-  if (what == Attr::Visible || what == Attr::Style || what == Attr::Parent)
+  if (what == Attr::Visible || ((what == Attr::Style || what == Attr::Parent) && isVisible()))
     setVisible(model_.visible());
 }
 
@@ -178,6 +181,7 @@ void WindowView::closeEvent(QCloseEvent* event) {
 
 void WindowView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  orderTabs(this);
   if (!shownOnce_ && !embeddedIn_ && model_.centred()) {
     applying_ = true;
     move(centredOn(this, size()));

@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "Support.h"
+#include "qt/AboutWindow.h"
 #include "qt/QtPlatform.h"
 #include "qt/TitleWindow.h"
 
@@ -24,8 +26,8 @@ struct MainFixture : ::testing::Test {
   void SetUp() override {
     model.setName("Main");
     model.setCaption("주 화면");
-    // A designed window at 100, 50, 400 by 300, as the loader hands it to the main window.
-    model.setBounds(100 + 4, 50 + 21, 400 - 1, 300 + 44);
+    // A designed window at 100, 50, 400 by 300.
+    model.setBounds(100, 50, 400, 300);
     platform.createWindowView(model);
     view = platform.mainWindow();
     platform.showWindow(model);
@@ -58,16 +60,19 @@ TEST_F(MainFixture, MenusCarryTheirCaptionsAndShortcuts) {
   EXPECT_EQ(first[3], entry("N4"));
 
   // At load the information entry takes the program's name; an ampersand is shown as written.
-  view->setProgramName("주소록 & 일정");
+  view->setProgramEntryCaption("주소록 & 일정...");
   EXPECT_EQ(entry("N2")->text(), QString::fromUtf8("주소록 && 일정..."));
 
-  int loads = 0, saves = 0;
-  view->setCommands({[&] { ++loads; }, [&] { ++saves; }, {}});
-  entry("N6")->trigger();
-  entry("N7")->trigger();
-  entry("N7")->trigger();
-  EXPECT_EQ(loads, 1);
-  EXPECT_EQ(saves, 2);
+  // Every entry goes to the shell by its name; the data entries only exist there.
+  std::vector<std::string> asked;
+  platform.setShellCommands({[&](std::string_view e) {
+                               asked.emplace_back(e);
+                               return true;
+                             },
+                             {},
+                             {}});
+  for (const char* name : {"QavMaker1", "N2", "N4", "N6", "N7"}) entry(name)->trigger();
+  EXPECT_EQ(asked, (std::vector<std::string>{"QavMaker1", "N2", "N4", "N6", "N7"}));
 }
 
 TEST_F(MainFixture, ClientAreaShowsTheDesignPanelAtItsPlace) {
@@ -80,7 +85,7 @@ TEST_F(MainFixture, ClientAreaShowsTheDesignPanelAtItsPlace) {
     view->grab().save(qEnvironmentVariable("QAV_SHOTS") + "/main.png");
 
   // A script moving or resizing the main window moves the panel with it.
-  model.setBounds(204, 121, 499, 244);
+  model.setBounds(200, 100, 500, 200);
   EXPECT_EQ(client->size(), QSize(500, 200));
   EXPECT_EQ(client->mapToGlobal(QPoint(0, 0)), QPoint(200, 100));
 }
@@ -110,6 +115,36 @@ TEST_F(MainFixture, ClosingAsksAndOnlyYesEnds) {
   EXPECT_TRUE(platform.quitRequested());
   EXPECT_EQ(platform.exitCode(), 0);
   EXPECT_EQ(endedWith, 0);
+}
+
+TEST_F(MainFixture, TheShellDecidesOnClosingAndFillsTheInformationWindow) {
+  int asked = 0;
+  bool allow = false;
+  platform.setShellCommands({{},
+                             [&] {
+                               ++asked;
+                               return allow;
+                             },
+                             [] {
+                               return std::vector<std::string>{"줄 하나", "줄 둘"};
+                             }});
+  view->close();
+  EXPECT_TRUE(view->isVisible());
+  allow = true;
+  view->close();
+  EXPECT_FALSE(view->isVisible());
+  EXPECT_EQ(asked, 2);
+
+  // The information window is the view of the "TAbout" window, shown modally.
+  WindowModel about("TAbout");
+  QString shown;
+  whenModal([&](QWidget* w) {
+    shown = platform.aboutWindow()->textBox()->toPlainText();
+    w->close();
+  });
+  platform.showWindowModal(about);
+  EXPECT_EQ(shown, QString::fromUtf8("줄 하나\n줄 둘"));
+  EXPECT_FALSE(about.visible());
 }
 
 TEST_F(MainFixture, ActivationRunsTheBoundAction) {

@@ -1,0 +1,40 @@
+#pragma once
+// Views of the run-time list box and combo box. The models keep items, order and selection;
+// a user's pick goes to the model, and the widget shows what the model then holds.
+#include <QComboBox>
+#include <QListWidget>
+
+#include "items/controls/RunComboBox.h"
+#include "items/controls/RunListBox.h"
+#include "qt/ItemView.h"
+
+namespace qav::qt {
+
+class ListBoxView : public QListWidget, public ItemView {
+  Q_OBJECT
+ public:
+  ListBoxView(TRunListBox& model, QWidget* parent);
+
+ protected:
+  void refresh(Attr what) override;
+
+ private:
+  void showSelection();
+  TRunListBox& list_;
+};
+
+class ComboBoxView : public QComboBox, public ItemView {
+  Q_OBJECT
+ public:
+  ComboBoxView(TRunComboBox& model, QWidget* parent);
+
+ protected:
+  void refresh(Attr what) override;
+
+ private:
+  void showItems();
+  void showChoice();
+  TRunComboBox& combo_;
+};
+
+}  // namespace qav::qt
