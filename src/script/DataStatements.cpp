@@ -9,6 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "items/ItemModel.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
@@ -49,14 +53,25 @@ int findField(const MainData& settings, int table, std::string_view name) {
 }
 
 // The position just after the n-th separator of a row, or npos when it has fewer. Searches
-// and listings scan every row of a table, so the separators are counted eight bytes at a
-// time.
+// and listings scan every row of a table, so the separators are counted sixteen bytes at a
+// time where the processor allows, then eight, then one.
 std::size_t afterSeparators(std::string_view row, int n) {
   constexpr uint64_t kOnes = 0x0101010101010101ULL * static_cast<unsigned char>(kFieldEnd);
   constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
   const char* p = row.data();
   std::size_t i = 0;
   if (n <= 0) return 0;
+#if defined(__SSE2__)
+  const __m128i separator = _mm_set1_epi8(kFieldEnd);
+  while (i + 16 <= row.size()) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    const int c =
+        std::popcount(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, separator))));
+    if (c >= n) break;  // the n-th separator is in these sixteen bytes
+    n -= c;
+    i += 16;
+  }
+#endif
   while (i + 8 <= row.size()) {
     uint64_t w;
     std::memcpy(&w, p + i, 8);
