@@ -50,7 +50,8 @@ class Platform {
   virtual void createWindowView(WindowModel& window) { (void)window; }
   virtual void createItemView(ItemModel& item) { (void)item; }
 
-  // Windows. showWindowModal returns when the window has been closed.
+  // Windows. showWindowModal returns when the window has been closed; a window already on
+  // screen becomes modal as well.
   virtual void showWindow(WindowModel& window) = 0;
   virtual void showWindowModal(WindowModel& window) = 0;
   virtual void hideWindow(WindowModel& window) = 0;

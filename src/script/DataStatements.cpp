@@ -1,197 +1,277 @@
-// Statements on the data tables: one record buffer (CurrentRecord) is filled, found, stored
-// back and removed; whole tables are counted and listed; the data file is loaded and saved.
+// The data-table statements: "데이타제작", "데이타추가", "데이타검색", "데이타수정",
+// "데이타삭제", "데이타갯수", "데이타목록", "불러오기", "저장하기". They work on the record
+// buffer (which outlives runs) and on the hub's row store, always reached through the hub
+// because loading the data file replaces the store object.
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "items/ItemModel.h"
-#include "items/controls/EditText.h"
-#include "platform/Platform.h"
-#include "props/IniUnit.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
 #include "script/Messages.h"
+#include "script/StatementSupport.h"
 #include "shell/DataQueue.h"
 #include "shell/MainData.h"
-#include "text/Text.h"
 
 namespace qav::script {
 namespace {
 
+constexpr int kCountRegister = 5;
+// The project option that saves the data file after every change of rows.
+constexpr int kAutoSaveOption = 5;
 constexpr char kFieldEnd = DataQueue::kFieldEnd;
 
-// The last table whose name equals the text, 0 for none.
-int findTable(Interpreter& in, std::string_view name) {
-  MainData* s = in.host().settings();
+static_assert(kRecordFields == DataQueue::kFieldsPerRow && kRecordFields == MainData::kFields);
+
+// The table of that name, 1 to 9, the last equal one counting; 0 when there is none. An
+// empty name names no table: unused tables have empty names, and a record that was never
+// started (or was cleared) must not reach them.
+int findTable(const MainData* settings, std::string_view name) {
+  if (!settings || name.empty()) return 0;
   int found = 0;
-  if (s)
-    for (int t = 1; t <= MainData::kTables; ++t)
-      if (s->schemaEntry(t, 0) == name) found = t;
+  for (int t = 1; t <= MainData::kTables; ++t)
+    if (settings->schemaEntry(t, 0) == name) found = t;
   return found;
 }
 
-// The last field of the table whose name equals the text, 0 for none.
-int findField(Interpreter& in, int table, std::string_view name) {
-  MainData* s = in.host().settings();
+// The field of that name in the table, 1 to 100, the last equal one counting; 0 when there is
+// none. An empty name names no field, for the same reason as above.
+int findField(const MainData& settings, int table, std::string_view name) {
+  if (name.empty()) return 0;
   int found = 0;
   for (int f = 1; f <= MainData::kFields; ++f)
-    if (s->schemaEntry(table, f) == name) found = f;
+    if (settings.schemaEntry(table, f) == name) found = f;
   return found;
 }
 
-// The 100 values of a row; separators past the hundredth field are ignored.
-std::array<std::string, kRecordFields> splitRow(std::string_view row) {
-  std::array<std::string, kRecordFields> values;
-  std::size_t field = 0;
-  for (char c : row) {
-    if (c == kFieldEnd) {
-      if (++field >= values.size()) break;
-    } else {
-      values[field] += c;
-    }
+// The position just after the n-th separator of a row, or npos when it has fewer. Searches
+// and listings scan every row of a table, so the separators are counted sixteen bytes at a
+// time where the processor allows, then eight, then one.
+std::size_t afterSeparators(std::string_view row, int n) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL * static_cast<unsigned char>(kFieldEnd);
+  constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+  const char* p = row.data();
+  std::size_t i = 0;
+  if (n <= 0) return 0;
+#if defined(__SSE2__)
+  const __m128i separator = _mm_set1_epi8(kFieldEnd);
+  while (i + 16 <= row.size()) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    const int c =
+        std::popcount(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, separator))));
+    if (c >= n) break;  // the n-th separator is in these sixteen bytes
+    n -= c;
+    i += 16;
   }
-  return values;
+#endif
+  while (i + 8 <= row.size()) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    const uint64_t x = w ^ kOnes;                                // separators become zero bytes
+    const uint64_t zero = ~(((x & kLow7) + kLow7) | x | kLow7);  // 0x80 in each zero byte
+    const int c = std::popcount(zero);
+    if (c >= n) break;  // the n-th separator is in this word
+    n -= c;
+    i += 8;
+  }
+  for (; i < row.size(); ++i)
+    if (p[i] == kFieldEnd && --n == 0) return i + 1;
+  return std::string_view::npos;
 }
 
-std::string joinRow(const DataRecord& r) {
+// The value of field f (1 to 100) of a row: the text between the (f-1)th and the f-th
+// separator; empty when the row has fewer fields.
+std::string_view fieldOf(std::string_view row, int f) {
+  std::size_t start = afterSeparators(row, f - 1);
+  if (start == std::string_view::npos) return {};
+  std::size_t end = row.find(kFieldEnd, start);
+  return row.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+// Splits a stored row into the 100 values. Every separator moves to the next field; a row
+// with more than 100 fields (extra separators, or a value that itself held the separator)
+// keeps its first 100 and the surplus is dropped, so nothing lands outside the record.
+void splitRow(std::string_view row, DataRecord& record) {
+  std::size_t start = 0;
+  for (std::string& value : record.values) {
+    std::size_t end = row.find(kFieldEnd, start);
+    if (end == std::string_view::npos) {
+      value.assign(row.substr(std::min(start, row.size())));
+      start = row.size() + 1;
+    } else {
+      value.assign(row.substr(start, end - start));
+      start = end + 1;
+    }
+  }
+}
+
+// The row text of the record: every value followed by the separator.
+std::string buildRow(const DataRecord& record) {
+  std::size_t size = record.values.size();
+  for (const std::string& v : record.values) size += v.size();
   std::string row;
-  for (const auto& v : r.values) {
+  row.reserve(size);
+  for (const std::string& v : record.values) {
     row += v;
     row += kFieldEnd;
   }
   return row;
 }
 
-void loadNames(Interpreter& in, DataRecord& r, int table) {
+void copyFieldNames(const MainData& settings, int table, DataRecord& record) {
   for (int f = 1; f <= kRecordFields; ++f)
-    r.names[static_cast<std::size_t>(f - 1)] = in.host().settings()->schemaEntry(table, f);
+    record.names[static_cast<std::size_t>(f - 1)] = settings.schemaEntry(table, f);
 }
 
-// With option 5 every change of rows is saved at once.
-void autoSave(Interpreter& in) {
-  MainData* s = in.host().settings();
-  if (!s || !s->option(5)) return;
+// Empty name, no table, no row, every name and value empty.
+void clearRecord(DataRecord& record) {
+  record.tableName.clear();
+  record.table = 0;
+  record.row = -1;
+  for (std::string& n : record.names) n.clear();
+  for (std::string& v : record.values) v.clear();
+}
+
+DataQueue& store(Interpreter& in) {
+  return in.host().DataBox();
+}
+
+// A failed save is shown as a script error with its reason, never passed over.
+void save(Interpreter& in) {
   std::string error;
-  if (!in.host().saveData(error)) throw ItemError(error);
+  if (!in.host().saveData(error)) in.Error(error);
 }
 
-void dataNew(Interpreter& in) {
+// With the option on, every change of rows is saved at once.
+void autoSave(Interpreter& in) {
+  const MainData* s = in.host().settings();
+  if (s && s->option(kAutoSaveOption)) save(in);
+}
+
+// The stored row the record points at. Null, silently, for a record that is not stored
+// (row -1); null with the store message when the record points outside the tables.
+std::string* storedRow(Interpreter& in) {
+  DataRecord& r = in.currentRecord();
+  if (r.row == -1) return nullptr;
+  if (r.table < 1 || r.table > DataQueue::kTables || r.row < 0 ||
+      store(in).rowList(r.table).size() < static_cast<std::size_t>(r.row) + 1) {
+    in.Error(msg::kBadQueue);
+    return nullptr;
+  }
+  return &store(in).rowList(r.table)[static_cast<std::size_t>(r.row)];
+}
+
+void newRecord(Interpreter& in) {
   const std::string& name = in.tokens()[2];
-  int t = findTable(in, name);
+  const MainData* s = in.host().settings();
+  int t = findTable(s, name);
   if (!t) return in.Error(msg::kBadTable);
   DataRecord& r = in.currentRecord();
   r.tableName = name;
   r.table = t;
   r.row = -1;
-  loadNames(in, r, t);
-  r.values.fill(std::string());
+  copyFieldNames(*s, t, r);
+  for (std::string& v : r.values) v.clear();
 }
 
-void dataAdd(Interpreter& in) {
+void appendRecord(Interpreter& in) {
   DataRecord& r = in.currentRecord();
-  if (!findTable(in, r.tableName) || r.table < 1 || r.table > DataQueue::kTables)
-    return in.Error(msg::kBadTable);
-  in.host().DataBox().rowList(r.table).push_back(joinRow(r));
-  autoSave(in);
-}
-
-void dataFind(Interpreter& in) {
-  const Tokens& tk = in.tokens();
-  int t = findTable(in, tk[2]);
+  int t = findTable(in.host().settings(), r.tableName);
   if (!t) return in.Error(msg::kBadTable);
-  int f = findField(in, t, tk[3]);
-  if (!f) return in.Error(msg::kNoField);
-  DataRecord& r = in.currentRecord();
-  r.tableName.clear();
-  r.table = 0;
-  r.row = -1;
-  r.names.fill(std::string());
-  r.values.fill(std::string());
-  std::string want = in.Maths(tk[4]);
-  const auto& rows = in.host().DataBox().rowList(t);
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    auto values = splitRow(rows[i]);
-    if (values[static_cast<std::size_t>(f - 1)] != want) continue;
-    r.tableName = tk[2];
-    r.table = t;
-    r.row = static_cast<int>(i);
-    loadNames(in, r, t);
-    r.values = std::move(values);
-  }
-}
-
-// The stored row the record points at, or null after reporting why there is none.
-std::vector<std::string>* storedRows(Interpreter& in) {
-  DataRecord& r = in.currentRecord();
-  if (r.table < 1 || r.table > DataQueue::kTables ||
-      in.host().DataBox().rowList(r.table).size() < static_cast<std::size_t>(r.row) + 1) {
-    in.Error(msg::kBadQueue);
-    return nullptr;
-  }
-  return &in.host().DataBox().rowList(r.table);
-}
-
-void dataUpdate(Interpreter& in) {
-  DataRecord& r = in.currentRecord();
-  if (r.row == -1) return;
-  auto* rows = storedRows(in);
-  if (!rows) return;
-  (*rows)[static_cast<std::size_t>(r.row)] = joinRow(r);
+  if (r.table >= 1 && r.table <= DataQueue::kTables) t = r.table;
+  store(in).rowList(t).push_back(buildRow(r));
   autoSave(in);
 }
 
-void dataDelete(Interpreter& in) {
+void findRecord(Interpreter& in) {
+  const Tokens& tk = in.tokens();
+  const MainData* s = in.host().settings();
+  int t = findTable(s, tk[2]);
+  if (!t) return in.Error(msg::kBadTable);
+  int f = findField(*s, t, tk[3]);
+  if (!f) return in.Error(msg::kNoField);
+  std::string value = in.Maths(tk[4]);
   DataRecord& r = in.currentRecord();
-  if (r.row == -1) return;
-  auto* rows = storedRows(in);
-  if (!rows) return;
-  rows->erase(rows->begin() + r.row);
+  clearRecord(r);
+  // Every row is examined; the last match stays.
+  const std::vector<std::string>& rows = store(in).rowList(t);
+  int match = -1;
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    if (fieldOf(rows[i], f) == value) match = static_cast<int>(i);
+  if (match < 0) return;
+  r.tableName = tk[2];
+  r.table = t;
+  r.row = match;
+  copyFieldNames(*s, t, r);
+  splitRow(rows[static_cast<std::size_t>(match)], r);
+}
+
+void updateRecord(Interpreter& in) {
+  std::string* row = storedRow(in);
+  if (!row) return;
+  *row = buildRow(in.currentRecord());
+  autoSave(in);
+}
+
+void deleteRecord(Interpreter& in) {
+  if (!storedRow(in)) return;
+  DataRecord& r = in.currentRecord();
+  auto& rows = store(in).rowList(r.table);
+  rows.erase(rows.begin() + r.row);
   r.tableName.clear();
   r.table = 0;
   r.row = -1;
   autoSave(in);
 }
 
-void dataCount(Interpreter& in) {
-  int t = findTable(in, in.tokens()[2]);
+void countRecords(Interpreter& in) {
+  int t = findTable(in.host().settings(), in.tokens()[2]);
   if (!t) return in.Error(msg::kBadTable);
-  PropertySet(in.host(), std::string(msg::kRegisterWriteQualifier) + ":5",
-              std::to_string(in.host().DataBox().rowList(t).size()));
+  setRegister(in, kCountRegister, text::decimal(static_cast<int64_t>(store(in).rowList(t).size())));
 }
 
-void dataList(Interpreter& in) {
+// One line per row from the first non-empty value on; the lines replace those of the item.
+void listRecords(Interpreter& in) {
   const Tokens& tk = in.tokens();
-  int t = findTable(in, tk[2]);
+  const MainData* s = in.host().settings();
+  int t = findTable(s, tk[2]);
   if (!t) return in.Error(msg::kBadTable);
-  int f = findField(in, t, tk[3]);
+  int f = findField(*s, t, tk[3]);
   if (!f) return in.Error(msg::kNoField);
-  std::string textOut;
-  for (const auto& row : in.host().DataBox().rowList(t)) {
-    if (!textOut.empty()) textOut += '\r';
-    textOut += splitRow(row)[static_cast<std::size_t>(f - 1)];
+  Component* c = itemOperand(in, 4);
+  if (!lineListOf(c)) return in.Error(msg::kNotLineItem);
+  std::string joined;
+  for (const std::string& row : store(in).rowList(t)) {
+    if (!joined.empty()) joined += '\r';
+    joined += fieldOf(row, f);
   }
-  Component* c = in.host().FindControl(in.Maths(tk[4]));
-  auto* item = c && c->isItem() ? static_cast<ItemModel*>(c) : nullptr;
-  if (!item || !setLines(*item, text::splitLines(textOut))) return in.Error(msg::kNotLineItem);
+  setLines(static_cast<ItemModel&>(*c), text::splitLines(joined));
 }
 
-void dataLoad(Interpreter& in) {
+void load(Interpreter& in) {
   in.host().loadData();
-}
-
-void dataSave(Interpreter& in) {
-  std::string error;
-  if (!in.host().saveData(error)) throw ItemError(error);
 }
 
 }  // namespace
 
 void registerDataStatements(Interpreter& in) {
-  in.registerStatement(msg::kDataNew, dataNew);
-  in.registerStatement(msg::kDataAdd, dataAdd);
-  in.registerStatement(msg::kDataFind, dataFind);
-  in.registerStatement(msg::kDataUpdate, dataUpdate);
-  in.registerStatement(msg::kDataDelete, dataDelete);
-  in.registerStatement(msg::kDataCount, dataCount);
-  in.registerStatement(msg::kDataList, dataList);
-  in.registerStatement(msg::kDataLoad, dataLoad);
-  in.registerStatement(msg::kDataSave, dataSave);
+  in.registerStatement(msg::kDataNew, newRecord);
+  in.registerStatement(msg::kDataAdd, appendRecord);
+  in.registerStatement(msg::kDataFind, findRecord);
+  in.registerStatement(msg::kDataUpdate, updateRecord);
+  in.registerStatement(msg::kDataDelete, deleteRecord);
+  in.registerStatement(msg::kDataCount, countRecords);
+  in.registerStatement(msg::kDataList, listRecords);
+  in.registerStatement(msg::kDataLoad, load);
+  in.registerStatement(msg::kDataSave, save);
 }
 
 }  // namespace qav::script

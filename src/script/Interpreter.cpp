@@ -21,6 +21,7 @@ namespace qav::script {
 Interpreter::Interpreter(ScriptHost& host) : host_(host) {
   registerCoreStatements(*this);
   registerDialogStatements(*this);
+  registerListStatements(*this);
   registerDataStatements(*this);
 }
 

@@ -160,8 +160,10 @@ class Interpreter {
 
 // The control-flow, declaration and assignment statements.
 void registerCoreStatements(Interpreter& in);
-// Dialogs, windows, lists and sound.
+// Dialogs, windows and sound.
 void registerDialogStatements(Interpreter& in);
+// The lines of memos, list and combo boxes, and the selected entry of lists and pages.
+void registerListStatements(Interpreter& in);
 // Data tables.
 void registerDataStatements(Interpreter& in);
 

@@ -79,9 +79,14 @@ inline constexpr std::string_view kNoMessage = "출력할 메세지가 없습니
 inline constexpr std::string_view kNotWindow = "화면 아이템이 아닙니다.";
 inline constexpr std::string_view kNotLineItem = "문자열 처리가 가능한 아이템이 아닙니다.";
 inline constexpr std::string_view kDeleteLineNotNumber = "삭제 라인은 숫자로 정의되어야 합니다.";
-inline constexpr std::string_view kNotCurrentItem = "현재 아이템 조회 처리가 가능한 아이템이 아닙니다.";
-inline constexpr std::string_view kVisibleWindowModal = "Cannot make a visible window modal";
-inline constexpr std::string_view kListIndexOutOfBounds = "List index out of bounds";
+inline constexpr std::string_view kNotCurrentItem =
+    "현재 아이템 조회 처리가 가능한 아이템이 아닙니다.";
+// A line position that is not among the lines of the item.
+inline constexpr std::string_view kNoSuchLine = "삭제할 라인이 존재하지 않습니다.";
+// The word between the message and the button words of "메세지버튼", and the word that asks
+// "창보이기" for a modal display (compared with its letters raised).
+inline constexpr std::string_view kButtonSeparator = "-";
+inline constexpr std::string_view kModalWord = "Y";
 
 // Keywords and script errors of the data-table statements.
 inline constexpr std::string_view kDataNew = "데이타제작";

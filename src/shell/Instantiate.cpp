@@ -65,7 +65,18 @@ std::string TMain::EventCreate(const Record& record) {
 
 void TMain::Setting(ItemModel& control, const Record& record, WindowModel& window) {
   control.setParentWindow(&window);
-  list_.rename(control, CutName(record.name));
+  const std::string& c = record.className;
+  if (c == cls::kRadioButton || c == cls::kWatch) {
+    // Radio buttons and clocks are placed here although projects were built for a player
+    // that left them unnamed and unplaced: a run-time name that another component already
+    // uses must not stop the load, so such an item keeps its stream name.
+    try {
+      list_.rename(control, CutName(record.name));
+    } catch (const LoadError&) {
+    }
+  } else {
+    list_.rename(control, CutName(record.name));
+  }
   RecordProps rp(record);
   control.setLeft(rp.integer("Left"));
   control.setTop(rp.integer("Top"));

@@ -1,0 +1,32 @@
+#pragma once
+// Operand helpers shared by the statement groups: the item a token names, the words of a
+// line from a token on, and writing a register the way scripts do.
+#include <string>
+#include <string_view>
+
+#include "props/PropertyAccess.h"
+#include "script/Interpreter.h"
+#include "script/Messages.h"
+#include "text/Text.h"
+
+namespace qav::script {
+
+// The component named by token n, evaluated; null when there is none.
+inline Component* itemOperand(Interpreter& in, int n) {
+  return in.host().FindControl(in.Maths(in.tokens()[n]));
+}
+
+// Tokens first to the last, joined with one blank, trimmed and evaluated.
+inline std::string wordsFrom(Interpreter& in, int first) {
+  return in.Maths(text::trim(in.tokens().joinFrom(first)));
+}
+
+// Writes register n through the property layer ("*레지스터:n").
+inline void setRegister(Interpreter& in, int n, std::string_view value) {
+  std::string ref(msg::kRegisterWriteQualifier);
+  ref += ':';
+  ref += text::decimal(n);
+  PropertySet(in.host(), ref, value);
+}
+
+}  // namespace qav::script
