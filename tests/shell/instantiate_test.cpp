@@ -140,6 +140,25 @@ TEST_F(Load, RunTimeObjectsTakeTheirRecordsSettings) {
   EXPECT_EQ(hub.variables().count(), 1);
 }
 
+TEST_F(Load, PagesNeverShowAWindowInsideItself) {
+  project.window("PanelMain", 0, 0, 500, 400);
+  project.window("PanelA", 0, 0, 200, 100);
+  project.window("PanelB", 0, 0, 200, 100);
+  // A page on A showing A, and pages on A and B showing each other.
+  project.item("TNewPage", "PagesSelf", "PanelA",
+               {LinesOf("PageName", {"a"}), LinesOf("PageWindow", {"A"})});
+  project.item("TNewPage", "PagesToB", "PanelA",
+               {LinesOf("PageName", {"b"}), LinesOf("PageWindow", {"B"})});
+  project.item("TNewPage", "PagesToA", "PanelB",
+               {LinesOf("PageName", {"a"}), LinesOf("PageWindow", {"A"})});
+  ASSERT_TRUE(load());
+  EXPECT_TRUE(dialogs().empty());
+  auto* a = find<WindowModel>("A");
+  auto* b = find<WindowModel>("B");
+  EXPECT_EQ(b->pageHost(), find<ItemModel>("ToB"));
+  EXPECT_EQ(a->pageHost(), nullptr);
+}
+
 TEST_F(Load, RadioButtonsAndClocksArePlacedWithoutStoppingTheLoad) {
   project.window("PanelMain", 0, 0, 500, 400);
   project.item("TNewRadioButton", "RadioYes", "PanelMain",
