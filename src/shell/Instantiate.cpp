@@ -47,6 +47,18 @@ bool isPlainWindow(const Component* c) {
   return c && c->className() == cls::kForm;
 }
 
+// Whether showing window w in the page area of page would put w inside itself: the page sits
+// on w, or on a window that is (through further pages) shown inside w.
+bool containsPage(const WindowModel& w, const ItemModel& page) {
+  const WindowModel* host = page.parentWindow();
+  for (int guard = 0; host && guard < 10000; ++guard) {
+    if (host == &w) return true;
+    const ItemModel* outer = host->pageHost();
+    host = outer ? outer->parentWindow() : nullptr;
+  }
+  return host != nullptr;
+}
+
 }  // namespace
 
 std::string TMain::EventCreate(const Record& record) {
@@ -240,6 +252,7 @@ void TMain::embedActivePage(TRunPage& page) {
   Component* found = FindControl(tab->window);
   if (!isPlainWindow(found)) return;
   auto& w = static_cast<WindowModel&>(*found);
+  if (containsPage(w, page)) return;  // a window is never shown inside itself
   w.setBorderStyle(BorderStyle::None);
   w.setStayOnTop(true);
   w.setPageHost(&page);

@@ -3,6 +3,13 @@
 // flat component list, the settings store, the data-table store, the shared script state of
 // the event dispatch, and composes the interpreter. Loading, instantiation, dispatch and the
 // interpreter live in their own files; this class ties them together.
+//
+// A player uses it so: construct it on its Platform, call FormCreate(program path) (which
+// creates the views of every window and item through the platform, the main window's last),
+// show the main window, and route user input to the models, which report bound actions to
+// IventClick. Alarm ticks go to OnAlarm, the main window's close request to CloseQuery, the
+// menu entries to MenuCommand; the splash ("TTitle") and information ("TAbout") windows are
+// shown modally through the platform like any other window.
 #include <functional>
 #include <memory>
 #include <string>

@@ -140,6 +140,68 @@ TEST_F(Load, RunTimeObjectsTakeTheirRecordsSettings) {
   EXPECT_EQ(hub.variables().count(), 1);
 }
 
+TEST_F(Load, PagesNeverShowAWindowInsideItself) {
+  project.window("PanelMain", 0, 0, 500, 400);
+  project.window("PanelA", 0, 0, 200, 100);
+  project.window("PanelB", 0, 0, 200, 100);
+  // A page on A showing A, and pages on A and B showing each other.
+  project.item("TNewPage", "PagesSelf", "PanelA",
+               {LinesOf("PageName", {"a"}), LinesOf("PageWindow", {"A"})});
+  project.item("TNewPage", "PagesToB", "PanelA",
+               {LinesOf("PageName", {"b"}), LinesOf("PageWindow", {"B"})});
+  project.item("TNewPage", "PagesToA", "PanelB",
+               {LinesOf("PageName", {"a"}), LinesOf("PageWindow", {"A"})});
+  ASSERT_TRUE(load());
+  EXPECT_TRUE(dialogs().empty());
+  auto* a = find<WindowModel>("A");
+  auto* b = find<WindowModel>("B");
+  EXPECT_EQ(b->pageHost(), find<ItemModel>("ToB"));
+  EXPECT_EQ(a->pageHost(), nullptr);
+}
+
+TEST_F(Load, RadioButtonsAndClocksArePlacedWithoutStoppingTheLoad) {
+  project.window("PanelMain", 0, 0, 500, 400);
+  project.item("TNewRadioButton", "RadioYes", "PanelMain",
+               {LinesOf("Ivent3", {"선언 r"}), Int("Left", 5)});
+  project.item("TNewLabel", "LabelClock", "PanelMain");
+  project.item("TNewWatch", "WatchClock", "PanelMain");  // its run-time name is taken
+  project.item("TNewLoadBox", "LoadBOpen", "PanelMain");
+  ASSERT_TRUE(load());
+  EXPECT_TRUE(dialogs().empty());
+  auto* radio = find<TNewRadioButton>("Yes");
+  ASSERT_NE(radio, nullptr);
+  EXPECT_EQ(radio->parentWindow(), &hub.mainWindow());
+  EXPECT_EQ(radio->left(), 5);
+  radio->userClick();
+  EXPECT_EQ(hub.EventSourceName(), "Yes");
+  EXPECT_EQ(hub.variables().count(), 1);
+  auto* watch = find<ItemModel>("WatchClock");
+  ASSERT_NE(watch, nullptr);
+  EXPECT_EQ(watch->parentWindow(), &hub.mainWindow());
+  EXPECT_EQ(find<ItemModel>("Clock")->className(), "TNewLabel");
+  // File dialogs stay unplaced under their stream names.
+  EXPECT_NE(find<RecordComponent>("LoadBOpen"), nullptr);
+  EXPECT_EQ(find("Open"), nullptr);
+}
+
+TEST_F(Load, TheDataMenuLoadsAndSavesTheDataFile) {
+  project.window("PanelMain", 0, 0, 500, 400);
+  ASSERT_TRUE(load());
+  hub.DataBox().rowList(3).push_back("행\x01");
+  ASSERT_TRUE(hub.MenuCommand("N7"));
+  EXPECT_EQ(dialogs().back()["text"], "현재의 데이타를 저장하였습니다.");
+  hub.DataBox().rowList(3).clear();
+  ASSERT_TRUE(hub.MenuCommand("N6"));
+  EXPECT_EQ(dialogs().back()["text"], "데이타를 불러들었습니다. 새 데이타가 적용됩니다.");
+  EXPECT_EQ(hub.DataBox().rowList(3), std::vector<std::string>{"행\x01"});
+  // A data file that cannot be written shows the failure, not the saved message.
+  hub.setDataPath(dir.path() + "/no/such/dir/member.dat");
+  hub.MenuCommand("N7");
+  EXPECT_EQ(dialogs().back()["dialog"], "error");
+  EXPECT_FALSE(hub.MenuCommand("N9"));
+  EXPECT_EQ(hub.aboutLines()[0], "프로그램  :  회원관리");
+}
+
 TEST_F(Load, AFailureIsShownOnceAndTheRestIsSkipped) {
   project.window("PanelMain", 0, 0, 500, 400);
   project.item("TNewLabel", "LabelOne", "PanelMain");
