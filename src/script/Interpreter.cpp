@@ -77,6 +77,7 @@ bool Interpreter::runOnce() {
   RunningGuard guard{host_};
   try {
     while (currentLine_ >= 0 && static_cast<std::size_t>(currentLine_) < lines.size()) {
+      if (lineGate_ && !lineGate_()) break;
       tokens_.parse(lines[static_cast<std::size_t>(currentLine_)]);
       const std::string& kw = tokens_[1];
       if (kw == msg::kEndIf) {

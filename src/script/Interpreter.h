@@ -119,6 +119,9 @@ class Interpreter {
   bool setLabel(std::string_view label);
   std::optional<int> labelLine(std::string_view label) const;
   int chainedRuns() const { return chainedRuns_; }
+  // Consulted before every line; false ends the run there. A host that plays untrusted
+  // scripts in bulk (a test harness) bounds its work with it; the player sets none.
+  void setLineGate(std::function<bool()> gate) { lineGate_ = std::move(gate); }
 
  private:
   void resetRun();
@@ -137,6 +140,7 @@ class Interpreter {
   Component* chainTarget_ = nullptr;
   int chainedRuns_ = 0;
   bool depthExceeded_ = false;
+  std::function<bool()> lineGate_;
 
   std::array<bool, kMaxBlocks> conditions_{};
   int conditionDepth_ = 0;

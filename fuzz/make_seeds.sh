@@ -1,0 +1,60 @@
+#!/bin/sh
+# Writes small seed corpora for the fuzz targets into OUT/project, OUT/script and OUT/data:
+# the demo project's records, each of its event scripts (code page 949, one line per line)
+# plus a few scripts that use every statement, and data files of a few rows.
+# Usage: fuzz/make_seeds.sh QAV_TOOL OUT
+set -eu
+qav=$1
+out=$2
+src=$(cd "$(dirname "$0")/.." && pwd)
+mkdir -p "$out/project" "$out/script" "$out/data"
+
+"$qav" pack "$src/examples/demo.json" -o "$out/project/demo" --offset 0
+
+python3 - "$src/examples/demo.json" "$out" <<'EOF'
+import json, sys
+demo, out = sys.argv[1], sys.argv[2]
+records = json.load(open(demo, encoding="utf-8"))["records"]
+n = 0
+for r in records:
+    for k, v in r["properties"].items():
+        if k.startswith("Ivent"):
+            n += 1
+            open(f"{out}/script/demo{n:02d}", "wb").write("\n".join(v).encode("cp949"))
+
+scripts = [
+    ["선언 a b i", "정의 a = 1 + 2 * 3 - 4 / 2 % 5", "정의 b = :a ~ 번", "반복 i = 1 ~ 3",
+     "정의 a = :a + :i", "반복끝", "비교 :a > 3 이고 :b = x 이면", "메세지 :a", "비교가틀리면",
+     "메세지버튼 :b - yes no cancel", "비교끝", "입력 이름?", "정의 Title:제목 = 레지스터:1"],
+    ["선언 n", "정의 n = 0", "위치 다시", "정의 n = :n + 1", "비교 :n < 5 이면", "이동 다시",
+     "비교끝", "이벤트실행 Other", "종료"],
+    ["문자열모두삭제 Names", "문자열추가 Names 하나", "문자열추가 Note 둘", "문자열삭제 Names 1",
+     "문자열검색 Colour 노랑", "문자열줄수 Note", "현재아이템 Names", "현재아이템 Info",
+     "창보이기 Second Y", "창감추기 Second", "작동 Beep", "작동 Tick"],
+    ["데이타제작 회원", "정의 데이타:이름 = 홍", "데이타추가", "데이타검색 회원 이름 홍",
+     "정의 데이타:나이 = 9", "데이타수정", "데이타목록 회원 이름 Names", "데이타갯수 회원",
+     "데이타삭제", "저장하기", "불러오기"],
+    ["정의 Names:아이템 = 가|나", "정의 Logo:그림 = Run:그림", "정의 Title:글자모양 = Name:글자모양",
+     "정의 Dial:시간차 = 3", "정의 Bar:현재값 = 50", "정의 Badge:모양 = 원",
+     "정의 *레지스터:4 = 시스템:1", "정의 Main:바탕색 = 노랑"],
+]
+for i, s in enumerate(scripts):
+    open(f"{out}/script/lines{i}", "wb").write("\n".join(s).encode("cp949"))
+open(f"{out}/script/three", "wb").write(
+    "\f".join("\n".join(s) for s in scripts[:3]).encode("cp949"))
+
+def row(*fields):
+    return "".join(f + "\x01" for f in fields) + "\x01" * (100 - len(fields))
+
+tables = [[row("홍길동", "30", "010"), row("김철수", "25")], [row("A1")], [], [], [], [], [],
+          [], [row("기록")]]
+lines = []
+for t in tables:
+    lines.append(str(len(t)))
+    lines.extend(t)
+json.dump({"records": [{"class": "TDataQueue", "name": "DataBox",
+                        "properties": {"Data_Backup.Strings": lines}}]},
+          open(f"{out}/data.json", "w", encoding="utf-8"), ensure_ascii=False)
+EOF
+"$qav" pack "$out/data.json" -o "$out/data/rows" --offset 0
+rm "$out/data.json"
