@@ -1,6 +1,7 @@
 // Arbitrary bytes as a project's data file: the hub loads it at start-up, a script runs every
 // data statement over the rows it found, and the tables are saved and loaded back. What was
 // saved must load back as exactly the same rows, table by table.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +11,7 @@
 
 #include "../tests/support/ProjectBuilder.h"
 #include "FuzzSupport.h"
+#include "text/Cp949.h"
 
 namespace {
 
@@ -22,9 +24,13 @@ const char* const kDataPath = "/fuzz/table.dat";
 
 using Tables = std::array<std::vector<std::string>, DataQueue::kTables>;
 
+// The rows as the file holds them (code page 949). Compared in that form: a script may join a
+// stray byte of a broken character to the next character, which the file then holds as one.
 Tables tablesOf(DataQueue& box) {
   Tables t;
-  for (int i = 1; i <= DataQueue::kTables; ++i) t[static_cast<std::size_t>(i - 1)] = box.rowList(i);
+  for (int i = 1; i <= DataQueue::kTables; ++i)
+    for (const std::string& row : box.rowList(i))
+      t[static_cast<std::size_t>(i - 1)].push_back(text::encodeCp949(row));
   return t;
 }
 
@@ -55,6 +61,33 @@ std::string buildPayload() {
   return b.payload();
 }
 
+// Says which table differs and how, before the harness stops.
+void reportDifference(const Tables& before, const Tables& after) {
+  auto show = [](const std::string& row) {
+    std::string out;
+    for (unsigned char c : row) {
+      if (c < 0x20 || c == 0x7F) {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\x%02X", c);
+        out += buf;
+      } else {
+        out += static_cast<char>(c);
+      }
+    }
+    return out;
+  };
+  for (std::size_t t = 0; t < before.size(); ++t) {
+    if (before[t] == after[t]) continue;
+    std::fprintf(stderr, "table %zu: %zu rows before, %zu after\n", t + 1, before[t].size(),
+                 after[t].size());
+    for (std::size_t i = 0; i < std::max(before[t].size(), after[t].size()); ++i) {
+      std::fprintf(stderr, " before %s\n after  %s\n",
+                   i < before[t].size() ? show(before[t][i]).c_str() : "-",
+                   i < after[t].size() ? show(after[t][i]).c_str() : "-");
+    }
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -77,6 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!hub.saveData(error)) return 0;  // too large for the in-memory disk
   hub.loadData();
   if (tablesOf(hub.DataBox()) != loaded) {
+    reportDifference(loaded, tablesOf(hub.DataBox()));
     std::fprintf(stderr, "the data file's rows changed on a save and load\n");
     std::abort();
   }
@@ -111,6 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!hub.saveData(error)) return 0;
   hub.loadData();
   if (tablesOf(hub.DataBox()) != changed) {
+    reportDifference(changed, tablesOf(hub.DataBox()));
     std::fprintf(stderr, "rows changed by statements do not survive a save and load\n");
     std::abort();
   }

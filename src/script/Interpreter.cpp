@@ -188,6 +188,7 @@ std::optional<int> Interpreter::labelLine(std::string_view label) const {
 
 std::string Interpreter::Maths(std::string_view expression) {
   depthExceeded_ = false;
+  steps_ = 0;
   std::string r = evaluate(expression, 0);
   if (depthExceeded_) return std::string(msg::kErrorValue);
   return r;
@@ -202,7 +203,7 @@ bool isOperator(char c) {
 // One evaluation step per nesting level; the depth bound keeps any line, however deeply
 // nested, from exhausting the stack (beyond it the whole expression is "#Error").
 std::string Interpreter::evaluate(std::string_view e, int depth) {
-  if (depth > kMaxExpressionDepth) {
+  if (depth > kMaxExpressionDepth || ++steps_ > kMaxExpressionSteps) {
     depthExceeded_ = true;
     return std::string(msg::kErrorValue);
   }
@@ -265,8 +266,9 @@ std::string Interpreter::evaluate(std::string_view e, int depth) {
   std::string l = evaluate(left, depth + 1);
   std::string r = evaluate(right, depth + 1);
   if (op == '%') {
-    l = evaluate(l, depth + 1);
-    r = evaluate(r, depth + 1);
+    // A value that evaluated to its own text would only give itself again.
+    if (l != left) l = evaluate(l, depth + 1);
+    if (r != right) r = evaluate(r, depth + 1);
   }
   if (op != '~' && IsNumber(l) && IsNumber(r)) {
     int64_t a = TextToNumber(text::trim(l)), b = TextToNumber(text::trim(r));

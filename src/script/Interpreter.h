@@ -32,6 +32,9 @@ inline constexpr int kMaxLabels = 100;
 inline constexpr int kMaxChainedRuns = 100;
 // Expressions nest (parentheses, operators) at most this deep; deeper gives "#Error".
 inline constexpr int kMaxExpressionDepth = 400;
+// Evaluation steps one expression may take; more gives "#Error". The remainder operator reads
+// its operands through once more, so chains of it could otherwise take exponential time.
+inline constexpr long kMaxExpressionSteps = 200000;
 
 // What the interpreter needs from the runtime hub.
 class ScriptHost : public PropertyContext {
@@ -139,7 +142,8 @@ class Interpreter {
   bool endRequested_ = false;
   Component* chainTarget_ = nullptr;
   int chainedRuns_ = 0;
-  bool depthExceeded_ = false;
+  bool depthExceeded_ = false;  // the depth or the step bound was passed
+  long steps_ = 0;
   std::function<bool()> lineGate_;
 
   std::array<bool, kMaxBlocks> conditions_{};

@@ -111,5 +111,30 @@ TEST_F(Maths, DeepLinesEndInTheErrorValueWithoutExhaustingTheStack) {
   EXPECT_FALSE(hub.ScriptRunning());
 }
 
+TEST_F(Maths, RemainderChainsFinishPromptly) {
+  // Each "%" reads its operands through once more; long chains of it, written in a script or
+  // typed by the user into a field that a script divides, must not take exponential time.
+  auto chain = [](std::string_view operand, std::string_view op, int n) {
+    std::string out(operand);
+    for (int i = 1; i < n; ++i) out += std::string(op) + std::string(operand);
+    return out;
+  };
+  EXPECT_EQ(eval(chain("x", "%", 60)), chain("x", "%", 60));
+  EXPECT_EQ(eval(chain("x", " % ", 60)), chain("x", "%", 60));
+  EXPECT_EQ(eval(chain("(x)", "%", 60)), chain("x", "%", 60));
+  button->values["제목"] = chain("가", "%", 80);
+  EXPECT_EQ(eval("Button1:제목 % 3"), chain("가", "%", 80) + "%3");
+  EXPECT_EQ(eval("17 % 5 % 3"), "1");
+  // Items whose texts name each other are read through at every step: beyond the step bound
+  // the expression is the error value, and the run goes on.
+  auto& other = add<FakeItem>("TNewButton", "Button2", std::set<std::string>{"제목"});
+  button->values["제목"] = "Button2:제목";
+  other.values["제목"] = "Button1:제목";
+  run({"선언 r", "정의 r = " + chain("Button1:제목", "%", 60), "정의 Button1:제목 = 끝"});
+  EXPECT_EQ(var("r"), "#Error");
+  EXPECT_EQ(button->values["제목"], "끝");
+  EXPECT_TRUE(errors().empty());
+}
+
 }  // namespace
 }  // namespace qav::testing
