@@ -1,7 +1,8 @@
 #!/bin/sh
 # Writes small seed corpora for the fuzz targets into OUT/project, OUT/script and OUT/data:
 # the demo project's records, each of its event scripts (code page 949, one line per line)
-# plus a few scripts that use every statement, and data files of a few rows.
+# plus a few scripts that use every statement, and data files of a few rows; and
+# OUT/script.dict, the keywords, property words and item names of scripts in code page 949.
 # Usage: fuzz/make_seeds.sh QAV_TOOL OUT
 set -eu
 qav=$1
@@ -11,9 +12,9 @@ mkdir -p "$out/project" "$out/script" "$out/data"
 
 "$qav" pack "$src/examples/demo.json" -o "$out/project/demo" --offset 0
 
-python3 - "$src/examples/demo.json" "$out" <<'EOF'
-import json, sys
-demo, out = sys.argv[1], sys.argv[2]
+python3 - "$src/examples/demo.json" "$out" "$src" <<'EOF'
+import json, re, sys
+demo, out, src = sys.argv[1], sys.argv[2], sys.argv[3]
 records = json.load(open(demo, encoding="utf-8"))["records"]
 n = 0
 for r in records:
@@ -42,6 +43,19 @@ for i, s in enumerate(scripts):
     open(f"{out}/script/lines{i}", "wb").write("\n".join(s).encode("cp949"))
 open(f"{out}/script/three", "wb").write(
     "\f".join("\n".join(s) for s in scripts[:3]).encode("cp949"))
+
+words = set()
+for header in ["src/script/Messages.h", "src/props/PropertyNames.h", "src/props/Words.h"]:
+    for literal in re.findall(r'"([^"\\]*)"', open(f"{src}/{header}", encoding="utf-8").read()):
+        if 0 < len(literal.encode("cp949")) <= 24:
+            words.add(literal)
+words |= {"#0", "#32", "#13", "#DATE", "#TIME", "#Error", " = ", " ~ ", " % ", "(", ")", ":",
+          "Run", "Other", "Title", "Name", "Age", "Note", "Names", "Colour", "Male", "One",
+          "Info", "Tick", "Wake", "Badge", "Rule", "Dial", "Bar", "Logo", "Beep", "Values",
+          "File", "Main", "Second", "PageA", "PageB", "2147483647", "-2147483648", "Y"}
+with open(f"{out}/script.dict", "w") as d:
+    for w in sorted(words):
+        d.write('"' + "".join(f"\\x{b:02X}" for b in w.encode("cp949")) + '"\n')
 
 def row(*fields):
     return "".join(f + "\x01" for f in fields) + "\x01" * (100 - len(fields))

@@ -125,11 +125,13 @@ TEST_F(Maths, RemainderChainsFinishPromptly) {
   button->values["제목"] = chain("가", "%", 80);
   EXPECT_EQ(eval("Button1:제목 % 3"), chain("가", "%", 80) + "%3");
   EXPECT_EQ(eval("17 % 5 % 3"), "1");
-  // Items whose texts name each other are read through at every step: beyond the step bound
-  // the expression is the error value, and the run goes on.
-  auto& other = add<FakeItem>("TNewButton", "Button2", std::set<std::string>{"제목"});
+  // Items whose texts name each other in a ring are read through anew at every step: beyond
+  // the step bound the expression is the error value, and the run goes on.
+  auto& second = add<FakeItem>("TNewButton", "Button2", std::set<std::string>{"제목"});
+  auto& third = add<FakeItem>("TNewButton", "Button3", std::set<std::string>{"제목"});
   button->values["제목"] = "Button2:제목";
-  other.values["제목"] = "Button1:제목";
+  second.values["제목"] = "Button3:제목";
+  third.values["제목"] = "Button1:제목";
   run({"선언 r", "정의 r = " + chain("Button1:제목", "%", 60), "정의 Button1:제목 = 끝"});
   EXPECT_EQ(var("r"), "#Error");
   EXPECT_EQ(button->values["제목"], "끝");
