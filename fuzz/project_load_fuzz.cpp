@@ -31,7 +31,7 @@ namespace {
 
 using namespace qav;
 
-constexpr long kLineBudget = 20000;
+constexpr long kLineBudget = 3000;
 constexpr std::size_t kMaxActedItems = 300;
 constexpr int kMaxFiguresPainted = 64;
 const char* const kProgram = "/fuzz/program.exe";

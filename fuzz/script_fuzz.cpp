@@ -19,7 +19,7 @@ namespace {
 using namespace qav;
 using namespace qav::testing;
 
-constexpr long kLineBudget = 20000;
+constexpr long kLineBudget = 3000;
 constexpr std::size_t kMaxLinesPerScript = 400;
 const char* const kProgram = "/fuzz/program.exe";
 const char* const kDataPath = "/fuzz/script.dat";
