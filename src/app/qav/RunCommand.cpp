@@ -21,11 +21,14 @@
 #include "props/PropertyAccess.h"
 #include "shell/TMain.h"
 #include "text/DateTime.h"
+#ifdef QAV_HAVE_QT
+#include "qt/Player.h"
+#endif
 
 namespace qav::tool {
 namespace {
 
-constexpr const char* kUsage = "qav run --headless [--event E]... [--answer A]... FILE";
+constexpr const char* kUsage = "qav run [--headless [--event E]... [--answer A]...] FILE";
 
 struct Event {
   std::string kind;  // click, select, type, activate, page, tick, clock, close, menu, print
@@ -258,10 +261,26 @@ int run(const std::vector<std::string>& args) {
       return 2;
     }
   }
-  if (!headless || file.empty()) {
+  if (file.empty()) {
     std::cerr << "usage: " << kUsage << "\n";
     return 2;
   }
+#ifdef QAV_HAVE_QT
+  // Without --headless: the real player on the display, with the data file beside FILE.
+  if (!headless) {
+    if (!events.empty() || !answers.empty()) {
+      std::cerr << "qav run: --event and --answer need --headless\n";
+      return 2;
+    }
+    static char name[] = "qav";
+    return qt::runPlayerApplication(name, file);
+  }
+#else
+  if (!headless) {
+    std::cerr << "usage: " << kUsage << "\n";
+    return 2;
+  }
+#endif
 
   HeadlessPlatform platform;
   platform.setProgramPath(file);
@@ -287,7 +306,7 @@ int run(const std::vector<std::string>& args) {
 
 const Registrar registrar(Command{
     "run", kUsage,
-    "Plays FILE without a display: performs the events in order (click:NAME, select:NAME:N,\n"
+    "Plays FILE on the display; with --headless, without one: performs the events in order (click:NAME, select:NAME:N,\n"
     "      type:NAME:TEXT, activate:NAME, page:NAME:N, tick:NAME, clock:YYYY-MM-DD HH:MM:SS,\n"
     "      close:NAME, menu:ENTRY, print:REF), answers dialogs with the --answer words in\n"
     "      order (a button word, text:WORDS, or Cancel) and prints what the program shows as\n"

@@ -1,0 +1,41 @@
+#pragma once
+// Plays the project appended to a program file: the runtime hub loads it into models, the Qt
+// platform shows them, and the event loop runs until the program ends.
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "qt/QtPlatform.h"
+
+namespace qav {
+class TMain;
+}
+
+namespace qav::qt {
+
+class Player {
+ public:
+  // Needs a QApplication. The data file is looked for beside programFile.
+  explicit Player(const std::string& programFile);
+  ~Player();
+
+  // Loads the project and shows the main window. False when the file carries no project: the
+  // warning has been shown and the program is to end.
+  bool load();
+  // Runs the event loop until the program ends; the exit code.
+  int run();
+
+  QtPlatform& platform() { return platform_; }
+  TMain& hub() { return *hub_; }
+
+ private:
+  std::string programFile_;
+  QtPlatform platform_;
+  std::unique_ptr<TMain> hub_;
+};
+
+// Makes the application (titled "QAV Maker"; no argument but the program's name reaches Qt)
+// and plays programFile, or the running program's own file when none is given.
+int runPlayerApplication(char* programName, const std::optional<std::string>& programFile);
+
+}  // namespace qav::qt

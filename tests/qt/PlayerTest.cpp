@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "Support.h"
+#include "qt/AboutWindow.h"
+#include "qt/Player.h"
+#include "shell/TMain.h"
+#include "support/ProjectBuilder.h"
+
+// The project is appended at byte offset 1,000,000 of a copy of the player: the player itself,
+// stripped as it ships, must end before that offset.
+TEST(PlayerProgram, StrippedPlayerEndsBeforeThePayloadOffset) {
+  const QString player = QStringLiteral(QAV_BINARY_DIR "/qavplayer");
+  ASSERT_TRUE(QFileInfo(player).isExecutable()) << player.toStdString();
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString stripped = dir.filePath(QStringLiteral("qavplayer"));
+  ASSERT_EQ(QProcess::execute(QStringLiteral("strip"), {QStringLiteral("-o"), stripped, player}),
+            0);
+  const qint64 size = QFileInfo(stripped).size();
+  EXPECT_GT(size, 0);
+  EXPECT_LE(size, 1000000);
+}
+
+namespace {
+
+using namespace qav;
+using namespace qav::testing;
+
+struct PlayedProject : ::testing::Test {
+  TempDir dir;
+  ProjectBuilder project;
+
+  void SetUp() override {
+    project.window("PanelStart", 50, 40, 320, 200);
+    project.item("TNewLabel", "LabelTitle", "PanelStart",
+                 {Text("Caption", "처음"), Int("Left", 10), Int("Top", 10), Int("Width", 100),
+                  Int("Height", 16), Bool("EnabledCheck", true), Bool("VisibleCheck", true)});
+    project.item("TNewButton", "ButtnGo", "PanelStart",
+                 {Text("Caption", "바꾸기"), Int("Left", 10), Int("Top", 40), Int("Width", 75),
+                  Int("Height", 25), Bool("EnabledCheck", true), Bool("VisibleCheck", true),
+                  LinesOf("Ivent2", {"정의 Title:제목 = 42"})});
+  }
+};
+
+}  // namespace
+
+TEST_F(PlayedProject, WidgetsShowTheProjectAndRunItsScripts) {
+  qt::Player player(project.writeProgram(dir.path()));
+  int ended = -1;
+  player.platform().setQuitAction([&](int code) { ended = code; });
+  ASSERT_TRUE(player.load());
+  qt::MainWindowView* main = player.platform().mainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_EQ(main->clientArea()->size(), QSize(320, 200));
+  EXPECT_EQ(main->menuEntry(QStringLiteral("N2"))->text(), QString::fromUtf8("회원관리..."));
+
+  auto* titleModel = dynamic_cast<ItemModel*>(player.hub().FindControl("Title"));
+  auto* goModel = dynamic_cast<ItemModel*>(player.hub().FindControl("Go"));
+  ASSERT_TRUE(titleModel && goModel);
+  auto* title = qobject_cast<QLabel*>(player.platform().itemView(*titleModel));
+  auto* go = qobject_cast<QPushButton*>(player.platform().itemView(*goModel));
+  ASSERT_TRUE(title && go);
+  EXPECT_EQ(title->parentWidget(), main->clientArea());
+  EXPECT_EQ(title->text(), QString::fromUtf8("처음"));
+  EXPECT_EQ(go->geometry(), QRect(10, 40, 75, 25));
+
+  // A click runs the button's script, which changes the label on the screen.
+  go->click();
+  EXPECT_EQ(title->text(), QStringLiteral("42"));
+
+  // The information window shows the project's settings.
+  QString about;
+  qavtest::whenModal([&](QWidget* w) {
+    about = player.platform().aboutWindow()->textBox()->toPlainText();
+    w->close();
+  });
+  main->menuEntry(QStringLiteral("N2"))->trigger();
+  EXPECT_TRUE(about.startsWith(QString::fromUtf8("프로그램  :  회원관리"))) << about.toStdString();
+
+  // Saving the data writes the data file beside the program and says so.
+  QString said;
+  qavtest::whenModal([&](QWidget* w) {
+    said = w->findChild<QLabel*>(QStringLiteral("text"))->text();
+    w->findChild<QPushButton*>(QStringLiteral("Ok"))->click();
+  });
+  main->menuEntry(QStringLiteral("N7"))->trigger();
+  EXPECT_EQ(said, QString::fromUtf8("현재의 데이타를 저장하였습니다."));
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(dir.path() + "/member.dat")).isFile());
+
+  // Quitting asks first.
+  qavtest::pressWhenModal(QStringLiteral("No"));
+  main->menuEntry(QStringLiteral("N4"))->trigger();
+  EXPECT_EQ(ended, -1);
+  qavtest::pressWhenModal(QStringLiteral("Yes"));
+  main->close();
+  EXPECT_EQ(ended, 0);
+}
+
+TEST_F(PlayedProject, AFileTooShortForAProjectWarnsAndEnds) {
+  const std::string path = dir.path() + "/short";
+  std::ofstream(path, std::ios::binary) << std::string(999999, '\0');
+  qt::Player player(path);
+  int ended = -1;
+  player.platform().setQuitAction([&](int code) { ended = code; });
+  QString warning;
+  qavtest::whenModal([&](QWidget* w) {
+    warning = w->findChild<QLabel*>(QStringLiteral("text"))->text();
+    w->findChild<QPushButton*>(QStringLiteral("Ok"))->click();
+  });
+  EXPECT_FALSE(player.load());
+  EXPECT_TRUE(
+      warning.startsWith(QString::fromUtf8("QAV Maker 기본 테이블 데이타 자료가 손상되었습니다.")));
+  // The program ends with code 0 and no window has been shown.
+  EXPECT_EQ(ended, 0);
+  EXPECT_EQ(player.platform().exitCode(), 0);
+  EXPECT_FALSE(player.platform().mainWindow() && player.platform().mainWindow()->isVisible());
+}
