@@ -167,6 +167,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!hub.FormCreate(kProgram)) return 0;
   for (const char* a : {"Yes", "text:12", "No", "text:가나", "Cancel", "Ok"})
     platform.queueAnswer(a);
+  // While a script waits on a window it showed modally, the user reloads the data, picks
+  // and clicks, and a timer ticks; all of it may land in the middle of the run.
+  int pumped = 0;
+  platform.setEventPump([&] {
+    static const char* const kTargets[] = {"Names", "Run", "Tick", "Info", "Colour", "Male"};
+    if (pumped >= 8) return false;
+    int step = pumped++;
+    if (step == 0) {
+      hub.MenuCommand("N6");
+    } else if (step == 1) {
+      hub.MenuCommand("N7");
+    } else if (Component* c = hub.FindControl(kTargets[step - 2])) {
+      fuzz::actOn(hub, *c, "3");
+    }
+    return true;
+  });
   platform.showWindow(hub.mainWindow());
   hub.mainWindow().fire();
 
