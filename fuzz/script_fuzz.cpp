@@ -5,14 +5,19 @@
 // picks, types and ticks everything, so events also start from other items' scripts.
 // Script work per input is bounded by a line budget.
 #include <cstdint>
+#include <cstring>
+#include <random>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "../tests/support/ProjectBuilder.h"
 #include "FuzzSupport.h"
+#include "props/Schema.h"
 #include "shell/DataFile.h"
 #include "text/Cp949.h"
+#include "text/Text.h"
 
 namespace {
 
@@ -101,8 +106,8 @@ std::string buildPayload(const std::vector<std::vector<std::string>>& scripts) {
   b.item("TNewData", "Dat01Values", "Frm01Main",
          at(400, 200, 33, 33, {LinesOf("Backup_Names", names), LinesOf("Backup_Value", values)},
             false));
-  b.item("TNewLoadBox", "Opn01File", "Frm01Main", at(440, 200, 33, 33, {}, false));
-  b.item("TNewSaveBox", "Sav01File", "Frm01Main", at(480, 200, 33, 33, {}, false));
+  b.item("TNewLoadBox", "Opn01Open", "Frm01Main", at(440, 200, 33, 33, {}, false));
+  b.item("TNewSaveBox", "Sav01Save", "Frm01Main", at(480, 200, 33, 33, {}, false));
   b.item("TNewLabel", "Lbl02Caption", "Frm02Second", at(10, 10, 100, 20, {}));
   return b.payload();
 }
@@ -200,4 +205,155 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   hub.MenuCommand("N7");
   hub.MenuCommand("N6");
   return 0;
+}
+
+// --- Statement-aware mutation --------------------------------------------------------------
+// Besides byte changes, whole lines are inserted, replaced, repeated or dropped; new lines are
+// built from the statement keywords, the project's item names, every property name and value
+// word of the schema tables, and references of every qualifier.
+
+extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
+
+namespace {
+
+struct Vocabulary {
+  std::vector<std::string> keywords{
+      "선언",       "정의",       "비교",       "비교가틀리면", "비교끝",     "반복",
+      "반복끝",     "위치",       "이동",       "이벤트실행",   "종료",       "작동",
+      "입력",       "메세지",     "메세지버튼", "창보이기",     "창감추기",   "문자열모두삭제",
+      "문자열추가", "문자열삭제", "문자열검색", "문자열줄수",   "현재아이템", "데이타제작",
+      "데이타추가", "데이타검색", "데이타수정", "데이타삭제",   "데이타갯수", "데이타목록",
+      "불러오기",   "저장하기"};
+  std::vector<std::string> items{
+      "Run",  "Other",  "Title", "Name", "Age",  "Note",   "Names", "Colour", "Male",   "Female",
+      "One",  "Two",    "Info",  "Tick", "Wake", "Badge",  "Rule",  "Dial",   "Bar",    "Logo",
+      "Beep", "Values", "Open",  "Save", "Main", "Second", "PageA", "PageB",  "Caption"};
+  std::vector<std::string> properties,
+      words{"참",    "거짓",  "0",      "1", "-1",  "100", "2147483647", "#0",   "#32",  "#13",
+            "#DATE", "#TIME", "#Error", "Y", "yes", "no",  "회원",       "상품", "이름", "값"};
+  std::vector<std::string> variables{"a", "i", "n", "s"};
+
+  Vocabulary() {
+    std::set<std::string> names, choices;
+    for (const SchemaTable* table : schemaTables()) {
+      for (const std::string& row : table->rows()) {
+        names.insert(SchemaEntryName(row));
+        auto first = row.find(':', 3);
+        if (first == std::string::npos) continue;
+        auto second = row.find(':', first + 1);
+        std::string list = row.substr(
+            first + 1, second == std::string::npos ? std::string::npos : second - first - 1);
+        for (std::size_t at = 0; at <= list.size();) {
+          auto comma = list.find(',', at);
+          std::string word = text::trimmed(list.substr(at, comma - at));
+          if (!word.empty()) choices.insert(word);
+          if (comma == std::string::npos) break;
+          at = comma + 1;
+        }
+      }
+    }
+    properties.assign(names.begin(), names.end());
+    words.insert(words.end(), choices.begin(), choices.end());
+  }
+};
+
+template <class R>
+const std::string& pick(const std::vector<std::string>& from, R& rng) {
+  return from[rng() % from.size()];
+}
+
+template <class R>
+std::string reference(const Vocabulary& v, R& rng) {
+  switch (rng() % 6) {
+    case 0:
+      return ":" + pick(v.variables, rng);
+    case 1:
+      return "데이타:" + pick(v.words, rng);
+    case 2:
+      return "레지스터:" + std::to_string(static_cast<int>(rng() % 12));
+    case 3:
+      return "시스템:" + std::to_string(static_cast<int>(rng() % 52));
+    default:
+      return pick(v.items, rng) + ":" + pick(v.properties, rng);
+  }
+}
+
+template <class R>
+std::string expression(const Vocabulary& v, R& rng, int depth = 0) {
+  switch (depth < 2 ? rng() % 5 : rng() % 3) {
+    case 0:
+      return pick(v.words, rng);
+    case 1:
+    case 2:
+      return reference(v, rng);
+    case 3:
+      return "(" + expression(v, rng, depth + 1) + ")";
+    default: {
+      static const char* const ops[] = {" + ", " - ", " * ", " / ", " % ", " ~ "};
+      return expression(v, rng, depth + 1) + ops[rng() % 6] + expression(v, rng, depth + 1);
+    }
+  }
+}
+
+template <class R>
+std::string statement(const Vocabulary& v, R& rng) {
+  const std::string& kw = pick(v.keywords, rng);
+  if (kw == "정의") return kw + " " + reference(v, rng) + " = " + expression(v, rng);
+  if (kw == "비교") {
+    static const char* const cmp[] = {" = ", " > ", " < ", " >= ", " <= ", " <> "};
+    std::string out = kw + " " + expression(v, rng) + cmp[rng() % 6] + expression(v, rng);
+    if (rng() % 3 == 0) out += (rng() % 2 ? " 이고 " : " 이거나 ") + reference(v, rng) + " = 1";
+    return out + " 이면";
+  }
+  if (kw == "반복")
+    return kw + " " + pick(v.variables, rng) + " = " + expression(v, rng) + " ~ " +
+           expression(v, rng);
+  if (kw == "선언") return kw + " " + pick(v.variables, rng) + " " + pick(v.variables, rng);
+  std::string out = kw;
+  for (int n = static_cast<int>(rng() % 4); n > 0; --n)
+    out += " " + (rng() % 3 == 0 ? expression(v, rng)
+                  : rng() % 2    ? pick(v.items, rng)
+                                 : pick(v.words, rng));
+  return out;
+}
+
+}  // namespace
+
+extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t maxSize,
+                                          unsigned int seed) {
+  static const Vocabulary vocabulary;
+  std::minstd_rand rng(seed);
+  if (rng() % 3 == 0) return LLVMFuzzerMutate(data, size, maxSize);
+  std::vector<std::string> lines;
+  std::string bytes(reinterpret_cast<const char*>(data), size);
+  for (std::size_t at = 0;;) {
+    auto nl = bytes.find('\n', at);
+    lines.push_back(bytes.substr(at, nl - at));
+    if (nl == std::string::npos) break;
+    at = nl + 1;
+  }
+  std::size_t at = rng() % lines.size();
+  switch (rng() % 5) {
+    case 0:
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
+      break;
+    case 1:
+      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), lines[at]);
+      break;
+    case 2:
+      lines[at] = text::encodeCp949(statement(vocabulary, rng));
+      break;
+    default:
+      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at),
+                   text::encodeCp949(statement(vocabulary, rng)));
+      break;
+  }
+  std::string out;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i) out += '\n';
+    out += lines[i];
+  }
+  if (out.size() > maxSize) return LLVMFuzzerMutate(data, size, maxSize);
+  std::memcpy(data, out.data(), out.size());
+  return out.size();
 }
