@@ -8,6 +8,8 @@
 // `qav pack examples/demo.json -o SEED --offset 0`) stay deep in the player.
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -74,6 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::LineBudget budget(kLineBudget);
   budget.attach(hub);
   if (!hub.FormCreate(kProgram)) return 0;
+  // A failed load is shown once; nothing else speaks before the main window appears.
+  std::size_t dialogs = 0;
+  for (const auto& entry : platform.log()) dialogs += entry.contains("dialog") ? 1 : 0;
+  if (dialogs > 1) {
+    std::fprintf(stderr, "the load showed %zu messages\n", dialogs);
+    std::abort();
+  }
   platform.showWindow(hub.mainWindow());
   hub.mainWindow().fire();
 
