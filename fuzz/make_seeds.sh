@@ -4,6 +4,15 @@
 # plus a few scripts that use every statement, and data files of a few rows; and
 # OUT/script.dict, the keywords, property words and item names of scripts in code page 949.
 # Usage: fuzz/make_seeds.sh QAV_TOOL OUT
+#
+# A run, from a build configured with
+#   CXX=clang++ CC=clang cmake -S . -B build-fuzz -G Ninja -DQAV_FUZZ=ON -DQAV_WITH_QT=OFF
+#   cmake --build build-fuzz && fuzz/make_seeds.sh build-fuzz/qav /tmp/seeds
+#   build-fuzz/project_load_fuzz -max_total_time=300 -rss_limit_mb=2048 -timeout=10 \
+#       -max_len=20000 CORPUS_DIR /tmp/seeds/project
+#   build-fuzz/script_fuzz ... -dict=/tmp/seeds/script.dict -max_len=4096 CORPUS_DIR /tmp/seeds/script
+#   build-fuzz/datafile_fuzz ... CORPUS_DIR /tmp/seeds/data
+# QAV_FUZZ_TRACE=1 build-fuzz/TARGET FILE replays one input and prints what the player showed.
 set -eu
 qav=$1
 out=$2
