@@ -32,6 +32,9 @@ inline constexpr int kMaxLabels = 100;
 inline constexpr int kMaxChainedRuns = 100;
 // Expressions nest (parentheses, operators) at most this deep; deeper gives "#Error".
 inline constexpr int kMaxExpressionDepth = 400;
+// A script that never ends must not freeze the player for good: after every this many lines
+// of one event (skipped lines and started events included) the user is asked whether to go on.
+inline constexpr long kLinesBeforeAsking = 10'000'000;
 
 // What the interpreter needs from the runtime hub.
 class ScriptHost : public PropertyContext {
@@ -119,6 +122,8 @@ class Interpreter {
   bool setLabel(std::string_view label);
   std::optional<int> labelLine(std::string_view label) const;
   int chainedRuns() const { return chainedRuns_; }
+  // How many lines an event runs between two questions whether to go on (at least 1).
+  void setLinesBeforeAsking(long lines) { linesBeforeAsking_ = lines < 1 ? 1 : lines; }
 
  private:
   void resetRun();
@@ -126,6 +131,8 @@ class Interpreter {
   void execute();
   std::string evaluate(std::string_view e, int depth);
   const LetterIndex* schemaIndex(std::string_view className);
+  // Counts a line of the event; false when the user chose to end a long run there.
+  bool lineDone();
 
   ScriptHost& host_;
   Tokens tokens_;
@@ -136,6 +143,8 @@ class Interpreter {
   bool endRequested_ = false;
   Component* chainTarget_ = nullptr;
   int chainedRuns_ = 0;
+  long linesBeforeAsking_ = kLinesBeforeAsking;
+  long linesRun_ = 0;
   bool depthExceeded_ = false;
 
   std::array<bool, kMaxBlocks> conditions_{};

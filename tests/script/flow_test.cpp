@@ -133,6 +133,47 @@ TEST_F(Flow, EndlessEventChainsStopAtTheBound) {
   EXPECT_FALSE(hub.ScriptRunning());
 }
 
+TEST_F(Flow, ScriptsThatNeverEndAskWhetherToGoOn) {
+  hub.interpreter().setLinesBeforeAsking(50);
+  auto questions = [&] {
+    std::vector<nlohmann::json> out;
+    for (const auto& e : platform.log())
+      if (e.contains("dialog") && e["dialog"] == "warning") out.push_back(e);
+    return out;
+  };
+  // Lines 4 and 5 repeat for ever; every 50 lines the user is asked. Yes goes on, No ends the
+  // run after the line, as "종료" would.
+  platform.queueAnswer("Yes");
+  platform.queueAnswer("No");
+  run({"선언 n", "정의 n = 0", "위치 a", "정의 n = :n + 1", "이동 a", "정의 n = 끝남"});
+  auto q = questions();
+  ASSERT_EQ(q.size(), 2u);
+  EXPECT_EQ(q[0]["text"], "스크립트가 오래 실행되고 있습니다. 계속 실행하시겠습니까?");
+  EXPECT_EQ(q[0]["buttons"], nlohmann::json({"Yes", "No"}));
+  EXPECT_EQ(var("n"), "49");  // the 100th line was the 49th jump
+  EXPECT_FALSE(hub.ScriptRunning());
+  EXPECT_TRUE(errors().empty());
+
+  // A long script that does end goes on to its end after a Yes; skipped lines count too.
+  platform.queueAnswer("yes");
+  run({"선언 i n", "정의 n = 0", "반복 i = 1 to 12", "비교 :i = 0 이면", "정의 n = 틀림", "비교끝",
+       "정의 n = :n + 1", "반복끝"});
+  EXPECT_EQ(questions().size(), 3u);  // 63 lines: one question
+  EXPECT_EQ(var("n"), "12");
+
+  // The count starts again with every event: two short events ask nothing.
+  run({"선언 i", "반복 i = 1 to 20", "반복끝"});
+  run({"선언 i", "반복 i = 1 to 20", "반복끝"});
+  EXPECT_EQ(questions().size(), 3u);
+
+  // With nobody to answer, the question ends the run rather than hang.
+  run({"위치 a", "이동 a"});
+  q = questions();
+  ASSERT_EQ(q.size(), 4u);
+  EXPECT_EQ(q.back()["answer"], "No");
+  EXPECT_FALSE(hub.ScriptRunning());
+}
+
 TEST_F(Flow, CapacitiesAreScriptErrorsNotOverruns) {
   std::string declare = "선언";
   for (int i = 1; i <= 101; ++i) declare += " v" + std::to_string(i);
