@@ -78,7 +78,8 @@ TEST_F(Hub, MainWindowNameTakesPrecedence) {
 // An edit field whose text writes raise its change event, as a live field does.
 class RaisingEdit : public FakeItem {
  public:
-  RaisingEdit() : FakeItem("TNewEdit", "Edit2", {"문자열"}) {}
+  explicit RaisingEdit(std::string name = "Edit2")
+      : FakeItem("TNewEdit", std::move(name), {"문자열"}) {}
   void SetItemProperty(std::string_view n, std::string_view v) override {
     FakeItem::SetItemProperty(n, v);
     fire();
@@ -97,6 +98,14 @@ TEST_F(Hub, EventsArrivingWhileAScriptRunsAreDropped) {
   EXPECT_EQ(var("z"), "<undeclared>");
   EXPECT_EQ(dropped, std::vector<std::string>{"Edit2"});
   EXPECT_EQ(hub.EventSourceName(), "Button1");
+  // A field whose change script is missing or blank is dropped just the same, but as it
+  // would have run nothing, nobody is told.
+  auto& silent = add<RaisingEdit>("Edit3");
+  hub.bind(silent);
+  silent.setEventSlot(3, {"", "  "});
+  run({"정의 Edit3:문자열 = 조용", "정의 Edit2:문자열 = 또"});
+  EXPECT_EQ(silent.values["문자열"], "조용");
+  EXPECT_EQ(dropped, (std::vector<std::string>{"Edit2", "Edit2"}));
   // Outside a run the same event runs, and its script sees its own name.
   raising.fire();
   EXPECT_EQ(var("z"), "돌았음");
