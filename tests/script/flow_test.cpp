@@ -54,12 +54,19 @@ TEST_F(Flow, ConditionsChooseBranches) {
 TEST_F(Flow, MalformedConditionsReportAndOpenNoBlock) {
   run({"선언 a r", "정의 a = 1", "비교 :a > x 이면", "정의 r = 둘다", "비교끝"});
   EXPECT_EQ(var("r"), "둘다");
+  // The failed condition opened no block: its "비교가틀리면" and "비교끝" act on the enclosing
+  // one, whose other branch then runs.
+  run({"선언 a r s", "정의 a = 1", "비교 :a = 1 이면", "비교 :a > x 이면", "정의 r = 안쪽",
+       "비교가틀리면", "정의 r = 건너뜀", "비교끝", "정의 s = 바깥끝 뒤", "비교끝"});
+  EXPECT_EQ(var("r"), "안쪽");
+  EXPECT_EQ(var("s"), "바깥끝 뒤");
   run({"선언 a b", "비교 :a = 1 이고 :b ~ 2 이면", "비교 :a = 1", "비교 Edit1:접근 = 참 이면"});
   auto e = errors();
-  ASSERT_EQ(e.size(), 3u);
+  ASSERT_EQ(e.size(), 4u);
   EXPECT_EQ(e[0], "숫자형의 데이타만 크기 비교 부등호를 사용할 수 있습니다.");
-  EXPECT_EQ(e[1], "비교 부등호가 정확하지 않습니다.");
-  EXPECT_EQ(e[2], "비교 문법이 정확하지 않습니다.");
+  EXPECT_EQ(e[1], e[0]);
+  EXPECT_EQ(e[2], "비교 부등호가 정확하지 않습니다.");
+  EXPECT_EQ(e[3], "비교 문법이 정확하지 않습니다.");
   // While Edit1 does not exist its property is plain text; once it does, a choice property
   // cannot be compared.
   add<FakeItem>("TNewEdit", "Edit1", std::set<std::string>{"접근"});

@@ -112,6 +112,47 @@ TEST_F(Hub, EventsArrivingWhileAScriptRunsAreDropped) {
   EXPECT_EQ(hub.EventSourceName(), "Edit2");
 }
 
+// A platform on which the user goes on clicking while a message box waits for an answer.
+class BusyUserPlatform : public HeadlessPlatform {
+ public:
+  Button messageBox(DialogKind kind, std::string_view caption, std::string_view text,
+                    Buttons buttons) override {
+    if (whileShown) whileShown();
+    return HeadlessPlatform::messageBox(kind, caption, text, buttons);
+  }
+  std::function<void()> whileShown;
+};
+
+TEST(Dispatch, ClicksWhileATimersMessageWaitsAreLostForGood) {
+  BusyUserPlatform platform;
+  TMain hub{platform};
+  hub.setSettings(std::make_unique<MainData>());
+  auto add = [&](std::string cls, std::string name) -> FakeItem& {
+    auto p = std::make_unique<FakeItem>(std::move(cls), std::move(name));
+    FakeItem& ref = *p;
+    hub.components().add(std::move(p));
+    hub.bind(ref);
+    return ref;
+  };
+  FakeItem& timer = add("TRunTimer", "Timer1");
+  FakeItem& button = add("TNewButton", "Button1");
+  timer.setEventSlot(5, {"메세지 알림", "정의 *레지스터:1 = :없음 ~ 타이머"});
+  button.setEventSlot(2, {"정의 *레지스터:2 = 버튼"});
+  platform.whileShown = [&] {
+    button.fire();
+    timer.fire();  // a tick of the timer itself is lost as well
+  };
+  timer.fire();
+  EXPECT_EQ(hub.settings()->registerValue(1), ":없음타이머");
+  EXPECT_EQ(hub.settings()->registerValue(2), "");
+  EXPECT_FALSE(hub.ScriptRunning());
+  // Nothing was kept to be replayed; a later click runs normally.
+  platform.whileShown = nullptr;
+  button.fire();
+  EXPECT_EQ(hub.settings()->registerValue(2), "버튼");
+  EXPECT_EQ(hub.EventSourceName(), "Button1");
+}
+
 TEST_F(Hub, ScriptsArePickedByTheSendersClass) {
   auto& timer = add<FakeItem>("TRunTimer", "Timer1");
   timer.setEventSlot(5, {"선언 t", "정의 t = 틱"});

@@ -99,9 +99,9 @@ TEST_F(Load, RunTimeObjectsTakeTheirRecordsSettings) {
                {Bool("On", true), Bool("EnabledCheck", false), Int("Inteval", 500)});
   project.item(
       "TNewPage", "PagesBook", "PanelMain",
-      {LinesOf("PageName", {"첫째", "[None]", "둘째"}),
-       LinesOf("PageWindow", {"PageA", "x", "PageB"}), Text("ActivePage", "둘째"), Int("Left", 10),
-       Int("Top", 20), Bool("EnabledCheck", true), Bool("VisibleCheck", true)});
+      {LinesOf("PageName", {"첫째", "[None]", "둘째", "셋째"}),
+       LinesOf("PageWindow", {"PageA", "x", "PageB", "Nowhere"}), Text("ActivePage", "둘째"),
+       Int("Left", 10), Int("Top", 20), Bool("EnabledCheck", true), Bool("VisibleCheck", true)});
   ASSERT_TRUE(load());
   EXPECT_TRUE(dialogs().empty());
 
@@ -116,10 +116,11 @@ TEST_F(Load, RunTimeObjectsTakeTheirRecordsSettings) {
 
   auto* book = find<TRunPage>("Book");
   ASSERT_NE(book, nullptr);
-  ASSERT_EQ(book->tabs().size(), 2u);
+  ASSERT_EQ(book->tabs().size(), 3u);
   EXPECT_EQ(book->tabs()[1].caption, "둘째");
   EXPECT_NE(find("Book_1"), nullptr);
   EXPECT_NE(find("Book_2"), nullptr);
+  EXPECT_NE(find("Book_3"), nullptr);
   EXPECT_EQ(book->width(), 209);
   EXPECT_EQ(book->height(), 128);
   // The active tab's window is embedded in the page area and shown.
@@ -138,6 +139,16 @@ TEST_F(Load, RunTimeObjectsTakeTheirRecordsSettings) {
   EXPECT_EQ(find<WindowModel>("PageA")->pageHost(), book);
   EXPECT_EQ(hub.EventSourceName(), "Book");
   EXPECT_EQ(hub.variables().count(), 1);
+
+  // A tab whose window exists nowhere: the tab changes and the window left is taken out, but
+  // nothing is embedded and no script runs.
+  book->setIvent(3, {"선언 바뀜 또"});
+  book->userSelectTab(2);
+  EXPECT_EQ(book->activeIndex(), 2);
+  EXPECT_EQ(find<WindowModel>("PageA")->pageHost(), nullptr);
+  EXPECT_FALSE(find<WindowModel>("PageA")->visible());
+  EXPECT_EQ(hub.variables().count(), 1);
+  EXPECT_TRUE(dialogs().empty());
 }
 
 TEST_F(Load, PagesNeverShowAWindowInsideItself) {
