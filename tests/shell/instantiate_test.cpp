@@ -195,6 +195,38 @@ TEST_F(Load, RadioButtonsAndClocksArePlacedWithoutStoppingTheLoad) {
   EXPECT_EQ(find("Open"), nullptr);
 }
 
+TEST_F(Load, NamedValueItemsAreFilledWhenPlaced) {
+  std::vector<std::string> names(100), values(100), few(3, "a");
+  names[0] = "색상";
+  values[0] = "파랑";
+  project.window("PanelMain", 0, 0, 500, 400);
+  project.item("TNewData", "DataBColours", "PanelMain",
+               {LinesOf("Backup_Names", names), LinesOf("Backup_Value", values)});
+  // Never placed: its short lists are never unpacked, so they do not stop the load.
+  project.item("TNewData", "DataBOrphan", "PanelGone",
+               {LinesOf("Backup_Names", few), LinesOf("Backup_Value", few)});
+  project.item("TNewLabel", "LabelAfter", "PanelMain");
+  ASSERT_TRUE(load());
+  EXPECT_TRUE(dialogs().empty());
+  EXPECT_EQ(Propertys(hub, "Colours:색상"), "파랑");
+  EXPECT_NE(find("After"), nullptr);
+  EXPECT_EQ(Propertys(hub, "DataBOrphan:a"), "DataBOrphan:a");
+
+  // Placed with short lists, it stops the load there.
+  HeadlessPlatform p2;
+  TMain other{p2};
+  ProjectBuilder b;
+  b.window("PanelMain", 0, 0, 10, 10);
+  b.item("TNewData", "DataBShort", "PanelMain",
+         {LinesOf("Backup_Names", few), LinesOf("Backup_Value", few)});
+  b.item("TNewLabel", "LabelAfter", "PanelMain");
+  std::string path2 = b.writeProgram(dir.path(), "second");
+  ASSERT_TRUE(other.FormCreate(path2));
+  ASSERT_EQ(p2.log().size(), 1u);
+  EXPECT_EQ(p2.log()[0]["dialog"], "error");
+  EXPECT_EQ(other.FindControl("After"), nullptr);
+}
+
 TEST_F(Load, TheDataMenuLoadsAndSavesTheDataFile) {
   project.window("PanelMain", 0, 0, 500, 400);
   ASSERT_TRUE(load());
