@@ -83,6 +83,11 @@ TEST_F(Flow, LoopsCountInclusivelyInEitherDirection) {
   EXPECT_EQ(var("i"), "0");
   run({"선언 i n", "정의 n = 0", "반복 i 부터 5 까지 5", "정의 n = :n + 1", "반복끝"});
   EXPECT_EQ(var("n"), "1");
+  // The body may move the variable on; the end of the loop reads it back.
+  run({"선언 i n", "정의 n = 0", "반복 i = 1 to 10", "정의 i = :i + 1", "정의 n = :n + 1",
+       "반복끝"});
+  EXPECT_EQ(var("n"), "5");
+  EXPECT_EQ(var("i"), "11");
   // Nested loops.
   run({"선언 i j n", "정의 n = 0", "반복 i = 1 to 3", "반복 j = 1 to 4", "정의 n = :n + 1",
        "반복끝", "반복끝"});
@@ -102,6 +107,11 @@ TEST_F(Flow, LabelsJumpOnlyToPassedPlaces) {
        "비교끝"});
   EXPECT_EQ(var("n"), "5");
   EXPECT_TRUE(errors().empty());
+  // A label set again keeps the line where it was first set.
+  run({"선언 n s", "정의 n = 0", "위치 a", "정의 n = :n + 1", "위치 a", "정의 s = :s ~ x",
+       "비교 :n < 3 이면", "이동 a", "비교끝"});
+  EXPECT_EQ(var("n"), "3");
+  EXPECT_EQ(var("s"), "xxx");
   run({"선언 n", "이동 뒤", "정의 n = 실행됨", "위치 뒤"});
   EXPECT_EQ(errors(), std::vector<std::string>{"이동할 위치가 지정되어 있지 않습니다."});
   EXPECT_EQ(var("n"), "실행됨");
