@@ -101,8 +101,8 @@ void MainWindowView::applyStyle() {
 
 // The client area below the menu bar shows the design panel at its designed place and size.
 void MainWindowView::applyBounds() {
-  const QRect design(model_.left(), model_.top(), std::max(0, model_.width()),
-                     std::max(0, model_.height()));
+  const QRect design =
+      boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide);
   const int menuHeight = menuBar()->sizeHint().height();
   QRect r(design.left(), design.top() - menuHeight, design.width(), design.height() + menuHeight);
   if (model_.centred() && !shownOnce_) {

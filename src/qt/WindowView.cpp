@@ -94,6 +94,8 @@ void WindowView::applyAll() {
 // Top-level, or inside the page area of the page control that hosts the window.
 void WindowView::applyPlacement() {
   QWidget* area = (model_.pageHost() && pageAreas_) ? pageAreas_(model_.pageHost()) : nullptr;
+  // A page control on this very window (or inside it) cannot hold it: the window stays apart.
+  if (area && (area == this || isAncestorOf(area))) area = nullptr;
   const bool wasVisible = isVisible();
   const bool leavesPage = embeddedIn_ && !area;
   if (area) {
@@ -114,15 +116,16 @@ void WindowView::applyPlacement() {
 }
 
 void WindowView::applyBounds() {
-  const QSize size(std::max(0, model_.width()), std::max(0, model_.height()));
+  const QRect bounds =
+      boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide);
+  const QSize size = bounds.size();
   if (embeddedIn_) {
     setGeometry(QRect(QPoint(0, 0), size));
     return;
   }
   // The designed rectangle is the client area; the frame goes around it.
   // A centred window is centred when it first appears; later moves by scripts are kept.
-  const QPoint at =
-      model_.centred() && !shownOnce_ ? centredOn(this, size) : QPoint(model_.left(), model_.top());
+  const QPoint at = model_.centred() && !shownOnce_ ? centredOn(this, size) : bounds.topLeft();
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   setGeometry(QRect(at, size));
