@@ -7,6 +7,7 @@
 #include "qt/BevelPanel.h"
 #include "qt/Mapping.h"
 #include "qt/QtTexts.h"
+#include "script/Messages.h"
 
 namespace qav::qt {
 
@@ -26,7 +27,7 @@ QFont gulimche(int pixels, bool bold = false) {
 AboutWindow::AboutWindow(AboutLines lines, QWidget* parent)
     : QDialog(parent), lines_(std::move(lines)) {
   setObjectName(QStringLiteral("About"));
-  setWindowTitle(qs(texts::kAboutCaption));
+  setWindowTitle(qs(msg::kAboutCaption));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(true);
   setFont(gulimche(12));

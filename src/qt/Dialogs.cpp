@@ -11,6 +11,7 @@
 #include <array>
 
 #include "qt/Mapping.h"
+#include "script/Messages.h"
 
 namespace qav::qt {
 
@@ -36,7 +37,7 @@ QIcon iconFor(DialogKind kind, QStyle* style) {
 QString captionOr(const QString& caption) {
   if (!caption.isEmpty()) return caption;
   QString title = QApplication::applicationDisplayName();
-  return title.isEmpty() ? qs("QAV Maker") : title;
+  return title.isEmpty() ? qs(msg::kAppTitle) : title;
 }
 
 }  // namespace
