@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "qt/BevelPanel.h"
+#include "qt/Dialogs.h"
 #include "qt/Mapping.h"
 #include "qt/QtTexts.h"
 #include "script/Messages.h"
@@ -74,6 +75,7 @@ void AboutWindow::refresh() {
 }
 
 bool AboutWindow::event(QEvent* event) {
+  noteDialogLeft(event);
   if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) refresh();
   return QDialog::event(event);
 }

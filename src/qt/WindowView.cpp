@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 
+#include "qt/Dialogs.h"
 #include "qt/ItemView.h"
 #include "qt/Mapping.h"
 
@@ -168,9 +169,14 @@ void WindowView::modelChanged(Attr what) {
 }
 
 bool WindowView::event(QEvent* event) {
+  if (event->type() == QEvent::WindowDeactivate) active_ = false;
   if (event->type() == QEvent::WindowActivate && !detached_) {
     const bool handled = QWidget::event(event);
-    model_.fire();
+    // Only a window that was not active becomes active; the focus coming back from one of the
+    // player's dialogs is no activation by the user.
+    const bool wasActive = active_;
+    active_ = true;
+    if (!wasActive && !returningFromDialog()) model_.fire();
     return handled;
   }
   return QWidget::event(event);

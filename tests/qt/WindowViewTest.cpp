@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "qt/Dialogs.h"
 #include "qt/Mapping.h"
 #include "qt/QtPlatform.h"
 #include "qt/WindowView.h"
@@ -21,6 +22,7 @@ struct FormFixture : ::testing::Test {
   QWidget* view = nullptr;
 
   void SetUp() override {
+    qt::returningFromDialog();  // forget the dialogs of earlier tests
     model.setName("창2");
     model.setCaption("두번째 창");
     model.setBounds(100, 50, 400, 300);
