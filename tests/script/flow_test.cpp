@@ -135,6 +135,14 @@ TEST_F(Flow, RunningAnotherEventReplacesTheCaller) {
   EXPECT_EQ(var("a"), "<undeclared>");
   EXPECT_FALSE(hub.ScriptRunning());
 
+  // An item whose kind runs no script: nothing runs, and the caller has ended all the same.
+  add<FakeItem>("TBox", "Box1");
+  run({"선언 a", "정의 a = 호출", "이벤트실행 box1", "정의 a = 이어짐"});
+  EXPECT_EQ(hub.EventSourceName(), "Box1");
+  EXPECT_EQ(var("a"), "<undeclared>");
+  EXPECT_FALSE(hub.ScriptRunning());
+  EXPECT_TRUE(errors().empty());
+
   run({"이벤트실행 없는버튼", "선언 x"});
   EXPECT_EQ(errors().back(), "이벤트를 실행할 아이템이 존재하지 않습니다.");
   EXPECT_EQ(hub.variables().count(), 1);
