@@ -42,18 +42,29 @@ std::optional<std::string> HeadlessPlatform::nextAnswer() {
 
 Button HeadlessPlatform::messageBox(DialogKind kind, std::string_view caption,
                                     std::string_view text, Buttons buttons) {
+  return answerBox(kind, caption, text, buttons, kNoButton);
+}
+
+Button HeadlessPlatform::messageBoxWithDefault(DialogKind kind, std::string_view caption,
+                                               std::string_view text, Buttons buttons,
+                                               Button defaultButton) {
+  return answerBox(kind, caption, text, buttons, defaultButton);
+}
+
+Button HeadlessPlatform::answerBox(DialogKind kind, std::string_view caption, std::string_view text,
+                                   Buttons buttons, Button defaultButton) {
   nlohmann::json shown = nlohmann::json::array();
-  Button first = kNoButton, chosen = kNoButton;
+  Button fallback = (buttons & defaultButton) ? defaultButton : kNoButton, chosen = kNoButton;
   for (Button b : kOrder) {
     if (!(buttons & b)) continue;
     shown.push_back(buttonWord(b));
-    if (first == kNoButton) first = b;
+    if (fallback == kNoButton) fallback = b;
   }
   if (auto a = nextAnswer()) {
     for (Button b : kOrder)
       if ((buttons & b) && text::equalsIgnoreAsciiCase(*a, buttonWord(b))) chosen = b;
   }
-  if (chosen == kNoButton) chosen = first;
+  if (chosen == kNoButton) chosen = fallback;
   record({{"dialog", dialogKindWord(kind)},
           {"caption", std::string(caption)},
           {"text", std::string(text)},

@@ -21,7 +21,8 @@ class HeadlessPlatform : public Platform {
 
   // Answers, consumed one per dialog: a button word ("Yes", "Ok", ... any letter case),
   // "text:WORDS" for an input box, or "Cancel". With none left a message box is answered
-  // with its first button and an input box is cancelled.
+  // with its default button (its first button when it names none) and an input box is
+  // cancelled.
   void queueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
   std::size_t answersLeft() const { return answers_.size(); }
 
@@ -44,6 +45,8 @@ class HeadlessPlatform : public Platform {
   // Platform
   Button messageBox(DialogKind kind, std::string_view caption, std::string_view text,
                     Buttons buttons) override;
+  Button messageBoxWithDefault(DialogKind kind, std::string_view caption, std::string_view text,
+                               Buttons buttons, Button defaultButton) override;
   std::optional<std::string> inputBox(std::string_view caption, std::string_view prompt,
                                       std::string_view initial) override;
   void showWindow(WindowModel& window) override;
@@ -57,6 +60,8 @@ class HeadlessPlatform : public Platform {
 
  private:
   std::optional<std::string> nextAnswer();
+  Button answerBox(DialogKind kind, std::string_view caption, std::string_view text,
+                   Buttons buttons, Button defaultButton);
 
   std::deque<std::string> answers_;
   std::optional<text::DateTime> clock_;

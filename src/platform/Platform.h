@@ -42,6 +42,14 @@ class Platform {
   // Modal message box; returns the button chosen, kNoButton when closed without one.
   virtual Button messageBox(DialogKind kind, std::string_view caption, std::string_view text,
                             Buttons buttons) = 0;
+  // The same with a default button: the one Enter chooses on a display, and the answer of a
+  // run that has nobody to ask (a headless run with no answers left).
+  virtual Button messageBoxWithDefault(DialogKind kind, std::string_view caption,
+                                       std::string_view text, Buttons buttons,
+                                       Button defaultButton) {
+    (void)defaultButton;
+    return messageBox(kind, caption, text, buttons);
+  }
   // Modal input box; the text entered, or nothing when cancelled.
   virtual std::optional<std::string> inputBox(std::string_view caption, std::string_view prompt,
                                               std::string_view initial) = 0;

@@ -45,6 +45,7 @@ void Interpreter::resetRun() {
 
 void Interpreter::IventRun() {
   chainedRuns_ = 0;
+  linesRun_ = 0;
   for (;;) {
     runOnce();
     Component* next = chainTarget_;
@@ -93,6 +94,7 @@ bool Interpreter::runOnce() {
         execute();
         if (kw == msg::kEnd || abort_ || endRequested_ || chainTarget_) break;
       }
+      if (!lineDone()) break;  // the user ended a long run: as "종료" after this line
       ++currentLine_;
     }
   } catch (...) {
@@ -124,6 +126,14 @@ void Interpreter::execute() {
     failure = "Unknown error";
   }
   Error(failure);
+}
+
+bool Interpreter::lineDone() {
+  if (++linesRun_ < linesBeforeAsking_) return true;
+  linesRun_ = 0;
+  Button b = host_.platform().messageBoxWithDefault(DialogKind::Warning, msg::kWarningCaption,
+                                                    msg::kLongRunQuestion, kYes | kNo, kNo);
+  return b == kYes;
 }
 
 // --- Error report ----------------------------------------------------------------------

@@ -35,6 +35,9 @@ inline constexpr int kMaxExpressionDepth = 400;
 // Evaluation steps one expression may take; more gives "#Error". The remainder operator reads
 // its operands through once more, so chains of it could otherwise take exponential time.
 inline constexpr long kMaxExpressionSteps = 200000;
+// A script that never ends must not freeze the player for good: after every this many lines
+// of one event (skipped lines and started events included) the user is asked whether to go on.
+inline constexpr long kLinesBeforeAsking = 10'000'000;
 
 // What the interpreter needs from the runtime hub.
 class ScriptHost : public PropertyContext {
@@ -125,6 +128,8 @@ class Interpreter {
   // Consulted before every line; false ends the run there. A host that plays untrusted
   // scripts in bulk (a test harness) bounds its work with it; the player sets none.
   void setLineGate(std::function<bool()> gate) { lineGate_ = std::move(gate); }
+  // How many lines an event runs between two questions whether to go on (at least 1).
+  void setLinesBeforeAsking(long lines) { linesBeforeAsking_ = lines < 1 ? 1 : lines; }
 
  private:
   void resetRun();
@@ -132,6 +137,8 @@ class Interpreter {
   void execute();
   std::string evaluate(std::string_view e, int depth);
   const LetterIndex* schemaIndex(std::string_view className);
+  // Counts a line of the event; false when the user chose to end a long run there.
+  bool lineDone();
 
   ScriptHost& host_;
   Tokens tokens_;
@@ -145,6 +152,8 @@ class Interpreter {
   bool depthExceeded_ = false;  // the depth or the step bound was passed
   long steps_ = 0;
   std::function<bool()> lineGate_;
+  long linesBeforeAsking_ = kLinesBeforeAsking;
+  long linesRun_ = 0;
 
   std::array<bool, kMaxBlocks> conditions_{};
   int conditionDepth_ = 0;

@@ -111,6 +111,10 @@ inline constexpr std::string_view kTooManyLabels = "위치를 더 지정할 수 
 inline constexpr std::string_view kTooManyEventRuns =
     "이벤트실행이 너무 많이 이어져서 이벤트를 중단합니다. (최대 100번)";
 
+// Asked after every so many lines of one event, so a script that never ends can be stopped.
+inline constexpr std::string_view kLongRunQuestion =
+    "스크립트가 오래 실행되고 있습니다. 계속 실행하시겠습니까?";
+
 // The error report.
 inline constexpr std::string_view kErrorHeadingContinue =
     "QAV Maker 일반적인 실행 오류가 일어났습니다. [Ok]를 누르시면 이벤트 실행을 계속 합니다.\r";

@@ -9,6 +9,7 @@
 #include "shell/ClassNames.h"
 #include "shell/Ivent.h"
 #include "shell/TMain.h"
+#include "text/Text.h"
 
 namespace qav {
 
@@ -16,31 +17,45 @@ void TMain::bind(ItemModel& item) {
   item.setHandler([this](ItemModel& sender) { IventClick(sender); });
 }
 
+std::vector<std::string> TMain::EventScript(Component& sender) {
+  const std::string& c = sender.className();
+  auto slot = [&](int n) {
+    auto* control = dynamic_cast<ControlModel*>(&sender);
+    return control ? control->ivent(n) : std::vector<std::string>();
+  };
+  if (c == cls::kLabel || c == cls::kButton) return slot(2);
+  if (sender.isWindow()) {
+    Component* holder = FindControl(std::string(msg::kEventHolderPrefix) + sender.name());
+    if (holder && holder->className() == cls::kIvent) return static_cast<TIvent*>(holder)->data();
+    return {};
+  }
+  if (c == cls::kEdit || c == cls::kMemo || c == cls::kListBox || c == cls::kComboBox ||
+      c == cls::kCheckBox || c == cls::kRadioButton || c == cls::kPage)
+    return slot(3);
+  if (c == cls::kTimer || c == cls::kAlarm) return slot(5);
+  return {};
+}
+
+namespace {
+// Whether a script would do anything at all: it has a line that is not blank.
+bool hasStatements(const std::vector<std::string>& script) {
+  for (const std::string& line : script)
+    if (!text::trim(line).empty()) return true;
+  return false;
+}
+}  // namespace
+
 bool TMain::SelectEvent(Component& sender) {
   if (scriptRunning_) {
-    if (dropListener_) dropListener_(sender.name());
+    // Only a drop that cost a script is worth telling: an edit field without a change script,
+    // written by the running script, loses nothing.
+    if (dropListener_ && hasStatements(EventScript(sender))) dropListener_(sender.name());
     return false;
   }
   scriptList_.clear();
-  const std::string& c = sender.className();
-  auto slot = [&](int n) {
-    if (auto* control = dynamic_cast<ControlModel*>(&sender)) scriptList_ = control->ivent(n);
-  };
-  if (c == cls::kLabel || c == cls::kButton) {
-    slot(2);
-  } else if (sender.isWindow()) {
-    Component* holder = FindControl(std::string(msg::kEventHolderPrefix) + sender.name());
-    if (holder && holder->className() == cls::kIvent)
-      scriptList_ = static_cast<TIvent*>(holder)->data();
-  } else if (c == cls::kEdit || c == cls::kMemo || c == cls::kListBox || c == cls::kComboBox ||
-             c == cls::kRadioButton || c == cls::kPage) {
-    slot(3);
-  } else if (c == cls::kCheckBox) {
+  if (sender.className() == cls::kCheckBox)
     interpreter_->CheckBox_GroupCheck(static_cast<ItemModel&>(sender));
-    slot(3);
-  } else if (c == cls::kTimer || c == cls::kAlarm) {
-    slot(5);
-  }
+  scriptList_ = EventScript(sender);
   eventSource_ = sender.name();
   return true;
 }

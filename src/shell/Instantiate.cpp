@@ -219,6 +219,7 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
     platform_.createItemView(s);
   } else if (c == cls::kData) {
     list_.rename(loaded, CutName(record.name));
+    static_cast<TNewData&>(loaded).unpackSlots();
   } else if (c == cls::kPageRecord) {
     auto owned = std::make_unique<TRunPage>(record);
     TRunPage& page = *owned;

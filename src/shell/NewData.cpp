@@ -19,8 +19,11 @@ TNewData::TNewData(const Record& record) : ItemModel("TNewData") {
   ParentName = props.text("ParentName");
   Backup_Names = props.lines("Backup_Names");
   Backup_Value = props.lines("Backup_Value");
+}
+
+void TNewData::unpackSlots() {
   if (Backup_Names.size() < kSlots || Backup_Value.size() < kSlots)
-    throw LoadError("The named-value item " + record.name + " holds " +
+    throw LoadError("The named-value item " + name() + " holds " +
                     std::to_string(Backup_Names.size()) + " names and " +
                     std::to_string(Backup_Value.size()) + " values; it needs " +
                     std::to_string(kSlots) + " of each.");

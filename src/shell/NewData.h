@@ -17,9 +17,12 @@ class TNewData : public ItemModel {
  public:
   static constexpr int kSlots = 100;
 
-  // Built from a TNewData record. Throws LoadError when Backup_Names or Backup_Value holds
-  // fewer than 100 lines. The item is named with the record's stream name.
+  // Built from a TNewData record, named with the record's stream name. The slots stay empty
+  // until the item is placed (unpackSlots): a record never placed has no slots.
   explicit TNewData(const Record& record);
+  // Fills slot i with line i of Backup_Names and of Backup_Value. Throws LoadError when either
+  // holds fewer than 100 lines.
+  void unpackSlots();
 
   int32_t MaxLine = 0;
   std::string ParentName;

@@ -112,6 +112,9 @@ class TMain : public script::ScriptHost {
   // sender's script and runs it.
   void IventClick(Component& sender);
   bool SelectEvent(Component& sender) override;
+  // The script the sender's event runs, picked by the sender's class; empty for a class that
+  // runs no script.
+  std::vector<std::string> EventScript(Component& sender);
   // Tick of an alarm: fires at most once in the alarm's second, on its date or daily.
   void OnAlarm(ItemModel& alarm);
   // Connects the item's bound action to IventClick.
@@ -122,7 +125,8 @@ class TMain : public script::ScriptHost {
   void PageChangeAfter(TRunPage& page);
   // Embeds the window of the page's active tab in its page area, when that is a window.
   void embedActivePage(TRunPage& page);
-  // Told of every event dropped because a script was running (the source's name).
+  // Told of every event dropped because a script was running, when the dropped event would
+  // have run a script that is not blank (the source's name).
   void setDropListener(std::function<void(const std::string&)> l) { dropListener_ = std::move(l); }
 
  private:

@@ -82,6 +82,15 @@ TEST_F(Assign, PicturesAndFontsMoveWhole) {
   edit.setFont(f);
   run({"정의 Label1:글자모양 = Edit1:글자모양"});
   EXPECT_EQ(label.font(), f);
+  // Windows give and take fonts the same way.
+  WindowModel& w = addWindow("Win1");
+  run({"정의 Win1:글자모양 = Label1:글자모양"});
+  EXPECT_EQ(w.font(), f);
+  Font g = f;
+  g.name = "돋움";
+  hub.mainWindow().setFont(g);
+  run({"정의 Edit1:글자모양 = Main:글자모양"});
+  EXPECT_EQ(edit.font(), g);
   EXPECT_TRUE(errors().empty());
 }
 

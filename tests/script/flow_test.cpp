@@ -54,12 +54,19 @@ TEST_F(Flow, ConditionsChooseBranches) {
 TEST_F(Flow, MalformedConditionsReportAndOpenNoBlock) {
   run({"선언 a r", "정의 a = 1", "비교 :a > x 이면", "정의 r = 둘다", "비교끝"});
   EXPECT_EQ(var("r"), "둘다");
+  // The failed condition opened no block: its "비교가틀리면" and "비교끝" act on the enclosing
+  // one, whose other branch then runs.
+  run({"선언 a r s", "정의 a = 1", "비교 :a = 1 이면", "비교 :a > x 이면", "정의 r = 안쪽",
+       "비교가틀리면", "정의 r = 건너뜀", "비교끝", "정의 s = 바깥끝 뒤", "비교끝"});
+  EXPECT_EQ(var("r"), "안쪽");
+  EXPECT_EQ(var("s"), "바깥끝 뒤");
   run({"선언 a b", "비교 :a = 1 이고 :b ~ 2 이면", "비교 :a = 1", "비교 Edit1:접근 = 참 이면"});
   auto e = errors();
-  ASSERT_EQ(e.size(), 3u);
+  ASSERT_EQ(e.size(), 4u);
   EXPECT_EQ(e[0], "숫자형의 데이타만 크기 비교 부등호를 사용할 수 있습니다.");
-  EXPECT_EQ(e[1], "비교 부등호가 정확하지 않습니다.");
-  EXPECT_EQ(e[2], "비교 문법이 정확하지 않습니다.");
+  EXPECT_EQ(e[1], e[0]);
+  EXPECT_EQ(e[2], "비교 부등호가 정확하지 않습니다.");
+  EXPECT_EQ(e[3], "비교 문법이 정확하지 않습니다.");
   // While Edit1 does not exist its property is plain text; once it does, a choice property
   // cannot be compared.
   add<FakeItem>("TNewEdit", "Edit1", std::set<std::string>{"접근"});
@@ -76,6 +83,11 @@ TEST_F(Flow, LoopsCountInclusivelyInEitherDirection) {
   EXPECT_EQ(var("i"), "0");
   run({"선언 i n", "정의 n = 0", "반복 i 부터 5 까지 5", "정의 n = :n + 1", "반복끝"});
   EXPECT_EQ(var("n"), "1");
+  // The body may move the variable on; the end of the loop reads it back.
+  run({"선언 i n", "정의 n = 0", "반복 i = 1 to 10", "정의 i = :i + 1", "정의 n = :n + 1",
+       "반복끝"});
+  EXPECT_EQ(var("n"), "5");
+  EXPECT_EQ(var("i"), "11");
   // Nested loops.
   run({"선언 i j n", "정의 n = 0", "반복 i = 1 to 3", "반복 j = 1 to 4", "정의 n = :n + 1",
        "반복끝", "반복끝"});
@@ -95,6 +107,11 @@ TEST_F(Flow, LabelsJumpOnlyToPassedPlaces) {
        "비교끝"});
   EXPECT_EQ(var("n"), "5");
   EXPECT_TRUE(errors().empty());
+  // A label set again keeps the line where it was first set.
+  run({"선언 n s", "정의 n = 0", "위치 a", "정의 n = :n + 1", "위치 a", "정의 s = :s ~ x",
+       "비교 :n < 3 이면", "이동 a", "비교끝"});
+  EXPECT_EQ(var("n"), "3");
+  EXPECT_EQ(var("s"), "xxx");
   run({"선언 n", "이동 뒤", "정의 n = 실행됨", "위치 뒤"});
   EXPECT_EQ(errors(), std::vector<std::string>{"이동할 위치가 지정되어 있지 않습니다."});
   EXPECT_EQ(var("n"), "실행됨");
@@ -118,6 +135,14 @@ TEST_F(Flow, RunningAnotherEventReplacesTheCaller) {
   EXPECT_EQ(var("a"), "<undeclared>");
   EXPECT_FALSE(hub.ScriptRunning());
 
+  // An item whose kind runs no script: nothing runs, and the caller has ended all the same.
+  add<FakeItem>("TBox", "Box1");
+  run({"선언 a", "정의 a = 호출", "이벤트실행 box1", "정의 a = 이어짐"});
+  EXPECT_EQ(hub.EventSourceName(), "Box1");
+  EXPECT_EQ(var("a"), "<undeclared>");
+  EXPECT_FALSE(hub.ScriptRunning());
+  EXPECT_TRUE(errors().empty());
+
   run({"이벤트실행 없는버튼", "선언 x"});
   EXPECT_EQ(errors().back(), "이벤트를 실행할 아이템이 존재하지 않습니다.");
   EXPECT_EQ(hub.variables().count(), 1);
@@ -130,6 +155,47 @@ TEST_F(Flow, EndlessEventChainsStopAtTheBound) {
   hub.IventClick(loop);
   EXPECT_EQ(errors(), std::vector<std::string>{std::string(msg::kTooManyEventRuns)});
   EXPECT_EQ(hub.interpreter().chainedRuns(), script::kMaxChainedRuns);
+  EXPECT_FALSE(hub.ScriptRunning());
+}
+
+TEST_F(Flow, ScriptsThatNeverEndAskWhetherToGoOn) {
+  hub.interpreter().setLinesBeforeAsking(50);
+  auto questions = [&] {
+    std::vector<nlohmann::json> out;
+    for (const auto& e : platform.log())
+      if (e.contains("dialog") && e["dialog"] == "warning") out.push_back(e);
+    return out;
+  };
+  // Lines 4 and 5 repeat for ever; every 50 lines the user is asked. Yes goes on, No ends the
+  // run after the line, as "종료" would.
+  platform.queueAnswer("Yes");
+  platform.queueAnswer("No");
+  run({"선언 n", "정의 n = 0", "위치 a", "정의 n = :n + 1", "이동 a", "정의 n = 끝남"});
+  auto q = questions();
+  ASSERT_EQ(q.size(), 2u);
+  EXPECT_EQ(q[0]["text"], "스크립트가 오래 실행되고 있습니다. 계속 실행하시겠습니까?");
+  EXPECT_EQ(q[0]["buttons"], nlohmann::json({"Yes", "No"}));
+  EXPECT_EQ(var("n"), "49");  // the 100th line was the 49th jump
+  EXPECT_FALSE(hub.ScriptRunning());
+  EXPECT_TRUE(errors().empty());
+
+  // A long script that does end goes on to its end after a Yes; skipped lines count too.
+  platform.queueAnswer("yes");
+  run({"선언 i n", "정의 n = 0", "반복 i = 1 to 12", "비교 :i = 0 이면", "정의 n = 틀림", "비교끝",
+       "정의 n = :n + 1", "반복끝"});
+  EXPECT_EQ(questions().size(), 3u);  // 63 lines: one question
+  EXPECT_EQ(var("n"), "12");
+
+  // The count starts again with every event: two short events ask nothing.
+  run({"선언 i", "반복 i = 1 to 20", "반복끝"});
+  run({"선언 i", "반복 i = 1 to 20", "반복끝"});
+  EXPECT_EQ(questions().size(), 3u);
+
+  // With nobody to answer, the question ends the run rather than hang.
+  run({"위치 a", "이동 a"});
+  q = questions();
+  ASSERT_EQ(q.size(), 4u);
+  EXPECT_EQ(q.back()["answer"], "No");
   EXPECT_FALSE(hub.ScriptRunning());
 }
 

@@ -135,6 +135,8 @@ TEST(TNewData, SlotsAreFoundByTrimmedNameAndTheLastOneWins) {
   EXPECT_EQ(d.MaxLine, 100);
   EXPECT_EQ(d.left(), 40);
   EXPECT_EQ(d.width(), 33);
+  EXPECT_EQ(d.valueName(3), "");  // the slots are filled when the item is placed
+  d.unpackSlots();
   EXPECT_EQ(d.valueName(3), "색상");
   EXPECT_EQ(d.value(7), "v7");
 
@@ -164,14 +166,15 @@ TEST(TNewData, SlotsAreFoundByTrimmedNameAndTheLastOneWins) {
 
 TEST(TNewData, RecordsWithoutAHundredNamesAndValuesFailToLoad) {
   std::vector<std::string> full(100, "x"), short99(99, "x");
-  EXPECT_THROW(TNewData(dataRecord(short99, full)), LoadError);
-  EXPECT_THROW(TNewData(dataRecord(full, short99)), LoadError);
-  EXPECT_THROW(TNewData(dataRecord({}, {})), LoadError);
+  EXPECT_THROW(TNewData(dataRecord(short99, full)).unpackSlots(), LoadError);
+  EXPECT_THROW(TNewData(dataRecord(full, short99)).unpackSlots(), LoadError);
+  EXPECT_THROW(TNewData(dataRecord({}, {})).unpackSlots(), LoadError);
   // More than 100 lines: the first 100 are the slots.
   std::vector<std::string> many(120, "n");
   many[99] = "last";
   many[100] = "ignored";
   TNewData d(dataRecord(many, many));
+  d.unpackSlots();
   EXPECT_EQ(d.valueName(100), "last");
 }
 

@@ -78,7 +78,8 @@ TEST_F(Hub, MainWindowNameTakesPrecedence) {
 // An edit field whose text writes raise its change event, as a live field does.
 class RaisingEdit : public FakeItem {
  public:
-  RaisingEdit() : FakeItem("TNewEdit", "Edit2", {"문자열"}) {}
+  explicit RaisingEdit(std::string name = "Edit2")
+      : FakeItem("TNewEdit", std::move(name), {"문자열"}) {}
   void SetItemProperty(std::string_view n, std::string_view v) override {
     FakeItem::SetItemProperty(n, v);
     fire();
@@ -97,10 +98,59 @@ TEST_F(Hub, EventsArrivingWhileAScriptRunsAreDropped) {
   EXPECT_EQ(var("z"), "<undeclared>");
   EXPECT_EQ(dropped, std::vector<std::string>{"Edit2"});
   EXPECT_EQ(hub.EventSourceName(), "Button1");
+  // A field whose change script is missing or blank is dropped just the same, but as it
+  // would have run nothing, nobody is told.
+  auto& silent = add<RaisingEdit>("Edit3");
+  hub.bind(silent);
+  silent.setEventSlot(3, {"", "  "});
+  run({"정의 Edit3:문자열 = 조용", "정의 Edit2:문자열 = 또"});
+  EXPECT_EQ(silent.values["문자열"], "조용");
+  EXPECT_EQ(dropped, (std::vector<std::string>{"Edit2", "Edit2"}));
   // Outside a run the same event runs, and its script sees its own name.
   raising.fire();
   EXPECT_EQ(var("z"), "돌았음");
   EXPECT_EQ(hub.EventSourceName(), "Edit2");
+}
+
+// A platform on which the user goes on clicking while a message box waits for an answer.
+class BusyUserPlatform : public HeadlessPlatform {
+ public:
+  Button messageBox(DialogKind kind, std::string_view caption, std::string_view text,
+                    Buttons buttons) override {
+    if (whileShown) whileShown();
+    return HeadlessPlatform::messageBox(kind, caption, text, buttons);
+  }
+  std::function<void()> whileShown;
+};
+
+TEST(Dispatch, ClicksWhileATimersMessageWaitsAreLostForGood) {
+  BusyUserPlatform platform;
+  TMain hub{platform};
+  hub.setSettings(std::make_unique<MainData>());
+  auto add = [&](std::string cls, std::string name) -> FakeItem& {
+    auto p = std::make_unique<FakeItem>(std::move(cls), std::move(name));
+    FakeItem& ref = *p;
+    hub.components().add(std::move(p));
+    hub.bind(ref);
+    return ref;
+  };
+  FakeItem& timer = add("TRunTimer", "Timer1");
+  FakeItem& button = add("TNewButton", "Button1");
+  timer.setEventSlot(5, {"메세지 알림", "정의 *레지스터:1 = :없음 ~ 타이머"});
+  button.setEventSlot(2, {"정의 *레지스터:2 = 버튼"});
+  platform.whileShown = [&] {
+    button.fire();
+    timer.fire();  // a tick of the timer itself is lost as well
+  };
+  timer.fire();
+  EXPECT_EQ(hub.settings()->registerValue(1), ":없음타이머");
+  EXPECT_EQ(hub.settings()->registerValue(2), "");
+  EXPECT_FALSE(hub.ScriptRunning());
+  // Nothing was kept to be replayed; a later click runs normally.
+  platform.whileShown = nullptr;
+  button.fire();
+  EXPECT_EQ(hub.settings()->registerValue(2), "버튼");
+  EXPECT_EQ(hub.EventSourceName(), "Button1");
 }
 
 TEST_F(Hub, ScriptsArePickedByTheSendersClass) {

@@ -99,9 +99,9 @@ TEST_F(Load, RunTimeObjectsTakeTheirRecordsSettings) {
                {Bool("On", true), Bool("EnabledCheck", false), Int("Inteval", 500)});
   project.item(
       "TNewPage", "PagesBook", "PanelMain",
-      {LinesOf("PageName", {"첫째", "[None]", "둘째"}),
-       LinesOf("PageWindow", {"PageA", "x", "PageB"}), Text("ActivePage", "둘째"), Int("Left", 10),
-       Int("Top", 20), Bool("EnabledCheck", true), Bool("VisibleCheck", true)});
+      {LinesOf("PageName", {"첫째", "[None]", "둘째", "셋째"}),
+       LinesOf("PageWindow", {"PageA", "x", "PageB", "Nowhere"}), Text("ActivePage", "둘째"),
+       Int("Left", 10), Int("Top", 20), Bool("EnabledCheck", true), Bool("VisibleCheck", true)});
   ASSERT_TRUE(load());
   EXPECT_TRUE(dialogs().empty());
 
@@ -116,10 +116,11 @@ TEST_F(Load, RunTimeObjectsTakeTheirRecordsSettings) {
 
   auto* book = find<TRunPage>("Book");
   ASSERT_NE(book, nullptr);
-  ASSERT_EQ(book->tabs().size(), 2u);
+  ASSERT_EQ(book->tabs().size(), 3u);
   EXPECT_EQ(book->tabs()[1].caption, "둘째");
   EXPECT_NE(find("Book_1"), nullptr);
   EXPECT_NE(find("Book_2"), nullptr);
+  EXPECT_NE(find("Book_3"), nullptr);
   EXPECT_EQ(book->width(), 209);
   EXPECT_EQ(book->height(), 128);
   // The active tab's window is embedded in the page area and shown.
@@ -138,6 +139,16 @@ TEST_F(Load, RunTimeObjectsTakeTheirRecordsSettings) {
   EXPECT_EQ(find<WindowModel>("PageA")->pageHost(), book);
   EXPECT_EQ(hub.EventSourceName(), "Book");
   EXPECT_EQ(hub.variables().count(), 1);
+
+  // A tab whose window exists nowhere: the tab changes and the window left is taken out, but
+  // nothing is embedded and no script runs.
+  book->setIvent(3, {"선언 바뀜 또"});
+  book->userSelectTab(2);
+  EXPECT_EQ(book->activeIndex(), 2);
+  EXPECT_EQ(find<WindowModel>("PageA")->pageHost(), nullptr);
+  EXPECT_FALSE(find<WindowModel>("PageA")->visible());
+  EXPECT_EQ(hub.variables().count(), 1);
+  EXPECT_TRUE(dialogs().empty());
 }
 
 TEST_F(Load, PagesNeverShowAWindowInsideItself) {
@@ -182,6 +193,38 @@ TEST_F(Load, RadioButtonsAndClocksArePlacedWithoutStoppingTheLoad) {
   // File dialogs stay unplaced under their stream names.
   EXPECT_NE(find<RecordComponent>("LoadBOpen"), nullptr);
   EXPECT_EQ(find("Open"), nullptr);
+}
+
+TEST_F(Load, NamedValueItemsAreFilledWhenPlaced) {
+  std::vector<std::string> names(100), values(100), few(3, "a");
+  names[0] = "색상";
+  values[0] = "파랑";
+  project.window("PanelMain", 0, 0, 500, 400);
+  project.item("TNewData", "DataBColours", "PanelMain",
+               {LinesOf("Backup_Names", names), LinesOf("Backup_Value", values)});
+  // Never placed: its short lists are never unpacked, so they do not stop the load.
+  project.item("TNewData", "DataBOrphan", "PanelGone",
+               {LinesOf("Backup_Names", few), LinesOf("Backup_Value", few)});
+  project.item("TNewLabel", "LabelAfter", "PanelMain");
+  ASSERT_TRUE(load());
+  EXPECT_TRUE(dialogs().empty());
+  EXPECT_EQ(Propertys(hub, "Colours:색상"), "파랑");
+  EXPECT_NE(find("After"), nullptr);
+  EXPECT_EQ(Propertys(hub, "DataBOrphan:a"), "DataBOrphan:a");
+
+  // Placed with short lists, it stops the load there.
+  HeadlessPlatform p2;
+  TMain other{p2};
+  ProjectBuilder b;
+  b.window("PanelMain", 0, 0, 10, 10);
+  b.item("TNewData", "DataBShort", "PanelMain",
+         {LinesOf("Backup_Names", few), LinesOf("Backup_Value", few)});
+  b.item("TNewLabel", "LabelAfter", "PanelMain");
+  std::string path2 = b.writeProgram(dir.path(), "second");
+  ASSERT_TRUE(other.FormCreate(path2));
+  ASSERT_EQ(p2.log().size(), 1u);
+  EXPECT_EQ(p2.log()[0]["dialog"], "error");
+  EXPECT_EQ(other.FindControl("After"), nullptr);
 }
 
 TEST_F(Load, TheDataMenuLoadsAndSavesTheDataFile) {

@@ -61,10 +61,12 @@ TEST_F(RunCommand, PlaysAProgramFromEventsAndAnswers) {
   project.window("PanelStart", 0, 0, 300, 200, {LinesOf("Ivent1", {"메세지 어서 오세요"})});
   project.window("PanelAsk", 0, 0, 100, 100);
   project.item("TNewButton", "ButtnGo", "PanelStart",
-               {LinesOf("Ivent2", {"입력 이름?", "정의 Name:문자열 = 레지스터:1", "창보이기 Ask Y",
-                                   "메세지 돌아옴"})});
+               {LinesOf("Ivent2", {"입력 이름?", "정의 Name:문자열 = 레지스터:1",
+                                   "정의 Note:문자열 = 메모", "창보이기 Ask Y", "메세지 돌아옴"})});
   project.item("TNewEdit", "EdittName", "PanelStart",
                {LinesOf("Ivent3", {"정의 *레지스터:9 = Name:문자열"})});
+  // A field without a change script: the script's write to it drops nothing worth a line.
+  project.item("TNewEdit", "EdittNote", "PanelStart");
   std::string app = pack();
   // Answers go to the dialogs in the order they appear, one each.
   Result r = run({"--answer", "ok",
