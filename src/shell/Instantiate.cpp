@@ -18,6 +18,7 @@
 #include "items/graphic/Line.h"
 #include "items/graphic/NewProgress.h"
 #include "items/graphic/NewWatch.h"
+#include "items/graphic/Rounding.h"
 #include "platform/Platform.h"
 #include "script/Messages.h"
 #include "shell/ClassNames.h"
@@ -235,8 +236,9 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
       Component* first = FindControl(page.tabs().front().window);
       if (isPlainWindow(first)) {
         auto& w = static_cast<WindowModel&>(*first);
-        page.setBounds(page.left(), page.top(), w.width() + TRunPage::kExtraWidth,
-                       w.height() + TRunPage::kExtraHeight);
+        // Sizes come from the project: kept inside 32 bits at the edge of the range.
+        page.setBounds(page.left(), page.top(), graphic::add(w.width(), TRunPage::kExtraWidth),
+                       graphic::add(w.height(), TRunPage::kExtraHeight));
         embedActivePage(page);
       }
     }
@@ -257,7 +259,8 @@ void TMain::embedActivePage(TRunPage& page) {
   w.setBorderStyle(BorderStyle::None);
   w.setStayOnTop(true);
   w.setPageHost(&page);
-  w.setBounds(page.left() + page.sheetLeft(), page.top() + page.sheetTop(), w.width(), w.height());
+  w.setBounds(graphic::add(page.left(), page.sheetLeft()),
+              graphic::add(page.top(), page.sheetTop()), w.width(), w.height());
   platform_.showWindow(w);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 
 #include "items/controls/NewButton.h"
 #include "items/controls/NewCheckBox.h"
@@ -168,6 +169,28 @@ TEST_F(Load, PagesNeverShowAWindowInsideItself) {
   auto* b = find<WindowModel>("B");
   EXPECT_EQ(b->pageHost(), find<ItemModel>("ToB"));
   EXPECT_EQ(a->pageHost(), nullptr);
+}
+
+TEST_F(Load, PagesAtTheEdgeOfTheCoordinateRangeStayThere) {
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  project.window("PanelMain", 0, 0, 500, 400);
+  project.window("PanelWide", 0, 0, kMax, kMax - 10);
+  project.item("TNewPage", "PagesFar", "PanelMain",
+               {Int("Left", kMax), Int("Top", kMax - 1), Int("Width", 100), Int("Height", 80),
+                LinesOf("PageName", {"a"}), LinesOf("PageWindow", {"Wide"})});
+  ASSERT_TRUE(load());
+  EXPECT_TRUE(dialogs().empty());
+  auto* page = find<TRunPage>("Far");
+  auto* wide = find<WindowModel>("Wide");
+  ASSERT_TRUE(page && wide);
+  EXPECT_EQ(wide->pageHost(), page);
+  // The page is sized around its window and the window sits inside the page, both held at
+  // the largest coordinate instead of wrapping round to negative ones.
+  EXPECT_EQ(page->width(), kMax);
+  EXPECT_EQ(page->height(), kMax);
+  EXPECT_EQ(wide->left(), kMax);
+  EXPECT_EQ(wide->top(), kMax);
+  EXPECT_EQ(wide->width(), kMax);
 }
 
 TEST_F(Load, RadioButtonsAndClocksArePlacedWithoutStoppingTheLoad) {
