@@ -5,8 +5,10 @@
 #include <QPushButton>
 
 #include "qt/BevelPanel.h"
+#include "qt/Dialogs.h"
 #include "qt/Mapping.h"
 #include "qt/QtTexts.h"
+#include "script/Messages.h"
 
 namespace qav::qt {
 
@@ -26,7 +28,7 @@ QFont gulimche(int pixels, bool bold = false) {
 AboutWindow::AboutWindow(AboutLines lines, QWidget* parent)
     : QDialog(parent), lines_(std::move(lines)) {
   setObjectName(QStringLiteral("About"));
-  setWindowTitle(qs(texts::kAboutCaption));
+  setWindowTitle(qs(msg::kAboutCaption));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(true);
   setFont(gulimche(12));
@@ -73,6 +75,7 @@ void AboutWindow::refresh() {
 }
 
 bool AboutWindow::event(QEvent* event) {
+  noteDialogLeft(event);
   if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) refresh();
   return QDialog::event(event);
 }

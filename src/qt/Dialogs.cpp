@@ -1,6 +1,7 @@
 #include "qt/Dialogs.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <array>
 
 #include "qt/Mapping.h"
+#include "script/Messages.h"
 
 namespace qav::qt {
 
@@ -36,10 +38,36 @@ QIcon iconFor(DialogKind kind, QStyle* style) {
 QString captionOr(const QString& caption) {
   if (!caption.isEmpty()) return caption;
   QString title = QApplication::applicationDisplayName();
-  return title.isEmpty() ? qs("QAV Maker") : title;
+  return title.isEmpty() ? qs(msg::kAppTitle) : title;
 }
 
+constexpr int kReturnWindowMs = 1000;
+bool dialogLeft = false;
+QDeadlineTimer dialogLeftUntil;
+
 }  // namespace
+
+void noteDialogLeft(QEvent* event) {
+  if (event->type() != QEvent::WindowDeactivate && event->type() != QEvent::Hide) return;
+  dialogLeft = true;
+  dialogLeftUntil = QDeadlineTimer(kReturnWindowMs);
+}
+
+bool returningFromDialog() {
+  const bool returning = dialogLeft && !dialogLeftUntil.hasExpired();
+  dialogLeft = false;
+  return returning;
+}
+
+bool MessageDialog::event(QEvent* event) {
+  noteDialogLeft(event);
+  return QDialog::event(event);
+}
+
+bool InputDialog::event(QEvent* event) {
+  noteDialogLeft(event);
+  return QDialog::event(event);
+}
 
 QString buttonCaption(Button b) {
   switch (b) {

@@ -13,6 +13,7 @@ namespace qav::qt {
 class MessageDialog : public QDialog {
   Q_OBJECT
  public:
+  bool event(QEvent* event) override;
   MessageDialog(DialogKind kind, const QString& caption, const QString& text, Buttons buttons,
                 QWidget* parent = nullptr);
   // The button that closed the box; kNoButton when it was closed another way.
@@ -34,6 +35,7 @@ class MessageDialog : public QDialog {
 class InputDialog : public QDialog {
   Q_OBJECT
  public:
+  bool event(QEvent* event) override;
   InputDialog(const QString& caption, const QString& prompt, const QString& initial,
               QWidget* parent = nullptr);
   QString text() const;
@@ -41,6 +43,14 @@ class InputDialog : public QDialog {
  private:
   QLineEdit* edit_;
 };
+
+// The player's own dialogs (message and input boxes, splash, information window) note when they
+// stop being active. A project window that becomes active right after that (within a second)
+// has the focus back from the dialog, not from the user, and its activation script does not
+// run again: a start window whose script shows a message would otherwise show it for ever.
+void noteDialogLeft(QEvent* event);
+// True, once, when the window active just before was one of the player's own dialogs.
+bool returningFromDialog();
 
 // The words on the buttons, in the toolkit's language.
 QString buttonCaption(Button b);

@@ -73,8 +73,8 @@ void ItemView::applyCommon(Attr what) {
   QWidget* w = widget_;
   const bool all = what == Attr::All;
   if (all || what == Attr::Bounds)
-    w->setGeometry(model_.left(), model_.top(), std::max(0, model_.width()),
-                   std::max(0, model_.height()));
+    w->setGeometry(
+        boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxItemSide));
   if (all || what == Attr::Enabled) w->setEnabled(model_.enabled());
   if (all || what == Attr::Font) {
     // With the parent-font switch the item shows its window's font.

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "qt/Dialogs.h"
 #include "qt/ItemView.h"
 #include "qt/Mapping.h"
 #include "qt/QtTexts.h"
@@ -101,8 +102,8 @@ void MainWindowView::applyStyle() {
 
 // The client area below the menu bar shows the design panel at its designed place and size.
 void MainWindowView::applyBounds() {
-  const QRect design(model_.left(), model_.top(), std::max(0, model_.width()),
-                     std::max(0, model_.height()));
+  const QRect design =
+      boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide);
   const int menuHeight = menuBar()->sizeHint().height();
   QRect r(design.left(), design.top() - menuHeight, design.width(), design.height() + menuHeight);
   if (model_.centred() && !shownOnce_) {
@@ -149,9 +150,14 @@ void MainWindowView::modelChanged(Attr what) {
 }
 
 bool MainWindowView::event(QEvent* event) {
+  if (event->type() == QEvent::WindowDeactivate) active_ = false;
   if (event->type() == QEvent::WindowActivate && !detached_) {
     const bool handled = QMainWindow::event(event);
-    model_.fire();
+    // Only a window that was not active becomes active; the focus coming back from one of the
+    // player's dialogs is no activation by the user.
+    const bool wasActive = active_;
+    active_ = true;
+    if (!wasActive && !returningFromDialog()) model_.fire();
     return handled;
   }
   return QMainWindow::event(event);

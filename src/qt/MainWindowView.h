@@ -67,6 +67,7 @@ class MainWindowView : public QMainWindow, public ModelObserver {
   ShellCommands commands_;
   QWidget* client_;
   bool applying_ = false, reporting_ = false, detached_ = false, shownOnce_ = false;
+  bool active_ = false;
 };
 
 }  // namespace qav::qt

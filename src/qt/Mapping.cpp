@@ -213,6 +213,12 @@ QIcon toIcon(const Picture& picture) {
   return pm.isNull() ? QIcon() : QIcon(pm);
 }
 
+QRect boundedRect(int32_t left, int32_t top, int32_t width, int32_t height, int maxSide) {
+  constexpr int32_t kFar = 1 << 24;
+  return QRect(std::clamp(left, -kFar, kFar), std::clamp(top, -kFar, kFar),
+               std::clamp(width, 0, maxSide), std::clamp(height, 0, maxSide));
+}
+
 QString toDisplayText(std::string_view text) {
   QString s = qs(text);
   s.replace(QLatin1String("\r\n"), QLatin1String("\n"));

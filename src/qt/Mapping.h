@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QPalette>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <optional>
 #include <string_view>
@@ -36,6 +37,13 @@ std::optional<Qt::CursorShape> toCursorShape(int16_t code);
 // Decodes the bytes of a picture (BMP, ICO, PNG, ...); a null pixmap when they decode to nothing.
 QPixmap toPixmap(const Picture& picture);
 QIcon toIcon(const Picture& picture);
+
+// A rectangle of a model's bounds that Qt can hold: coordinates within a range where no
+// arithmetic overflows, sizes not negative and at most maxSide (windows get a backing store of
+// their size, so theirs is kept to what memory can take).
+inline constexpr int kMaxItemSide = 1 << 20;
+inline constexpr int kMaxWindowSide = 8192;
+QRect boundedRect(int32_t left, int32_t top, int32_t width, int32_t height, int maxSide);
 
 // Text of the core (carriage returns as line breaks) for a plain-text Qt label.
 QString toDisplayText(std::string_view text);

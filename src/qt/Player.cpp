@@ -4,6 +4,7 @@
 
 #include "qt/Mapping.h"
 #include "qt/QtTexts.h"
+#include "script/Messages.h"
 #include "shell/TMain.h"
 
 namespace qav::qt {
@@ -40,8 +41,8 @@ int runPlayerApplication(char* programName, const std::optional<std::string>& pr
   int argc = 1;
   char* argv[] = {programName, nullptr};
   QApplication app(argc, argv);
-  QApplication::setApplicationName(qs(texts::kAppTitle));
-  QApplication::setApplicationDisplayName(qs(texts::kAppTitle));
+  QApplication::setApplicationName(qs(msg::kAppTitle));
+  QApplication::setApplicationDisplayName(qs(msg::kAppTitle));
   Player player(programFile ? *programFile : QCoreApplication::applicationFilePath().toStdString());
   if (!player.load()) return player.platform().exitCode();
   return player.run();

@@ -18,6 +18,7 @@
 #include "qt/TimerViews.h"
 #include "qt/TitleWindow.h"
 #include "qt/WindowView.h"
+#include "script/Messages.h"
 
 namespace qav::qt {
 
@@ -122,8 +123,7 @@ ShellCommands QtPlatform::shellCommands() {
     };
   if (!c.closeQuery)
     c.closeQuery = [this] {
-      if (messageBox(DialogKind::Warning, "", texts::kQuitQuestion, kYes | kNo) != kYes)
-        return false;
+      if (messageBox(DialogKind::Warning, "", msg::kQuitQuestion, kYes | kNo) != kYes) return false;
       quit(0);
       return true;
     };

@@ -9,6 +9,7 @@
 
 #include "platform/Platform.h"
 #include "qt/BevelPanel.h"
+#include "qt/Dialogs.h"
 #include "qt/Mapping.h"
 #include "qt/QtTexts.h"
 #include "qt/SoundPlayer.h"
@@ -44,6 +45,11 @@ TitleWindow::TitleWindow(Platform& platform, QWidget* parent)
   timer_.setSingleShot(true);
   timer_.setInterval(kShowMs);
   connect(&timer_, &QTimer::timeout, this, &QDialog::accept);
+}
+
+bool TitleWindow::event(QEvent* event) {
+  noteDialogLeft(event);
+  return QDialog::event(event);
 }
 
 void TitleWindow::showEvent(QShowEvent* event) {

@@ -29,6 +29,7 @@ class TitleWindow : public QDialog {
   static QImage titlePicture();
 
  protected:
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

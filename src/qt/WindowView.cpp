@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 
+#include "qt/Dialogs.h"
 #include "qt/ItemView.h"
 #include "qt/Mapping.h"
 
@@ -94,6 +95,8 @@ void WindowView::applyAll() {
 // Top-level, or inside the page area of the page control that hosts the window.
 void WindowView::applyPlacement() {
   QWidget* area = (model_.pageHost() && pageAreas_) ? pageAreas_(model_.pageHost()) : nullptr;
+  // A page control on this very window (or inside it) cannot hold it: the window stays apart.
+  if (area && (area == this || isAncestorOf(area))) area = nullptr;
   const bool wasVisible = isVisible();
   const bool leavesPage = embeddedIn_ && !area;
   if (area) {
@@ -114,15 +117,16 @@ void WindowView::applyPlacement() {
 }
 
 void WindowView::applyBounds() {
-  const QSize size(std::max(0, model_.width()), std::max(0, model_.height()));
+  const QRect bounds =
+      boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide);
+  const QSize size = bounds.size();
   if (embeddedIn_) {
     setGeometry(QRect(QPoint(0, 0), size));
     return;
   }
   // The designed rectangle is the client area; the frame goes around it.
   // A centred window is centred when it first appears; later moves by scripts are kept.
-  const QPoint at =
-      model_.centred() && !shownOnce_ ? centredOn(this, size) : QPoint(model_.left(), model_.top());
+  const QPoint at = model_.centred() && !shownOnce_ ? centredOn(this, size) : bounds.topLeft();
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   setGeometry(QRect(at, size));
@@ -165,9 +169,14 @@ void WindowView::modelChanged(Attr what) {
 }
 
 bool WindowView::event(QEvent* event) {
+  if (event->type() == QEvent::WindowDeactivate) active_ = false;
   if (event->type() == QEvent::WindowActivate && !detached_) {
     const bool handled = QWidget::event(event);
-    model_.fire();
+    // Only a window that was not active becomes active; the focus coming back from one of the
+    // player's dialogs is no activation by the user.
+    const bool wasActive = active_;
+    active_ = true;
+    if (!wasActive && !returningFromDialog()) model_.fire();
     return handled;
   }
   return QWidget::event(event);

@@ -65,6 +65,7 @@ class WindowView : public QWidget, public ModelObserver {
   bool applying_ = false;   // the view is being set from the model
   bool reporting_ = false;  // the model is being set from the view
   bool shownOnce_ = false;
+  bool active_ = false;
   bool detached_ = false;
 };
 

@@ -7,6 +7,7 @@
 
 #include "qt/ControlViews.h"
 #include "qt/ListViews.h"
+#include "qt/Mapping.h"
 #include "qt/PageView.h"
 #include "qt/QtPlatform.h"
 #include "qt/TextViews.h"
@@ -81,6 +82,10 @@ TEST_F(Placed, ItemsAppearOnTheirWindowAndFollowTheirModels) {
   EXPECT_EQ(view->font().pixelSize(), 20);
   label.setParentFont(true);
   EXPECT_EQ(view->font(), platform.clientAreaOf(window)->font());
+  // Bounds no widget can take are kept within reach.
+  label.setBounds(INT32_MAX, INT32_MIN, INT32_MAX, INT32_MAX);
+  EXPECT_LE(view->width(), kMaxItemSide);
+  EXPECT_LT(view->x(), 1 << 25);
 }
 
 TEST_F(Placed, KeyboardFocusFollowsTheTabOrder) {

@@ -9,6 +9,7 @@
 
 #include "Support.h"
 #include "qt/AboutWindow.h"
+#include "qt/Dialogs.h"
 #include "qt/QtPlatform.h"
 #include "qt/TitleWindow.h"
 
@@ -24,6 +25,7 @@ struct MainFixture : ::testing::Test {
   qt::MainWindowView* view = nullptr;
 
   void SetUp() override {
+    qt::returningFromDialog();  // forget the dialogs of earlier tests
     model.setName("Main");
     model.setCaption("주 화면");
     // A designed window at 100, 50, 400 by 300.
@@ -147,13 +149,24 @@ TEST_F(MainFixture, TheShellDecidesOnClosingAndFillsTheInformationWindow) {
   EXPECT_FALSE(about.visible());
 }
 
-TEST_F(MainFixture, ActivationRunsTheBoundAction) {
+TEST_F(MainFixture, ActivationRunsTheBoundActionButNotOnReturnFromAMessage) {
+  // An activation script that shows a message, as start windows often have.
   int fired = 0;
   model.setHandler([&](ItemModel& sender) {
     EXPECT_EQ(&sender, &model);
     ++fired;
+    qavtest::pressWhenModal(QStringLiteral("Ok"));
+    platform.messageBox(DialogKind::Message, "", "어서 오세요", kOk);
   });
   QEvent activate(QEvent::WindowActivate);
   QApplication::sendEvent(view, &activate);
   EXPECT_EQ(fired, 1);
+  // The window becomes active again as the message closes: that is no new activation.
+  QApplication::sendEvent(view, &activate);
+  EXPECT_EQ(fired, 1);
+  // The user going elsewhere and coming back to it is.
+  QEvent deactivate(QEvent::WindowDeactivate);
+  QApplication::sendEvent(view, &deactivate);
+  QApplication::sendEvent(view, &activate);
+  EXPECT_EQ(fired, 2);
 }

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "qt/Dialogs.h"
+#include "qt/Mapping.h"
 #include "qt/QtPlatform.h"
 #include "qt/WindowView.h"
 
@@ -20,6 +22,7 @@ struct FormFixture : ::testing::Test {
   QWidget* view = nullptr;
 
   void SetUp() override {
+    qt::returningFromDialog();  // forget the dialogs of earlier tests
     model.setName("창2");
     model.setCaption("두번째 창");
     model.setBounds(100, 50, 400, 300);
@@ -198,4 +201,25 @@ TEST_F(FormFixture, WindowOfAPageShowsInsideThePageAreaWhereverThePageControlSit
   model.setPageHost(nullptr);
   EXPECT_TRUE(view->isWindow());
   EXPECT_FALSE(view->isVisible());
+}
+
+TEST_F(FormFixture, BoundsFromAProjectNeverTakeMoreThanTheScreenCanHold) {
+  // Sizes and places a damaged or hostile record may carry.
+  model.setBounds(INT32_MIN, INT32_MAX, INT32_MAX, -5);
+  platform.showWindow(model);
+  EXPECT_LE(view->width(), qt::kMaxWindowSide);
+  EXPECT_EQ(view->height(), 0);
+  model.setBounds(10, 10, 300, 200);
+  EXPECT_EQ(view->geometry(), QRect(10, 10, 300, 200));
+}
+
+TEST_F(FormFixture, APageControlOnItsOwnWindowCannotSwallowIt) {
+  platform.showWindow(model);
+  ItemModel pageModel("TRunPage");
+  auto* pages = new FakePages(platform.clientAreaOf(model));
+  platform.addItemView(pageModel, pages);
+  model.setPageHost(&pageModel);
+  EXPECT_TRUE(view->isWindow());
+  EXPECT_EQ(view->parentWidget(), nullptr);
+  EXPECT_TRUE(view->isVisible());
 }
