@@ -1,5 +1,7 @@
 #include "items/ItemModel.h"
 
+#include "items/WindowModel.h"
+
 namespace qav {
 
 void ItemModel::setBounds(int32_t l, int32_t t, int32_t w, int32_t h) {
@@ -9,6 +11,26 @@ void ItemModel::setBounds(int32_t l, int32_t t, int32_t w, int32_t h) {
   width_ = w;
   height_ = h;
   notify(Attr::Bounds);
+}
+
+const Font& ItemModel::font() const {
+  return parentFont_ && parent_ ? parent_->font() : font_;
+}
+
+void ItemModel::setParentFont(bool v) {
+  if (!v && parentFont_) font_ = font();
+  parentFont_ = v;
+  notify(Attr::Font);
+}
+
+uint32_t ItemModel::colour() const {
+  return parentColour_ && parent_ ? parent_->colour() : colour_;
+}
+
+void ItemModel::setParentColour(bool v) {
+  if (!v && parentColour_) colour_ = colour();
+  parentColour_ = v;
+  notify(Attr::Colour);
 }
 
 }  // namespace qav

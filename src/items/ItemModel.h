@@ -91,14 +91,17 @@ class ItemModel : public Component {
   void setShowHint(bool v) { showHint_ = v; notify(Attr::Hint); }
   int16_t cursor() const { return cursor_; }
   void setCursor(int16_t c) { cursor_ = c; notify(Attr::Cursor); }
-  const Font& font() const { return font_; }
-  virtual void setFont(const Font& f) { font_ = f; notify(Attr::Font); }
+  // Font and colour as the item shows them: while a parent switch is on and the item sits on a
+  // window, the window's. Giving the item a font or colour of its own turns the switch off;
+  // turning a switch off keeps what the item shows.
+  const Font& font() const;
+  virtual void setFont(const Font& f) { font_ = f; parentFont_ = false; notify(Attr::Font); }
   bool parentFont() const { return parentFont_; }
-  void setParentFont(bool v) { parentFont_ = v; notify(Attr::Font); }
-  uint32_t colour() const { return colour_; }
+  void setParentFont(bool v);
+  uint32_t colour() const;
   virtual void setColour(uint32_t c) { colour_ = c; parentColour_ = false; notify(Attr::Colour); }
   bool parentColour() const { return parentColour_; }
-  void setParentColour(bool v) { parentColour_ = v; notify(Attr::Colour); }
+  void setParentColour(bool v);
   bool tabStop() const { return tabStop_; }
   void setTabStop(bool v) { tabStop_ = v; notify(Attr::Style); }
   int32_t tabOrder() const { return tabOrder_; }

@@ -84,7 +84,7 @@ constexpr std::array kSharedHelp = {
     Help{prop::kAutoSize, "내용에 맞게 아이템의 크기를 자동으로 조정할지 설정합니다."},
     Help{prop::kPicture, "아이템에 나타날 그림을 선택합니다."},
     Help{prop::kPictureLayout, "제목에 대한 그림의 위치를 선택합니다."},
-    Help{prop::kPictureMargin, "그림과 아이템 가장자리 사이의 여백을 설정합니다."},
+    Help{prop::kPictureMargin, "그림과 제목 사이의 간격을 설정합니다."},
     Help{prop::kItems, "목록에 나타날 아이템들을 입력합니다."},
     Help{prop::kEditable, "목록에 없는 내용을 직접 입력할 수 있는지 설정합니다."},
     Help{prop::kSorted, "아이템들을 가나다순으로 정렬할지 설정합니다."},

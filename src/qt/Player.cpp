@@ -41,8 +41,9 @@ int runPlayerApplication(char* programName, const std::optional<std::string>& pr
   int argc = 1;
   char* argv[] = {programName, nullptr};
   QApplication app(argc, argv);
+  // The application's name only: a display name would be appended to every window caption,
+  // and windows must show exactly the captions the project gives them.
   QApplication::setApplicationName(qs(msg::kAppTitle));
-  QApplication::setApplicationDisplayName(qs(msg::kAppTitle));
   Player player(programFile ? *programFile : QCoreApplication::applicationFilePath().toStdString());
   if (!player.load()) return player.platform().exitCode();
   return player.run();

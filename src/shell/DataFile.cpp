@@ -1,9 +1,9 @@
 #include "shell/DataFile.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/Platform.h"
-#include "props/IniUnit.h"
 #include "shell/ClassRegistry.h"
 #include "shell/RecordReader.h"
 #include "text/Cp949.h"
@@ -37,13 +37,27 @@ void appendLine(std::string& out, std::string_view utf8) {
   }
 }
 
+// A count line: leading blanks, an optional sign, then decimal digits up to the first other
+// character; no digits is 0. Unlike the scripts' number reading, the sign always applies and
+// "$" starts no hexadecimal number. Large counts saturate instead of wrapping.
+int64_t rowCount(std::string_view line) {
+  std::size_t i = 0;
+  while (i < line.size() && line[i] == ' ') ++i;
+  bool negative = false;
+  if (i < line.size() && (line[i] == '-' || line[i] == '+')) negative = line[i++] == '-';
+  int64_t n = 0;
+  for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i)
+    n = std::min<int64_t>(n * 10 + (line[i] - '0'), INT32_MAX);
+  return negative ? -n : n;
+}
+
 // Hands the counted blocks of the flattened lines to row lists 1-9. Stops at the first count
 // line that is missing or at the end of the lines, keeping what was handed over so far.
 void distribute(std::vector<Value>& lines, DataQueue& box) {
   std::size_t k = 0;
   for (int t = 1; t <= DataQueue::kTables; ++t) {
     if (k >= lines.size()) return;
-    const int32_t n = TextToNumber(lines[k].text);
+    const int64_t n = rowCount(lines[k].text);
     ++k;
     auto& rows = box.rowList(t);
     rows.clear();

@@ -134,11 +134,14 @@ TEST(Box, ColoursAndTheFontColourFollowEachOther) {
   EXPECT_EQ(read(b, "바탕색"), "밝은빨강");
   b.SetItemProperty("바탕색", "빨강 ");
   EXPECT_EQ(b.colour(), 0x00FFFFFFu);  // no colour word: white
+  // The font following the colour is no font of the box's own: it still takes the window's.
+  EXPECT_TRUE(b.parentFont());
 
   Font f = b.font();
   f.colour = 0x00008000;
   b.setFont(f);
   EXPECT_EQ(b.colour(), 0x00008000u);
+  EXPECT_FALSE(b.parentFont());
   EXPECT_EQ(read(b, "바탕색"), "녹색");
 
   b.setColour(0x00123456);  // a mixed colour from a project file has no word

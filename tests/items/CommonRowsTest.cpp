@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ItemTestUtil.h"
+#include "items/WindowModel.h"
 #include "items/controls/MediaPlayer.h"
 #include "items/controls/NewButton.h"
 #include "items/controls/NewCheckBox.h"
@@ -164,6 +165,46 @@ TEST(CommonRows, RecordItemsStoreFlagsRunTimeItemsActAtOnce) {
   TRunPage page;
   page.SetItemProperty("존재", "거짓");
   EXPECT_FALSE(page.visible());
+}
+
+TEST(CommonRows, ParentSwitchesShowTheWindowsColourAndFont) {
+  WindowModel window("TForm");
+  window.setColour(0x8000000F);
+  Font windowFont;
+  windowFont.name = "굴림";
+  windowFont.height = -12;
+  window.setFont(windowFont);
+
+  // A label made as labels are: both switches on. Placed, it shows the window's look.
+  TNewLabel label;
+  label.setParentColour(true);
+  label.setParentWindow(&window);
+  EXPECT_EQ(get(label, "부모바탕색"), "참");
+  EXPECT_EQ(get(label, "바탕색"), "기본바탕색");
+  EXPECT_EQ(label.font(), windowFont);
+  window.setColour(0x00FFFFFF);
+  EXPECT_EQ(get(label, "바탕색"), "흰색");  // it follows the window while the switch is on
+
+  // Turning a switch off keeps what the label shows; the window no longer reaches it.
+  label.SetItemProperty("부모바탕색", "거짓");
+  label.SetItemProperty("부모글자모양", "거짓");
+  window.setColour(0x8000000F);
+  window.setFont(Font());
+  EXPECT_EQ(get(label, "바탕색"), "흰색");
+  EXPECT_EQ(label.font(), windowFont);
+
+  // A font or colour of the label's own turns the switch off.
+  label.SetItemProperty("부모글자모양", "참");
+  label.SetItemProperty("부모바탕색", "참");
+  EXPECT_EQ(label.font(), Font());
+  Font own;
+  own.name = "바탕";
+  label.setFont(own);
+  EXPECT_EQ(get(label, "부모글자모양"), "거짓");
+  EXPECT_EQ(label.font(), own);
+  label.SetItemProperty("바탕색", "노랑");
+  EXPECT_EQ(get(label, "부모바탕색"), "거짓");
+  EXPECT_EQ(get(label, "바탕색"), "노랑");
 }
 
 TEST(CommonRows, HintWriteKeepsHintDisplayAsItWas) {

@@ -140,6 +140,15 @@ TEST(DataFile, LoadReadsCountsLenientlyAndStopsWhereTheLinesRunOut) {
   EXPECT_EQ(box->rowList(8), (std::vector<std::string>{"h"}));
   EXPECT_TRUE(box->rowList(9).empty());  // no count line left
 
+  // A sign always counts, "$" starts no hexadecimal count, and a count too large for 32 bits
+  // takes every line that is left rather than wrapping round to a small one.
+  spill(path, dataFileWith({"-1x", "a", "$2", "b", "c"}));
+  DataLoad(box, path, platform);
+  for (int t = 1; t <= 9; ++t) EXPECT_TRUE(box->rowList(t).empty()) << t;
+  spill(path, dataFileWith({"4294967297", "a", "b"}));
+  DataLoad(box, path, platform);
+  EXPECT_EQ(box->rowList(1), (std::vector<std::string>{"a", "b"}));
+
   // A count beyond the lines keeps what is there; later tables stay empty.
   spill(path, dataFileWith({"2", "a", "b", "5", "c", "d"}));
   box->rowList(4) = {"stale"};

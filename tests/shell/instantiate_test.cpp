@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <limits>
 
@@ -87,6 +88,45 @@ TEST_F(Load, WindowsAndItemsArePlacedByTheirWindowNames) {
   EXPECT_EQ(hub.programInfoCaption(), "회원관리...");
   EXPECT_EQ(hub.DataPath(), dir.path() + "/member.dat");
   EXPECT_EQ(Propertys(hub, "레지스터:2"), "reg2");
+}
+
+TEST_F(Load, WindowRecordsGiveTheirWindowsTheirLook) {
+  std::filesystem::create_directory(dir.path() + "/pics");
+  std::ofstream(dir.path() + "/pics/a.ico", std::ios::binary) << std::string("\0\0\1\0icon", 8);
+  project.window(
+      "PanelMain", 0, 0, 300, 200,
+      {Bool("SystemButton", false), Bool("MaxButton", false), Bool("HelpButton", true),
+       Bool("AlwaysOnTop", true), Bool("Center", true), Bool("AutoSize", true), Int("Cursor", -21),
+       P("Color", Value::makeIdent("clAqua")), Text("Font.Name", "굴림"), Int("Font.Height", -13),
+       Text("Icon", "pics\\a.ico"), Int("WindowState", 0)});
+  project.window("PanelPlain", 5, 6, 70, 80);
+  ASSERT_TRUE(load());
+  EXPECT_TRUE(dialogs().empty());
+
+  const WindowModel& main = hub.mainWindow();
+  // Buttons not asked for are left off; the minimize button, not stored, is asked for.
+  EXPECT_EQ(main.borderIcons(), (BorderIcons{false, true, false, true}));
+  EXPECT_TRUE(main.stayOnTop());
+  EXPECT_TRUE(main.centred());
+  EXPECT_TRUE(main.autoScale());
+  EXPECT_EQ(main.cursor(), -21);
+  EXPECT_EQ(main.colour(), 0x00FFFF00u);
+  EXPECT_EQ(main.font().name, "굴림");
+  EXPECT_EQ(main.font().height, -13);
+  EXPECT_EQ(main.icon().kind, "TIcon");
+  EXPECT_EQ(main.borderStyle(), BorderStyle::None);
+
+  // A record that stores none of these gets the window as records are made: system menu,
+  // minimize and maximize buttons, a sizeable border, the default icon, normal placement.
+  const auto* plain = find<WindowModel>("Plain");
+  ASSERT_NE(plain, nullptr);
+  EXPECT_EQ(plain->borderIcons(), (BorderIcons{true, true, true, false}));
+  EXPECT_EQ(plain->borderStyle(), BorderStyle::Sizeable);
+  EXPECT_FALSE(plain->stayOnTop() || plain->centred() || plain->autoScale());
+  EXPECT_TRUE(plain->icon().empty());
+  EXPECT_EQ(plain->cursor(), 0);
+  EXPECT_EQ(plain->colour(), 0x8000000Fu);
+  EXPECT_EQ(plain->caption(), "");
 }
 
 TEST_F(Load, RunTimeObjectsTakeTheirRecordsSettings) {

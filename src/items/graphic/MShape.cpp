@@ -125,9 +125,13 @@ void TMultiShape::setColour(uint32_t c) {
   if (c == colour() && c == font().colour) return;
   if (c != colour()) ItemModel::setColour(c);
   if (font().colour != c) {
+    // The font follows the colour; that is no font of the item's own, so the parent-font
+    // switch stays as it is.
     Font f = font();
     f.colour = c;
+    const bool inherit = parentFont();
     ItemModel::setFont(f);
+    if (inherit) ItemModel::setParentFont(true);
   }
   notify(Attr::Paint);
 }
