@@ -180,6 +180,7 @@ TEST_F(DemoHeadless, StoredMembersAreListedAndOneIsDeletedOnTheNextStart) {
       play({"print:Count:제목",
             // The start window's script lists the names sorted: 김철수, 박민수, 이영희.
             "select:Members:2", "print:MemberAge:문자열", "click:Delete", "print:Count:제목",
+            "print:MemberName:문자열",
             // Answering No keeps the member.
             "select:Members:1", "click:Delete", "print:Count:제목", "menu:N7", "close:Main"},
            {"Yes", "No", "Ok", "Yes"});
@@ -190,6 +191,7 @@ TEST_F(DemoHeadless, StoredMembersAreListedAndOneIsDeletedOnTheNextStart) {
       R"({"print":"MemberAge:문자열","value":"27"})",
       R"({"answer":"Yes","buttons":["Yes","No"],"caption":"Information","dialog":"information","text":"박민수님을 삭제할까요?"})",
       R"({"print":"Count:제목","value":"회원 2명"})",
+      R"({"print":"MemberName:문자열","value":""})",
       R"({"answer":"No","buttons":["Yes","No"],"caption":"Information","dialog":"information","text":"김철수님을 삭제할까요?"})",
       R"({"print":"Count:제목","value":"회원 2명"})",
       R"({"answer":"Ok","buttons":["Ok"],"caption":"QAV Maker","dialog":"message","text":"현재의 데이타를 저장하였습니다."})",
