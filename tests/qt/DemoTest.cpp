@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QFileInfo>
@@ -277,6 +278,17 @@ TEST_F(PlayedDemo, EventsDuringADialogAreLost) {
 
 TEST_F(PlayedDemo, PagesAndTheSecondWindowWork) {
   ASSERT_TRUE(start());
+  // On the first tab the two check boxes are one choice.
+  auto* male = view<QCheckBox>("Male");
+  auto* female = view<QCheckBox>("Female");
+  // A check box takes clicks on its box and caption, at its left.
+  const QPoint box(6, male->height() / 2);
+  QTest::mouseClick(male, Qt::LeftButton, {}, box);
+  EXPECT_TRUE(male->isChecked());
+  QTest::mouseClick(female, Qt::LeftButton, {}, box);
+  EXPECT_TRUE(female->isChecked());
+  EXPECT_FALSE(male->isChecked());
+
   auto* pages = view<qt::PageView>("Info");
   QTabBar* tabs = pages->tabBar();
   QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
