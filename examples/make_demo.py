@@ -90,7 +90,12 @@ DELETE = [
     "비교 레지스터:2 = Yes 이면",
     "데이타검색 회원 이름 레지스터:7",
     "데이타삭제",
-] + REFRESH_LIST + ["비교끝"]
+] + REFRESH_LIST + [
+    "정의 MemberName:문자열 = #0",
+    "정의 MemberAge:문자열 = #0",
+    "정의 Joined:제목 = #0",
+    "비교끝",
+]
 
 PICK = [
     "현재아이템 Members",
@@ -100,8 +105,10 @@ PICK = [
     "정의 Joined:제목 = 가입일: ~ #32 ~ 데이타:가입일",
 ]
 
+SHOW_TIME = "정의 Clock:제목 = #DATE ~ #32 ~ #TIME"
+
 TICK = [
-    "정의 Clock:제목 = #DATE ~ #32 ~ #TIME",
+    SHOW_TIME,
     "선언 p",
     "정의 p = Progress:현재값 + 5",
     "비교 p > 100 이면",
@@ -133,7 +140,8 @@ COUNT_UP = [
 records = [settings([(MAIN, "회원 관리"), (SECOND, "계산"), (PAGE_A, "소개"), (PAGE_B, "설정")])]
 
 records += [
-    window(MAIN, "QAV 회원 관리", 120, 80, 640, 360, script=REFRESH_LIST),
+    # The start window lists the members and shows the time at once, not after the first tick.
+    window(MAIN, "QAV 회원 관리", 120, 80, 640, 360, script=REFRESH_LIST + [SHOW_TIME]),
     window(SECOND, "합계 계산", 200, 160, 300, 170),
     window(PAGE_A, "소개", 0, 0, 272, 130, WindowState=0),
     window(PAGE_B, "설정", 0, 0, 272, 130, WindowState=0),
@@ -170,7 +178,7 @@ records += [
     item("TLine", "Lin01Rule", MAIN, 344, 212, 281, 4),
     item("TBox", "Box01Badge", MAIN, 344, 226, 65, 65, ShapeType={"ident": "msEllipse"},
          Color={"ident": "clTeal"}, BorderColor={"ident": "clWhite"}, Shadows=2, Borders=2, Shadow=True,
-         ShadowX=2, ShadowY=2, **{"Ivent2.Strings": ["메세지 QAV Maker 데모입니다."]}),
+         ShadowX=2, ShadowY=2),
     item("TNewWatch", "Wat01Dial", MAIN, 420, 224, 70, 70),
     item("TNewProgress", "Prg01Progress", MAIN, 500, 244, 125, 28, ForeColor={"ident": "clTeal"}),
     item("TNewTimer", "Tmr01Tick", MAIN, 0, 0, 33, 33, Inteval=1000, **{"Ivent5.Strings": TICK}),

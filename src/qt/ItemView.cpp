@@ -60,6 +60,14 @@ void orderTabs(QWidget* client) {
     QWidget::setTabOrder(items[i - 1].second, items[i].second);
 }
 
+void windowColourChanged(QWidget* client) {
+  if (!client) return;
+  for (QObject* child : client->children()) {
+    auto* view = dynamic_cast<ItemView*>(child);
+    if (view && !view->detached() && view->model().parentColour()) view->modelChanged(Attr::Colour);
+  }
+}
+
 void ItemView::modelChanged(Attr what) {
   if (detached_ || !widget_) return;
   const bool outer = !applying_;

@@ -52,6 +52,10 @@ QString hintText(const std::string& hint);
 // order of placement).
 void orderTabs(QWidget* client);
 
+// Tells the items on a window whose colour changed: those that show their window's colour
+// take the new one (their palettes hold the colour they were last given).
+void windowColourChanged(QWidget* client);
+
 // A caption with "&" marks as shown: "&&" is one "&", a single "&" marks the next character
 // and is not shown.
 QString withoutAccelerators(const std::string& caption);

@@ -130,6 +130,7 @@ void MainWindowView::modelChanged(Attr what) {
     case Attr::Colour:
     case Attr::Cursor:
       applyClientLook(client_, model_);
+      if (what == Attr::Colour) windowColourChanged(client_);
       break;
     case Attr::Bounds:
       if (!reporting_) applyBounds();

@@ -147,6 +147,7 @@ void WindowView::modelChanged(Attr what) {
     case Attr::Colour:
     case Attr::Cursor:
       applyClientLook(this, model_);
+      if (what == Attr::Colour) windowColourChanged(this);
       break;
     case Attr::Bounds:
       if (!reporting_) applyBounds();

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "items/controls/NewEdit.h"
+#include "items/controls/NewLabel.h"
 #include "qt/Dialogs.h"
 #include "qt/Mapping.h"
 #include "qt/QtPlatform.h"
@@ -222,4 +224,29 @@ TEST_F(FormFixture, APageControlOnItsOwnWindowCannotSwallowIt) {
   EXPECT_TRUE(view->isWindow());
   EXPECT_EQ(view->parentWidget(), nullptr);
   EXPECT_TRUE(view->isVisible());
+}
+
+TEST_F(FormFixture, ItemsShowingTheWindowColourFollowItsChanges) {
+  platform.showWindow(model);
+  TNewLabel label;  // takes its window's colour
+  label.setParentWindow(&model);
+  label.setParentColour(true);
+  label.setAutoSize(false);
+  label.setBounds(10, 10, 60, 16);
+  TNewEdit edit;  // has its own
+  edit.setParentWindow(&model);
+  edit.setColour(0x00FFFFFF);
+  platform.createItemView(label);
+  platform.createItemView(edit);
+  QWidget* labelView = platform.itemView(label);
+  QWidget* editView = platform.itemView(edit);
+  ASSERT_TRUE(labelView && editView);
+  EXPECT_EQ(labelView->palette().color(QPalette::Window), QColor(0, 0, 255));
+
+  // A script paints the window silver: the label goes with it, the field keeps white.
+  model.setColour(0x00C0C0C0);
+  EXPECT_EQ(labelView->palette().color(QPalette::Window), QColor(192, 192, 192));
+  EXPECT_EQ(editView->palette().color(QPalette::Base), QColor(255, 255, 255));
+  const QImage shot = view->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(12, 12), QColor(192, 192, 192));
 }
