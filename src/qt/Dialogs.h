@@ -1,4 +1,5 @@
 #pragma once
+#include <QEvent>
 // The player's modal dialogs: a message box whose buttons always stand in the order
 // Yes, No, Ok, Cancel, Abort, Retry, Ignore, All, and the input box.
 #include <QDialog>
@@ -51,6 +52,24 @@ class InputDialog : public QDialog {
 void noteDialogLeft(QEvent* event);
 // True, once, when the window active just before was one of the player's own dialogs.
 bool returningFromDialog();
+
+// Tells a window's activations by the user from the focus coming back from one of the
+// player's dialogs. Windows pass it every event.
+class ActivationWatch {
+ public:
+  // True when the event makes a window that was not active the active window, and the user
+  // brought it there.
+  bool userActivated(const QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate) active_ = false;
+    if (event->type() != QEvent::WindowActivate) return false;
+    const bool wasActive = active_;
+    active_ = true;
+    return !wasActive && !returningFromDialog();
+  }
+
+ private:
+  bool active_ = false;
+};
 
 // The words on the buttons, in the toolkit's language.
 QString buttonCaption(Button b);

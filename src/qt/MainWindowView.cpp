@@ -151,17 +151,9 @@ void MainWindowView::modelChanged(Attr what) {
 }
 
 bool MainWindowView::event(QEvent* event) {
-  if (event->type() == QEvent::WindowDeactivate) active_ = false;
-  if (event->type() == QEvent::WindowActivate && !detached_) {
-    const bool handled = QMainWindow::event(event);
-    // Only a window that was not active becomes active; the focus coming back from one of the
-    // player's dialogs is no activation by the user.
-    const bool wasActive = active_;
-    active_ = true;
-    if (!wasActive && !returningFromDialog()) model_.fire();
-    return handled;
-  }
-  return QMainWindow::event(event);
+  const bool handled = QMainWindow::event(event);
+  if (watch_.userActivated(event) && !detached_) model_.fire();
+  return handled;
 }
 
 // Closing by any way (the quit entry, the system menu, the close button) asks first.

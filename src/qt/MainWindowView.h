@@ -7,6 +7,7 @@
 
 #include "items/ItemModel.h"
 #include "items/WindowModel.h"
+#include "qt/Dialogs.h"
 #include "qt/AboutWindow.h"
 
 class QAction;
@@ -67,7 +68,7 @@ class MainWindowView : public QMainWindow, public ModelObserver {
   ShellCommands commands_;
   QWidget* client_;
   bool applying_ = false, reporting_ = false, detached_ = false, shownOnce_ = false;
-  bool active_ = false;
+  ActivationWatch watch_;
 };
 
 }  // namespace qav::qt

@@ -170,17 +170,9 @@ void WindowView::modelChanged(Attr what) {
 }
 
 bool WindowView::event(QEvent* event) {
-  if (event->type() == QEvent::WindowDeactivate) active_ = false;
-  if (event->type() == QEvent::WindowActivate && !detached_) {
-    const bool handled = QWidget::event(event);
-    // Only a window that was not active becomes active; the focus coming back from one of the
-    // player's dialogs is no activation by the user.
-    const bool wasActive = active_;
-    active_ = true;
-    if (!wasActive && !returningFromDialog()) model_.fire();
-    return handled;
-  }
-  return QWidget::event(event);
+  const bool handled = QWidget::event(event);
+  if (watch_.userActivated(event) && !detached_) model_.fire();
+  return handled;
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "items/ItemModel.h"
 #include "items/WindowModel.h"
+#include "qt/Dialogs.h"
 
 namespace qav::qt {
 
@@ -65,7 +66,7 @@ class WindowView : public QWidget, public ModelObserver {
   bool applying_ = false;   // the view is being set from the model
   bool reporting_ = false;  // the model is being set from the view
   bool shownOnce_ = false;
-  bool active_ = false;
+  ActivationWatch watch_;
   bool detached_ = false;
 };
 
