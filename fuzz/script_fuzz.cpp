@@ -16,8 +16,8 @@
 #include "FuzzSupport.h"
 #include "props/Schema.h"
 #include "shell/DataFile.h"
-#include "text/Cp949.h"
-#include "text/Text.h"
+#include "base/Cp949.h"
+#include "base/Text.h"
 
 namespace {
 

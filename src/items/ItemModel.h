@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "items/Component.h"
-#include "items/Font.h"
+#include "base/Font.h"
 
 namespace qav {
 

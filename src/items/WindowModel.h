@@ -5,7 +5,7 @@
 #include <string>
 
 #include "items/ItemModel.h"
-#include "items/Picture.h"
+#include "base/Picture.h"
 
 namespace qav {
 

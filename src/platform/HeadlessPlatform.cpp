@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "items/WindowModel.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 namespace {

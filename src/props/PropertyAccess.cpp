@@ -13,7 +13,7 @@
 #include "script/Tokenizer.h"
 #include "shell/ClassNames.h"
 #include "shell/MainData.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "props/PropertyNames.h"
 #include "props/Words.h"
-#include "text/Cp949.h"
-#include "text/Text.h"
+#include "base/Cp949.h"
+#include "base/Text.h"
 
 namespace qav {
 namespace {

@@ -13,7 +13,7 @@
 #include "items/graphic/MShape.h"
 #include "items/graphic/NewProgress.h"
 #include "qt/ItemView.h"
-#include "text/DateTime.h"
+#include "base/DateTime.h"
 
 namespace qav::qt {
 

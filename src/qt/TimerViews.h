@@ -7,7 +7,7 @@
 
 #include "items/controls/RunAlarm.h"
 #include "items/controls/RunTimer.h"
-#include "text/DateTime.h"
+#include "base/DateTime.h"
 
 namespace qav::qt {
 

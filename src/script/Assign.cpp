@@ -6,7 +6,7 @@
 #include "script/ItemKinds.h"
 #include "script/Messages.h"
 #include "shell/MainData.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav::script {
 namespace {

@@ -13,8 +13,8 @@
 #include "script/Messages.h"
 #include "shell/ClassNames.h"
 #include "shell/MainData.h"
-#include "text/DateTime.h"
-#include "text/Text.h"
+#include "base/DateTime.h"
+#include "base/Text.h"
 
 namespace qav::script {
 

@@ -10,8 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "items/Font.h"
-#include "items/Picture.h"
+#include "base/Font.h"
+#include "base/Picture.h"
 #include "props/PropertyAccess.h"
 #include "script/State.h"
 #include "script/Tokenizer.h"

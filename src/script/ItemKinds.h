@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "items/Component.h"
-#include "items/Picture.h"
+#include "base/Picture.h"
 
 namespace qav {
 class ItemModel;

@@ -7,7 +7,7 @@
 #include "props/PropertyAccess.h"
 #include "script/Interpreter.h"
 #include "script/Messages.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav::script {
 

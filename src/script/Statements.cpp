@@ -4,7 +4,7 @@
 #include "props/IniUnit.h"
 #include "script/Interpreter.h"
 #include "script/Messages.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav::script {
 namespace {

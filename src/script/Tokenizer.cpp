@@ -1,8 +1,8 @@
 #include "script/Tokenizer.h"
 
 #include "props/IniUnit.h"
-#include "text/Cp949.h"
-#include "text/Text.h"
+#include "base/Cp949.h"
+#include "base/Text.h"
 
 namespace qav::script {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "shell/LoadError.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 

@@ -6,7 +6,7 @@
 #include "platform/Platform.h"
 #include "shell/ClassRegistry.h"
 #include "shell/RecordReader.h"
-#include "text/Cp949.h"
+#include "base/Cp949.h"
 
 namespace qav {
 namespace {

@@ -9,7 +9,7 @@
 #include "shell/ClassNames.h"
 #include "shell/Ivent.h"
 #include "shell/TMain.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 

@@ -2,8 +2,8 @@
 
 #include "shell/LoadError.h"
 #include "shell/RecordProps.h"
-#include "text/Cp949.h"
-#include "text/Text.h"
+#include "base/Cp949.h"
+#include "base/Text.h"
 
 namespace qav {
 namespace {

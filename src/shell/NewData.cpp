@@ -2,7 +2,7 @@
 
 #include "shell/LoadError.h"
 #include "shell/RecordProps.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 

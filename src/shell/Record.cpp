@@ -1,6 +1,6 @@
 #include "shell/Record.h"
 
-#include "text/Cp949.h"
+#include "base/Cp949.h"
 
 namespace qav {
 

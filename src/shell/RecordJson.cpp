@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "shell/StreamFormat.h"
-#include "text/Cp949.h"
+#include "base/Cp949.h"
 
 namespace qav {
 namespace {

@@ -1,7 +1,7 @@
 #include "shell/RecordProps.h"
 
 #include "shell/LoadError.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 namespace {

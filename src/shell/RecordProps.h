@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "items/Font.h"
-#include "items/Picture.h"
+#include "base/Font.h"
+#include "base/Picture.h"
 #include "shell/ClassRegistry.h"
 #include "shell/Record.h"
 

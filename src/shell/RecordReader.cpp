@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "shell/StreamFormat.h"
-#include "text/Cp949.h"
+#include "base/Cp949.h"
 
 namespace qav {
 namespace {

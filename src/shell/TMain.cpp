@@ -1,10 +1,10 @@
 #include "shell/TMain.h"
 
-#include "items/Font.h"
+#include "base/Font.h"
 #include "platform/Platform.h"
 #include "props/Schema.h"
 #include "script/Messages.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 namespace {

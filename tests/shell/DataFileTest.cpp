@@ -13,7 +13,7 @@
 #include "shell/DataFile.h"
 #include "shell/RecordReader.h"
 #include "shell/RecordWriter.h"
-#include "text/Cp949.h"
+#include "base/Cp949.h"
 
 namespace qav {
 namespace {

@@ -4,7 +4,7 @@
 #include "shell/LoadError.h"
 #include "shell/MainData.h"
 #include "shell/NewData.h"
-#include "text/Cp949.h"
+#include "base/Cp949.h"
 
 namespace qav {
 namespace {

@@ -20,7 +20,7 @@
 #include "platform/HeadlessPlatform.h"
 #include "props/PropertyAccess.h"
 #include "shell/TMain.h"
-#include "text/DateTime.h"
+#include "base/DateTime.h"
 #ifdef QAV_HAVE_QT
 #include "qt/Player.h"
 #endif

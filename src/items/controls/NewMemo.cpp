@@ -2,7 +2,7 @@
 
 #include "items/controls/CommonRows.h"
 #include "props/Words.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 namespace {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "props/IniUnit.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "items/controls/ControlModel.h"
-#include "text/DateTime.h"
+#include "base/DateTime.h"
 
 namespace qav {
 

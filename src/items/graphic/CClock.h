@@ -8,7 +8,7 @@
 
 #include "items/graphic/ClockGeometry.h"
 #include "items/graphic/DrawnItem.h"
-#include "text/DateTime.h"
+#include "base/DateTime.h"
 
 namespace qav {
 

@@ -10,7 +10,7 @@
 #include "items/ItemModel.h"
 #include "props/IniUnit.h"
 #include "props/PropertyNames.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 

@@ -11,7 +11,7 @@
 #include "items/graphic/NewProgress.h"
 #include "items/graphic/NewWatch.h"
 #include "shell/RecordProps.h"
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 namespace {

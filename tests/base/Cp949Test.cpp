@@ -1,4 +1,4 @@
-#include "text/Cp949.h"
+#include "base/Cp949.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "text/DateTime.h"
+#include "base/DateTime.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav::text {
 namespace {

@@ -1,4 +1,4 @@
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav::text {
 
