@@ -3,8 +3,8 @@
 #include <array>
 #include <unordered_map>
 
-#include "props/PropertyNames.h"
-#include "props/Words.h"
+#include "lang/PropertyNames.h"
+#include "lang/Words.h"
 #include "base/Cp949.h"
 #include "base/Text.h"
 

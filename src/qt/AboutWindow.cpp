@@ -7,8 +7,8 @@
 #include "qt/BevelPanel.h"
 #include "qt/Dialogs.h"
 #include "qt/Mapping.h"
-#include "qt/QtTexts.h"
-#include "script/Messages.h"
+#include "lang/WindowTexts.h"
+#include "lang/Messages.h"
 
 namespace qav::qt {
 

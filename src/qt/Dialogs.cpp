@@ -12,7 +12,7 @@
 #include <array>
 
 #include "qt/Mapping.h"
-#include "script/Messages.h"
+#include "lang/Messages.h"
 
 namespace qav::qt {
 

@@ -9,7 +9,7 @@
 #include "qt/Dialogs.h"
 #include "qt/ItemView.h"
 #include "qt/Mapping.h"
-#include "qt/QtTexts.h"
+#include "lang/WindowTexts.h"
 #include "qt/WindowView.h"
 
 namespace qav::qt {

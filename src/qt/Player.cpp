@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "qt/Mapping.h"
-#include "qt/QtTexts.h"
-#include "script/Messages.h"
+#include "lang/WindowTexts.h"
+#include "lang/Messages.h"
 #include "shell/TMain.h"
 
 namespace qav::qt {

@@ -12,13 +12,13 @@
 #include "qt/ListViews.h"
 #include "qt/Mapping.h"
 #include "qt/PageView.h"
-#include "qt/QtTexts.h"
+#include "lang/WindowTexts.h"
 #include "qt/SoundPlayer.h"
 #include "qt/TextViews.h"
 #include "qt/TimerViews.h"
 #include "qt/TitleWindow.h"
 #include "qt/WindowView.h"
-#include "script/Messages.h"
+#include "lang/Messages.h"
 
 namespace qav::qt {
 

@@ -11,7 +11,7 @@
 #include "qt/BevelPanel.h"
 #include "qt/Dialogs.h"
 #include "qt/Mapping.h"
-#include "qt/QtTexts.h"
+#include "lang/WindowTexts.h"
 #include "qt/SoundPlayer.h"
 
 namespace qav::qt {

@@ -4,7 +4,7 @@
 #include "platform/Platform.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
-#include "script/Messages.h"
+#include "lang/Messages.h"
 #include "shell/MainData.h"
 #include "base/Text.h"
 

@@ -16,7 +16,7 @@
 #include "items/ItemModel.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
-#include "script/Messages.h"
+#include "lang/Messages.h"
 #include "script/StatementSupport.h"
 #include "shell/DataQueue.h"
 #include "shell/MainData.h"

@@ -7,7 +7,7 @@
 #include "items/controls/MediaPlayer.h"
 #include "platform/Platform.h"
 #include "script/Interpreter.h"
-#include "script/Messages.h"
+#include "lang/Messages.h"
 #include "script/StatementSupport.h"
 
 namespace qav::script {

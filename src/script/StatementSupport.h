@@ -6,7 +6,7 @@
 
 #include "props/PropertyAccess.h"
 #include "script/Interpreter.h"
-#include "script/Messages.h"
+#include "lang/Messages.h"
 #include "base/Text.h"
 
 namespace qav::script {

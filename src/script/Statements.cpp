@@ -1,9 +1,9 @@
 // Declarations and control flow: "선언", "비교", "반복", "반복끝", "위치", "이동",
 // "이벤트실행", "종료".
 #include "items/Component.h"
-#include "props/IniUnit.h"
+#include "lang/Vocabulary.h"
 #include "script/Interpreter.h"
-#include "script/Messages.h"
+#include "lang/Messages.h"
 #include "base/Text.h"
 
 namespace qav::script {

@@ -1,6 +1,6 @@
 #include "script/Tokenizer.h"
 
-#include "props/IniUnit.h"
+#include "lang/Vocabulary.h"
 #include "base/Cp949.h"
 #include "base/Text.h"
 

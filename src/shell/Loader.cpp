@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "platform/Platform.h"
-#include "script/Messages.h"
+#include "lang/Messages.h"
 #include "shell/DataFile.h"
 #include "shell/LoadError.h"
 #include "shell/ProjectLoader.h"

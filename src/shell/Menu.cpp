@@ -1,6 +1,6 @@
 // The player's own menu on the main window, and closing the main window.
 #include "platform/Platform.h"
-#include "script/Messages.h"
+#include "lang/Messages.h"
 #include "shell/DataFile.h"
 #include "shell/TMain.h"
 

@@ -3,7 +3,7 @@
 #include "base/Font.h"
 #include "platform/Platform.h"
 #include "props/Schema.h"
-#include "script/Messages.h"
+#include "lang/Messages.h"
 #include "base/Text.h"
 
 namespace qav {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "script/Interpreter.h"
-#include "script/Messages.h"
+#include "lang/Messages.h"
 #include "support/ScriptFixture.h"
 
 namespace qav::testing {

@@ -1,7 +1,7 @@
 #include "items/controls/NewMemo.h"
 
 #include "items/controls/CommonRows.h"
-#include "props/Words.h"
+#include "lang/Words.h"
 #include "base/Text.h"
 
 namespace qav {

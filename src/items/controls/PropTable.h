@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "props/IniUnit.h"
+#include "lang/Vocabulary.h"
 #include "base/Text.h"
 
 namespace qav {

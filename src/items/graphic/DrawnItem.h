@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "items/ItemModel.h"
-#include "props/IniUnit.h"
-#include "props/PropertyNames.h"
+#include "lang/Vocabulary.h"
+#include "lang/PropertyNames.h"
 #include "base/Text.h"
 
 namespace qav {

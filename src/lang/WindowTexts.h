@@ -1,9 +1,9 @@
 #pragma once
 // Texts of the player's own windows (menus, the information window) that the hub does not
-// show itself; the others are in script/Messages.h.
+// show itself; the others are in lang/Messages.h.
 #include <string_view>
 
-namespace qav::qt::texts {
+namespace qav::texts {
 
 // Main menu.
 inline constexpr std::string_view kMenuMain = "메뉴";
@@ -21,4 +21,4 @@ inline constexpr std::string_view kAboutOk = "확인";
 // Where the splash sound lives, under the program's directory.
 inline constexpr std::string_view kSplashSound = "Sound\\Title.Wav";
 
-}  // namespace qav::qt::texts
+}  // namespace qav::texts

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "props/IniUnit.h"
+#include "lang/Vocabulary.h"
 
 namespace qav {
 namespace {

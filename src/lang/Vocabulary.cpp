@@ -1,8 +1,8 @@
-#include "props/IniUnit.h"
+#include "lang/Vocabulary.h"
 
 #include <array>
 
-#include "props/Words.h"
+#include "lang/Words.h"
 
 namespace qav {
 namespace {

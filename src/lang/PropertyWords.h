@@ -1,10 +1,10 @@
 #pragma once
 // Value words that the property layer itself answers for windows and alarms (property names
-// are in props/PropertyNames.h). They are the choice words of the tables, named for their use
+// are in lang/PropertyNames.h). They are the choice words of the tables, named for their use
 // here.
 #include <string_view>
 
-#include "props/Words.h"
+#include "lang/Words.h"
 
 namespace qav::words {
 
