@@ -24,8 +24,8 @@
 #include "items/graphic/NewProgress.h"
 #include "items/graphic/ShapeGeometry.h"
 #include "shell/ProjectLoader.h"
-#include "shell/RecordReader.h"
-#include "shell/RecordWriter.h"
+#include "stream/RecordReader.h"
+#include "stream/RecordWriter.h"
 
 extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/LoadError.h"
+#include "stream/LoadError.h"
 #include "base/Text.h"
 
 namespace qav {

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "platform/Platform.h"
-#include "shell/ClassRegistry.h"
-#include "shell/RecordReader.h"
+#include "stream/ClassRegistry.h"
+#include "stream/RecordReader.h"
 #include "base/Cp949.h"
 
 namespace qav {

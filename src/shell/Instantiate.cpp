@@ -23,10 +23,10 @@
 #include "lang/Messages.h"
 #include "lang/ClassNames.h"
 #include "shell/Ivent.h"
-#include "shell/LoadError.h"
+#include "stream/LoadError.h"
 #include "shell/NewData.h"
 #include "shell/RecordComponent.h"
-#include "shell/RecordProps.h"
+#include "stream/RecordProps.h"
 #include "shell/TMain.h"
 
 namespace qav {

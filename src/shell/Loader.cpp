@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 #include "lang/Messages.h"
 #include "shell/DataFile.h"
-#include "shell/LoadError.h"
+#include "stream/LoadError.h"
 #include "shell/ProjectLoader.h"
 #include "shell/TMain.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Record.h"
+#include "stream/Record.h"
 
 namespace qav {
 

@@ -1,7 +1,7 @@
 #include "shell/NewData.h"
 
-#include "shell/LoadError.h"
-#include "shell/RecordProps.h"
+#include "stream/LoadError.h"
+#include "stream/RecordProps.h"
 #include "base/Text.h"
 
 namespace qav {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "items/ItemModel.h"
-#include "shell/Record.h"
+#include "stream/Record.h"
 
 namespace qav {
 

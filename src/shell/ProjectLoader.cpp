@@ -3,9 +3,9 @@
 #include <exception>
 
 #include "platform/Platform.h"
-#include "shell/ClassRegistry.h"
-#include "shell/LoadError.h"
-#include "shell/RecordReader.h"
+#include "stream/ClassRegistry.h"
+#include "stream/LoadError.h"
+#include "stream/RecordReader.h"
 
 namespace qav {
 

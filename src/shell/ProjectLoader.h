@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "shell/MainData.h"
-#include "shell/Record.h"
+#include "stream/Record.h"
 
 namespace qav {
 

@@ -2,7 +2,7 @@
 // A record that was read but never placed: kept in the main window's list under its stream
 // name, so that scripts and the loader still see it.
 #include "items/Component.h"
-#include "shell/Record.h"
+#include "stream/Record.h"
 
 namespace qav {
 

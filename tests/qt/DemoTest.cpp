@@ -33,8 +33,8 @@
 #include "qt/Player.h"
 #include "qt/TimerViews.h"
 #include "shell/ProjectLoader.h"
-#include "shell/RecordJson.h"
-#include "shell/RecordWriter.h"
+#include "stream/RecordJson.h"
+#include "stream/RecordWriter.h"
 #include "shell/TMain.h"
 #include "support/ProjectBuilder.h"
 

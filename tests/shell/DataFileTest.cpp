@@ -8,11 +8,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "Helpers.h"
-#include "shell/ClassRegistry.h"
+#include "support/RecordHelpers.h"
+#include "stream/ClassRegistry.h"
 #include "shell/DataFile.h"
-#include "shell/RecordReader.h"
-#include "shell/RecordWriter.h"
+#include "stream/RecordReader.h"
+#include "stream/RecordWriter.h"
 #include "base/Cp949.h"
 
 namespace qav {

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "Helpers.h"
-#include "shell/LoadError.h"
+#include "support/RecordHelpers.h"
+#include "stream/LoadError.h"
 #include "shell/ProjectLoader.h"
-#include "shell/RecordWriter.h"
+#include "stream/RecordWriter.h"
 
 namespace qav {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Helpers.h"
-#include "shell/LoadError.h"
+#include "support/RecordHelpers.h"
+#include "stream/LoadError.h"
 #include "shell/MainData.h"
 #include "shell/NewData.h"
 #include "base/Cp949.h"

@@ -5,7 +5,7 @@
 #include "props/PropertyAccess.h"
 #include "shell/ComponentList.h"
 #include "shell/Ivent.h"
-#include "shell/LoadError.h"
+#include "stream/LoadError.h"
 #include "support/ScriptFixture.h"
 
 namespace qav::testing {

@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "shell/RecordJson.h"
+#include "stream/RecordJson.h"
 #include "support/ProjectBuilder.h"
 
 namespace qav::testing {

@@ -11,7 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "shell/RecordReader.h"
+#include "stream/RecordReader.h"
 #include "support/ProjectBuilder.h"
 
 namespace qav::testing {

@@ -10,8 +10,8 @@
 #include "app/qav/Command.h"
 #include "app/qav/Files.h"
 #include "shell/ProjectLoader.h"
-#include "shell/RecordJson.h"
-#include "shell/RecordWriter.h"
+#include "stream/RecordJson.h"
+#include "stream/RecordWriter.h"
 
 namespace qav::tool {
 namespace {

@@ -10,7 +10,7 @@
 #include "items/graphic/Line.h"
 #include "items/graphic/NewProgress.h"
 #include "items/graphic/NewWatch.h"
-#include "shell/RecordProps.h"
+#include "stream/RecordProps.h"
 #include "base/Text.h"
 
 namespace qav {

@@ -1,4 +1,4 @@
-#include "shell/ClassRegistry.h"
+#include "stream/ClassRegistry.h"
 
 #include <array>
 #include <initializer_list>

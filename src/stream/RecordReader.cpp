@@ -1,8 +1,8 @@
-#include "shell/RecordReader.h"
+#include "stream/RecordReader.h"
 
 #include <cstring>
 
-#include "shell/StreamFormat.h"
+#include "stream/StreamFormat.h"
 #include "base/Cp949.h"
 
 namespace qav {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/Record.h"
+#include "stream/Record.h"
 
 namespace qav {
 

@@ -1,10 +1,10 @@
 #pragma once
-// Small builders and a do-nothing platform for the shell tests.
+// Small record builders and a do-nothing platform for the tests of records, stores and loading.
 #include <string>
 #include <vector>
 
 #include "platform/Platform.h"
-#include "shell/Record.h"
+#include "stream/Record.h"
 
 namespace qav::testing {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/Record.h"
-#include "shell/RecordReader.h"
+#include "stream/Record.h"
+#include "stream/RecordReader.h"
 
 namespace qav {
 

@@ -9,8 +9,8 @@
 
 #include "base/Font.h"
 #include "base/Picture.h"
-#include "shell/ClassRegistry.h"
-#include "shell/Record.h"
+#include "stream/ClassRegistry.h"
+#include "stream/Record.h"
 
 namespace qav {
 

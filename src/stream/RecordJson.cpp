@@ -1,10 +1,10 @@
-#include "shell/RecordJson.h"
+#include "stream/RecordJson.h"
 
 #include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
 
-#include "shell/StreamFormat.h"
+#include "stream/StreamFormat.h"
 #include "base/Cp949.h"
 
 namespace qav {

@@ -1,4 +1,4 @@
-#include "shell/Record.h"
+#include "stream/Record.h"
 
 #include "base/Cp949.h"
 

@@ -1,4 +1,4 @@
-#include "shell/StreamFormat.h"
+#include "stream/StreamFormat.h"
 
 #include <cmath>
 #include <limits>

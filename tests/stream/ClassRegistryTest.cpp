@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "Helpers.h"
-#include "shell/ClassRegistry.h"
-#include "shell/LoadError.h"
-#include "shell/RecordProps.h"
+#include "support/RecordHelpers.h"
+#include "stream/ClassRegistry.h"
+#include "stream/LoadError.h"
+#include "stream/RecordProps.h"
 
 namespace qav {
 namespace {

@@ -1,6 +1,6 @@
-#include "shell/RecordProps.h"
+#include "stream/RecordProps.h"
 
-#include "shell/LoadError.h"
+#include "stream/LoadError.h"
 #include "base/Text.h"
 
 namespace qav {

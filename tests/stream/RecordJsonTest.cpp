@@ -1,13 +1,13 @@
-#include "shell/RecordJson.h"
+#include "stream/RecordJson.h"
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "shell/RecordReader.h"
-#include "shell/RecordWriter.h"
-#include "shell/StreamFormat.h"
+#include "stream/RecordReader.h"
+#include "stream/RecordWriter.h"
+#include "stream/StreamFormat.h"
 
 namespace qav {
 namespace {

@@ -4,9 +4,9 @@
 #include <limits>
 #include <string>
 
-#include "shell/RecordReader.h"
-#include "shell/RecordWriter.h"
-#include "shell/StreamFormat.h"
+#include "stream/RecordReader.h"
+#include "stream/RecordWriter.h"
+#include "stream/StreamFormat.h"
 
 namespace qav {
 namespace {

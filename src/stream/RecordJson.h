@@ -16,7 +16,7 @@
 
 #include <nlohmann/json_fwd.hpp>
 
-#include "shell/Record.h"
+#include "stream/Record.h"
 
 namespace qav {
 

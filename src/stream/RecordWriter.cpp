@@ -1,8 +1,8 @@
-#include "shell/RecordWriter.h"
+#include "stream/RecordWriter.h"
 
 #include <stdexcept>
 
-#include "shell/StreamFormat.h"
+#include "stream/StreamFormat.h"
 #include "base/Cp949.h"
 
 namespace qav {
