@@ -13,8 +13,8 @@
 #include "items/controls/NewButton.h"
 #include "items/controls/RunListBox.h"
 #include "platform/HeadlessPlatform.h"
-#include "shell/DataQueue.h"
-#include "shell/MainData.h"
+#include "stores/DataQueue.h"
+#include "stores/MainData.h"
 #include "shell/TMain.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "platform/Platform.h"
 #include "shell/DataFile.h"
-#include "shell/DataQueue.h"
+#include "stores/DataQueue.h"
 
 namespace {
 

@@ -9,10 +9,11 @@
 #include "lang/PropertyNames.h"
 #include "lang/PropertyWords.h"
 #include "lang/Messages.h"
-#include "script/State.h"
+#include "stores/DataRecord.h"
+#include "stores/VariableTable.h"
 #include "script/Tokenizer.h"
 #include "lang/ClassNames.h"
-#include "shell/MainData.h"
+#include "stores/MainData.h"
 #include "base/Text.h"
 
 namespace qav {

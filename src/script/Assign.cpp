@@ -5,7 +5,7 @@
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
 #include "lang/Messages.h"
-#include "shell/MainData.h"
+#include "stores/MainData.h"
 #include "base/Text.h"
 
 namespace qav::script {

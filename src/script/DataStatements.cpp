@@ -18,8 +18,8 @@
 #include "script/ItemKinds.h"
 #include "lang/Messages.h"
 #include "script/StatementSupport.h"
-#include "shell/DataQueue.h"
-#include "shell/MainData.h"
+#include "stores/DataQueue.h"
+#include "stores/MainData.h"
 
 namespace qav::script {
 namespace {

@@ -12,7 +12,7 @@
 #include "lang/Words.h"
 #include "lang/Messages.h"
 #include "lang/ClassNames.h"
-#include "shell/MainData.h"
+#include "stores/MainData.h"
 #include "base/DateTime.h"
 #include "base/Text.h"
 

@@ -13,7 +13,8 @@
 #include "base/Font.h"
 #include "base/Picture.h"
 #include "props/PropertyAccess.h"
-#include "script/State.h"
+#include "stores/DataRecord.h"
+#include "stores/VariableTable.h"
 #include "script/Tokenizer.h"
 
 namespace qav {

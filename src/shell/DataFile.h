@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "shell/DataQueue.h"
+#include "stores/DataQueue.h"
 
 namespace qav {
 

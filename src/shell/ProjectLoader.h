@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/MainData.h"
+#include "stores/MainData.h"
 #include "stream/Record.h"
 
 namespace qav {

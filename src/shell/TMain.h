@@ -19,8 +19,8 @@
 #include "items/WindowModel.h"
 #include "script/Interpreter.h"
 #include "shell/ComponentList.h"
-#include "shell/DataQueue.h"
-#include "shell/MainData.h"
+#include "stores/DataQueue.h"
+#include "stores/MainData.h"
 
 namespace qav {
 

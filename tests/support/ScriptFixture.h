@@ -13,7 +13,7 @@
 #include "items/WindowModel.h"
 #include "items/controls/ControlModel.h"
 #include "platform/HeadlessPlatform.h"
-#include "shell/MainData.h"
+#include "stores/MainData.h"
 #include "shell/TMain.h"
 
 namespace qav::testing {

@@ -2,7 +2,7 @@
 
 #include "support/RecordHelpers.h"
 #include "stream/LoadError.h"
-#include "shell/MainData.h"
+#include "stores/MainData.h"
 #include "shell/NewData.h"
 #include "base/Cp949.h"
 

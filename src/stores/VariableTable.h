@@ -1,6 +1,6 @@
 #pragma once
-// The interpreter's fixed-size tables: script variables and the data record buffer. Both are
-// read and written by the property layer as well as by statements.
+// The script variables of a run: a fixed-size table read and written by the property layer
+// as well as by statements.
 #include <array>
 #include <string>
 #include <string_view>
@@ -8,7 +8,6 @@
 namespace qav::script {
 
 inline constexpr int kMaxVariables = 100;
-inline constexpr int kRecordFields = 100;
 
 struct Variable {
   std::string name;
@@ -33,15 +32,6 @@ class VariableTable {
  private:
   std::array<Variable, kMaxVariables> vars_;
   int count_ = 0;
-};
-
-// The record buffer of the data statements; kept across runs for the life of the program.
-struct DataRecord {
-  std::string tableName;
-  int table = 0;  // 1..9; 0 = none
-  int row = 0;    // counting from 0; -1 = a new record not stored yet
-  std::array<std::string, kRecordFields> names;
-  std::array<std::string, kRecordFields> values;
 };
 
 }  // namespace qav::script

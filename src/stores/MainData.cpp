@@ -1,4 +1,4 @@
-#include "shell/MainData.h"
+#include "stores/MainData.h"
 
 #include "stream/LoadError.h"
 #include "stream/RecordProps.h"

@@ -1,4 +1,4 @@
-#include "script/State.h"
+#include "stores/VariableTable.h"
 
 namespace qav::script {
 
