@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "items/graphic/CClock.h"
+#include "items/graphic/Clock.h"
 #include "items/graphic/Line.h"
 #include "items/graphic/LinePixels.h"
-#include "items/graphic/MShape.h"
+#include "items/graphic/MultiShape.h"
 #include "items/graphic/NewProgress.h"
 #include "items/graphic/ShapeGeometry.h"
 #include "shell/ProjectLoader.h"

@@ -8,9 +8,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "items/graphic/CClock.h"
+#include "items/graphic/Clock.h"
 #include "items/graphic/Line.h"
-#include "items/graphic/MShape.h"
+#include "items/graphic/MultiShape.h"
 #include "items/graphic/NewProgress.h"
 #include "qt/ItemView.h"
 #include "base/DateTime.h"

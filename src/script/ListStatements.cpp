@@ -1,7 +1,7 @@
 // Statements on the lines of memos and the entries of list and combo boxes: "문자열모두삭제",
 // "문자열추가", "문자열삭제", "문자열검색", "문자열줄수", and "현재아이템", which also reads the
 // active page of a page control. Positions that scripts see count from 1.
-#include "items/controls/EditText.h"
+#include "items/controls/LineList.h"
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunListBox.h"
 #include "items/controls/RunPage.h"

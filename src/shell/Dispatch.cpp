@@ -7,7 +7,7 @@
 #include "platform/Platform.h"
 #include "lang/Messages.h"
 #include "lang/ClassNames.h"
-#include "shell/Ivent.h"
+#include "items/Ivent.h"
 #include "shell/TMain.h"
 #include "base/Text.h"
 

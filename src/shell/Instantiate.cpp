@@ -22,10 +22,10 @@
 #include "platform/Platform.h"
 #include "lang/Messages.h"
 #include "lang/ClassNames.h"
-#include "shell/Ivent.h"
+#include "items/Ivent.h"
 #include "stream/LoadError.h"
-#include "shell/NewData.h"
-#include "shell/RecordComponent.h"
+#include "items/NewData.h"
+#include "items/RecordComponent.h"
 #include "stream/RecordProps.h"
 #include "shell/TMain.h"
 

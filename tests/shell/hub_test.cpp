@@ -4,7 +4,7 @@
 #include "items/controls/RunAlarm.h"
 #include "props/PropertyAccess.h"
 #include "shell/ComponentList.h"
-#include "shell/Ivent.h"
+#include "items/Ivent.h"
 #include "stream/LoadError.h"
 #include "support/ScriptFixture.h"
 

@@ -10,8 +10,8 @@
 #include "items/controls/RunPage.h"
 #include "items/controls/RunTimer.h"
 #include "props/PropertyAccess.h"
-#include "shell/Ivent.h"
-#include "shell/RecordComponent.h"
+#include "items/Ivent.h"
+#include "items/RecordComponent.h"
 #include "support/ProjectBuilder.h"
 #include "support/ScriptFixture.h"
 

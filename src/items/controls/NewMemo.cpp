@@ -1,6 +1,7 @@
 #include "items/controls/NewMemo.h"
 
 #include "items/controls/CommonRows.h"
+#include "items/controls/EditText.h"
 #include "lang/Words.h"
 #include "base/Text.h"
 

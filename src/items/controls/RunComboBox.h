@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "items/controls/ControlModel.h"
-#include "items/controls/EditText.h"
+#include "items/controls/LineList.h"
 #include "items/controls/ItemList.h"
 
 namespace qav {

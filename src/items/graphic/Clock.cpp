@@ -1,4 +1,4 @@
-#include "items/graphic/CClock.h"
+#include "items/graphic/Clock.h"
 
 namespace qav {
 

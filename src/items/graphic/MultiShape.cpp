@@ -1,4 +1,4 @@
-#include "items/graphic/MShape.h"
+#include "items/graphic/MultiShape.h"
 
 #include "items/graphic/Rounding.h"
 

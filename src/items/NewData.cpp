@@ -1,4 +1,4 @@
-#include "shell/NewData.h"
+#include "items/NewData.h"
 
 #include "stream/LoadError.h"
 #include "stream/RecordProps.h"
