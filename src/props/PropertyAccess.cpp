@@ -11,7 +11,7 @@
 #include "lang/Messages.h"
 #include "stores/DataRecord.h"
 #include "stores/VariableTable.h"
-#include "script/Tokenizer.h"
+#include "props/Reference.h"
 #include "lang/ClassNames.h"
 #include "stores/MainData.h"
 #include "base/Text.h"
@@ -90,7 +90,7 @@ bool hasPropertyTable(std::string_view className) {
 std::string Propertys(PropertyContext& ctx, std::string_view ref) {
   std::string result(ref);
   if (text::trim(ref).empty()) return result;
-  script::Reference r = script::splitReference(ref);
+  Reference r = splitReference(ref);
 
   if (r.qualifier == msg::kDataQualifier) {
     result.clear();
@@ -122,7 +122,7 @@ std::string Propertys(PropertyContext& ctx, std::string_view ref) {
 
 void PropertySet(PropertyContext& ctx, std::string_view ref, std::string_view value) {
   if (text::trim(ref).empty()) return;
-  script::Reference r = script::splitReference(ref);
+  Reference r = splitReference(ref);
 
   if (r.qualifier == msg::kDataQualifier) {
     script::DataRecord& rec = ctx.currentRecord();

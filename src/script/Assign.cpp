@@ -2,6 +2,7 @@
 // letters of target and source; fonts, pictures and lists go through the run's buffers.
 #include "items/ItemModel.h"
 #include "platform/Platform.h"
+#include "props/Reference.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
 #include "lang/Messages.h"

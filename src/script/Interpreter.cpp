@@ -6,6 +6,7 @@
 #include "items/WindowModel.h"
 #include "items/controls/NewCheckBox.h"
 #include "platform/Platform.h"
+#include "props/Reference.h"
 #include "lang/Vocabulary.h"
 #include "lang/PropertyNames.h"
 #include "lang/PropertyWords.h"

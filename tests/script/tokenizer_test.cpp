@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "props/Reference.h"
 #include "script/Tokenizer.h"
 
 namespace qav::script {
