@@ -15,7 +15,7 @@
 #include "platform/HeadlessPlatform.h"
 #include "stores/DataQueue.h"
 #include "stores/MainData.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
 
 namespace {
 

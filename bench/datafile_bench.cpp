@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "shell/DataFile.h"
+#include "runtime/DataFile.h"
 #include "stores/DataQueue.h"
 
 namespace {

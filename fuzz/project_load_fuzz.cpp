@@ -23,7 +23,7 @@
 #include "items/graphic/MultiShape.h"
 #include "items/graphic/NewProgress.h"
 #include "items/graphic/ShapeGeometry.h"
-#include "shell/ProjectLoader.h"
+#include "runtime/ProjectLoader.h"
 #include "stream/RecordReader.h"
 #include "stream/RecordWriter.h"
 

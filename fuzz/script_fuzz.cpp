@@ -15,7 +15,7 @@
 #include "../tests/support/ProjectBuilder.h"
 #include "FuzzSupport.h"
 #include "props/Schema.h"
-#include "shell/DataFile.h"
+#include "runtime/DataFile.h"
 #include "base/Cp949.h"
 #include "base/Text.h"
 

@@ -5,7 +5,7 @@
 #include "qt/Mapping.h"
 #include "lang/WindowTexts.h"
 #include "lang/Messages.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
 
 namespace qav::qt {
 

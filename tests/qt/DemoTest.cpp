@@ -32,10 +32,10 @@
 #include "qt/PageView.h"
 #include "qt/Player.h"
 #include "qt/TimerViews.h"
-#include "shell/ProjectLoader.h"
+#include "runtime/ProjectLoader.h"
 #include "stream/RecordJson.h"
 #include "stream/RecordWriter.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
 #include "support/ProjectBuilder.h"
 
 using namespace qav;

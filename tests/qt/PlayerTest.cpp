@@ -12,7 +12,7 @@
 #include "Support.h"
 #include "qt/AboutWindow.h"
 #include "qt/Player.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
 #include "support/ProjectBuilder.h"
 
 // The project is appended at byte offset 1,000,000 of a copy of the player: the player itself,

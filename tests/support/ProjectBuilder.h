@@ -8,7 +8,7 @@
 
 #include <unistd.h>
 
-#include "shell/ProjectLoader.h"
+#include "runtime/ProjectLoader.h"
 #include "stream/Record.h"
 #include "stream/RecordWriter.h"
 

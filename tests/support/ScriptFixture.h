@@ -14,7 +14,7 @@
 #include "items/controls/ControlModel.h"
 #include "platform/HeadlessPlatform.h"
 #include "stores/MainData.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
 
 namespace qav::testing {
 

@@ -9,7 +9,7 @@
 
 #include "app/qav/Command.h"
 #include "app/qav/Files.h"
-#include "shell/ProjectLoader.h"
+#include "runtime/ProjectLoader.h"
 #include "stream/RecordJson.h"
 #include "stream/RecordWriter.h"
 

@@ -19,7 +19,7 @@
 #include "items/controls/RunTimer.h"
 #include "platform/HeadlessPlatform.h"
 #include "props/PropertyAccess.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
 #include "base/DateTime.h"
 #ifdef QAV_HAVE_QT
 #include "qt/Player.h"

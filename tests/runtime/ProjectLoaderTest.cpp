@@ -5,7 +5,7 @@
 
 #include "support/RecordHelpers.h"
 #include "stream/LoadError.h"
-#include "shell/ProjectLoader.h"
+#include "runtime/ProjectLoader.h"
 #include "stream/RecordWriter.h"
 
 namespace qav {

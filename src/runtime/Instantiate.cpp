@@ -27,7 +27,7 @@
 #include "items/NewData.h"
 #include "items/RecordComponent.h"
 #include "stream/RecordProps.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
 
 namespace qav {
 namespace {

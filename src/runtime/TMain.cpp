@@ -1,4 +1,4 @@
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
 
 #include "base/Font.h"
 #include "platform/Platform.h"

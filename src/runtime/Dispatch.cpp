@@ -8,7 +8,7 @@
 #include "lang/Messages.h"
 #include "lang/ClassNames.h"
 #include "items/Ivent.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
 #include "base/Text.h"
 
 namespace qav {

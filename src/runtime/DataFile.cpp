@@ -1,4 +1,4 @@
-#include "shell/DataFile.h"
+#include "runtime/DataFile.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "shell/ProjectLoader.h"
+#include "runtime/ProjectLoader.h"
 
 #include <exception>
 

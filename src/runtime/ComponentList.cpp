@@ -1,4 +1,4 @@
-#include "shell/ComponentList.h"
+#include "runtime/ComponentList.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "items/controls/NewCheckBox.h"
 #include "items/controls/RunAlarm.h"
 #include "props/PropertyAccess.h"
-#include "shell/ComponentList.h"
+#include "runtime/ComponentList.h"
 #include "items/Ivent.h"
 #include "stream/LoadError.h"
 #include "support/ScriptFixture.h"

@@ -10,7 +10,7 @@
 
 #include "support/RecordHelpers.h"
 #include "stream/ClassRegistry.h"
-#include "shell/DataFile.h"
+#include "runtime/DataFile.h"
 #include "stream/RecordReader.h"
 #include "stream/RecordWriter.h"
 #include "base/Cp949.h"

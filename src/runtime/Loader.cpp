@@ -4,10 +4,10 @@
 
 #include "platform/Platform.h"
 #include "lang/Messages.h"
-#include "shell/DataFile.h"
+#include "runtime/DataFile.h"
 #include "stream/LoadError.h"
-#include "shell/ProjectLoader.h"
-#include "shell/TMain.h"
+#include "runtime/ProjectLoader.h"
+#include "runtime/TMain.h"
 
 namespace qav {
 namespace {

@@ -18,7 +18,7 @@
 
 #include "items/WindowModel.h"
 #include "script/Interpreter.h"
-#include "shell/ComponentList.h"
+#include "runtime/ComponentList.h"
 #include "stores/DataQueue.h"
 #include "stores/MainData.h"
 

@@ -1,8 +1,8 @@
 // The player's own menu on the main window, and closing the main window.
 #include "platform/Platform.h"
 #include "lang/Messages.h"
-#include "shell/DataFile.h"
-#include "shell/TMain.h"
+#include "runtime/DataFile.h"
+#include "runtime/TMain.h"
 
 namespace qav {
 
