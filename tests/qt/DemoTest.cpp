@@ -30,7 +30,7 @@
 #include "qt/AboutWindow.h"
 #include "qt/Dialogs.h"
 #include "qt/PageView.h"
-#include "qt/Player.h"
+#include "app/player/Player.h"
 #include "qt/TimerViews.h"
 #include "runtime/ProjectLoader.h"
 #include "stream/RecordJson.h"

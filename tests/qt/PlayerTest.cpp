@@ -11,7 +11,7 @@
 
 #include "Support.h"
 #include "qt/AboutWindow.h"
-#include "qt/Player.h"
+#include "app/player/Player.h"
 #include "runtime/TMain.h"
 #include "support/ProjectBuilder.h"
 

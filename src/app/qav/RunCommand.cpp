@@ -22,7 +22,7 @@
 #include "runtime/TMain.h"
 #include "base/DateTime.h"
 #ifdef QAV_HAVE_QT
-#include "qt/Player.h"
+#include "app/player/Player.h"
 #endif
 
 namespace qav::tool {

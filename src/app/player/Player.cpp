@@ -1,4 +1,4 @@
-#include "qt/Player.h"
+#include "app/player/Player.h"
 
 #include <QApplication>
 
