@@ -15,7 +15,7 @@
 #include "lang/WindowTexts.h"
 #include "qt/SoundPlayer.h"
 #include "qt/TextViews.h"
-#include "qt/TimerViews.h"
+#include "qt/TimerDrivers.h"
 #include "qt/TitleWindow.h"
 #include "qt/WindowView.h"
 #include "lang/Messages.h"

@@ -31,7 +31,7 @@
 #include "qt/Dialogs.h"
 #include "qt/PageView.h"
 #include "app/player/Player.h"
-#include "qt/TimerViews.h"
+#include "qt/TimerDrivers.h"
 #include "runtime/ProjectLoader.h"
 #include "stream/RecordJson.h"
 #include "stream/RecordWriter.h"

@@ -1,4 +1,4 @@
-#include "qt/TimerViews.h"
+#include "qt/TimerDrivers.h"
 
 namespace qav::qt {
 
