@@ -13,9 +13,9 @@
 #include "items/controls/NewButton.h"
 #include "items/controls/RunListBox.h"
 #include "platform/HeadlessPlatform.h"
+#include "runtime/TMain.h"
 #include "stores/DataQueue.h"
 #include "stores/MainData.h"
-#include "runtime/TMain.h"
 
 namespace {
 

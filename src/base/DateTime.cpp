@@ -33,7 +33,9 @@ void civilFromDays(int64_t z, int& year, int& month, int& day) {
 
 const int64_t kEpochOffset = daysFromCivil(1899, 12, 30);
 
-bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool isLeap(int y) {
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 int daysInMonth(int y, int m) {
   static const int d[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   return m == 2 && isLeap(y) ? 29 : d[m - 1];
@@ -43,7 +45,8 @@ int daysInMonth(int y, int m) {
 std::optional<int> readNumber(std::string_view s, std::size_t& i, std::size_t maxDigits) {
   std::size_t start = i;
   int v = 0;
-  while (i < s.size() && s[i] >= '0' && s[i] <= '9' && i - start < maxDigits) v = v * 10 + (s[i++] - '0');
+  while (i < s.size() && s[i] >= '0' && s[i] <= '9' && i - start < maxDigits)
+    v = v * 10 + (s[i++] - '0');
   if (i == start) return std::nullopt;
   return v;
 }
@@ -51,7 +54,8 @@ std::optional<int> readNumber(std::string_view s, std::size_t& i, std::size_t ma
 }  // namespace
 
 int64_t dayNumber(int year, int month, int day) {
-  return daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kEpochOffset;
+  return daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
+         kEpochOffset;
 }
 
 void dateOfDay(int64_t days, int& year, int& month, int& day) {

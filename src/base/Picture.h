@@ -7,7 +7,7 @@
 namespace qav {
 
 struct Picture {
-  std::string kind;   // "TBitmap", "TIcon", "TMetafile"; empty for no picture
+  std::string kind;  // "TBitmap", "TIcon", "TMetafile"; empty for no picture
   std::string bytes;
   bool empty() const { return bytes.empty(); }
   bool operator==(const Picture&) const = default;

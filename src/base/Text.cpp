@@ -9,7 +9,9 @@ std::string_view trim(std::string_view s) {
   return s.substr(b, e - b);
 }
 
-std::string trimmed(std::string_view s) { return std::string(trim(s)); }
+std::string trimmed(std::string_view s) {
+  return std::string(trim(s));
+}
 
 std::string upperAscii(std::string_view s) {
   std::string r(s);
@@ -31,7 +33,9 @@ bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string decimal(int64_t n) { return std::to_string(n); }
+std::string decimal(int64_t n) {
+  return std::to_string(n);
+}
 
 std::vector<std::string> splitLines(std::string_view text) {
   std::vector<std::string> lines;

@@ -27,6 +27,8 @@ std::vector<std::string> splitLines(std::string_view text);
 std::string joinLines(const std::vector<std::string>& lines);
 
 // Upper-case conversion of the ASCII letters, for case-blind name keys.
-inline char upperAsciiChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+inline char upperAsciiChar(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 
 }  // namespace qav::text

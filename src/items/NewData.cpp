@@ -1,8 +1,8 @@
 #include "items/NewData.h"
 
+#include "base/Text.h"
 #include "stream/LoadError.h"
 #include "stream/RecordProps.h"
-#include "base/Text.h"
 
 namespace qav {
 

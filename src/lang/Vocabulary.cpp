@@ -12,15 +12,24 @@ struct ColourWord {
   uint32_t code;
 };
 constexpr std::array<ColourWord, 18> kColours = {{
-    {words::kBlack, 0x00000000},      {words::kBlue, 0x00800000},
-    {words::kGreen, 0x00008000},      {words::kSky, 0x00808000},
-    {words::kRed, 0x00000080},        {words::kPurple, 0x00800080},
-    {words::kYellow, 0x00008080},     {words::kSilver, 0x00C0C0C0},
-    {words::kGrey, 0x00808080},       {words::kBrightBlue, 0x00FF0000},
-    {words::kBrightGreen, 0x0000FF00}, {words::kBrightSky, 0x00FFFF00},
-    {words::kBrightRed, 0x000000FF},  {words::kBrightPurple, 0x00FF00FF},
-    {words::kBrightYellow, 0x0000FFFF}, {words::kWhite, 0x00FFFFFF},
-    {words::kButtonFace, 0x8000000F}, {words::kWindowColour, 0x80000005},
+    {words::kBlack, 0x00000000},
+    {words::kBlue, 0x00800000},
+    {words::kGreen, 0x00008000},
+    {words::kSky, 0x00808000},
+    {words::kRed, 0x00000080},
+    {words::kPurple, 0x00800080},
+    {words::kYellow, 0x00008080},
+    {words::kSilver, 0x00C0C0C0},
+    {words::kGrey, 0x00808080},
+    {words::kBrightBlue, 0x00FF0000},
+    {words::kBrightGreen, 0x0000FF00},
+    {words::kBrightSky, 0x00FFFF00},
+    {words::kBrightRed, 0x000000FF},
+    {words::kBrightPurple, 0x00FF00FF},
+    {words::kBrightYellow, 0x0000FFFF},
+    {words::kWhite, 0x00FFFFFF},
+    {words::kButtonFace, 0x8000000F},
+    {words::kWindowColour, 0x80000005},
 }};
 
 struct CursorWord {
@@ -28,22 +37,35 @@ struct CursorWord {
   int16_t code;
 };
 constexpr std::array<CursorWord, 18> kCursors = {{
-    {words::kCursorDefault, 0},     {words::kCursorArrow, -2},
-    {words::kCursorInput, -4},      {words::kCursorWait, -11},
-    {words::kCursorAppStart, -19},  {words::kCursorNo, -18},
-    {words::kCursorCross, -3},      {words::kCursorHand, -21},
-    {words::kCursorHelp, -20},      {words::kCursorDrag, -12},
-    {words::kCursorMultiDrag, -16}, {words::kCursorNoDrop, -13},
-    {words::kCursorHSplit, -14},    {words::kCursorVSplit, -15},
-    {words::kCursorSizeWE, -9},     {words::kCursorSizeNS, -7},
-    {words::kCursorSizeNWSE, -8},   {words::kCursorSizeNESW, -6},
+    {words::kCursorDefault, 0},
+    {words::kCursorArrow, -2},
+    {words::kCursorInput, -4},
+    {words::kCursorWait, -11},
+    {words::kCursorAppStart, -19},
+    {words::kCursorNo, -18},
+    {words::kCursorCross, -3},
+    {words::kCursorHand, -21},
+    {words::kCursorHelp, -20},
+    {words::kCursorDrag, -12},
+    {words::kCursorMultiDrag, -16},
+    {words::kCursorNoDrop, -13},
+    {words::kCursorHSplit, -14},
+    {words::kCursorVSplit, -15},
+    {words::kCursorSizeWE, -9},
+    {words::kCursorSizeNS, -7},
+    {words::kCursorSizeNWSE, -8},
+    {words::kCursorSizeNESW, -6},
 }};
 
 }  // namespace
 
-bool WordToTruth(std::string_view word) { return word == words::kTrue; }
+bool WordToTruth(std::string_view word) {
+  return word == words::kTrue;
+}
 
-std::string TruthToWord(bool value) { return std::string(value ? words::kTrue : words::kFalse); }
+std::string TruthToWord(bool value) {
+  return std::string(value ? words::kTrue : words::kFalse);
+}
 
 int32_t TextToNumber(std::string_view text) {
   std::size_t i = 0;

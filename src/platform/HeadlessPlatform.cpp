@@ -3,8 +3,8 @@
 #include <chrono>
 #include <ctime>
 
-#include "items/WindowModel.h"
 #include "base/Text.h"
+#include "items/WindowModel.h"
 
 namespace qav {
 namespace {

@@ -2,19 +2,19 @@
 
 #include <array>
 
+#include "base/Text.h"
 #include "items/ItemModel.h"
 #include "items/WindowModel.h"
-#include "platform/Platform.h"
-#include "lang/Vocabulary.h"
+#include "lang/ClassNames.h"
+#include "lang/Messages.h"
 #include "lang/PropertyNames.h"
 #include "lang/PropertyWords.h"
-#include "lang/Messages.h"
-#include "stores/DataRecord.h"
-#include "stores/VariableTable.h"
+#include "lang/Vocabulary.h"
+#include "platform/Platform.h"
 #include "props/Reference.h"
-#include "lang/ClassNames.h"
+#include "stores/DataRecord.h"
 #include "stores/MainData.h"
-#include "base/Text.h"
+#include "stores/VariableTable.h"
 
 namespace qav {
 namespace {

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "qt/Mapping.h"
 #include "lang/Messages.h"
+#include "qt/Mapping.h"
 
 namespace qav::qt {
 

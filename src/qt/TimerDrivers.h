@@ -5,9 +5,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "base/DateTime.h"
 #include "items/controls/RunAlarm.h"
 #include "items/controls/RunTimer.h"
-#include "base/DateTime.h"
 
 namespace qav::qt {
 

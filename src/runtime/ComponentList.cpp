@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "stream/LoadError.h"
 #include "base/Text.h"
+#include "stream/LoadError.h"
 
 namespace qav {
 

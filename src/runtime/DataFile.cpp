@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/Cp949.h"
 #include "platform/Platform.h"
 #include "stream/ClassRegistry.h"
 #include "stream/RecordReader.h"
-#include "base/Cp949.h"
 
 namespace qav {
 namespace {

@@ -1,15 +1,15 @@
 // Event dispatch: every bound user action and timer tick ends in IventClick, which picks the
 // sender's script by its class and runs it, unless a script is already running.
+#include "base/Text.h"
 #include "items/ItemModel.h"
+#include "items/Ivent.h"
 #include "items/WindowModel.h"
 #include "items/controls/ControlModel.h"
 #include "items/controls/RunAlarm.h"
-#include "platform/Platform.h"
-#include "lang/Messages.h"
 #include "lang/ClassNames.h"
-#include "items/Ivent.h"
+#include "lang/Messages.h"
+#include "platform/Platform.h"
 #include "runtime/TMain.h"
-#include "base/Text.h"
 
 namespace qav {
 

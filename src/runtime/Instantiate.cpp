@@ -2,6 +2,9 @@
 // become the items that scripts address, placed on their windows and bound to the dispatch.
 #include <algorithm>
 
+#include "items/Ivent.h"
+#include "items/NewData.h"
+#include "items/RecordComponent.h"
 #include "items/controls/MediaPlayer.h"
 #include "items/controls/NewButton.h"
 #include "items/controls/NewCheckBox.h"
@@ -19,15 +22,12 @@
 #include "items/graphic/NewProgress.h"
 #include "items/graphic/NewWatch.h"
 #include "items/graphic/Rounding.h"
-#include "platform/Platform.h"
-#include "lang/Messages.h"
 #include "lang/ClassNames.h"
-#include "items/Ivent.h"
-#include "stream/LoadError.h"
-#include "items/NewData.h"
-#include "items/RecordComponent.h"
-#include "stream/RecordProps.h"
+#include "lang/Messages.h"
+#include "platform/Platform.h"
 #include "runtime/TMain.h"
+#include "stream/LoadError.h"
+#include "stream/RecordProps.h"
 
 namespace qav {
 namespace {

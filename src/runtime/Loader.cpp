@@ -2,12 +2,12 @@
 // windows, items, the program-information caption, the data file.
 #include <exception>
 
-#include "platform/Platform.h"
 #include "lang/Messages.h"
+#include "platform/Platform.h"
 #include "runtime/DataFile.h"
-#include "stream/LoadError.h"
 #include "runtime/ProjectLoader.h"
 #include "runtime/TMain.h"
+#include "stream/LoadError.h"
 
 namespace qav {
 namespace {

@@ -1,6 +1,6 @@
 // The player's own menu on the main window, and closing the main window.
-#include "platform/Platform.h"
 #include "lang/Messages.h"
+#include "platform/Platform.h"
 #include "runtime/DataFile.h"
 #include "runtime/TMain.h"
 

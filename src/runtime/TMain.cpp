@@ -1,10 +1,10 @@
 #include "runtime/TMain.h"
 
 #include "base/Font.h"
+#include "base/Text.h"
+#include "lang/Messages.h"
 #include "platform/Platform.h"
 #include "props/Schema.h"
-#include "lang/Messages.h"
-#include "base/Text.h"
 
 namespace qav {
 namespace {

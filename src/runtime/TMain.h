@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "items/WindowModel.h"
-#include "script/Interpreter.h"
 #include "runtime/ComponentList.h"
+#include "script/Interpreter.h"
 #include "stores/DataQueue.h"
 #include "stores/MainData.h"
 

@@ -14,9 +14,9 @@
 #endif
 
 #include "items/ItemModel.h"
+#include "lang/Messages.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
-#include "lang/Messages.h"
 #include "script/StatementSupport.h"
 #include "stores/DataQueue.h"
 #include "stores/MainData.h"

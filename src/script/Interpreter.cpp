@@ -2,20 +2,20 @@
 
 #include <exception>
 
+#include "base/DateTime.h"
+#include "base/Text.h"
 #include "items/ItemModel.h"
 #include "items/WindowModel.h"
 #include "items/controls/NewCheckBox.h"
-#include "platform/Platform.h"
-#include "props/Reference.h"
-#include "lang/Vocabulary.h"
+#include "lang/ClassNames.h"
+#include "lang/Messages.h"
 #include "lang/PropertyNames.h"
 #include "lang/PropertyWords.h"
+#include "lang/Vocabulary.h"
 #include "lang/Words.h"
-#include "lang/Messages.h"
-#include "lang/ClassNames.h"
+#include "platform/Platform.h"
+#include "props/Reference.h"
 #include "stores/MainData.h"
-#include "base/DateTime.h"
-#include "base/Text.h"
 
 namespace qav::script {
 

@@ -13,9 +13,9 @@
 #include "base/Font.h"
 #include "base/Picture.h"
 #include "props/PropertyAccess.h"
+#include "script/Tokenizer.h"
 #include "stores/DataRecord.h"
 #include "stores/VariableTable.h"
-#include "script/Tokenizer.h"
 
 namespace qav {
 class ItemModel;

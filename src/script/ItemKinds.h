@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "items/Component.h"
 #include "base/Picture.h"
+#include "items/Component.h"
 
 namespace qav {
 class ItemModel;

@@ -5,10 +5,10 @@
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunListBox.h"
 #include "items/controls/RunPage.h"
+#include "lang/Messages.h"
 #include "lang/Vocabulary.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
-#include "lang/Messages.h"
 #include "script/StatementSupport.h"
 
 namespace qav::script {

@@ -1,7 +1,7 @@
 #include "script/Tokenizer.h"
 
-#include "lang/Vocabulary.h"
 #include "base/Text.h"
+#include "lang/Vocabulary.h"
 
 namespace qav::script {
 

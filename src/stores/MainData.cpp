@@ -1,9 +1,9 @@
 #include "stores/MainData.h"
 
-#include "stream/LoadError.h"
-#include "stream/RecordProps.h"
 #include "base/Cp949.h"
 #include "base/Text.h"
+#include "stream/LoadError.h"
+#include "stream/RecordProps.h"
 
 namespace qav {
 namespace {

@@ -37,7 +37,9 @@ class MainData {
   const std::string& systemValue(int n) const { return systemValues_[n - 1]; }
   void setSystemValue(int n, std::string v) { systemValues_[n - 1] = std::move(v); }
   const std::string& schemaEntry(int table, int entry) const { return schemas_[table - 1][entry]; }
-  void setSchemaEntry(int table, int entry, std::string v) { schemas_[table - 1][entry] = std::move(v); }
+  void setSchemaEntry(int table, int entry, std::string v) {
+    schemas_[table - 1][entry] = std::move(v);
+  }
 
  private:
   std::array<bool, kOptions> options_{};

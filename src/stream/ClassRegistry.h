@@ -31,7 +31,7 @@ enum class PropKind {
 };
 
 struct PropInfo {
-  std::string name;                 // the stream name ("Ivent3.Strings", "Font.Name", "Left")
+  std::string name;  // the stream name ("Ivent3.Strings", "Font.Name", "Left")
   PropKind kind = PropKind::Integer;
   std::vector<std::string> idents;  // Enum values in ordinal order, or Set members
   std::optional<Value> ctorValue;   // the object's value when created; none: zero/false/empty
@@ -39,7 +39,7 @@ struct PropInfo {
 
 struct ClassInfo {
   std::string name;
-  std::string baseKind;             // "label", "panel", "edit", ... or "" for plain components
+  std::string baseKind;  // "label", "panel", "edit", ... or "" for plain components
   std::vector<PropInfo> properties;
   const PropInfo* find(std::string_view streamName) const;
 };

@@ -6,7 +6,9 @@ namespace qav {
 
 Value Value::makeInteger(int32_t n) {
   Value v;
-  v.tag = (n >= -128 && n <= 127) ? Tag::Int8 : (n >= -32768 && n <= 32767) ? Tag::Int16 : Tag::Int32;
+  v.tag = (n >= -128 && n <= 127)       ? Tag::Int8
+          : (n >= -32768 && n <= 32767) ? Tag::Int16
+                                        : Tag::Int32;
   v.integer = n;
   return v;
 }

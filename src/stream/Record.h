@@ -35,13 +35,13 @@ struct CollectionItem;
 
 struct Value {
   Tag tag = Tag::Nil;
-  int32_t integer = 0;                     // Int8, Int16, Int32
-  double extended = 0;                     // Extended, as a double
+  int32_t integer = 0;                         // Int8, Int16, Int32
+  double extended = 0;                         // Extended, as a double
   std::optional<std::array<uint8_t, 10>> raw;  // Extended: the bytes as read, for an exact rewrite
-  std::string text;                        // String / LString (UTF-8), Ident (ASCII), Binary (raw bytes)
-  std::vector<Value> list;                 // List
-  std::vector<std::string> set;            // Set members
-  std::vector<CollectionItem> items;       // Collection
+  std::string text;                   // String / LString (UTF-8), Ident (ASCII), Binary (raw bytes)
+  std::vector<Value> list;            // List
+  std::vector<std::string> set;       // Set members
+  std::vector<CollectionItem> items;  // Collection
 
   bool isInteger() const { return tag == Tag::Int8 || tag == Tag::Int16 || tag == Tag::Int32; }
   bool isText() const { return tag == Tag::String || tag == Tag::LString; }
@@ -69,11 +69,11 @@ struct CollectionItem {
 };
 
 struct Record {
-  std::optional<uint8_t> flags;           // low four bits of the prefix byte, when present
-  std::optional<Value> position;          // the child position (with flag 2)
+  std::optional<uint8_t> flags;   // low four bits of the prefix byte, when present
+  std::optional<Value> position;  // the child position (with flag 2)
   std::string className;
-  std::string name;                       // the stream name
-  std::vector<Property> properties;       // in stream order
+  std::string name;                  // the stream name
+  std::vector<Property> properties;  // in stream order
   std::vector<Record> children;
 
   // The value of a property by its stream name (the last one when a name repeats), or null.

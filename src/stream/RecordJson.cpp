@@ -4,8 +4,8 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 
-#include "stream/StreamFormat.h"
 #include "base/Cp949.h"
+#include "stream/StreamFormat.h"
 
 namespace qav {
 namespace {

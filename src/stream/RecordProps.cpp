@@ -1,7 +1,7 @@
 #include "stream/RecordProps.h"
 
-#include "stream/LoadError.h"
 #include "base/Text.h"
+#include "stream/LoadError.h"
 
 namespace qav {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "stream/StreamFormat.h"
 #include "base/Cp949.h"
+#include "stream/StreamFormat.h"
 
 namespace qav {
 namespace {

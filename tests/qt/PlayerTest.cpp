@@ -10,8 +10,8 @@
 #include <fstream>
 
 #include "Support.h"
-#include "qt/AboutWindow.h"
 #include "app/player/Player.h"
+#include "qt/AboutWindow.h"
 #include "runtime/TMain.h"
 #include "support/ProjectBuilder.h"
 

@@ -8,12 +8,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/RecordHelpers.h"
-#include "stream/ClassRegistry.h"
+#include "base/Cp949.h"
 #include "runtime/DataFile.h"
+#include "stream/ClassRegistry.h"
 #include "stream/RecordReader.h"
 #include "stream/RecordWriter.h"
-#include "base/Cp949.h"
+#include "support/RecordHelpers.h"
 
 namespace qav {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "items/Ivent.h"
 #include "items/controls/NewCheckBox.h"
 #include "items/controls/RunAlarm.h"
 #include "props/PropertyAccess.h"
 #include "runtime/ComponentList.h"
-#include "items/Ivent.h"
 #include "stream/LoadError.h"
 #include "support/ScriptFixture.h"
 

@@ -4,14 +4,14 @@
 #include <fstream>
 #include <limits>
 
+#include "items/Ivent.h"
+#include "items/RecordComponent.h"
 #include "items/controls/NewButton.h"
 #include "items/controls/NewCheckBox.h"
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunPage.h"
 #include "items/controls/RunTimer.h"
 #include "props/PropertyAccess.h"
-#include "items/Ivent.h"
-#include "items/RecordComponent.h"
 #include "support/ProjectBuilder.h"
 #include "support/ScriptFixture.h"
 

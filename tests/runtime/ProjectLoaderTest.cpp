@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "support/RecordHelpers.h"
-#include "stream/LoadError.h"
 #include "runtime/ProjectLoader.h"
+#include "stream/LoadError.h"
 #include "stream/RecordWriter.h"
+#include "support/RecordHelpers.h"
 
 namespace qav {
 namespace {

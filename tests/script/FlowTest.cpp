@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "script/Interpreter.h"
 #include "lang/Messages.h"
+#include "script/Interpreter.h"
 #include "support/ScriptFixture.h"
 
 namespace qav::testing {

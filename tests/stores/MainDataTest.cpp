@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "support/RecordHelpers.h"
-#include "stream/LoadError.h"
-#include "stores/MainData.h"
 #include "base/Cp949.h"
+#include "stores/MainData.h"
+#include "stream/LoadError.h"
+#include "support/RecordHelpers.h"
 
 namespace qav {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "support/RecordHelpers.h"
 #include "stream/ClassRegistry.h"
 #include "stream/LoadError.h"
 #include "stream/RecordProps.h"
+#include "support/RecordHelpers.h"
 
 namespace qav {
 namespace {

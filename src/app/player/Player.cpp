@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include "qt/Mapping.h"
-#include "lang/WindowTexts.h"
 #include "lang/Messages.h"
+#include "lang/WindowTexts.h"
+#include "qt/Mapping.h"
 #include "runtime/TMain.h"
 
 namespace qav::qt {

@@ -6,8 +6,8 @@
 
 #include "app/qav/Command.h"
 #include "app/qav/Files.h"
-#include "stream/ClassRegistry.h"
 #include "runtime/ProjectLoader.h"
+#include "stream/ClassRegistry.h"
 #include "stream/RecordJson.h"
 #include "stream/RecordReader.h"
 

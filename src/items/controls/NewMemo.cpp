@@ -1,9 +1,9 @@
 #include "items/controls/NewMemo.h"
 
+#include "base/Text.h"
 #include "items/controls/CommonRows.h"
 #include "items/controls/EditText.h"
 #include "lang/Words.h"
-#include "base/Text.h"
 
 namespace qav {
 namespace {

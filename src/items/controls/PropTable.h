@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "lang/Vocabulary.h"
 #include "base/Text.h"
+#include "lang/Vocabulary.h"
 
 namespace qav {
 

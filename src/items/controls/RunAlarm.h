@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "items/controls/ControlModel.h"
 #include "base/DateTime.h"
+#include "items/controls/ControlModel.h"
 
 namespace qav {
 

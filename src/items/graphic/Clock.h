@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
+#include "base/DateTime.h"
 #include "items/graphic/ClockGeometry.h"
 #include "items/graphic/DrawnItem.h"
-#include "base/DateTime.h"
 
 namespace qav {
 

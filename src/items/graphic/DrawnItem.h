@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "items/ItemModel.h"
-#include "lang/Vocabulary.h"
-#include "lang/PropertyNames.h"
 #include "base/Text.h"
+#include "items/ItemModel.h"
+#include "lang/PropertyNames.h"
+#include "lang/Vocabulary.h"
 
 namespace qav {
 
