@@ -5,7 +5,7 @@
 #include "items/controls/NewButton.h"
 #include "items/controls/NewLabel.h"
 #include "platform/HeadlessPlatform.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
 
 namespace {
 
