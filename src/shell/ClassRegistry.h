@@ -31,7 +31,7 @@ enum class PropKind {
 };
 
 struct PropInfo {
-  std::string name;                 // the stream name ("Ivent3.Strings", "Font.Name", "Left")
+  std::string name;  // the stream name ("Ivent3.Strings", "Font.Name", "Left")
   PropKind kind = PropKind::Integer;
   std::vector<std::string> idents;  // Enum values in ordinal order, or Set members
   std::optional<Value> ctorValue;   // the object's value when created; none: zero/false/empty
@@ -39,7 +39,7 @@ struct PropInfo {
 
 struct ClassInfo {
   std::string name;
-  std::string baseKind;             // "label", "panel", "edit", ... or "" for plain components
+  std::string baseKind;  // "label", "panel", "edit", ... or "" for plain components
   std::vector<PropInfo> properties;
   const PropInfo* find(std::string_view streamName) const;
 };
@@ -59,6 +59,8 @@ class ClassRegistry : public RecordChecker {
   std::optional<std::string> checkClass(std::string_view className) const override;
   std::optional<std::string> checkProperty(std::string_view className, std::string_view name,
                                            const Value& v) const override;
+  std::optional<std::string> checkTag(std::string_view className, std::string_view name, Tag tag,
+                                      bool& textsOnly) const override;
 
  private:
   ClassRegistry();

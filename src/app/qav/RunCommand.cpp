@@ -21,6 +21,7 @@
 #include "props/PropertyAccess.h"
 #include "shell/TMain.h"
 #include "text/DateTime.h"
+#include "text/Text.h"
 #ifdef QAV_HAVE_QT
 #include "qt/Player.h"
 #endif
@@ -112,7 +113,7 @@ class Runner {
 
  private:
   void fail(const std::string& why) {
-    std::cerr << "qav run: " << why << "\n";
+    std::cerr << "qav run: " << text::printable(why) << "\n";
     failed_ = true;
   }
 
@@ -306,7 +307,8 @@ int run(const std::vector<std::string>& args) {
 
 const Registrar registrar(Command{
     "run", kUsage,
-    "Plays FILE on the display; with --headless, without one: performs the events in order (click:NAME, select:NAME:N,\n"
+    "Plays FILE on the display; with --headless, without one: performs the events in order "
+    "(click:NAME, select:NAME:N,\n"
     "      type:NAME:TEXT, activate:NAME, page:NAME:N, tick:NAME, clock:YYYY-MM-DD HH:MM:SS,\n"
     "      close:NAME, menu:ENTRY, print:REF), answers dialogs with the --answer words in\n"
     "      order (a button word, text:WORDS, or Cancel) and prints what the program shows as\n"
