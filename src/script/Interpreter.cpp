@@ -324,9 +324,10 @@ std::string Interpreter::evaluate(std::string_view e, int depth) {
         break;
     }
   }
-  if (l.size() + r.size() + 1 > kMaxTextBytes)
+  const bool joined = op == '+' || op == '~';
+  if (l.size() + r.size() + (joined ? 0 : 1) > kMaxTextBytes)
     throw std::length_error(std::string(msg::kTextTooLong));
-  if (op == '+' || op == '~') return l + r;
+  if (joined) return l + r;
   std::string out = std::move(l);
   out += op;
   out += r;

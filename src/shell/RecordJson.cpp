@@ -439,7 +439,8 @@ class KeepAllSax {
   bool open(Json container) {
     // Deeper than any record can be: refused while parsing, before anything recurses over it.
     if (stack_.size() >= kMaxJsonDepth)
-      throw RecordJsonError("JSON nested deeper than " + std::to_string(kMaxJsonDepth) + " levels");
+      throw RecordJsonError("JSON nesting deeper than " + std::to_string(kMaxJsonDepth) +
+                            " levels");
     stack_.push_back(add(std::move(container)));
     return true;
   }
