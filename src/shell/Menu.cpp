@@ -26,7 +26,10 @@ bool TMain::saveData(std::string& error) {
     error = dataRefusal_.empty() ? std::string(msg::kNoDataFile) : dataRefusal_;
     return false;
   }
-  error = refuseDataSave(platform_, programPath_, dataPath_);
+  // Checked again at every save: a link may have been put in the file's place meanwhile. (A
+  // hub given its data path directly, without a program, has no folder to keep it in.)
+  error.clear();
+  if (!programPath_.empty()) error = refuseDataSave(platform_, programPath_, dataPath_);
   if (!error.empty()) return false;
   // A file that could not be read is kept aside, never overwritten.
   if (keepUnreadableData_ && platform_.exists(dataPath_)) {
