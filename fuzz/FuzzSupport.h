@@ -36,12 +36,24 @@ class MemoryPlatform : public HeadlessPlatform {
   std::map<std::string, std::string> files;
   int writes = 0;
 
-  bool readFile(const std::string& path, std::string& bytes) override {
+  bool readFile(const std::string& path, std::string& bytes,
+                std::string_view signature = {}) override {
     auto it = files.find(path);
     if (it == files.end()) return false;
+    if (!it->second.empty() && it->second.compare(0, signature.size(), signature) != 0)
+      return false;
     bytes = it->second;
     return true;
   }
+  bool exists(const std::string& path) override { return files.count(path) != 0; }
+  bool renameFile(const std::string& from, const std::string& to) override {
+    auto it = files.find(from);
+    if (it == files.end()) return false;
+    files[to] = std::move(it->second);
+    files.erase(from);
+    return true;
+  }
+  std::string realPath(const std::string& path) override { return path; }
   bool writeFileAtomic(const std::string& path, std::string_view bytes,
                        std::string& error) override {
     ++writes;

@@ -60,4 +60,63 @@ std::string joinLines(const std::vector<std::string>& lines) {
   return r;
 }
 
+namespace {
+
+// The length of the well-formed UTF-8 sequence at s[i] and its code point; 0 when malformed.
+std::size_t utf8At(std::string_view s, std::size_t i, char32_t& cp) {
+  const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
+  const unsigned char c = b(0);
+  std::size_t n = c < 0x80             ? 1
+                  : (c & 0xE0) == 0xC0 ? 2
+                  : (c & 0xF0) == 0xE0 ? 3
+                  : (c & 0xF8) == 0xF0 ? 4
+                                       : 0;
+  if (n == 0 || i + n > s.size()) return 0;
+  cp = n == 1 ? c : n == 2 ? c & 0x1F : n == 3 ? c & 0x0F : c & 0x07;
+  for (std::size_t k = 1; k < n; ++k) {
+    if ((b(k) & 0xC0) != 0x80) return 0;
+    cp = cp << 6 | (b(k) & 0x3F);
+  }
+  static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp < kLeast[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return n;
+}
+
+bool actsInsteadOfShowing(char32_t cp) {
+  return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x200E || cp == 0x200F ||
+         (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+}
+
+}  // namespace
+
+std::string printable(std::string_view s) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size();) {
+    char32_t cp = 0;
+    const std::size_t n = utf8At(s, i, cp);
+    if (n == 0) {
+      const auto c = static_cast<unsigned char>(s[i++]);
+      out += "\\x";
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+      continue;
+    }
+    if (!actsInsteadOfShowing(cp)) {
+      out.append(s.substr(i, n));
+    } else if (cp < 0x100) {
+      out += "\\x";
+      out += kHex[cp >> 4];
+      out += kHex[cp & 15];
+    } else {
+      out += "\\u{";
+      for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(cp >> shift) & 15];
+      out += '}';
+    }
+    i += n;
+  }
+  return out;
+}
+
 }  // namespace qav::text

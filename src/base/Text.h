@@ -26,6 +26,11 @@ std::vector<std::string> splitLines(std::string_view text);
 // their whole text.
 std::string joinLines(const std::vector<std::string>& lines);
 
+// The text with every character that a terminal or a dialog would act on instead of showing
+// written as an escape: control characters (C0, DEL, C1) and direction overrides as "\xNN" or
+// "\u{NNNN}", bytes that are no UTF-8 as "\xNN". For quoting file content in messages.
+std::string printable(std::string_view s);
+
 // Upper-case conversion of the ASCII letters, for case-blind name keys.
 inline char upperAsciiChar(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;

@@ -111,6 +111,11 @@ inline constexpr std::string_view kTooManyLabels = "위치를 더 지정할 수 
 inline constexpr std::string_view kTooManyEventRuns =
     "이벤트실행이 너무 많이 이어져서 이벤트를 중단합니다. (최대 100번)";
 
+// One text may grow to this many bytes; a script that makes a longer one gets this error.
+inline constexpr std::string_view kTextTooLong = "문자열이 너무 깁니다. (최대 64MB)";
+// Memory ran out while a script ran: the event ends.
+inline constexpr std::string_view kOutOfMemory = "메모리가 부족해서 이벤트를 중단합니다.";
+
 // Asked after every so many lines of one event, so a script that never ends can be stopped.
 inline constexpr std::string_view kLongRunQuestion =
     "스크립트가 오래 실행되고 있습니다. 계속 실행하시겠습니까?";
@@ -138,6 +143,31 @@ inline constexpr std::string_view kNoTab = "[None]";
 inline constexpr std::string_view kProgramInfoDesign = "프로그램...";
 inline constexpr std::string_view kDataLoaded = "데이타를 불러들었습니다. 새 데이타가 적용됩니다.";
 inline constexpr std::string_view kDataSaved = "현재의 데이타를 저장하였습니다.";
+// The data file. A name that would leave the program's folder or name the program itself is
+// refused: nothing is loaded and a save says why (the stored name follows these texts).
+inline constexpr std::string_view kDataFileNoName =
+    "데이타 파일 이름이 비어 있어서 데이타를 저장할 수 없습니다.";
+inline constexpr std::string_view kDataFileOutside =
+    "데이타 파일은 프로그램이 있는 폴더 안에만 둘 수 있어서 데이타를 저장할 수 없습니다: ";
+inline constexpr std::string_view kDataFileIsProgram =
+    "데이타 파일 이름이 프로그램 파일 자신을 가리켜서 데이타를 저장할 수 없습니다: ";
+inline constexpr std::string_view kDataFileLinkOutside =
+    "데이타 파일이 프로그램 폴더 밖을 가리키는 링크여서 데이타를 저장할 수 없습니다: ";
+// A save after a program file that could not be read: there is no data file to write.
+inline constexpr std::string_view kNoDataFile =
+    "프로그램 파일을 읽지 못해서 데이타 파일이 정해지지 않았습니다. 데이타를 저장할 수 없습니다.";
+// A data file that exists but cannot be read: the tables start empty and the file is kept
+// as "<data file>.bak" before the first save replaces it. The file's path goes between.
+inline constexpr std::string_view kDataFileUnreadable = "데이타 파일을 읽을 수 없습니다: ";
+inline constexpr std::string_view kDataFileUnreadableKept =
+    "\r데이타가 비어 있는 상태로 시작합니다. 처음 저장할 때 원래 파일은 다음 이름으로 "
+    "보관됩니다: ";
+inline constexpr std::string_view kBackupSuffix = ".bak";
+inline constexpr std::string_view kBackupFailed =
+    "읽을 수 없었던 데이타 파일을 보관하지 못해서 데이타를 저장하지 않았습니다: ";
+// The saved file would no longer belong to the user who owns the data file.
+inline constexpr std::string_view kOwnerNotKept =
+    "데이타 파일의 소유자를 그대로 둘 수 없어서 데이타를 저장하지 않았습니다: ";
 inline constexpr std::string_view kAboutCaption = "프로그램 정보";
 inline constexpr std::string_view kAboutProgram = "프로그램  :  ";
 inline constexpr std::string_view kAboutMaker = "제 작 자  :  ";

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "base/Text.h"
+#include "lang/Messages.h"
+#include "platform/FileRead.h"
 
 namespace qav {
 
@@ -37,34 +39,106 @@ const char* buttonWord(Button b) {
   }
 }
 
-bool Platform::readFile(const std::string& path, std::string& bytes) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+bool Platform::readFile(const std::string& path, std::string& bytes, std::string_view signature) {
+  return readRegularFile(path, bytes, kMaxFileBytes, signature) == FileRead::Ok;
+}
+
+bool Platform::exists(const std::string& path) {
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return false;
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool Platform::renameFile(const std::string& from, const std::string& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+std::string Platform::realPath(const std::string& path) {
+  if (char* real = ::realpath(path.c_str(), nullptr)) {
+    std::string out = real;
+    ::free(real);
+    return out;
   }
-  // Read straight into the result; a file that changes size meanwhile is read to its end.
-  std::size_t size = static_cast<std::size_t>(st.st_size);
-  bytes.resize(size);
-  std::size_t got = 0;
-  for (;;) {
-    if (got == bytes.size()) bytes.resize(bytes.size() + (1 << 16));
-    ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+  const auto slash = path.rfind('/');
+  const std::string dir = slash == std::string::npos ? "."
+                          : slash == 0               ? "/"
+                                                     : path.substr(0, slash);
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (name.empty() || name == "." || name == "..") return {};
+  char* real = ::realpath(dir.c_str(), nullptr);
+  if (!real) return {};
+  std::string out = real;
+  ::free(real);
+  if (out.back() != '/') out += '/';
+  return out + name;
+}
+
+namespace {
+
+// The process's file creation mask (reading it means setting it; set it back at once).
+mode_t currentUmask() {
+  mode_t mask = ::umask(022);
+  ::umask(mask);
+  return mask;
+}
+
+bool writeAll(int fd, std::string_view bytes, off_t at) {
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    ssize_t n = ::pwrite(fd, p, left, at);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      bytes.clear();
+    if (n <= 0) {
+      if (n == 0) errno = ENOSPC;
       return false;
     }
-    if (n == 0) break;
-    got += static_cast<std::size_t>(n);
+    p += n;
+    at += n;
+    left -= static_cast<std::size_t>(n);
   }
-  ::close(fd);
-  bytes.resize(got);
   return true;
 }
+
+// The fallback when no file can be made beside the target (a folder the user cannot write,
+// holding a data file the user can): the target itself is rewritten. Its previous bytes are
+// held first and written back when the rewrite fails, so a failure leaves what was there.
+bool rewriteInPlace(const std::string& path, std::string_view bytes, int& err) {
+  int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    err = errno;
+    return false;
+  }
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{fd};
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+      static_cast<uint64_t>(st.st_size) > kMaxFileBytes) {
+    err = EINVAL;
+    return false;
+  }
+  std::string previous(static_cast<std::size_t>(st.st_size), '\0');
+  std::size_t got = 0;
+  while (got < previous.size()) {
+    ssize_t n = ::pread(fd, previous.data() + got, previous.size() - got, static_cast<off_t>(got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      err = n < 0 ? errno : EIO;
+      return false;
+    }
+    got += static_cast<std::size_t>(n);
+  }
+  if (writeAll(fd, bytes, 0) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+      ::fsync(fd) == 0)
+    return true;
+  err = errno;
+  // Put the previous content back, at its previous length.
+  if (writeAll(fd, previous, 0) && ::ftruncate(fd, static_cast<off_t>(previous.size())) == 0)
+    ::fsync(fd);
+  return false;
+}
+
+}  // namespace
 
 bool Platform::writeFileAtomic(const std::string& target, std::string_view bytes,
                                std::string& error) {
@@ -80,38 +154,50 @@ bool Platform::writeFileAtomic(const std::string& target, std::string_view bytes
   std::string dir = ".";
   if (auto slash = path.rfind('/'); slash != std::string::npos)
     dir = slash == 0 ? "/" : path.substr(0, slash);
-  auto fail = [&](const char* what, int err) {
-    error = std::string(what) + " \"" + target + "\". " + std::strerror(err);
+  auto fail = [&](std::string_view what, int err) {
+    error = std::string(what) + " \"" + text::printable(target) + "\". " + std::strerror(err);
     return false;
   };
 
+  struct stat st {};
+  const bool replacing = ::stat(path.c_str(), &st) == 0;
   std::string tmpl = path + ".XXXXXX";
   std::vector<char> name(tmpl.begin(), tmpl.end());
   name.push_back('\0');
   int fd = ::mkstemp(name.data());
-  if (fd < 0) return fail("Cannot create file", errno);
+  if (fd < 0) {
+    const int err = errno;
+    if (replacing && S_ISREG(st.st_mode)) {
+      int rewriteErr = 0;
+      if (rewriteInPlace(path, bytes, rewriteErr)) return true;
+      return fail("Cannot write file", rewriteErr);
+    }
+    return fail("Cannot create file", err);
+  }
   // From here on every failure removes the temporary file and leaves the target untouched.
-  auto abandon = [&](const char* what, int err) {
+  auto abandon = [&](std::string_view what, int err) {
     ::close(fd);
     ::unlink(name.data());
     return fail(what, err);
   };
 
-  // Keep the permissions of the file being replaced, or the usual ones for a new file.
-  struct stat st {};
-  mode_t mode = 0644;
-  if (::stat(path.c_str(), &st) == 0) mode = st.st_mode & 07777;
+  // A replaced file keeps its owner and permission bits (never set-user or set-group bits,
+  // which would now belong to whoever saved); a new file gets what the umask allows.
+  mode_t mode = 0666 & ~currentUmask();
+  if (replacing) {
+    mode = st.st_mode & 0777;
+    if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
+      if (::fchown(fd, st.st_uid, st.st_gid) != 0 && st.st_uid != ::geteuid()) {
+        ::close(fd);
+        ::unlink(name.data());
+        error = std::string(msg::kOwnerNotKept) + text::printable(target);
+        return false;
+      }
+    }
+  }
   if (::fchmod(fd, mode) != 0) return abandon("Cannot create file", errno);
 
-  const char* p = bytes.data();
-  std::size_t left = bytes.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return abandon("Cannot write file", n < 0 ? errno : ENOSPC);
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
+  if (!writeAll(fd, bytes, 0)) return abandon("Cannot write file", errno);
   if (::fsync(fd) != 0) return abandon("Cannot write file", errno);
   if (::close(fd) != 0) {
     int err = errno;
@@ -136,7 +222,7 @@ std::optional<Picture> Platform::loadPicture(const std::string& path, std::strin
   std::string resolved = resolvePath(path);
   std::string bytes;
   if (!readFile(resolved, bytes)) {
-    error = "Cannot open file \"" + path + "\".";
+    error = "Cannot open file \"" + text::printable(path) + "\".";
     return std::nullopt;
   }
   auto starts = [&](std::string_view sig) { return bytes.compare(0, sig.size(), sig) == 0; };
@@ -183,6 +269,10 @@ std::optional<std::string> findEntry(const std::string& dir, const std::string& 
 }  // namespace
 
 std::string Platform::resolvePath(const std::string& name) {
+  return resolveIn(directoryOf(programPath()), name);
+}
+
+std::string Platform::resolveIn(const std::string& directory, const std::string& name) {
   if (name.empty()) return name;
   std::string p = name;
   for (char& c : p)
@@ -194,7 +284,7 @@ std::string Platform::resolvePath(const std::string& name) {
     p = p.substr(2);
     absolute = !p.empty() && p[0] == '/';
   }
-  std::string base = absolute ? std::string("/") : directoryOf(programPath());
+  std::string base = absolute ? std::string("/") : directory;
   std::string result = base;
   std::size_t i = absolute ? 1 : 0;
   bool exists = true;

@@ -32,6 +32,9 @@ enum Button : unsigned {
 };
 using Buttons = unsigned;
 
+// No data file or picture is larger; bigger files are refused before they are read.
+inline constexpr std::size_t kMaxFileBytes = std::size_t{512} << 20;
+
 // The button's word ("Yes", "No", "Ok", "Cancel", "Abort", "Retry", "Ignore", "All"), or "".
 const char* buttonWord(Button b);
 
@@ -77,15 +80,32 @@ class Platform {
   virtual std::string programPath() = 0;
 
   // Files. The defaults work on the local file system.
-  virtual bool readFile(const std::string& path, std::string& bytes);
+  // Reads a whole regular file of at most kMaxFileBytes. Anything else (a folder, a device, a
+  // pipe, a larger file) is refused without waiting on it; with a signature, a file that is
+  // not empty and does not start with it is refused before the rest is read.
+  virtual bool readFile(const std::string& path, std::string& bytes,
+                        std::string_view signature = {});
   // Writes a whole file so that it is either completely the new content or still the old one:
-  // a temporary file in the same directory, flushed, then renamed over the target.
+  // a temporary file in the same directory, flushed, then renamed over the target. A new file
+  // gets 0666 less the umask; a replaced one keeps its permission bits (not set-id) and its
+  // owner, and is not replaced when its owner cannot be kept. When no temporary file can be
+  // made beside it, an existing file is rewritten in place, its previous bytes written back
+  // if that fails.
   virtual bool writeFileAtomic(const std::string& path, std::string_view bytes, std::string& error);
+  // Whether anything (even a dangling link) exists under the name.
+  virtual bool exists(const std::string& path);
+  // Renames a file, replacing what has the new name.
+  virtual bool renameFile(const std::string& from, const std::string& to);
+  // The path with every symbolic link and "." or ".." resolved; for a name that does not exist,
+  // its resolved folder followed by the name; "" when the folder does not exist either.
+  virtual std::string realPath(const std::string& path);
   // Loads a picture file; nothing, with a reason, when it cannot be read or is no picture.
   virtual std::optional<Picture> loadPicture(const std::string& path, std::string& error);
   // The file a Windows-style name means (backslashes, any letter case), relative names taken
   // from the program's directory.
   virtual std::string resolvePath(const std::string& name);
+  // The same with relative names taken from the given directory.
+  std::string resolveIn(const std::string& directory, const std::string& name);
 };
 
 }  // namespace qav

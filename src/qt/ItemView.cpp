@@ -1,6 +1,7 @@
 #include "qt/ItemView.h"
 
 #include <QApplication>
+#include <QTextDocument>
 #include <algorithm>
 #include <vector>
 
@@ -25,8 +26,11 @@ void ItemView::detach() {
 
 QString hintText(const std::string& hint) {
   const auto bar = hint.find('|');
-  return qs(bar == std::string::npos ? std::string_view(hint)
-                                     : std::string_view(hint).substr(0, bar));
+  const QString text =
+      qs(bar == std::string::npos ? std::string_view(hint) : std::string_view(hint).substr(0, bar));
+  // A tooltip shows anything that looks like markup as rich text: such a hint is turned into
+  // markup that shows it exactly as written.
+  return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpacePre) : text;
 }
 
 QString withoutAccelerators(const std::string& caption) {

@@ -45,7 +45,8 @@ class ItemView : public ModelObserver {
   bool detached_ = false;
 };
 
-// The text a hint shows: the part before a "|", which separates a short and a long hint.
+// The text a hint shows: the part before a "|", which separates a short and a long hint, as
+// plain text whatever markup it looks like.
 QString hintText(const std::string& hint);
 
 // Chains the keyboard focus through the items on a window by their tab order (ties keep the

@@ -105,11 +105,11 @@ void MainWindowView::applyBounds() {
   const QRect design =
       boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide);
   const int menuHeight = menuBar()->sizeHint().height();
-  QRect r(design.left(), design.top() - menuHeight, design.width(), design.height() + menuHeight);
-  if (model_.centred() && !shownOnce_) {
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-      r.moveCenter(screen->availableGeometry().center());
-  }
+  const QRect area = availableArea(this);
+  QRect r = fitToScreen(
+      QRect(design.left(), design.top() - menuHeight, design.width(), design.height() + menuHeight),
+      area);
+  if (model_.centred() && !shownOnce_ && !area.isEmpty()) r.moveCenter(area.center());
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   setGeometry(r);

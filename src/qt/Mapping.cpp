@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
 #include <array>
 #include <climits>
@@ -217,6 +220,18 @@ QRect boundedRect(int32_t left, int32_t top, int32_t width, int32_t height, int 
   constexpr int32_t kFar = 1 << 24;
   return QRect(std::clamp(left, -kFar, kFar), std::clamp(top, -kFar, kFar),
                std::clamp(width, 0, maxSide), std::clamp(height, 0, maxSide));
+}
+
+QRect fitToScreen(const QRect& window, const QRect& available) {
+  if (available.isEmpty()) return window;
+  return QRect(window.topLeft(), QSize(std::min(window.width(), available.width()),
+                                       std::min(window.height(), available.height())));
+}
+
+QRect availableArea(const QWidget* widget) {
+  const QScreen* screen =
+      widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect();
 }
 
 QString toDisplayText(std::string_view text) {

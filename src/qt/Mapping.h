@@ -12,6 +12,8 @@
 #include <optional>
 #include <string_view>
 
+class QWidget;
+
 #include "base/Font.h"
 #include "base/Picture.h"
 
@@ -44,6 +46,11 @@ QIcon toIcon(const Picture& picture);
 inline constexpr int kMaxItemSide = 1 << 20;
 inline constexpr int kMaxWindowSide = 8192;
 QRect boundedRect(int32_t left, int32_t top, int32_t width, int32_t height, int maxSide);
+// A window's rectangle with no side longer than the screen's available area (each window has a
+// backing store of its size); unchanged when there is no screen to measure.
+QRect fitToScreen(const QRect& window, const QRect& available);
+// The available area of the widget's screen, or of the primary screen; empty without one.
+QRect availableArea(const QWidget* widget);
 
 // Text of the core (carriage returns as line breaks) for a plain-text Qt label.
 QString toDisplayText(std::string_view text);

@@ -56,9 +56,8 @@ bool fixedBorder(BorderStyle b) {
 
 // The top-left corner that centres a window of the given size on the screen.
 QPoint centredOn(const QWidget* w, QSize size) {
-  const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-  if (!screen) return {0, 0};
-  const QRect area = screen->availableGeometry();
+  const QRect area = availableArea(w);
+  if (area.isEmpty()) return {0, 0};
   return area.center() - QPoint(size.width() / 2, size.height() / 2);
 }
 
@@ -117,8 +116,9 @@ void WindowView::applyPlacement() {
 }
 
 void WindowView::applyBounds() {
-  const QRect bounds =
-      boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide);
+  const QRect bounds = fitToScreen(
+      boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide),
+      availableArea(this));
   const QSize size = bounds.size();
   if (embeddedIn_) {
     setGeometry(QRect(QPoint(0, 0), size));

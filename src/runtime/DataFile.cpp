@@ -4,6 +4,8 @@
 #include <cstdint>
 
 #include "base/Cp949.h"
+#include "base/Text.h"
+#include "lang/Messages.h"
 #include "platform/Platform.h"
 #include "stream/ClassRegistry.h"
 #include "stream/RecordReader.h"
@@ -11,6 +13,7 @@
 namespace qav {
 namespace {
 
+constexpr std::string_view kSignature = "TPF0";
 constexpr std::string_view kClassName = "TDataQueue";
 constexpr std::string_view kStoreName = "DataBox";
 constexpr std::string_view kLinesProperty = "Data_Backup.Strings";
@@ -73,23 +76,28 @@ void distribute(std::vector<Value>& lines, DataQueue& box) {
 
 }  // namespace
 
-void DataLoad(std::unique_ptr<DataQueue>& box, const std::string& path, Platform& platform) {
+DataFileState DataLoad(std::unique_ptr<DataQueue>& box, const std::string& path,
+                       Platform& platform) {
   if (!box) box = std::make_unique<DataQueue>();
   for (int t = 1; t <= DataQueue::kTables; ++t) box->rowList(t).clear();
   // Any failure from here on ends the load silently, keeping what was done.
   try {
     std::string bytes;
-    if (!platform.readFile(path, bytes) || bytes.empty()) return;
+    if (!platform.readFile(path, bytes, kSignature))
+      return platform.exists(path) ? DataFileState::Unreadable : DataFileState::Missing;
+    if (bytes.empty()) return DataFileState::Missing;
     Record record = RecordReader(bytes, 0, &ClassRegistry::instance()).read();
     bytes = std::string();
-    if (record.className != kClassName) return;
+    if (record.className != kClassName) return DataFileState::Unreadable;
     auto fresh = std::make_unique<DataQueue>();
     std::vector<Value> lines;
     for (auto& p : record.properties)
       if (p.name == kLinesProperty && p.value.tag == Tag::List) lines = std::move(p.value.list);
     box = std::move(fresh);
     distribute(lines, *box);
+    return DataFileState::Loaded;
   } catch (...) {
+    return DataFileState::Unreadable;
   }
 }
 
@@ -126,11 +134,62 @@ bool DataSave(DataQueue& box, const std::string& path, Platform& platform, std::
   return platform.writeFileAtomic(path, out, error);
 }
 
-std::string dataPath(const std::string& programPath, const std::string& dataFile) {
+namespace {
+
+std::string directoryOf(const std::string& programPath) {
   const auto slash = programPath.rfind('/');
-  std::string path = slash == std::string::npos ? std::string() : programPath.substr(0, slash + 1);
-  for (char c : dataFile) path += c == '\\' ? '/' : c;
-  return path;
+  return slash == std::string::npos ? std::string() : programPath.substr(0, slash + 1);
+}
+
+bool isDriveLetter(std::string_view name) {
+  return name.size() >= 2 && name[1] == ':' &&
+         ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
+}
+
+}  // namespace
+
+DataLocation locateDataFile(Platform& platform, const std::string& programPath,
+                            const std::string& dataFile) {
+  const std::string shown = text::printable(dataFile);
+  std::string name;
+  for (char c : dataFile) name += c == '\\' ? '/' : c;
+  if (text::trim(name).empty()) return {{}, std::string(msg::kDataFileNoName)};
+  if (name[0] == '/' || isDriveLetter(name))
+    return {{}, std::string(msg::kDataFileOutside) + shown};
+  // Only plain names and sub-folders: no part may climb, and the last must name a file.
+  std::size_t start = 0;
+  std::string last;
+  for (;;) {
+    const std::size_t end = std::min(name.find('/', start), name.size());
+    const std::string_view part = std::string_view(name).substr(start, end - start);
+    if (part == "..") return {{}, std::string(msg::kDataFileOutside) + shown};
+    last = part;
+    if (end == name.size()) break;
+    start = end + 1;
+  }
+  if (text::trim(last).empty() || last == ".") return {{}, std::string(msg::kDataFileNoName)};
+  const std::string dir = directoryOf(programPath);
+  DataLocation where{platform.resolveIn(dir.empty() ? "." : dir, name), {}};
+  if (dir.empty() && where.path.compare(0, 2, "./") == 0) where.path.erase(0, 2);
+  where.refusal = refuseDataSave(platform, programPath, where.path);
+  if (!where.refusal.empty()) where.path.clear();
+  return where;
+}
+
+std::string refuseDataSave(Platform& platform, const std::string& programPath,
+                           const std::string& path) {
+  const std::string shown = text::printable(path);
+  const std::string real = platform.realPath(path);
+  if (real.empty()) return {};  // its folder does not exist: nothing can be written there
+  const std::string program = platform.realPath(programPath);
+  if (!program.empty() && real == program) return std::string(msg::kDataFileIsProgram) + shown;
+  const std::string dir = directoryOf(programPath);
+  std::string folder = platform.realPath(dir.empty() ? std::string(".") : dir);
+  if (folder.empty()) return {};
+  if (folder.back() != '/') folder += '/';
+  if (real.compare(0, folder.size(), folder) != 0)
+    return std::string(msg::kDataFileLinkOutside) + shown;
+  return {};
 }
 
 }  // namespace qav

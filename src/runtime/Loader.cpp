@@ -31,6 +31,7 @@ class HubSink : public ProjectSink {
 bool TMain::FormCreate(const std::string& programPath) {
   scriptRunning_ = false;
   scriptList_.clear();
+  programPath_ = programPath;
   bool tooShort = false;
   std::string error;
   auto payload = readPayload(platform_, programPath, tooShort, error);
@@ -46,8 +47,10 @@ bool TMain::FormCreate(const std::string& programPath) {
     programInfoCaption_ =
         (settings_ ? settings_->ProgramName : std::string()) + std::string(msg::kEllipsis);
     if (settings_) {
-      dataPath_ = dataPath(programPath, settings_->DataFile);
-      DataLoad(dataBox_, dataPath_, platform_);
+      DataLocation where = locateDataFile(platform_, programPath, settings_->DataFile);
+      dataPath_ = std::move(where.path);
+      dataRefusal_ = std::move(where.refusal);
+      if (!dataPath_.empty()) loadData();
     }
   } catch (const std::exception& e) {
     // One message with the failure's own text; the program runs with what was built.

@@ -1,4 +1,5 @@
 // The player's own menu on the main window, and closing the main window.
+#include "base/Text.h"
 #include "lang/Messages.h"
 #include "platform/Platform.h"
 #include "runtime/DataFile.h"
@@ -7,10 +8,37 @@
 namespace qav {
 
 void TMain::loadData() {
-  DataLoad(dataBox_, dataPath_, platform_);
+  if (DataLoad(dataBox_, dataPath_, platform_) != DataFileState::Unreadable) {
+    keepUnreadableData_ = false;
+    return;
+  }
+  keepUnreadableData_ = true;
+  const std::string shown = text::printable(dataPath_);
+  platform_.messageBox(DialogKind::Warning, msg::kWarningCaption,
+                       std::string(msg::kDataFileUnreadable) + shown +
+                           std::string(msg::kDataFileUnreadableKept) + shown +
+                           std::string(msg::kBackupSuffix),
+                       kOk);
 }
 
 bool TMain::saveData(std::string& error) {
+  if (dataPath_.empty()) {
+    error = dataRefusal_.empty() ? std::string(msg::kNoDataFile) : dataRefusal_;
+    return false;
+  }
+  // Checked again at every save: a link may have been put in the file's place meanwhile. (A
+  // hub given its data path directly, without a program, has no folder to keep it in.)
+  error.clear();
+  if (!programPath_.empty()) error = refuseDataSave(platform_, programPath_, dataPath_);
+  if (!error.empty()) return false;
+  // A file that could not be read is kept aside, never overwritten.
+  if (keepUnreadableData_ && platform_.exists(dataPath_)) {
+    if (!platform_.renameFile(dataPath_, dataPath_ + std::string(msg::kBackupSuffix))) {
+      error = std::string(msg::kBackupFailed) + text::printable(dataPath_);
+      return false;
+    }
+  }
+  keepUnreadableData_ = false;
   return DataSave(*dataBox_, dataPath_, platform_, error);
 }
 

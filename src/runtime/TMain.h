@@ -60,9 +60,10 @@ class TMain : public script::ScriptHost {
   const std::string& programInfoCaption() const { return programInfoCaption_; }
   void setProgramInfoCaption(std::string c) { programInfoCaption_ = std::move(c); }
   // The data file: the program's directory followed by the settings' DataFile; empty when
-  // the program has no settings.
+  // the program has no settings or DataFile was refused (the reason is what a save reports).
   const std::string& DataPath() const { return dataPath_; }
   void setDataPath(std::string p) { dataPath_ = std::move(p); }
+  const std::string& dataRefusal() const { return dataRefusal_; }
   const std::string& StartWindowName() const { return startWindowName_; }
   void setStartWindowName(std::string n) { startWindowName_ = std::move(n); }
 
@@ -142,6 +143,11 @@ class TMain : public script::ScriptHost {
   bool scriptRunning_ = false;
   std::string programInfoCaption_;
   std::string dataPath_;
+  std::string dataRefusal_;
+  // The data file was there but could not be read: it is kept as "<file>.bak" before the
+  // first save replaces it.
+  bool keepUnreadableData_ = false;
+  std::string programPath_;
   std::string startWindowName_;
   SchemaLookup schemaLookup_;
   std::function<void(const std::string&)> dropListener_;

@@ -32,11 +32,13 @@ constexpr std::array<std::pair<std::string_view, Button>, 8> kButtonWords = {{
 void input(Interpreter& in) {
   std::string prompt = wordsFrom(in, 2);
   auto entered = in.host().platform().inputBox(msg::kInputCaption, prompt, "");
+  in.userAnswered();
   setRegister(in, kInputRegister, entered ? *entered : std::string());
 }
 
 void message(Interpreter& in) {
   in.host().platform().messageBox(DialogKind::Message, msg::kAppTitle, wordsFrom(in, 2), kOk);
+  in.userAnswered();
 }
 
 void messageButtons(Interpreter& in) {
@@ -59,6 +61,7 @@ void messageButtons(Interpreter& in) {
   std::string shown = separator > 2 ? in.Maths(text::trim(t.join(2, separator - 1))) : "";
   Button chosen = in.host().platform().messageBox(DialogKind::Information, msg::kInformationCaption,
                                                   shown, buttons);
+  in.userAnswered();
   setRegister(in, kButtonRegister, buttonWord(chosen));
 }
 
@@ -74,10 +77,12 @@ void showWindow(Interpreter& in) {
   if (!w) return in.Error(msg::kNotWindow);
   bool modal = text::upperAscii(in.tokens()[3]) == msg::kModalWord;
   w->setModalMark(modal);
-  if (modal)
+  if (modal) {
     in.host().platform().showWindowModal(*w);
-  else
+    in.userAnswered();
+  } else {
     in.host().platform().showWindow(*w);
+  }
 }
 
 // A window shown modally is closed, which ends the wait of the script that showed it.

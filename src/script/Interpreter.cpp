@@ -1,6 +1,9 @@
 #include "script/Interpreter.h"
 
+#include <chrono>
 #include <exception>
+#include <new>
+#include <stdexcept>
 
 #include "base/DateTime.h"
 #include "base/Text.h"
@@ -44,9 +47,16 @@ void Interpreter::resetRun() {
   fontBuffer_ = host_.mainWindow().font();
 }
 
+int64_t steadyMillis() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
 void Interpreter::IventRun() {
   chainedRuns_ = 0;
   linesRun_ = 0;
+  askedAt_ = clock_();
   for (;;) {
     runOnce();
     Component* next = chainTarget_;
@@ -121,6 +131,14 @@ void Interpreter::execute() {
     }
     it->second(*this);
     return;
+  } catch (const std::bad_alloc&) {
+    // Out of memory: whatever the script was building is let go and the event ends, rather
+    // than every following line failing the same way.
+    variables_.clear();
+    listBuffer_ = {};
+    imageBuffer_.reset();
+    abort_ = true;
+    failure = msg::kOutOfMemory;
   } catch (const std::exception& e) {
     failure = e.what();
   } catch (...) {
@@ -130,10 +148,11 @@ void Interpreter::execute() {
 }
 
 bool Interpreter::lineDone() {
-  if (++linesRun_ < linesBeforeAsking_) return true;
+  if (++linesRun_ < linesBeforeAsking_ && clock_() - askedAt_ < kMillisBeforeAsking) return true;
   linesRun_ = 0;
   Button b = host_.platform().messageBoxWithDefault(DialogKind::Warning, msg::kWarningCaption,
                                                     msg::kLongRunQuestion, kYes | kNo, kNo);
+  askedAt_ = clock_();
   return b == kYes;
 }
 
@@ -157,10 +176,12 @@ void Interpreter::Error(std::string_view message) {
   textOut += message;
   if (opt2) {
     host_.platform().messageBox(DialogKind::Error, msg::kErrorCaption, textOut, kOk);
+    userAnswered();
     return;
   }
   Button b =
       host_.platform().messageBox(DialogKind::Error, msg::kErrorCaption, textOut, kOk | kCancel);
+  userAnswered();
   if (b == kCancel) abort_ = true;
 }
 
@@ -304,7 +325,10 @@ std::string Interpreter::evaluate(std::string_view e, int depth) {
         break;
     }
   }
-  if (op == '+' || op == '~') return l + r;
+  const bool joined = op == '+' || op == '~';
+  if (l.size() + r.size() + (joined ? 0 : 1) > kMaxTextBytes)
+    throw std::length_error(std::string(msg::kTextTooLong));
+  if (joined) return l + r;
   std::string out = std::move(l);
   out += op;
   out += r;

@@ -39,6 +39,15 @@ inline constexpr long kMaxExpressionSteps = 200000;
 // A script that never ends must not freeze the player for good: after every this many lines
 // of one event (skipped lines and started events included) the user is asked whether to go on.
 inline constexpr long kLinesBeforeAsking = 10'000'000;
+// ... and after this many milliseconds of one event's running (time spent waiting for the user
+// in a dialog or a modal window not counted), so that slow lines cannot freeze it for long.
+inline constexpr int64_t kMillisBeforeAsking = 10'000;
+// No text a script makes may be longer than this many bytes.
+inline constexpr std::size_t kMaxTextBytes = std::size_t{64} << 20;
+
+// A monotonic clock in milliseconds.
+using MillisClock = std::function<int64_t()>;
+int64_t steadyMillis();
 
 // What the interpreter needs from the runtime hub.
 class ScriptHost : public PropertyContext {
@@ -131,6 +140,11 @@ class Interpreter {
   void setLineGate(std::function<bool()> gate) { lineGate_ = std::move(gate); }
   // How many lines an event runs between two questions whether to go on (at least 1).
   void setLinesBeforeAsking(long lines) { linesBeforeAsking_ = lines < 1 ? 1 : lines; }
+  // The clock that times an event for the long-run question.
+  void setClock(MillisClock clock) { clock_ = std::move(clock); }
+  // Statements call this when the user has answered a dialog or closed a modal window: the
+  // time the user took is no running time.
+  void userAnswered() { askedAt_ = clock_(); }
 
  private:
   void resetRun();
@@ -155,6 +169,8 @@ class Interpreter {
   std::function<bool()> lineGate_;
   long linesBeforeAsking_ = kLinesBeforeAsking;
   long linesRun_ = 0;
+  MillisClock clock_ = steadyMillis;
+  int64_t askedAt_ = 0;
 
   std::array<bool, kMaxBlocks> conditions_{};
   int conditionDepth_ = 0;

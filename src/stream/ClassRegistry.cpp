@@ -779,6 +779,23 @@ std::optional<std::string> ClassRegistry::checkProperty(std::string_view classNa
   return checkProperty(*cls, name, v);
 }
 
+std::optional<std::string> ClassRegistry::checkTag(std::string_view className,
+                                                   std::string_view name, Tag tag,
+                                                   bool& textsOnly) const {
+  textsOnly = false;
+  const ClassInfo* cls = find(className);
+  if (!cls) return "unknown class " + std::string(className);
+  const PropInfo* p = cls->find(name);
+  textsOnly = p && p->kind == PropKind::Lines;
+  // Containers are what can cost more than their bytes: an empty one of the same tag tells
+  // whether the property takes them at all. Everything else is checked once it is read.
+  Value probe;
+  probe.tag = tag;
+  if (!p || tag == Tag::List || tag == Tag::Set || tag == Tag::Collection)
+    return checkProperty(*cls, name, probe);
+  return std::nullopt;
+}
+
 std::optional<std::string> ClassRegistry::checkProperty(const ClassInfo& cls, std::string_view name,
                                                         const Value& v) const {
   const std::string of = std::string(name) + " of class " + cls.name;

@@ -59,6 +59,8 @@ class ClassRegistry : public RecordChecker {
   std::optional<std::string> checkClass(std::string_view className) const override;
   std::optional<std::string> checkProperty(std::string_view className, std::string_view name,
                                            const Value& v) const override;
+  std::optional<std::string> checkTag(std::string_view className, std::string_view name, Tag tag,
+                                      bool& textsOnly) const override;
 
  private:
   ClassRegistry();

@@ -12,6 +12,10 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// A record nests at most kMaxNesting levels; each level takes at most four JSON levels (a
+// collection, its array, an item, its properties), and the document a few more.
+constexpr std::size_t kMaxJsonDepth = 4 * kMaxNesting + 8;
+
 constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 constexpr char kHex[] = "0123456789ABCDEF";
 
@@ -162,6 +166,17 @@ Json propertiesToJson(const std::vector<Property>& props) {
 
 // ---- JSON to records ----
 
+// The start of a value as JSON, for messages: a few dozen bytes, however large the value.
+std::string shortDump(const Json& j) {
+  constexpr std::size_t kShown = 60;
+  std::string text = j.dump(-1, ' ', false, Json::error_handler_t::replace);
+  if (text.size() <= kShown) return text;
+  std::size_t cut = kShown;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  text.resize(cut);
+  return text + "...";
+}
+
 // Builds values from JSON, keeping the record and property being read for messages.
 class Builder {
  public:
@@ -248,10 +263,10 @@ class Builder {
   }
 
   int32_t int32(const Json& j) const {
-    if (!j.is_number_integer()) fail("an integer was expected, found " + j.dump());
+    if (!j.is_number_integer()) fail("an integer was expected, found " + shortDump(j));
     if (j.is_number_unsigned() ? j.get<uint64_t>() > INT32_MAX
                                : (j.get<int64_t>() < INT32_MIN || j.get<int64_t>() > INT32_MAX))
-      fail(j.dump() + " does not fit a 32-bit integer");
+      fail(shortDump(j) + " does not fit a 32-bit integer");
     return static_cast<int32_t>(j.get<int64_t>());
   }
 
@@ -273,13 +288,13 @@ class Builder {
         return v;
       }
     }
-    fail("an integer was expected, found " + j.dump());
+    fail("an integer was expected, found " + shortDump(j));
   }
 
   Value value(const Json& j, std::size_t level) {
     if (j.is_number_integer()) return integer(j);
     if (j.is_number_float())
-      fail("a number with a fraction must be written {\"extended\": " + j.dump() + "}");
+      fail("a number with a fraction must be written {\"extended\": " + shortDump(j) + "}");
     if (j.is_string()) return Value::makeText(j.get<std::string>());
     if (j.is_boolean()) return Value::makeBool(j.get<bool>());
     if (j.is_null()) fail("null is not a value");
@@ -293,7 +308,7 @@ class Builder {
     }
     // An object naming the kind of value.
     if (j.contains("extended")) return extended(j);
-    if (j.size() != 1) fail("unknown value form " + j.dump());
+    if (j.size() != 1) fail("unknown value form " + shortDump(j));
     const std::string& key = j.begin().key();
     const Json& inner = j.begin().value();
     if (key == "int8" || key == "int16" || key == "int32") return integer(j);
@@ -323,7 +338,7 @@ class Builder {
       return v;
     }
     if (key == "collection") return collection(inner, level);
-    fail("unknown value form " + j.dump());
+    fail("unknown value form " + shortDump(j));
   }
 
   Value extended(const Json& j) const {
@@ -422,6 +437,10 @@ class KeepAllSax {
     return &members.back().second;
   }
   bool open(Json container) {
+    // Deeper than any record can be: refused while parsing, before anything recurses over it.
+    if (stack_.size() >= kMaxJsonDepth)
+      throw RecordJsonError("JSON nesting deeper than " + std::to_string(kMaxJsonDepth) +
+                            " levels");
     stack_.push_back(add(std::move(container)));
     return true;
   }

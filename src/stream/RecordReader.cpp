@@ -1,6 +1,7 @@
 #include "stream/RecordReader.h"
 
 #include <cstring>
+#include <utility>
 
 #include "base/Cp949.h"
 #include "stream/StreamFormat.h"
@@ -114,7 +115,19 @@ class Parser {
       if (name.empty()) return;
       Property p;
       p.name = text::decodeCp949(name);
+      // The kind is checked before the value is read, so that a value of the wrong kind costs
+      // nothing however long it is.
+      bool textsOnly = false;
+      if (className && checker_) {
+        uint8_t tag = peek("a property value");
+        if (tag != 0)
+          if (auto why = checker_->checkTag(*className, p.name, static_cast<Tag>(tag), textsOnly))
+            fail("property \"" + p.name + "\": " + *why, at);
+      }
+      textsOnly_ = textsOnly ? &p.name : nullptr;
+      textsOnlyClass_ = className;
       p.value = value(level, "a property value");
+      textsOnly_ = nullptr;
       if (className && checker_)
         if (auto why = checker_->checkProperty(*className, p.name, p.value))
           fail("property \"" + p.name + "\": " + *why, at);
@@ -133,15 +146,21 @@ class Parser {
     Value v;
     v.tag = static_cast<Tag>(tag);
     switch (v.tag) {
-      case Tag::List:
+      case Tag::List: {
         checkLevel(level + 1, at);
+        // Only the property's own list is held to texts, not lists nested in it.
+        const std::string* textsOnly = std::exchange(textsOnly_, nullptr);
         for (;;) {
           std::size_t elemAt = pos_;
           uint8_t t = byte("a list");
           if (t == 0) break;
+          if (textsOnly && t != static_cast<uint8_t>(Tag::String) &&
+              t != static_cast<uint8_t>(Tag::LString))
+            wrongElement(*textsOnly, static_cast<Tag>(t), elemAt);
           v.list.push_back(valueOfTag(t, elemAt, level + 1));
         }
         break;
+      }
       case Tag::Int8:
         v.integer = static_cast<int8_t>(byte("an 8-bit integer"));
         break;
@@ -213,9 +232,20 @@ class Parser {
     return v;
   }
 
+  // A list element that the property cannot take: the checker's own words for it.
+  [[noreturn]] void wrongElement(const std::string& property, Tag tag, std::size_t at) const {
+    Value probe;
+    probe.tag = Tag::List;
+    probe.list.emplace_back().tag = tag;
+    auto why = checker_->checkProperty(*textsOnlyClass_, property, probe);
+    fail("property \"" + property + "\": " + why.value_or("a list element that is no text"), at);
+  }
+
   std::string_view bytes_;
   std::size_t pos_;
   const RecordChecker* checker_;
+  const std::string* textsOnly_ = nullptr;  // the property whose list must hold texts only
+  const std::string* textsOnlyClass_ = nullptr;
 };
 
 }  // namespace

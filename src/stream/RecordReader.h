@@ -19,6 +19,17 @@ class RecordChecker {
   virtual std::optional<std::string> checkProperty(std::string_view className,
                                                    std::string_view propertyName,
                                                    const Value& value) const = 0;
+  // What can be told before the value is read, from its tag alone: why the property does not
+  // suit the class (unknown property, a tag of the wrong kind), or nothing. textsOnly is set
+  // when the value is a list whose elements must all be texts, so that a wrong element stops
+  // the reading at once instead of after the whole list was built.
+  virtual std::optional<std::string> checkTag(std::string_view className,
+                                              std::string_view propertyName, Tag tag,
+                                              bool& textsOnly) const {
+    (void)className, (void)propertyName, (void)tag;
+    textsOnly = false;
+    return std::nullopt;
+  }
 };
 
 class RecordReader {

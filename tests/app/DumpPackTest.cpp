@@ -214,4 +214,30 @@ TEST_F(DumpPack, MistakesGiveClearMessagesAndExitCodes) {
             std::string::npos);
 }
 
+TEST_F(DumpPack, HostileInputGivesBoundedEscapedMessages) {
+  // A class name carrying terminal escapes is quoted with them written out.
+  spit(file("escape.dat"),
+       "TPF0" + std::string("\x09\x1B]0;pwn\x07X") + std::string("\x01Y\0\0", 4));
+  Result r = run({"dump", "--offset", "0", file("escape.dat")});
+  expectOneLineError(r, "unknown class \\x1B]0;pwn\\x07X");
+  EXPECT_EQ(r.err.find('\x1B'), std::string::npos);
+  // JSON nested far deeper than any record, and offsets no player file can have.
+  spit(file("deep.json"), R"({"records": [{"class": "TNewLabel", "name": "Lbl01A",
+    "properties": {"Left": {"int8": )" +
+                              std::string(100000, '[') + std::string(100000, ']') + "}}}]}");
+  expectOneLineError(run({"pack", file("deep.json"), "-o", file("out"), "--offset", "0"}),
+                     "nesting deeper");
+  spit(file("ok.json"), kProject);
+  spit(file("player"), "player");
+  for (const char* tool : {"pack", "dump"}) {
+    std::vector<std::string> args = {tool, file("ok.json"), "--offset", "99999999999999"};
+    if (std::string(tool) == "pack")
+      args.insert(args.end(), {"-o", file("out"), "--player", file("player")});
+    Result big = run(args);
+    EXPECT_EQ(big.exitCode, 2) << tool << big.err;
+    EXPECT_NE(big.err.find("at most"), std::string::npos) << big.err;
+  }
+  EXPECT_FALSE(fs::exists(file("out")));
+}
+
 }  // namespace

@@ -5,6 +5,9 @@
 #include <QFontInfo>
 #include <QImage>
 
+#include <QTextDocument>
+
+#include "qt/ItemView.h"
 #include "qt/Mapping.h"
 
 using namespace qav;
@@ -25,6 +28,24 @@ std::string encoded(const QImage& img, const char* format) {
   buf.open(QIODevice::WriteOnly);
   img.save(&buf, format);
   return bytes.toStdString();
+}
+
+TEST(WindowMapping, AWindowIsNeverLargerThanTheScreenShowsIt) {
+  const QRect screen(0, 30, 1024, 738);
+  EXPECT_EQ(fitToScreen(QRect(5, 6, 300, 200), screen), QRect(5, 6, 300, 200));
+  EXPECT_EQ(fitToScreen(QRect(5, 6, 8192, 8192), screen), QRect(5, 6, 1024, 738));
+  EXPECT_EQ(fitToScreen(QRect(-50, 900, 2000, 100), screen), QRect(-50, 900, 1024, 100));
+  EXPECT_EQ(fitToScreen(QRect(5, 6, 8192, 8192), QRect()), QRect(5, 6, 8192, 8192));
+}
+
+TEST(HintMapping, HintsShowAsPlainTextWhateverMarkupTheyHold) {
+  EXPECT_EQ(hintText("눌러|긴 설명"), QString::fromUtf8("눌러"));
+  for (const std::string hint : {"<b>굵게</b>", "<img src=\"file:///etc/passwd\">", "a < b"}) {
+    QTextDocument shown;
+    shown.setHtml(hintText(hint + "|long"));
+    const QString t = hintText(hint + "|long");
+    EXPECT_EQ(Qt::mightBeRichText(t) ? shown.toPlainText() : t, QString::fromStdString(hint));
+  }
 }
 
 }  // namespace

@@ -211,6 +211,11 @@ TEST_F(FormFixture, BoundsFromAProjectNeverTakeMoreThanTheScreenCanHold) {
   platform.showWindow(model);
   EXPECT_LE(view->width(), qt::kMaxWindowSide);
   EXPECT_EQ(view->height(), 0);
+  // A window no larger than the screen can show (a backing store of its size).
+  const QRect area = qt::availableArea(view);
+  model.setBounds(0, 0, INT32_MAX, INT32_MAX);
+  EXPECT_LE(view->width(), area.width());
+  EXPECT_LE(view->height(), area.height());
   model.setBounds(10, 10, 300, 200);
   EXPECT_EQ(view->geometry(), QRect(10, 10, 300, 200));
 }

@@ -3,12 +3,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+
 #include <gtest/gtest.h>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <sstream>
 
 #include "base/Cp949.h"
+#include "lang/Messages.h"
+#include "platform/Platform.h"
 #include "runtime/DataFile.h"
 #include "stream/ClassRegistry.h"
 #include "stream/RecordReader.h"
@@ -295,9 +303,10 @@ TEST(DataFile, AFailedSaveReportsAndLeavesThePreviousFileIntact) {
   EXPECT_EQ(slurp(path), before);
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"data.dat"}));  // no temporary left
 
-  // A directory that cannot be written to.
+  // A directory that cannot be written to, holding a file that cannot be written either.
   if (::geteuid() != 0) {
     ::chmod(dir.path().c_str(), 0500);
+    ::chmod(path.c_str(), 0400);
     error.clear();
     EXPECT_FALSE(DataSave(box, path, platform, error));
     EXPECT_FALSE(error.empty());
@@ -317,26 +326,271 @@ TEST(DataFile, AFailedSaveReportsAndLeavesThePreviousFileIntact) {
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"data.dat"}));
 }
 
-TEST(DataFile, SaveThroughALinkReplacesTheLinkedFile) {
-  TempDir dir;
+TEST(DataFile, SaveThroughALinkOnlyWhenItStaysInTheProgramFolder) {
+  TempDir dir, elsewhere;
   FilePlatform platform;
+  const std::string program = dir.file("program");
+  spill(program, "program");
   DataQueue box;
   box.rowList(1) = {row({"linked"})};
   spill(dir.file("real.dat"), "old");
+  spill(elsewhere.file("victim"), "victim");
+  ::mkdir(dir.file("sub").c_str(), 0700);
   ASSERT_EQ(::symlink("real.dat", dir.file("link.dat").c_str()), 0);
-  std::string error;
-  ASSERT_TRUE(DataSave(box, dir.file("link.dat"), platform, error)) << error;
+  ASSERT_EQ(::symlink("../real.dat", dir.file("sub/up.dat").c_str()), 0);
+  ASSERT_EQ(::symlink(elsewhere.file("victim").c_str(), dir.file("out.dat").c_str()), 0);
+  ASSERT_EQ(::symlink(elsewhere.path().c_str(), dir.file("outdir").c_str()), 0);
+  ASSERT_EQ(::symlink("program", dir.file("self.dat").c_str()), 0);
+
+  // A link to a file inside the folder is written through and stays a link.
+  for (const char* name : {"link.dat", "sub\\up.dat"}) {
+    DataLocation where = locateDataFile(platform, program, name);
+    ASSERT_EQ(where.refusal, "") << name;
+    spill(dir.file("real.dat"), "old");
+    std::string error;
+    ASSERT_TRUE(DataSave(box, where.path, platform, error)) << error;
+    EXPECT_NE(slurp(dir.file("real.dat")), "old") << name;
+  }
   struct stat st {};
   ASSERT_EQ(::lstat(dir.file("link.dat").c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
-  EXPECT_NE(slurp(dir.file("real.dat")), "old");
+
+  // A link that leads out of the folder, or to the program, gets no path and a reason.
+  const std::vector<std::pair<std::string, std::string_view>> refused = {
+      {"out.dat", msg::kDataFileLinkOutside},
+      {"outdir\\new.dat", msg::kDataFileLinkOutside},
+      {"self.dat", msg::kDataFileIsProgram}};
+  for (const auto& [name, reason] : refused) {
+    DataLocation where = locateDataFile(platform, program, name);
+    EXPECT_EQ(where.path, "") << name;
+    EXPECT_EQ(where.refusal.rfind(reason, 0), 0u) << name << ": " << where.refusal;
+  }
+  // A link made after the start is refused when the save comes.
+  ASSERT_EQ(::unlink(dir.file("real.dat").c_str()), 0);
+  ASSERT_EQ(::symlink(elsewhere.file("victim").c_str(), dir.file("real.dat").c_str()), 0);
+  EXPECT_EQ(
+      refuseDataSave(platform, program, dir.file("link.dat")).rfind(msg::kDataFileLinkOutside, 0),
+      0u);
+  EXPECT_EQ(slurp(elsewhere.file("victim")), "victim");
+}
+
+TEST(DataFile, TheDataFileNameStaysInsideTheProgramFolder) {
+  TempDir dir;
+  FilePlatform platform;
+  const std::string program = dir.file("program");
+  spill(program, "program");
+  const std::vector<std::pair<std::string, std::string_view>> refused = {
+      {"..\\..\\..\\..\\home\\user\\.bashrc", msg::kDataFileOutside},
+      {"data\\..\\..\\x.dat", msg::kDataFileOutside},
+      {"..", msg::kDataFileOutside},
+      {"/etc/passwd", msg::kDataFileOutside},
+      {"\\x.dat", msg::kDataFileOutside},
+      {"C:\\x.dat", msg::kDataFileOutside},
+      {"", msg::kDataFileNoName},
+      {"  ", msg::kDataFileNoName},
+      {"data\\", msg::kDataFileNoName},
+      {"program", msg::kDataFileIsProgram},
+      {"PROGRAM", msg::kDataFileIsProgram},
+      {".\\program", msg::kDataFileIsProgram}};
+  for (const auto& [name, reason] : refused) {
+    DataLocation where = locateDataFile(platform, program, name);
+    EXPECT_EQ(where.path, "") << name;
+    EXPECT_EQ(where.refusal.rfind(reason, 0), 0u) << name << ": " << where.refusal;
+  }
+  // Escapes in a quoted name are shown, not sent to the display.
+  EXPECT_EQ(locateDataFile(platform, program, "..\\\x1B[2J").refusal,
+            std::string(msg::kDataFileOutside) + "..\\\\x1B[2J");
+}
+
+TEST(DataFile, TheDataFileIsFoundWhateverTheCaseOfItsName) {
+  TempDir dir;
+  FilePlatform platform;
+  const std::string program = dir.file("program");
+  spill(program, "program");
+  ::mkdir(dir.file("data").c_str(), 0700);
+  spill(dir.file("data/members.dat"), "x");
+  // Each part is matched without regard to case; the rest is spelled as written.
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"Data\\Members.DAT", "data/members.dat"},
+      {"data\\members.dat", "data/members.dat"},
+      {"DATA\\New.dat", "data/New.dat"},
+      {"New\\File.dat", "New/File.dat"},
+      {".\\data\\\\MEMBERS.dat", "data/members.dat"}};
+  for (const auto& [name, found] : cases) {
+    DataLocation where = locateDataFile(platform, program, name);
+    EXPECT_EQ(where.path, dir.file(found)) << name;
+    EXPECT_EQ(where.refusal, "") << name;
+  }
+}
+
+// Runs the check as a user without privileges (in a child process when the test runs as root),
+// so that permissions and ownership apply; the check's failure, or "" when it passed.
+std::string asUnprivileged(const std::function<std::string()>& check) {
+  if (::geteuid() != 0) return check();
+  int fds[2];
+  if (::pipe(fds) != 0) return "no pipe";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(fds[0]);
+    std::string result = "cannot drop privileges";
+    if (::setgid(65534) == 0 && ::setuid(65534) == 0) result = check();
+    if (::write(fds[1], result.data(), result.size()) < 0) ::_exit(2);
+    ::_exit(0);
+  }
+  ::close(fds[1]);
+  std::string result;
+  char buf[256];
+  for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) result.append(buf, n);
+  ::close(fds[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "the check died";
+  return result;
+}
+
+TEST(DataFile, OnlyRegularFilesWithinTheSizeLimitAreRead) {
+  TempDir dir;
+  FilePlatform platform;
+  std::string bytes;
+  // A pipe nobody writes to: refused at once instead of waiting for a writer.
+  const std::string fifo = dir.file("pipe.dat");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  auto reading = std::async(std::launch::async, [&] {
+    std::string b;
+    return platform.readFile(fifo, b);
+  });
+  if (reading.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+    ADD_FAILURE() << "reading a pipe waits for a writer";
+    ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));  // lets the waiting open go on
+  }
+  EXPECT_FALSE(reading.get());
+  std::string error;
+  EXPECT_FALSE(platform.loadPicture(fifo, error));
+  EXPECT_FALSE(platform.readFile("/dev/null", bytes));
+  EXPECT_FALSE(platform.readFile(dir.path(), bytes));
+
+  // A file over the limit is refused before anything is read (this one has no blocks).
+  const std::string huge = dir.file("huge.dat");
+  spill(huge, "TPF0");
+  ASSERT_EQ(::truncate(huge.c_str(), static_cast<off_t>(kMaxFileBytes) + 1), 0);
+  EXPECT_FALSE(platform.readFile(huge, bytes));
+  EXPECT_TRUE(bytes.empty());
+  ASSERT_EQ(::truncate(huge.c_str(), static_cast<off_t>(kMaxFileBytes) / 4), 0);
+  // The signature decides before the rest is read; an empty file passes as empty.
+  EXPECT_FALSE(platform.readFile(huge, bytes, "TPFX"));
+  spill(dir.file("small.dat"), "TPF0rest");
+  EXPECT_TRUE(platform.readFile(dir.file("small.dat"), bytes, "TPF0"));
+  EXPECT_EQ(bytes, "TPF0rest");
+  spill(dir.file("empty.dat"), "");
+  EXPECT_TRUE(platform.readFile(dir.file("empty.dat"), bytes, "TPF0"));
+  EXPECT_EQ(bytes, "");
+}
+
+TEST(DataFile, LoadTellsAMissingFileFromOneThatCannotBeRead) {
+  TempDir dir;
+  FilePlatform platform;
+  auto box = std::make_unique<DataQueue>();
+  spill(dir.file("good.dat"), dataFileWith({"1", "a"}));
+  spill(dir.file("empty.dat"), "");
+  spill(dir.file("text.dat"), "rows, as text");
+  spill(dir.file("cut.dat"), dataFileWith({"1", "a"}).substr(0, 20));
+  spill(dir.file("other.dat"), dataFileWith({"1", "a"}, "TMainData"));
+  ::mkdir(dir.file("folder.dat").c_str(), 0700);
+  const std::vector<std::pair<std::string, DataFileState>> cases = {
+      {"good.dat", DataFileState::Loaded},      {"missing.dat", DataFileState::Missing},
+      {"empty.dat", DataFileState::Missing},    {"text.dat", DataFileState::Unreadable},
+      {"cut.dat", DataFileState::Unreadable},   {"other.dat", DataFileState::Unreadable},
+      {"folder.dat", DataFileState::Unreadable}};
+  for (const auto& [name, state] : cases)
+    EXPECT_EQ(DataLoad(box, dir.file(name), platform), state) << name;
+}
+
+TEST(DataFile, SavedFilesGetTheUmaskOrKeepTheirModeAndOwner) {
+  TempDir dir;
+  FilePlatform platform;
+  DataQueue box;
+  std::string error;
+  auto modeOf = [](const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+  };
+  const mode_t saved = ::umask(027);
+  const bool created = DataSave(box, dir.file("new.dat"), platform, error);
+  ::umask(saved);
+  ASSERT_TRUE(created) << error;
+  EXPECT_EQ(modeOf(dir.file("new.dat")), 0640u);
+
+  // Set-user and set-group bits are not carried over to a file now written by the saver.
+  spill(dir.file("setid.dat"), "old");
+  ::chmod(dir.file("setid.dat").c_str(), 06755);
+  ASSERT_TRUE(DataSave(box, dir.file("setid.dat"), platform, error)) << error;
+  EXPECT_EQ(modeOf(dir.file("setid.dat")), 0755u);
+
+  if (::geteuid() != 0) GTEST_SKIP() << "the owner checks need a second user";
+  // Another user's file keeps its owner; a saver who cannot keep it does not replace it.
+  ::chmod(dir.path().c_str(), 0777);
+  const std::string theirs = dir.file("theirs.dat");
+  spill(theirs, "theirs");
+  ASSERT_EQ(::chown(theirs.c_str(), 12345, 12345), 0);
+  ::chmod(theirs.c_str(), 0666);
+  ASSERT_TRUE(DataSave(box, theirs, platform, error)) << error;
+  struct stat st {};
+  ::stat(theirs.c_str(), &st);
+  EXPECT_EQ(st.st_uid, 12345u);
+  EXPECT_EQ(st.st_gid, 12345u);
+  spill(theirs, "theirs");
+  EXPECT_EQ(asUnprivileged([&]() -> std::string {
+              FilePlatform p;
+              DataQueue b;
+              std::string e;
+              if (DataSave(b, theirs, p, e)) return "replaced another user's file";
+              if (e.rfind(msg::kOwnerNotKept, 0) != 0) return "wrong reason: " + e;
+              return "";
+            }),
+            "");
+  EXPECT_EQ(slurp(theirs), "theirs");
+}
+
+TEST(DataFile, AFolderThatCannotBeWrittenGetsItsDataFileRewrittenInPlace) {
+  TempDir dir;
+  const std::string path = dir.file("data.dat");
+  spill(path, dataFileWith({"1", "old"}));
+  const std::string before = slurp(path);
+  ::chmod(path.c_str(), 0666);
+  ::chmod(dir.path().c_str(), 0755);  // writable by its owner only
+  if (::geteuid() != 0) ::chmod(dir.path().c_str(), 0555);
+  const std::string result = asUnprivileged([&]() -> std::string {
+    FilePlatform platform;
+    DataQueue box;
+    for (int i = 0; i < 200; ++i) box.rowList(1).push_back(row({"new", std::to_string(i)}));
+    std::string error;
+    // A rewrite that fails part-way puts the previous bytes back.
+    {
+      FileSizeLimit limit(4096);
+      if (DataSave(box, path, platform, error)) return "saved past the size limit";
+    }
+    if (slurp(path) != before) return "the previous content was not put back";
+    if (!DataSave(box, path, platform, error)) return "no save in place: " + error;
+    auto loaded = std::make_unique<DataQueue>();
+    DataLoad(loaded, path, platform);
+    if (loaded->rowList(1) != box.rowList(1)) return "the rows were not written";
+    return "";
+  });
+  ::chmod(dir.path().c_str(), 0700);
+  EXPECT_EQ(result, "");
+  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"data.dat"}));
 }
 
 TEST(DataFile, DataPathIsTheProgramDirectoryAndTheStoredName) {
-  EXPECT_EQ(dataPath("/opt/app/주소록", "data\\book.dat"), "/opt/app/data/book.dat");
-  EXPECT_EQ(dataPath("/opt/app/prog", "book.dat"), "/opt/app/book.dat");
-  EXPECT_EQ(dataPath("prog", "book.dat"), "book.dat");
-  EXPECT_EQ(dataPath("/prog", "a\\b\\c.dat"), "/a/b/c.dat");
+  FilePlatform platform;
+  auto path = [&](const std::string& program, const std::string& name) {
+    return locateDataFile(platform, program, name).path;
+  };
+  EXPECT_EQ(path("/opt/app/주소록", "data\\book.dat"), "/opt/app/data/book.dat");
+  EXPECT_EQ(path("/opt/app/prog", "book.dat"), "/opt/app/book.dat");
+  EXPECT_EQ(path("prog", "book.dat"), "book.dat");
+  EXPECT_EQ(path("/prog", "a\\b\\c.dat"), "/a/b/c.dat");
 }
 
 }  // namespace

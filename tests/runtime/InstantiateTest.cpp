@@ -11,12 +11,18 @@
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunPage.h"
 #include "items/controls/RunTimer.h"
+#include "lang/Messages.h"
 #include "props/PropertyAccess.h"
 #include "support/ProjectBuilder.h"
 #include "support/ScriptFixture.h"
 
 namespace qav::testing {
 namespace {
+
+std::string slurpFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 class Load : public ::testing::Test {
  protected:
@@ -306,6 +312,84 @@ TEST_F(Load, TheDataMenuLoadsAndSavesTheDataFile) {
   EXPECT_EQ(dialogs().back()["dialog"], "error");
   EXPECT_FALSE(hub.MenuCommand("N9"));
   EXPECT_EQ(hub.aboutLines()[0], "프로그램  :  회원관리");
+}
+
+TEST_F(Load, ARefusedDataFileIsNeitherLoadedNorWritten) {
+  // A program made to overwrite a file outside its folder, or itself.
+  std::filesystem::create_directory(dir.path() + "/app");
+  const std::string victim = dir.path() + "/victim";
+  std::ofstream(victim) << "victim";
+  for (const std::string name : {"..\\victim", "program"}) {
+    ProjectBuilder p;
+    p.dataFile = name;
+    p.window("PanelMain", 0, 0, 100, 100);
+    const std::string program = p.writeProgram(dir.path() + "/app");
+    const std::string programBytes = slurpFile(program);
+    HeadlessPlatform pl;
+    pl.setProgramPath(program);
+    TMain h{pl};
+    ASSERT_TRUE(h.FormCreate(program));
+    EXPECT_EQ(h.DataPath(), "") << name;
+    EXPECT_TRUE(pl.log().empty()) << name;  // refused quietly at the start
+    h.DataBox().rowList(1).push_back("row\x01");
+    std::string error;
+    EXPECT_FALSE(h.saveData(error)) << name;
+    EXPECT_EQ(error, h.dataRefusal()) << name;
+    ASSERT_TRUE(h.MenuCommand("N7"));
+    EXPECT_EQ(pl.log().back()["dialog"], "error");
+    EXPECT_EQ(pl.log().back()["text"], h.dataRefusal());
+    EXPECT_EQ(slurpFile(victim), "victim");
+    EXPECT_EQ(slurpFile(program), programBytes);
+  }
+}
+
+TEST_F(Load, WithoutAProgramThereIsNoDataFileToSave) {
+  // The payload cannot be read: the load stops before the data file is known.
+  path = dir.path() + "/broken";
+  std::ofstream(path, std::ios::binary) << std::string(kPayloadOffset, '\0') << "garbage";
+  platform.setProgramPath(path);
+  ASSERT_TRUE(hub.FormCreate(path));
+  const auto before = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  std::string error;
+  EXPECT_FALSE(hub.saveData(error));
+  std::filesystem::current_path(before);
+  EXPECT_EQ(error, msg::kNoDataFile);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST_F(Load, AnUnreadableDataFileIsWarnedOfAndKeptBeforeTheFirstSave) {
+  project.window("PanelMain", 0, 0, 100, 100);
+  const std::string data = dir.path() + "/member.dat", bak = data + ".bak";
+  std::ofstream(data, std::ios::binary) << "rows kept by hand";
+  std::ofstream(bak, std::ios::binary) << "an older copy";
+  ASSERT_TRUE(load());
+  auto d = dialogs();
+  ASSERT_EQ(d.size(), 1u);
+  EXPECT_EQ(d[0]["dialog"], "warning");
+  const std::string warning = d[0]["text"];
+  EXPECT_EQ(warning.rfind(msg::kDataFileUnreadable, 0), 0u) << warning;
+  EXPECT_NE(warning.find(data + ".bak"), std::string::npos) << warning;
+  for (int t = 1; t <= 9; ++t) EXPECT_TRUE(hub.DataBox().rowList(t).empty());
+
+  hub.DataBox().rowList(1).push_back("new\x01");
+  std::string error;
+  ASSERT_TRUE(hub.saveData(error)) << error;
+  EXPECT_EQ(slurpFile(bak), "rows kept by hand");
+  // The file now reads correctly: later saves and loads never copy it.
+  ASSERT_TRUE(hub.saveData(error)) << error;
+  hub.loadData();
+  ASSERT_TRUE(hub.saveData(error)) << error;
+  EXPECT_EQ(slurpFile(bak), "rows kept by hand");
+  EXPECT_EQ(hub.DataBox().rowList(1), std::vector<std::string>{"new\x01"});
+  EXPECT_EQ(dialogs().size(), 1u);
+
+  // Loaded again from an unreadable file: warned again, and kept again.
+  std::ofstream(data, std::ios::binary) << "spoilt";
+  hub.loadData();
+  EXPECT_EQ(dialogs().size(), 2u);
+  ASSERT_TRUE(hub.saveData(error)) << error;
+  EXPECT_EQ(slurpFile(bak), "spoilt");
 }
 
 TEST_F(Load, AFailureIsShownOnceAndTheRestIsSkipped) {

@@ -244,3 +244,50 @@ TEST_F(Flow, FailuresInsideStatementsBecomeScriptErrors) {
 
 }  // namespace
 }  // namespace qav::testing
+
+namespace qav::testing {
+namespace {
+
+TEST_F(Flow, SlowLinesAskAfterTenSecondsOfRunningWhateverTheirCount) {
+  int64_t now = 0;
+  hub.interpreter().setClock([&] { return now; });
+  hub.interpreter().registerStatement("느림", [&](script::Interpreter&) { now += 3000; });
+  auto questions = [&] {
+    std::size_t n = 0;
+    for (const auto& e : platform.log())
+      if (e.contains("dialog") && e["text"] == msg::kLongRunQuestion) ++n;
+    return n;
+  };
+  // Every pass takes three seconds: asked after the fourth, and again four passes later.
+  platform.queueAnswer("Yes");
+  platform.queueAnswer("No");
+  run({"선언 n", "정의 n = 0", "위치 a", "느림", "정의 n = :n + 1", "이동 a"});
+  EXPECT_EQ(questions(), 2u);
+  EXPECT_EQ(var("n"), "7");
+
+  // Time the user spends answering a dialog is no running time.
+  platform.setListener([&](const nlohmann::json& e) {
+    if (e.contains("dialog")) now += 60000;
+  });
+  run({"느림", "메세지 잠깐", "느림", "입력 이름", "창보이기 Button1", "느림"});
+  EXPECT_EQ(questions(), 2u);
+}
+
+TEST_F(Flow, ATextStopsGrowingAtItsLimitAndRunningOutOfMemoryEndsTheEvent) {
+  platform.queueAnswer("Cancel");
+  run({"선언 t", "정의 t = x", "위치 a", "정의 t = :t ~ :t", "이동 a"});
+  EXPECT_EQ(errors(), std::vector<std::string>{std::string(msg::kTextTooLong)});
+  EXPECT_EQ(var("t").size(), script::kMaxTextBytes);
+  EXPECT_FALSE(hub.ScriptRunning());
+
+  hub.interpreter().registerStatement("폭발", [](script::Interpreter&) { throw std::bad_alloc(); });
+  platform.queueAnswer("Ok");
+  run({"선언 n", "폭발", "정의 n = 1", "폭발"});
+  EXPECT_EQ(errors().size(), 2u);
+  EXPECT_EQ(errors().back(), msg::kOutOfMemory);
+  EXPECT_EQ(var("n"), "<undeclared>");
+  EXPECT_FALSE(hub.ScriptRunning());
+}
+
+}  // namespace
+}  // namespace qav::testing

@@ -3,6 +3,7 @@
 #include "stream/ClassRegistry.h"
 #include "stream/LoadError.h"
 #include "stream/RecordProps.h"
+#include "stream/RecordReader.h"
 #include "support/RecordHelpers.h"
 
 namespace qav {
@@ -158,6 +159,30 @@ TEST(ClassRegistry, ValuesMustSuitThePropertyKind) {
   EXPECT_FALSE(accepts("TNewImage", "Picture.Data", Value::makeText("x")));
   EXPECT_TRUE(accepts("TNewLabel", "PopupMenu", tagged(Tag::Nil)));
   EXPECT_FALSE(accepts("TNewLabel", "PopupMenu", Value::makeText("Menu1")));
+}
+
+TEST(ClassRegistry, AValueOfTheWrongKindIsRefusedBeforeItIsRead) {
+  auto record = [](const std::string& property, const std::string& value) {
+    return "TPF0" +
+           std::string(
+               "\x0ATNewButton\x06"
+               "ButtnA") +
+           static_cast<char>(property.size()) + property + value + std::string(2, '\0');
+  };
+  // Script lines given a long list of one-byte elements that ends in a tag nobody knows, and a
+  // position given a list that is cut short: the kind decides before the values are looked at.
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"Ivent2.Strings", "\x01" + std::string(100000, '\x08') + "\xFF"},
+      {"Ivent2.Strings", std::string("\x01\x06\x01x\x02\x05", 6)},
+      {"Left", "\x01" + std::string(1000, '\x08')}};
+  for (const auto& [property, value] : cases) {
+    try {
+      RecordReader(record(property, value), 0, &ClassRegistry::instance()).read();
+      ADD_FAILURE() << property << " accepted";
+    } catch (const StreamError& e) {
+      EXPECT_NE(e.problem().find("value of the wrong kind"), std::string::npos) << e.problem();
+    }
+  }
 }
 
 TEST(ClassRegistry, NamedConstantsHaveTheirStreamValues) {

@@ -194,6 +194,18 @@ TEST(RecordJson, DeepJsonIsRefusedLikeDeepStreams) {
   EXPECT_NO_THROW(readAll(ok));
   EXPECT_NE(jsonError(nested(kMaxNesting + 1)).find("nesting deeper"), std::string::npos);
   EXPECT_NE(jsonError(nested(200000)).find("nesting deeper"), std::string::npos);
+  // Also where a message would quote the value: the depth is refused while parsing.
+  const std::string deep(100000, '[');
+  EXPECT_NE(jsonError(R"({"records": [{"class": "T", "name": "A", "properties": {"L": {"int8": )" +
+                      deep + std::string(100000, ']') + "}}}]}")
+                .find("nesting deeper"),
+            std::string::npos);
+  // A message quotes only the start of a long value.
+  const std::string message =
+      jsonError(R"({"records": [{"class": "T", "name": "A", "properties": {"L": {"int8": ")" +
+                std::string(100000, 'x') + R"("}}}]})");
+  EXPECT_NE(message.find("xxx..."), std::string::npos) << message;
+  EXPECT_LT(message.size(), 200u);
 }
 
 }  // namespace

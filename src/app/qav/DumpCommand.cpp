@@ -6,6 +6,8 @@
 
 #include "app/qav/Command.h"
 #include "app/qav/Files.h"
+#include "base/Text.h"
+#include "platform/Platform.h"
 #include "runtime/ProjectLoader.h"
 #include "stream/ClassRegistry.h"
 #include "stream/RecordJson.h"
@@ -21,8 +23,9 @@ int usage(const std::string& problem) {
   return 2;
 }
 
+// The problem often quotes the file's content: nothing in it may act on the terminal.
 int fail(const std::string& problem) {
-  std::fprintf(stderr, "qav dump: %s\n", problem.c_str());
+  std::fprintf(stderr, "qav dump: %s\n", text::printable(problem).c_str());
   return 1;
 }
 
@@ -32,8 +35,8 @@ int dump(const std::vector<std::string>& args) {
   std::string path;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--offset") {
-      if (i + 1 >= args.size() || !parseByteCount(args[i + 1], offset))
-        return usage("--offset needs a byte count");
+      if (i + 1 >= args.size() || !parseByteCount(args[i + 1], offset, kMaxFileBytes))
+        return usage("--offset needs a byte count of at most " + std::to_string(kMaxFileBytes));
       ++i;
     } else if (args[i] == "--raw") {
       raw = true;

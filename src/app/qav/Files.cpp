@@ -10,36 +10,33 @@
 #include <cstring>
 #include <vector>
 
+#include "base/Text.h"
+#include "platform/FileRead.h"
+#include "platform/Platform.h"
+
 namespace qav::tool {
 
 bool readWholeFile(const std::string& path, std::string& bytes, std::string& error) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    error = "cannot open " + path + ": " + std::strerror(errno);
-    return false;
+  int err = 0;
+  const std::string shown = text::printable(path);
+  switch (readRegularFile(path, bytes, kMaxFileBytes, {}, &err)) {
+    case FileRead::Ok:
+      return true;
+    case FileRead::CannotOpen:
+      error = "cannot open " + shown + ": " + std::strerror(err);
+      break;
+    case FileRead::NotRegular:
+      error = shown + " is not a regular file";
+      break;
+    case FileRead::TooLarge:
+      error = shown + " is larger than " + std::to_string(kMaxFileBytes) + " bytes";
+      break;
+    case FileRead::NoSignature:
+    case FileRead::ReadFailed:
+      error = "cannot read " + shown + ": " + std::strerror(err);
+      break;
   }
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    error = path + " is not a regular file";
-    ::close(fd);
-    return false;
-  }
-  bytes.clear();
-  bytes.reserve(static_cast<std::size_t>(st.st_size));
-  char buf[1 << 16];
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      error = "cannot read " + path + ": " + std::strerror(errno);
-      ::close(fd);
-      return false;
-    }
-    if (n == 0) break;
-    bytes.append(buf, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return true;
+  return false;
 }
 
 bool writeWholeFile(const std::string& path, std::string_view bytes, mode_t mode,
@@ -91,10 +88,10 @@ std::string selfDirectory() {
   return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
 }
 
-bool parseByteCount(const std::string& text, std::size_t& out) {
+bool parseByteCount(const std::string& text, std::size_t& out, std::size_t max) {
   if (text.empty()) return false;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return ec == std::errc() && end == text.data() + text.size();
+  return ec == std::errc() && end == text.data() + text.size() && out <= max;
 }
 
 }  // namespace qav::tool

@@ -9,6 +9,8 @@
 
 #include "app/qav/Command.h"
 #include "app/qav/Files.h"
+#include "base/Text.h"
+#include "platform/Platform.h"
 #include "runtime/ProjectLoader.h"
 #include "stream/RecordJson.h"
 #include "stream/RecordWriter.h"
@@ -23,8 +25,9 @@ int usage(const std::string& problem) {
   return 2;
 }
 
+// The problem often quotes the file's content: nothing in it may act on the terminal.
 int fail(const std::string& problem) {
-  std::fprintf(stderr, "qav pack: %s\n", problem.c_str());
+  std::fprintf(stderr, "qav pack: %s\n", text::printable(problem).c_str());
   return 1;
 }
 
@@ -36,8 +39,8 @@ int pack(const std::vector<std::string>& args) {
     const std::string& a = args[i];
     bool hasValue = i + 1 < args.size();
     if (a == "--offset") {
-      if (!hasValue || !parseByteCount(args[i + 1], offset))
-        return usage("--offset needs a byte count");
+      if (!hasValue || !parseByteCount(args[i + 1], offset, kMaxFileBytes))
+        return usage("--offset needs a byte count of at most " + std::to_string(kMaxFileBytes));
       ++i;
     } else if (a == "-o") {
       if (!hasValue) return usage("-o needs a file name");

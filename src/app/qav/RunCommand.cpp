@@ -10,6 +10,7 @@
 
 #include "app/qav/Command.h"
 #include "base/DateTime.h"
+#include "base/Text.h"
 #include "items/controls/NewCheckBox.h"
 #include "items/controls/NewEdit.h"
 #include "items/controls/NewMemo.h"
@@ -112,7 +113,7 @@ class Runner {
 
  private:
   void fail(const std::string& why) {
-    std::cerr << "qav run: " << why << "\n";
+    std::cerr << "qav run: " << text::printable(why) << "\n";
     failed_ = true;
   }
 
