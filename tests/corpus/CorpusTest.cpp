@@ -212,7 +212,12 @@ Lines play(const Case& c) {
     output.push_back("!! the main window was not shown first");
   bool exited = !printed.empty() && printed.back() == kExit;
   if (exited) printed.pop_back();
-  for (const auto& l : printed) output.push_back(render(l));
+  // Paths in the case's own directory are shown relative to it.
+  for (auto l : printed) {
+    for (std::size_t at; (at = l.find(dir.path())) != std::string::npos;)
+      l.replace(at, dir.path().size(), "<dir>");
+    output.push_back(render(l));
+  }
   if (!exited) output.push_back("!! no exit 0 at the end");
   if (code != 0) output.push_back("!! exit code " + std::to_string(code));
   std::istringstream errors(err.str());
