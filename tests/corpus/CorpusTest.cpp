@@ -184,7 +184,13 @@ Lines play(const Case& c) {
     if (!attachScript(project, name, lines)) output.push_back("!! no item named " + name);
   }
   TempDir dir;
-  const std::string program = project.writeProgram(dir.path(), "corpus");
+  // The player's bytes before the payload are never read: a hole keeps the file cheap.
+  const std::string program = dir.path() + "/corpus";
+  {
+    std::ofstream file(program, std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(kPayloadOffset));
+    file << project.payload();
+  }
 
   std::vector<std::string> args{"--headless", "--event", kClock};
   for (const auto& a : c.answers) args.insert(args.end(), {"--answer", a});
