@@ -245,10 +245,10 @@ std::string diff(const Lines& a, const Lines& b) {
     if (i < n && j < m && a[i] == b[j]) {
       out += "    " + a[i++] + "\n";
       ++j;
-    } else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) {
-      out += "  + " + b[j++] + "\n";
-    } else {
+    } else if (i < n && (j == m || common[i + 1][j] >= common[i][j + 1])) {
       out += "  - " + a[i++] + "\n";
+    } else {
+      out += "  + " + b[j++] + "\n";
     }
   }
   return out;
