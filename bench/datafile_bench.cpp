@@ -8,8 +8,8 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "shell/DataFile.h"
-#include "shell/DataQueue.h"
+#include "runtime/DataFile.h"
+#include "stores/DataQueue.h"
 
 namespace {
 

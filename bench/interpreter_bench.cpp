@@ -15,9 +15,9 @@
 #include "items/controls/NewLabel.h"
 #include "items/controls/RunListBox.h"
 #include "platform/HeadlessPlatform.h"
-#include "shell/DataQueue.h"
-#include "shell/MainData.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
+#include "stores/DataQueue.h"
+#include "stores/MainData.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "shell/RecordReader.h"
-#include "shell/RecordWriter.h"
+#include "stream/RecordReader.h"
+#include "stream/RecordWriter.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include "platform/HeadlessPlatform.h"
 #include "props/PropertyAccess.h"
 #include "props/Schema.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
 
 namespace qav::fuzz {
 

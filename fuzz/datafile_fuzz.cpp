@@ -11,7 +11,7 @@
 
 #include "../tests/support/ProjectBuilder.h"
 #include "FuzzSupport.h"
-#include "text/Cp949.h"
+#include "base/Cp949.h"
 
 namespace {
 

@@ -17,15 +17,15 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "items/graphic/CClock.h"
+#include "items/graphic/Clock.h"
 #include "items/graphic/Line.h"
 #include "items/graphic/LinePixels.h"
-#include "items/graphic/MShape.h"
+#include "items/graphic/MultiShape.h"
 #include "items/graphic/NewProgress.h"
 #include "items/graphic/ShapeGeometry.h"
-#include "shell/ProjectLoader.h"
-#include "shell/RecordReader.h"
-#include "shell/RecordWriter.h"
+#include "runtime/ProjectLoader.h"
+#include "stream/RecordReader.h"
+#include "stream/RecordWriter.h"
 
 extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "shell/ClassRegistry.h"
-#include "shell/RecordJson.h"
-#include "shell/RecordReader.h"
-#include "shell/RecordWriter.h"
+#include "stream/ClassRegistry.h"
+#include "stream/RecordJson.h"
+#include "stream/RecordReader.h"
+#include "stream/RecordWriter.h"
 
 namespace {
 

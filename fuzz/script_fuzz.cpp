@@ -14,10 +14,10 @@
 
 #include "../tests/support/ProjectBuilder.h"
 #include "FuzzSupport.h"
+#include "base/Cp949.h"
+#include "base/Text.h"
 #include "props/Schema.h"
-#include "shell/DataFile.h"
-#include "text/Cp949.h"
-#include "text/Text.h"
+#include "runtime/DataFile.h"
 
 namespace {
 

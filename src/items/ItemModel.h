@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Font.h"
 #include "items/Component.h"
-#include "items/Font.h"
 
 namespace qav {
 
@@ -28,15 +28,15 @@ enum class Attr {
   Colour,
   Cursor,
   Hint,
-  Lines,      // lines or items of memos and lists
+  Lines,  // lines or items of memos and lists
   Selection,
   Checked,
-  Style,      // any appearance switch (border, alignment, scroll bars, case, ...)
+  Style,  // any appearance switch (border, alignment, scroll bars, case, ...)
   Picture,
   ReadOnly,
-  Parent,     // placement on a window or in a page
-  Timer,      // enabled state or interval of a timer
-  Paint,      // drawn items: repaint
+  Parent,  // placement on a window or in a page
+  Timer,   // enabled state or interval of a timer
+  Paint,   // drawn items: repaint
   All,
 };
 
@@ -63,12 +63,19 @@ class ItemModel : public Component {
 
   // The Korean property table of the item. Unknown names do nothing; a read that matches no
   // row leaves result exactly as the caller passed it. May throw ItemError.
-  virtual void SetItemProperty(std::string_view name, std::string_view value) { (void)name, (void)value; }
-  virtual void GetItemProperty(std::string_view name, std::string& result) const { (void)name, (void)result; }
+  virtual void SetItemProperty(std::string_view name, std::string_view value) {
+    (void)name, (void)value;
+  }
+  virtual void GetItemProperty(std::string_view name, std::string& result) const {
+    (void)name, (void)result;
+  }
 
   // Placement.
   WindowModel* parentWindow() const { return parent_; }
-  void setParentWindow(WindowModel* w) { parent_ = w; notify(Attr::Parent); }
+  void setParentWindow(WindowModel* w) {
+    parent_ = w;
+    notify(Attr::Parent);
+  }
 
   int32_t left() const { return left_; }
   int32_t top() const { return top_; }
@@ -82,30 +89,63 @@ class ItemModel : public Component {
 
   // Live state the view shows.
   bool visible() const { return visible_; }
-  virtual void setVisible(bool v) { if (v != visible_) { visible_ = v; notify(Attr::Visible); } }
+  virtual void setVisible(bool v) {
+    if (v != visible_) {
+      visible_ = v;
+      notify(Attr::Visible);
+    }
+  }
   bool enabled() const { return enabled_; }
-  virtual void setEnabled(bool v) { if (v != enabled_) { enabled_ = v; notify(Attr::Enabled); } }
+  virtual void setEnabled(bool v) {
+    if (v != enabled_) {
+      enabled_ = v;
+      notify(Attr::Enabled);
+    }
+  }
   const std::string& hint() const { return hint_; }
-  void setHint(std::string h) { hint_ = std::move(h); notify(Attr::Hint); }
+  void setHint(std::string h) {
+    hint_ = std::move(h);
+    notify(Attr::Hint);
+  }
   bool showHint() const { return showHint_; }
-  void setShowHint(bool v) { showHint_ = v; notify(Attr::Hint); }
+  void setShowHint(bool v) {
+    showHint_ = v;
+    notify(Attr::Hint);
+  }
   int16_t cursor() const { return cursor_; }
-  void setCursor(int16_t c) { cursor_ = c; notify(Attr::Cursor); }
+  void setCursor(int16_t c) {
+    cursor_ = c;
+    notify(Attr::Cursor);
+  }
   // Font and colour as the item shows them: while a parent switch is on and the item sits on a
   // window, the window's. Giving the item a font or colour of its own turns the switch off;
   // turning a switch off keeps what the item shows.
   const Font& font() const;
-  virtual void setFont(const Font& f) { font_ = f; parentFont_ = false; notify(Attr::Font); }
+  virtual void setFont(const Font& f) {
+    font_ = f;
+    parentFont_ = false;
+    notify(Attr::Font);
+  }
   bool parentFont() const { return parentFont_; }
   void setParentFont(bool v);
   uint32_t colour() const;
-  virtual void setColour(uint32_t c) { colour_ = c; parentColour_ = false; notify(Attr::Colour); }
+  virtual void setColour(uint32_t c) {
+    colour_ = c;
+    parentColour_ = false;
+    notify(Attr::Colour);
+  }
   bool parentColour() const { return parentColour_; }
   void setParentColour(bool v);
   bool tabStop() const { return tabStop_; }
-  void setTabStop(bool v) { tabStop_ = v; notify(Attr::Style); }
+  void setTabStop(bool v) {
+    tabStop_ = v;
+    notify(Attr::Style);
+  }
   int32_t tabOrder() const { return tabOrder_; }
-  void setTabOrder(int32_t v) { tabOrder_ = v; notify(Attr::Style); }
+  void setTabOrder(int32_t v) {
+    tabOrder_ = v;
+    notify(Attr::Style);
+  }
 
   // The view (at most one). Headless runs have none.
   void setObserver(ModelObserver* o) { observer_ = o; }

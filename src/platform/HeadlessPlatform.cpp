@@ -3,8 +3,8 @@
 #include <chrono>
 #include <ctime>
 
+#include "base/Text.h"
 #include "items/WindowModel.h"
-#include "text/Text.h"
 
 namespace qav {
 namespace {

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <vector>
 
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "items/Picture.h"
-#include "text/DateTime.h"
+#include "base/DateTime.h"
+#include "base/Picture.h"
 
 namespace qav {
 

@@ -2,18 +2,19 @@
 
 #include <array>
 
+#include "base/Text.h"
 #include "items/ItemModel.h"
 #include "items/WindowModel.h"
+#include "lang/ClassNames.h"
+#include "lang/Messages.h"
+#include "lang/PropertyNames.h"
+#include "lang/PropertyWords.h"
+#include "lang/Vocabulary.h"
 #include "platform/Platform.h"
-#include "props/IniUnit.h"
-#include "props/PropertyNames.h"
-#include "props/PropertyWords.h"
-#include "script/Messages.h"
-#include "script/State.h"
-#include "script/Tokenizer.h"
-#include "shell/ClassNames.h"
-#include "shell/MainData.h"
-#include "text/Text.h"
+#include "props/Reference.h"
+#include "stores/DataRecord.h"
+#include "stores/MainData.h"
+#include "stores/VariableTable.h"
 
 namespace qav {
 namespace {
@@ -89,7 +90,7 @@ bool hasPropertyTable(std::string_view className) {
 std::string Propertys(PropertyContext& ctx, std::string_view ref) {
   std::string result(ref);
   if (text::trim(ref).empty()) return result;
-  script::Reference r = script::splitReference(ref);
+  Reference r = splitReference(ref);
 
   if (r.qualifier == msg::kDataQualifier) {
     result.clear();
@@ -121,7 +122,7 @@ std::string Propertys(PropertyContext& ctx, std::string_view ref) {
 
 void PropertySet(PropertyContext& ctx, std::string_view ref, std::string_view value) {
   if (text::trim(ref).empty()) return;
-  script::Reference r = script::splitReference(ref);
+  Reference r = splitReference(ref);
 
   if (r.qualifier == msg::kDataQualifier) {
     script::DataRecord& rec = ctx.currentRecord();

@@ -3,10 +3,10 @@
 #include <array>
 #include <unordered_map>
 
-#include "props/PropertyNames.h"
-#include "props/Words.h"
-#include "text/Cp949.h"
-#include "text/Text.h"
+#include "base/Cp949.h"
+#include "base/Text.h"
+#include "lang/PropertyNames.h"
+#include "lang/Words.h"
 
 namespace qav {
 namespace {

@@ -4,11 +4,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "lang/Messages.h"
+#include "lang/WindowTexts.h"
 #include "qt/BevelPanel.h"
 #include "qt/Dialogs.h"
 #include "qt/Mapping.h"
-#include "qt/QtTexts.h"
-#include "script/Messages.h"
 
 namespace qav::qt {
 

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "lang/Messages.h"
 #include "qt/Mapping.h"
-#include "script/Messages.h"
 
 namespace qav::qt {
 

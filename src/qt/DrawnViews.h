@@ -8,12 +8,12 @@
 #include <QWidget>
 #include <functional>
 
-#include "items/graphic/CClock.h"
+#include "base/DateTime.h"
+#include "items/graphic/Clock.h"
 #include "items/graphic/Line.h"
-#include "items/graphic/MShape.h"
+#include "items/graphic/MultiShape.h"
 #include "items/graphic/NewProgress.h"
 #include "qt/ItemView.h"
-#include "text/DateTime.h"
 
 namespace qav::qt {
 

@@ -6,10 +6,10 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "lang/WindowTexts.h"
 #include "qt/Dialogs.h"
 #include "qt/ItemView.h"
 #include "qt/Mapping.h"
-#include "qt/QtTexts.h"
 #include "qt/WindowView.h"
 
 namespace qav::qt {

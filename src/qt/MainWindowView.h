@@ -7,8 +7,8 @@
 
 #include "items/ItemModel.h"
 #include "items/WindowModel.h"
-#include "qt/Dialogs.h"
 #include "qt/AboutWindow.h"
+#include "qt/Dialogs.h"
 
 class QAction;
 

@@ -12,8 +12,8 @@
 #include <optional>
 #include <string_view>
 
-#include "items/Font.h"
-#include "items/Picture.h"
+#include "base/Font.h"
+#include "base/Picture.h"
 
 namespace qav::qt {
 

@@ -5,6 +5,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "lang/Messages.h"
+#include "lang/WindowTexts.h"
 #include "qt/AboutWindow.h"
 #include "qt/ControlViews.h"
 #include "qt/Dialogs.h"
@@ -12,13 +14,11 @@
 #include "qt/ListViews.h"
 #include "qt/Mapping.h"
 #include "qt/PageView.h"
-#include "qt/QtTexts.h"
 #include "qt/SoundPlayer.h"
 #include "qt/TextViews.h"
-#include "qt/TimerViews.h"
+#include "qt/TimerDrivers.h"
 #include "qt/TitleWindow.h"
 #include "qt/WindowView.h"
-#include "script/Messages.h"
 
 namespace qav::qt {
 

@@ -7,11 +7,11 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "lang/WindowTexts.h"
 #include "platform/Platform.h"
 #include "qt/BevelPanel.h"
 #include "qt/Dialogs.h"
 #include "qt/Mapping.h"
-#include "qt/QtTexts.h"
 #include "qt/SoundPlayer.h"
 
 namespace qav::qt {

@@ -1,12 +1,13 @@
 // The assignment statement "정의" target "=" source: values move by the pair of type
 // letters of target and source; fonts, pictures and lists go through the run's buffers.
+#include "base/Text.h"
 #include "items/ItemModel.h"
+#include "lang/Messages.h"
 #include "platform/Platform.h"
+#include "props/Reference.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
-#include "script/Messages.h"
-#include "shell/MainData.h"
-#include "text/Text.h"
+#include "stores/MainData.h"
 
 namespace qav::script {
 namespace {

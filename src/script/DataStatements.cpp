@@ -14,12 +14,12 @@
 #endif
 
 #include "items/ItemModel.h"
+#include "lang/Messages.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
-#include "script/Messages.h"
 #include "script/StatementSupport.h"
-#include "shell/DataQueue.h"
-#include "shell/MainData.h"
+#include "stores/DataQueue.h"
+#include "stores/MainData.h"
 
 namespace qav::script {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "items/WindowModel.h"
 #include "items/controls/MediaPlayer.h"
+#include "lang/Messages.h"
 #include "platform/Platform.h"
 #include "script/Interpreter.h"
-#include "script/Messages.h"
 #include "script/StatementSupport.h"
 
 namespace qav::script {

@@ -2,19 +2,20 @@
 
 #include <exception>
 
+#include "base/DateTime.h"
+#include "base/Text.h"
 #include "items/ItemModel.h"
 #include "items/WindowModel.h"
 #include "items/controls/NewCheckBox.h"
+#include "lang/ClassNames.h"
+#include "lang/Messages.h"
+#include "lang/PropertyNames.h"
+#include "lang/PropertyWords.h"
+#include "lang/Vocabulary.h"
+#include "lang/Words.h"
 #include "platform/Platform.h"
-#include "props/IniUnit.h"
-#include "props/PropertyNames.h"
-#include "props/PropertyWords.h"
-#include "props/Words.h"
-#include "script/Messages.h"
-#include "shell/ClassNames.h"
-#include "shell/MainData.h"
-#include "text/DateTime.h"
-#include "text/Text.h"
+#include "props/Reference.h"
+#include "stores/MainData.h"
 
 namespace qav::script {
 

@@ -10,11 +10,12 @@
 #include <unordered_map>
 #include <vector>
 
-#include "items/Font.h"
-#include "items/Picture.h"
+#include "base/Font.h"
+#include "base/Picture.h"
 #include "props/PropertyAccess.h"
-#include "script/State.h"
 #include "script/Tokenizer.h"
+#include "stores/DataRecord.h"
+#include "stores/VariableTable.h"
 
 namespace qav {
 class ItemModel;

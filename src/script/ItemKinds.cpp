@@ -5,7 +5,7 @@
 #include "items/controls/NewMemo.h"
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunListBox.h"
-#include "shell/ClassNames.h"
+#include "lang/ClassNames.h"
 
 namespace qav::script {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Picture.h"
 #include "items/Component.h"
-#include "items/Picture.h"
 
 namespace qav {
 class ItemModel;

@@ -1,14 +1,14 @@
 // Statements on the lines of memos and the entries of list and combo boxes: "문자열모두삭제",
 // "문자열추가", "문자열삭제", "문자열검색", "문자열줄수", and "현재아이템", which also reads the
 // active page of a page control. Positions that scripts see count from 1.
-#include "items/controls/EditText.h"
+#include "items/controls/LineList.h"
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunListBox.h"
 #include "items/controls/RunPage.h"
-#include "props/IniUnit.h"
+#include "lang/Messages.h"
+#include "lang/Vocabulary.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
-#include "script/Messages.h"
 #include "script/StatementSupport.h"
 
 namespace qav::script {

@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/Text.h"
+#include "lang/Messages.h"
 #include "props/PropertyAccess.h"
 #include "script/Interpreter.h"
-#include "script/Messages.h"
-#include "text/Text.h"
 
 namespace qav::script {
 

@@ -1,10 +1,10 @@
 // Declarations and control flow: "선언", "비교", "반복", "반복끝", "위치", "이동",
 // "이벤트실행", "종료".
+#include "base/Text.h"
 #include "items/Component.h"
-#include "props/IniUnit.h"
+#include "lang/Messages.h"
+#include "lang/Vocabulary.h"
 #include "script/Interpreter.h"
-#include "script/Messages.h"
-#include "text/Text.h"
 
 namespace qav::script {
 namespace {

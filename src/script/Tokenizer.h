@@ -1,6 +1,5 @@
 #pragma once
-// Cutting script lines into tokens, and the small text helpers the interpreter and the
-// property layer share.
+// Cutting script lines into tokens, and the small text helpers of the interpreter.
 #include <array>
 #include <string>
 #include <string_view>
@@ -44,14 +43,5 @@ std::size_t LastPos(std::string_view pattern, std::string_view text);
 enum class LineBreaks { ToLines, ToOneLine };
 // Between the one-line form of a list ("|" separates lines) and the multi-line form.
 std::string ConvertLineBreaks(std::string_view text, LineBreaks direction);
-
-// A reference split at its last colon. Without a colon the qualifier is empty and the whole
-// text is the name. The name is cut to 1000 characters.
-struct Reference {
-  std::string_view qualifier;
-  std::string_view name;
-  bool hasColon = false;
-};
-Reference splitReference(std::string_view ref);
 
 }  // namespace qav::script

@@ -17,7 +17,7 @@
 #include "items/controls/RunListBox.h"
 #include "items/controls/RunPage.h"
 #include "items/controls/RunTimer.h"
-#include "shell/Record.h"
+#include "stream/Record.h"
 
 namespace qav {
 namespace {

@@ -5,7 +5,7 @@
 #include "items/graphic/Line.h"
 #include "items/graphic/NewProgress.h"
 #include "items/graphic/NewWatch.h"
-#include "shell/Record.h"
+#include "stream/Record.h"
 
 namespace qav {
 namespace {

@@ -11,7 +11,7 @@
 #include "qt/PageView.h"
 #include "qt/QtPlatform.h"
 #include "qt/TextViews.h"
-#include "qt/TimerViews.h"
+#include "qt/TimerDrivers.h"
 
 using namespace qav;
 using namespace qav::qt;

@@ -25,17 +25,17 @@
 #include <string>
 #include <vector>
 
+#include "app/player/Player.h"
 #include "items/controls/RunTimer.h"
 #include "items/graphic/NewProgress.h"
 #include "qt/AboutWindow.h"
 #include "qt/Dialogs.h"
 #include "qt/PageView.h"
-#include "qt/Player.h"
-#include "qt/TimerViews.h"
-#include "shell/ProjectLoader.h"
-#include "shell/RecordJson.h"
-#include "shell/RecordWriter.h"
-#include "shell/TMain.h"
+#include "qt/TimerDrivers.h"
+#include "runtime/ProjectLoader.h"
+#include "runtime/TMain.h"
+#include "stream/RecordJson.h"
+#include "stream/RecordWriter.h"
 #include "support/ProjectBuilder.h"
 
 using namespace qav;

@@ -10,9 +10,9 @@
 #include <fstream>
 
 #include "Support.h"
+#include "app/player/Player.h"
 #include "qt/AboutWindow.h"
-#include "qt/Player.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
 #include "support/ProjectBuilder.h"
 
 // The project is appended at byte offset 1,000,000 of a copy of the player: the player itself,

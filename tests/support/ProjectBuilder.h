@@ -8,9 +8,9 @@
 
 #include <unistd.h>
 
-#include "shell/ProjectLoader.h"
-#include "shell/Record.h"
-#include "shell/RecordWriter.h"
+#include "runtime/ProjectLoader.h"
+#include "stream/Record.h"
+#include "stream/RecordWriter.h"
 
 namespace qav::testing {
 

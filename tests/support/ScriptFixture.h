@@ -13,8 +13,8 @@
 #include "items/WindowModel.h"
 #include "items/controls/ControlModel.h"
 #include "platform/HeadlessPlatform.h"
-#include "shell/MainData.h"
-#include "shell/TMain.h"
+#include "runtime/TMain.h"
+#include "stores/MainData.h"
 
 namespace qav::testing {
 

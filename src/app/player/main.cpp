@@ -1,5 +1,5 @@
 // The player program: the project is appended to this very file. It reads no command line.
-#include "qt/Player.h"
+#include "app/player/Player.h"
 
 int main(int argc, char** argv) {
   (void)argc;

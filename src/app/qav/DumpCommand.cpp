@@ -6,10 +6,10 @@
 
 #include "app/qav/Command.h"
 #include "app/qav/Files.h"
-#include "shell/ClassRegistry.h"
-#include "shell/ProjectLoader.h"
-#include "shell/RecordJson.h"
-#include "shell/RecordReader.h"
+#include "runtime/ProjectLoader.h"
+#include "stream/ClassRegistry.h"
+#include "stream/RecordJson.h"
+#include "stream/RecordReader.h"
 
 namespace qav::tool {
 namespace {

@@ -9,9 +9,9 @@
 
 #include "app/qav/Command.h"
 #include "app/qav/Files.h"
-#include "shell/ProjectLoader.h"
-#include "shell/RecordJson.h"
-#include "shell/RecordWriter.h"
+#include "runtime/ProjectLoader.h"
+#include "stream/RecordJson.h"
+#include "stream/RecordWriter.h"
 
 namespace qav::tool {
 namespace {

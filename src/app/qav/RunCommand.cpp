@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/qav/Command.h"
+#include "base/DateTime.h"
 #include "items/controls/NewCheckBox.h"
 #include "items/controls/NewEdit.h"
 #include "items/controls/NewMemo.h"
@@ -19,10 +20,9 @@
 #include "items/controls/RunTimer.h"
 #include "platform/HeadlessPlatform.h"
 #include "props/PropertyAccess.h"
-#include "shell/TMain.h"
-#include "text/DateTime.h"
+#include "runtime/TMain.h"
 #ifdef QAV_HAVE_QT
-#include "qt/Player.h"
+#include "app/player/Player.h"
 #endif
 
 namespace qav::tool {
@@ -306,7 +306,8 @@ int run(const std::vector<std::string>& args) {
 
 const Registrar registrar(Command{
     "run", kUsage,
-    "Plays FILE on the display; with --headless, without one: performs the events in order (click:NAME, select:NAME:N,\n"
+    "Plays FILE on the display; with --headless, without one: performs the events in order "
+    "(click:NAME, select:NAME:N,\n"
     "      type:NAME:TEXT, activate:NAME, page:NAME:N, tick:NAME, clock:YYYY-MM-DD HH:MM:SS,\n"
     "      close:NAME, menu:ENTRY, print:REF), answers dialogs with the --answer words in\n"
     "      order (a button word, text:WORDS, or Cancel) and prints what the program shows as\n"

@@ -5,7 +5,7 @@
 
 #include "items/controls/ControlModel.h"
 #include "items/controls/PropTable.h"
-#include "props/PropertyNames.h"
+#include "lang/PropertyNames.h"
 
 namespace qav::rows {
 

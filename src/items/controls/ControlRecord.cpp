@@ -14,7 +14,7 @@
 #include "items/controls/RunListBox.h"
 #include "items/controls/RunPage.h"
 #include "items/controls/RunTimer.h"
-#include "shell/RecordProps.h"
+#include "stream/RecordProps.h"
 
 namespace qav {
 namespace {

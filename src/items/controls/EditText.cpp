@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "text/Cp949.h"
-#include "text/Text.h"
+#include "base/Cp949.h"
+#include "base/Text.h"
 
 namespace qav {
 namespace {

@@ -1,9 +1,7 @@
 #pragma once
 // Text rules shared by the edit field, the memo and the lists: character case, the byte limit
-// counted in the code-page-949 form, line-break form, and the list operations that the
-// list statements call on memos, list boxes and combo boxes.
+// counted in the code-page-949 form, and the line-break form.
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,19 +23,5 @@ std::string limitBytes(std::string_view text, std::size_t maxBytes);
 
 // Every line break (CR, LF or CR LF) turned into CR LF, the form a multi-line control holds.
 std::string crlfBreaks(std::string_view text);
-
-// Item lists as the list statements see them. Indexes count from 0; a call with an index
-// outside the list does nothing and reports false or nothing.
-class LineList {
- public:
-  virtual ~LineList() = default;
-  virtual void clearLines() = 0;
-  virtual void addLine(std::string line) = 0;
-  virtual bool deleteLine(int index) = 0;
-  // The first line equal to the text with ASCII letters compared case-blind, or -1.
-  virtual int findLine(std::string_view text) const = 0;
-  virtual int lineCount() const = 0;
-  virtual std::optional<std::string> lineAt(int index) const = 0;
-};
 
 }  // namespace qav

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "text/Text.h"
+#include "base/Text.h"
 
 namespace qav {
 namespace {

@@ -1,7 +1,7 @@
 #include "items/controls/MediaPlayer.h"
 
 #include "items/controls/PropTable.h"
-#include "props/PropertyNames.h"
+#include "lang/PropertyNames.h"
 
 namespace qav {
 namespace {

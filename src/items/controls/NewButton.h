@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "items/Picture.h"
+#include "base/Picture.h"
 #include "items/controls/ControlModel.h"
 
 namespace qav {

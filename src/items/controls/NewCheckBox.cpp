@@ -1,7 +1,7 @@
 #include "items/controls/NewCheckBox.h"
 
 #include "items/controls/CommonRows.h"
-#include "props/Words.h"
+#include "lang/Words.h"
 
 namespace qav {
 namespace {

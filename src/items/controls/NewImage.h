@@ -2,7 +2,7 @@
 // The image: a picture carried in the project. It runs no script.
 #include <string>
 
-#include "items/Picture.h"
+#include "base/Picture.h"
 #include "items/controls/ControlModel.h"
 
 namespace qav {

@@ -1,8 +1,9 @@
 #include "items/controls/NewMemo.h"
 
+#include "base/Text.h"
 #include "items/controls/CommonRows.h"
-#include "props/Words.h"
-#include "text/Text.h"
+#include "items/controls/EditText.h"
+#include "lang/Words.h"
 
 namespace qav {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "items/controls/ControlModel.h"
-#include "items/controls/EditText.h"
+#include "items/controls/LineList.h"
 #include "items/controls/NewEdit.h"
 
 namespace qav {

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "props/IniUnit.h"
-#include "text/Text.h"
+#include "base/Text.h"
+#include "lang/Vocabulary.h"
 
 namespace qav {
 

@@ -1,8 +1,8 @@
 #include "items/controls/RunAlarm.h"
 
 #include "items/controls/PropTable.h"
-#include "props/PropertyNames.h"
-#include "props/Words.h"
+#include "lang/PropertyNames.h"
+#include "lang/Words.h"
 
 namespace qav {
 namespace {

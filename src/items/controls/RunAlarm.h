@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/DateTime.h"
 #include "items/controls/ControlModel.h"
-#include "text/DateTime.h"
 
 namespace qav {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "items/controls/ControlModel.h"
-#include "items/controls/EditText.h"
 #include "items/controls/ItemList.h"
+#include "items/controls/LineList.h"
 
 namespace qav {
 

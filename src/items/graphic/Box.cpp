@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "props/Words.h"
+#include "lang/Words.h"
 
 namespace qav {
 namespace {

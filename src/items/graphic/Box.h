@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "items/graphic/MShape.h"
+#include "items/graphic/MultiShape.h"
 
 namespace qav {
 

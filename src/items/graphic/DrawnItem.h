@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/Text.h"
 #include "items/ItemModel.h"
-#include "props/IniUnit.h"
-#include "props/PropertyNames.h"
-#include "text/Text.h"
+#include "lang/PropertyNames.h"
+#include "lang/Vocabulary.h"
 
 namespace qav {
 

@@ -6,12 +6,12 @@
 #include <optional>
 #include <string_view>
 
+#include "base/Text.h"
 #include "items/graphic/Box.h"
 #include "items/graphic/Line.h"
 #include "items/graphic/NewProgress.h"
 #include "items/graphic/NewWatch.h"
-#include "shell/RecordProps.h"
-#include "text/Text.h"
+#include "stream/RecordProps.h"
 
 namespace qav {
 namespace {

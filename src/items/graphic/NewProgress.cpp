@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-#include "props/Words.h"
+#include "lang/Words.h"
 
 namespace qav {
 namespace {

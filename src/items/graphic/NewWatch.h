@@ -3,7 +3,7 @@
 // It has no Korean property table: scripts only reach its name.
 #include <memory>
 
-#include "items/graphic/CClock.h"
+#include "items/graphic/Clock.h"
 
 namespace qav {
 

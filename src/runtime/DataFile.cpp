@@ -1,0 +1,136 @@
+#include "runtime/DataFile.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "base/Cp949.h"
+#include "platform/Platform.h"
+#include "stream/ClassRegistry.h"
+#include "stream/RecordReader.h"
+
+namespace qav {
+namespace {
+
+constexpr std::string_view kClassName = "TDataQueue";
+constexpr std::string_view kStoreName = "DataBox";
+constexpr std::string_view kLinesProperty = "Data_Backup.Strings";
+
+void appendShortText(std::string& out, std::string_view s) {
+  out += static_cast<char>(s.size());
+  out += s;
+}
+
+// One line of the list: tag 6 with a length byte, or tag 12 with a 4-byte length when the
+// CP949 form is longer than 255 bytes. Encodes straight into the output.
+void appendLine(std::string& out, std::string_view utf8) {
+  const std::size_t at = out.size();
+  out.append(5, '\0');
+  text::appendCp949(out, utf8);
+  const std::size_t n = out.size() - at - 5;
+  if (n <= 255) {
+    out[at] = static_cast<char>(Tag::String);
+    out[at + 1] = static_cast<char>(n);
+    out.erase(at + 2, 3);
+  } else {
+    out[at] = static_cast<char>(Tag::LString);
+    for (int i = 0; i < 4; ++i) out[at + 1 + i] = static_cast<char>(n >> (8 * i) & 0xFF);
+  }
+}
+
+// A count line: leading blanks, an optional sign, then decimal digits up to the first other
+// character; no digits is 0. Unlike the scripts' number reading, the sign always applies and
+// "$" starts no hexadecimal number. Large counts saturate instead of wrapping.
+int64_t rowCount(std::string_view line) {
+  std::size_t i = 0;
+  while (i < line.size() && line[i] == ' ') ++i;
+  bool negative = false;
+  if (i < line.size() && (line[i] == '-' || line[i] == '+')) negative = line[i++] == '-';
+  int64_t n = 0;
+  for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i)
+    n = std::min<int64_t>(n * 10 + (line[i] - '0'), INT32_MAX);
+  return negative ? -n : n;
+}
+
+// Hands the counted blocks of the flattened lines to row lists 1-9. Stops at the first count
+// line that is missing or at the end of the lines, keeping what was handed over so far.
+void distribute(std::vector<Value>& lines, DataQueue& box) {
+  std::size_t k = 0;
+  for (int t = 1; t <= DataQueue::kTables; ++t) {
+    if (k >= lines.size()) return;
+    const int64_t n = rowCount(lines[k].text);
+    ++k;
+    auto& rows = box.rowList(t);
+    rows.clear();
+    if (n <= 0) continue;
+    const std::size_t available = lines.size() - k;
+    const std::size_t take = std::min<std::size_t>(static_cast<std::size_t>(n), available);
+    rows.reserve(take);
+    for (std::size_t i = 0; i < take; ++i) rows.push_back(std::move(lines[k + i].text));
+    k += take;
+    if (take < static_cast<std::size_t>(n)) return;
+  }
+}
+
+}  // namespace
+
+void DataLoad(std::unique_ptr<DataQueue>& box, const std::string& path, Platform& platform) {
+  if (!box) box = std::make_unique<DataQueue>();
+  for (int t = 1; t <= DataQueue::kTables; ++t) box->rowList(t).clear();
+  // Any failure from here on ends the load silently, keeping what was done.
+  try {
+    std::string bytes;
+    if (!platform.readFile(path, bytes) || bytes.empty()) return;
+    Record record = RecordReader(bytes, 0, &ClassRegistry::instance()).read();
+    bytes = std::string();
+    if (record.className != kClassName) return;
+    auto fresh = std::make_unique<DataQueue>();
+    std::vector<Value> lines;
+    for (auto& p : record.properties)
+      if (p.name == kLinesProperty && p.value.tag == Tag::List) lines = std::move(p.value.list);
+    box = std::move(fresh);
+    distribute(lines, *box);
+  } catch (...) {
+  }
+}
+
+bool DataSave(DataQueue& box, const std::string& path, Platform& platform, std::string& error) {
+  // The lines go straight from the row lists into the file image; the store's flattened list
+  // is not needed for that and stays as it is.
+  std::size_t estimate = 64;
+  for (int t = 1; t <= DataQueue::kTables; ++t)
+    for (const auto& row : box.rowList(t)) estimate += row.size() + 5;
+  std::string out;
+  out.reserve(estimate + 16 * DataQueue::kTables);
+
+  out += "TPF0";
+  appendShortText(out, kClassName);
+  appendShortText(out, kStoreName);
+  appendShortText(out, kLinesProperty);
+  out += static_cast<char>(Tag::List);
+  for (int t = 1; t <= DataQueue::kTables; ++t) {
+    const auto& rows = box.rowList(t);
+    appendLine(out, std::to_string(rows.size()));
+    for (const auto& row : rows) appendLine(out, row);
+  }
+  out += static_cast<char>(Tag::Null);
+  // The store's design position, which readers ignore.
+  appendShortText(out, "Left");
+  out += static_cast<char>(Tag::Int8);
+  out += static_cast<char>(8);
+  appendShortText(out, "Top");
+  out += static_cast<char>(Tag::Int16);
+  out += static_cast<char>(184);
+  out += static_cast<char>(0);
+  out += '\0';  // end of properties
+  out += '\0';  // end of children
+  return platform.writeFileAtomic(path, out, error);
+}
+
+std::string dataPath(const std::string& programPath, const std::string& dataFile) {
+  const auto slash = programPath.rfind('/');
+  std::string path = slash == std::string::npos ? std::string() : programPath.substr(0, slash + 1);
+  for (char c : dataFile) path += c == '\\' ? '/' : c;
+  return path;
+}
+
+}  // namespace qav

@@ -1,0 +1,336 @@
+// Instantiation: window records configure the main window or make a new window; item records
+// become the items that scripts address, placed on their windows and bound to the dispatch.
+#include <algorithm>
+
+#include "items/Ivent.h"
+#include "items/NewData.h"
+#include "items/RecordComponent.h"
+#include "items/controls/MediaPlayer.h"
+#include "items/controls/NewButton.h"
+#include "items/controls/NewCheckBox.h"
+#include "items/controls/NewEdit.h"
+#include "items/controls/NewImage.h"
+#include "items/controls/NewLabel.h"
+#include "items/controls/NewMemo.h"
+#include "items/controls/RunAlarm.h"
+#include "items/controls/RunComboBox.h"
+#include "items/controls/RunListBox.h"
+#include "items/controls/RunPage.h"
+#include "items/controls/RunTimer.h"
+#include "items/graphic/Box.h"
+#include "items/graphic/Line.h"
+#include "items/graphic/NewProgress.h"
+#include "items/graphic/NewWatch.h"
+#include "items/graphic/Rounding.h"
+#include "lang/ClassNames.h"
+#include "lang/Messages.h"
+#include "platform/Platform.h"
+#include "runtime/TMain.h"
+#include "stream/LoadError.h"
+#include "stream/RecordProps.h"
+
+namespace qav {
+namespace {
+
+// A tab of a page control: only its name lives in the component list.
+class TabSheet : public Component {
+ public:
+  TabSheet() : Component(std::string(cls::kTab)) {}
+};
+
+const std::string kParentName = "ParentName";
+
+void hintRule(ItemModel& item) {
+  if (!item.hint().empty()) item.setShowHint(true);
+}
+
+bool isPlainWindow(const Component* c) {
+  return c && c->className() == cls::kForm;
+}
+
+// Whether showing window w in the page area of page would put w inside itself: the page sits
+// on w, or on a window that is (through further pages) shown inside w.
+bool containsPage(const WindowModel& w, const ItemModel& page) {
+  const WindowModel* host = page.parentWindow();
+  for (int guard = 0; host && guard < 10000; ++guard) {
+    if (host == &w) return true;
+    const ItemModel* outer = host->pageHost();
+    host = outer ? outer->parentWindow() : nullptr;
+  }
+  return host != nullptr;
+}
+
+}  // namespace
+
+std::string TMain::EventCreate(const Record& record) {
+  static const std::string_view kWithParent[] = {
+      cls::kLabel,          cls::kLine,     cls::kBox,         cls::kImage,
+      cls::kButton,         cls::kEdit,     cls::kMemo,        cls::kListBoxRecord,
+      cls::kComboBoxRecord, cls::kCheckBox, cls::kRadioButton, cls::kAlarmRecord,
+      cls::kTimerRecord,    cls::kWatch,    cls::kPageRecord,  cls::kSoundRecord,
+      cls::kProgress,       cls::kLoadBox,  cls::kSaveBox,     cls::kData};
+  if (std::find(std::begin(kWithParent), std::end(kWithParent), record.className) ==
+      std::end(kWithParent))
+    return {};
+  const Value* v = record.find(kParentName);
+  return (v && v->isText()) ? v->text : std::string();
+}
+
+void TMain::Setting(ItemModel& control, const Record& record, WindowModel& window) {
+  control.setParentWindow(&window);
+  const std::string& c = record.className;
+  if (c == cls::kRadioButton || c == cls::kWatch) {
+    // Radio buttons and clocks are placed here although projects were built for a player
+    // that left them unnamed and unplaced: a run-time name that another component already
+    // uses must not stop the load, so such an item keeps its stream name.
+    try {
+      list_.rename(control, CutName(record.name));
+    } catch (const LoadError&) {
+    }
+  } else {
+    list_.rename(control, CutName(record.name));
+  }
+  RecordProps rp(record);
+  control.setLeft(rp.integer("Left"));
+  control.setTop(rp.integer("Top"));
+  control.setWidth(rp.integer("Width"));
+  control.setHeight(rp.integer("Height"));
+}
+
+void TMain::CreateWindowRecord(Record record) {
+  const bool isStart = CutName(startWindowName_) == CutName(record.name);
+  WindowModel* target = main_.get();
+  if (isStart) {
+    std::string name = CutName(record.name);
+    if (!name.empty() && !isIdentifier(name))
+      throw LoadError("\"" + name + "\" is not a valid component name");
+    main_->setName(std::move(name));
+  } else {
+    auto w = std::make_unique<WindowModel>(std::string(cls::kForm));
+    target = w.get();
+    list_.add(std::move(w));
+    list_.rename(*target, CutName(record.name));
+  }
+  CreateComponent(*target, record, nullptr);
+}
+
+void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel* window) {
+  const std::string& c = record.className;
+  RecordProps rp(record);
+
+  if (!window) {  // a window record configures the window already named and listed
+    auto& w = static_cast<WindowModel&>(loaded);
+    w.setCaption(rp.text("Title"));
+    if (std::string icon = rp.text("Icon"); !icon.empty()) {
+      std::string error;
+      auto pic = platform_.loadPicture(icon, error);
+      if (!pic) throw LoadError(error);
+      w.setIcon(std::move(*pic));
+    }
+    w.setFont(rp.font(w.font()));
+    w.setColour(static_cast<uint32_t>(rp.integer("Color")));
+    // The designed panel is the window's client area, for the main window too: the view adds
+    // its own frame and, on the main window, the player's menu bar around it.
+    w.setBounds(rp.integer("Left"), rp.integer("Top"), rp.integer("Width"), rp.integer("Height"));
+    w.setAutoScale(rp.boolean("AutoSize"));
+    w.setCursor(static_cast<int16_t>(rp.integer("Cursor")));
+    w.setCentred(rp.boolean("Center"));
+    w.setStayOnTop(rp.boolean("AlwaysOnTop"));
+    switch (rp.integer("WindowState")) {
+      case 0:
+        w.setBorderStyle(BorderStyle::None);
+        break;
+      case 1:
+        w.setBorderStyle(BorderStyle::Single);
+        break;
+      case 2:
+        w.setBorderStyle(BorderStyle::Sizeable);
+        break;
+      default:
+        break;  // any other value keeps the border the window has
+    }
+    BorderIcons icons;
+    icons.systemMenu = rp.boolean("SystemButton");
+    icons.minimize = rp.boolean("MinButton");
+    icons.maximize = rp.boolean("MaxButton");
+    icons.help = rp.boolean("HelpButton");
+    w.setBorderIcons(icons);
+    auto holder = std::make_unique<TIvent>();
+    holder->setName(std::string(msg::kEventHolderPrefix) + w.name());
+    holder->setData(rp.lines("Ivent1"));
+    list_.addNamed(std::move(holder));
+    bind(w);
+    if (!w.isMain()) platform_.createWindowView(w);
+    return;
+  }
+
+  // Items whose record is itself the live item.
+  auto placeLive = [&](ItemModel& item, bool bound) {
+    if (auto* rc = dynamic_cast<RecordControl*>(&item)) rc->applyDesignFlags();
+    if (bound) bind(item);
+    Setting(item, record, *window);
+    hintRule(item);
+    platform_.createItemView(item);
+  };
+  // Run-time objects made from a design record, named after it; the record stays listed.
+  auto adopt = [&](std::unique_ptr<ItemModel> obj) -> ItemModel& {
+    ItemModel& ref = *obj;
+    list_.add(std::move(obj));
+    list_.rename(ref, CutName(record.name));
+    return ref;
+  };
+
+  if (c == cls::kLabel || c == cls::kButton || c == cls::kCheckBox || c == cls::kRadioButton ||
+      c == cls::kEdit || c == cls::kMemo) {
+    // Radio buttons are placed like check boxes; their click runs their script.
+    placeLive(static_cast<ItemModel&>(loaded), true);
+  } else if (c == cls::kImage) {
+    placeLive(static_cast<ItemModel&>(loaded), false);
+  } else if (c == cls::kLine || c == cls::kBox || c == cls::kWatch || c == cls::kProgress) {
+    auto& item = static_cast<DrawnItem&>(loaded);
+    item.applyDesignFlags();
+    if (c == cls::kProgress) item.setEnabled(item.enabledCheck());
+    Setting(item, record, *window);
+    hintRule(item);
+    platform_.createItemView(item);
+  } else if (c == cls::kListBoxRecord || c == cls::kComboBoxRecord) {
+    std::unique_ptr<ItemModel> obj;
+    if (c == cls::kListBoxRecord)
+      obj = std::make_unique<TRunListBox>(record);
+    else
+      obj = std::make_unique<TRunComboBox>(record);
+    ItemModel& item = *obj;
+    list_.add(std::move(obj));
+    Setting(item, record, *window);
+    bind(item);
+    hintRule(item);
+    platform_.createItemView(item);
+  } else if (c == cls::kTimerRecord) {
+    ItemModel& t = adopt(std::make_unique<TRunTimer>(record));
+    bind(t);
+    platform_.createItemView(t);
+  } else if (c == cls::kAlarmRecord) {
+    ItemModel& a = adopt(std::make_unique<TRunAlarm>(record));
+    bind(a);  // ticks go through OnAlarm, which reports a due alarm here
+    platform_.createItemView(a);
+  } else if (c == cls::kSoundRecord) {
+    ItemModel& s = adopt(std::make_unique<TMediaPlayer>(record));
+    s.setParentWindow(window);
+    s.setVisible(false);
+    platform_.createItemView(s);
+  } else if (c == cls::kData) {
+    list_.rename(loaded, CutName(record.name));
+    static_cast<TNewData&>(loaded).unpackSlots();
+  } else if (c == cls::kPageRecord) {
+    auto owned = std::make_unique<TRunPage>(record);
+    TRunPage& page = *owned;
+    list_.add(std::move(owned));
+    Setting(page, record, *window);
+    hintRule(page);
+    for (std::size_t i = 0; i < page.tabs().size(); ++i) {
+      auto tab = std::make_unique<TabSheet>();
+      tab->setName(page.tabName(i));
+      list_.addNamed(std::move(tab));
+    }
+    if (!page.tabs().empty()) {
+      Component* first = FindControl(page.tabs().front().window);
+      if (isPlainWindow(first)) {
+        auto& w = static_cast<WindowModel&>(*first);
+        // Sizes come from the project: kept inside 32 bits at the edge of the range.
+        page.setBounds(page.left(), page.top(), graphic::add(w.width(), TRunPage::kExtraWidth),
+                       graphic::add(w.height(), TRunPage::kExtraHeight));
+        embedActivePage(page);
+      }
+    }
+    page.setChangeHandlers([this](TRunPage& p) { PageChangeBefore(p); },
+                           [this](TRunPage& p) { PageChangeAfter(p); });
+    platform_.createItemView(page);
+  }
+  // Every other record (file dialogs, stores, paint boxes) stays listed and unplaced.
+}
+
+void TMain::embedActivePage(TRunPage& page) {
+  const PageTab* tab = page.activeTab();
+  if (!tab) return;
+  Component* found = FindControl(tab->window);
+  if (!isPlainWindow(found)) return;
+  auto& w = static_cast<WindowModel&>(*found);
+  if (containsPage(w, page)) return;  // a window is never shown inside itself
+  w.setBorderStyle(BorderStyle::None);
+  w.setStayOnTop(true);
+  w.setPageHost(&page);
+  w.setBounds(graphic::add(page.left(), page.sheetLeft()),
+              graphic::add(page.top(), page.sheetTop()), w.width(), w.height());
+  platform_.showWindow(w);
+}
+
+void TMain::PageChangeBefore(TRunPage& page) {
+  const PageTab* tab = page.activeTab();
+  if (!tab) return;
+  Component* found = FindControl(tab->window);
+  if (!isPlainWindow(found)) return;
+  auto& w = static_cast<WindowModel&>(*found);
+  w.setBorderStyle(BorderStyle::Single);
+  w.setStayOnTop(false);
+  w.setPageHost(nullptr);
+  platform_.hideWindow(w);
+}
+
+void TMain::PageChangeAfter(TRunPage& page) {
+  const PageTab* tab = page.activeTab();
+  if (!tab || !isPlainWindow(FindControl(tab->window))) return;
+  embedActivePage(page);
+  IventClick(page);
+}
+
+void TMain::PlaceItemRecord(Record record) {
+  if (record.className == cls::kPanel) return;
+  const std::string& c = record.className;
+  // The loaded object: the live item itself for record-and-live classes, else the record.
+  std::unique_ptr<Component> obj;
+  if (c == cls::kLabel)
+    obj = std::make_unique<TNewLabel>(record);
+  else if (c == cls::kButton)
+    obj = std::make_unique<TNewButton>(record);
+  else if (c == cls::kImage)
+    obj = std::make_unique<TNewImage>(record);
+  else if (c == cls::kEdit)
+    obj = std::make_unique<TNewEdit>(record);
+  else if (c == cls::kMemo)
+    obj = std::make_unique<TNewMemo>(record);
+  else if (c == cls::kCheckBox)
+    obj = std::make_unique<TNewCheckBox>(record);
+  else if (c == cls::kRadioButton)
+    obj = std::make_unique<TNewRadioButton>(record);
+  else if (c == cls::kLine)
+    obj = TLine::fromRecord(record);
+  else if (c == cls::kBox)
+    obj = TBox::fromRecord(record);
+  else if (c == cls::kWatch)
+    obj = TNewWatch::fromRecord(record);
+  else if (c == cls::kProgress)
+    obj = TNewProgress::fromRecord(record);
+  else if (c == cls::kData)
+    obj = std::make_unique<TNewData>(record);
+  else
+    obj = std::make_unique<RecordComponent>(record);
+  obj->setName(record.name);
+  Component& loaded = list_.addNamed(std::move(obj));
+
+  const std::string parent = EventCreate(record);
+  if (parent.empty()) return;
+  if (CutName(startWindowName_) == CutName(parent)) {
+    CreateComponent(loaded, record, main_.get());
+    return;
+  }
+  // The windows listed before this record; components added while placing it are not visited.
+  const std::size_t count = list_.size() - 1;
+  const std::string windowName = CutName(parent);
+  for (std::size_t i = 0; i < count; ++i) {
+    Component* w = list_.items()[i];
+    if (w->className() == cls::kForm && w->name() == windowName)
+      CreateComponent(loaded, record, static_cast<WindowModel*>(w));
+  }
+}
+
+}  // namespace qav

@@ -1,0 +1,82 @@
+#include "runtime/ProjectLoader.h"
+
+#include <exception>
+
+#include "platform/Platform.h"
+#include "stream/ClassRegistry.h"
+#include "stream/LoadError.h"
+#include "stream/RecordReader.h"
+
+namespace qav {
+
+const char* const kDamagedProgramMessage =
+    "QAV Maker 기본 테이블 데이타 자료가 손상되었습니다.\r실행을 계속할 수 없습니다.";
+
+std::optional<std::string> readPayload(Platform& platform, const std::string& programPath,
+                                       bool& tooShort, std::string& error) {
+  tooShort = false;
+  std::string bytes;
+  if (!platform.readFile(programPath, bytes)) {
+    error = "Cannot open file \"" + programPath + "\".";
+    return std::nullopt;
+  }
+  if (bytes.size() < kPayloadOffset) {
+    tooShort = true;
+    return std::nullopt;
+  }
+  bytes.erase(0, kPayloadOffset);
+  return bytes;
+}
+
+namespace {
+
+// Reads the next record; any failure becomes a load failure carrying the failure's own text.
+Record next(RecordReader& reader) {
+  try {
+    return reader.read();
+  } catch (const LoadError&) {
+    throw;
+  } catch (const std::exception& e) {
+    throw LoadError(e.what());
+  }
+}
+
+// Hands a record over; a failure of the receiver is a load failure like any other.
+template <typename Fn>
+void deliver(Fn&& fn) {
+  try {
+    fn();
+  } catch (const LoadError&) {
+    throw;
+  } catch (const std::exception& e) {
+    throw LoadError(e.what());
+  }
+}
+
+}  // namespace
+
+void loadProject(std::string_view payload, ProjectSink& sink) {
+  if (payload.empty()) return;
+  RecordReader reader(payload, 0, &ClassRegistry::instance());
+
+  Record first = next(reader);
+  if (first.className != "TMainData")
+    throw LoadError("The project's first record is of class " + first.className +
+                    ", not the settings record TMainData.");
+  auto settings = std::make_unique<MainData>(MainData::fromRecord(first));
+  deliver([&] { sink.settings(std::move(settings)); });
+
+  // Windows first, so that every item's window exists when the item is placed.
+  while (!reader.atEnd()) {
+    Record record = next(reader);
+    if (record.className == "TNewPanel") deliver([&] { sink.windowRecord(std::move(record)); });
+  }
+
+  reader.seek(0);
+  while (!reader.atEnd()) {
+    Record record = next(reader);
+    if (record.className != "TNewPanel") deliver([&] { sink.itemRecord(std::move(record)); });
+  }
+}
+
+}  // namespace qav

@@ -1,0 +1,56 @@
+#include "runtime/TMain.h"
+
+#include "base/Font.h"
+#include "base/Text.h"
+#include "lang/Messages.h"
+#include "platform/Platform.h"
+#include "props/Schema.h"
+
+namespace qav {
+namespace {
+constexpr char kMainWindowFont[] = "굴림체";
+constexpr uint32_t kWindowText = 0x80000008;
+}  // namespace
+
+TMain::TMain(Platform& platform)
+    : platform_(platform),
+      main_(std::make_unique<WindowModel>("TMain")),
+      splash_(std::make_unique<WindowModel>("TTitle")),
+      about_(std::make_unique<WindowModel>("TAbout")),
+      dataBox_(std::make_unique<DataQueue>()),
+      schemaLookup_([](std::string_view cls) -> const std::vector<std::string>* {
+        const SchemaTable* t = schemaForClass(cls);
+        return t ? &t->rows() : nullptr;
+      }),
+      interpreter_(std::make_unique<script::Interpreter>(*this)) {
+  main_->setName("Main");
+  splash_->setName("Title");
+  about_->setName("About");
+  about_->setCaption(std::string(msg::kAboutCaption));
+  main_->setCaption(std::string(msg::kAppTitle));
+  Font f;
+  f.name = kMainWindowFont;
+  f.charset = kHangeulCharset;
+  f.height = -13;
+  f.colour = kWindowText;
+  main_->setFont(f);
+  BorderIcons icons;
+  icons.systemMenu = true;
+  icons.minimize = false;
+  icons.maximize = true;
+  main_->setBorderIcons(icons);
+  programInfoCaption_ = std::string(msg::kProgramInfoDesign);
+}
+
+TMain::~TMain() = default;
+
+Component* TMain::FindControl(std::string_view name) {
+  if (text::equalsIgnoreAsciiCase(name, main_->name())) return main_.get();
+  return list_.find(name);
+}
+
+const std::vector<std::string>* TMain::schemaRows(std::string_view className) {
+  return schemaLookup_ ? schemaLookup_(className) : nullptr;
+}
+
+}  // namespace qav

@@ -1,0 +1,37 @@
+#pragma once
+// The script variables of a run: a fixed-size table read and written by the property layer
+// as well as by statements.
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace qav::script {
+
+inline constexpr int kMaxVariables = 100;
+
+struct Variable {
+  std::string name;
+  std::string value;
+};
+
+// Variables 1..count() of a run; names compared byte for byte.
+class VariableTable {
+ public:
+  int count() const { return count_; }
+  void clear() { count_ = 0; }
+  bool full() const { return count_ >= kMaxVariables; }
+  // Appends a variable with the empty value; false when the table is full.
+  bool declare(std::string_view name);
+  bool declared(std::string_view name) const;
+  // The value of the last variable of that name, or null.
+  const std::string* find(std::string_view name) const;
+  // Sets every variable of that name; false when there is none.
+  bool assign(std::string_view name, std::string_view value);
+  const Variable& at(int n) const { return vars_[static_cast<std::size_t>(n - 1)]; }
+
+ private:
+  std::array<Variable, kMaxVariables> vars_;
+  int count_ = 0;
+};
+
+}  // namespace qav::script

@@ -1,0 +1,233 @@
+#include "stream/RecordReader.h"
+
+#include <cstring>
+
+#include "base/Cp949.h"
+#include "stream/StreamFormat.h"
+
+namespace qav {
+namespace {
+
+constexpr char kSignature[4] = {'T', 'P', 'F', '0'};
+
+// Cursor over the buffer; every read checks the bytes left first, so no length in the input
+// can make the reader allocate or read beyond what is there.
+class Parser {
+ public:
+  Parser(std::string_view bytes, std::size_t pos, const RecordChecker* checker)
+      : bytes_(bytes), pos_(pos), checker_(checker) {}
+
+  std::size_t pos() const { return pos_; }
+
+  Record record() {
+    std::size_t start = pos_;
+    if (pos_ >= bytes_.size()) fail("record expected, end of data", start);
+    if (left() < 4) fail("record cut short in its signature", start);
+    if (std::memcmp(bytes_.data() + pos_, kSignature, 4) != 0)
+      fail("bad signature (\"TPF0\" expected)", start);
+    pos_ += 4;
+    return object(0);
+  }
+
+ private:
+  [[noreturn]] static void fail(const std::string& problem, std::size_t offset) {
+    throw StreamError(problem, offset);
+  }
+
+  std::size_t left() const { return pos_ <= bytes_.size() ? bytes_.size() - pos_ : 0; }
+
+  uint8_t byte(const char* what) {
+    if (left() < 1) fail(std::string("data ends inside ") + what, pos_);
+    return static_cast<uint8_t>(bytes_[pos_++]);
+  }
+
+  uint8_t peek(const char* what) const {
+    if (left() < 1) fail(std::string("data ends inside ") + what, pos_);
+    return static_cast<uint8_t>(bytes_[pos_]);
+  }
+
+  std::string_view take(std::size_t n, const char* what) {
+    if (left() < n)
+      fail(std::string("data ends inside ") + what + " (" + std::to_string(n) + " bytes needed, " +
+               std::to_string(left()) + " left)",
+           pos_);
+    std::string_view s = bytes_.substr(pos_, n);
+    pos_ += n;
+    return s;
+  }
+
+  uint32_t u32(const char* what) {
+    std::string_view s = take(4, what);
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<uint8_t>(s[i]);
+    return v;
+  }
+
+  std::string_view shortText(const char* what) {
+    std::size_t n = byte(what);
+    return take(n, what);
+  }
+
+  static void checkLevel(std::size_t level, std::size_t offset) {
+    if (level > kMaxNesting)
+      fail("nesting deeper than " + std::to_string(kMaxNesting) + " levels", offset);
+  }
+
+  // Prefix, class and object names, properties and children: a record after its signature,
+  // or a child record.
+  Record object(std::size_t level) {
+    Record r;
+    if (peek("a record") >= 0xF0) {
+      uint8_t prefix = byte("a record");
+      r.flags = static_cast<uint8_t>(prefix & 0x0F);
+      if (*r.flags & 2) {
+        std::size_t at = pos_;
+        Value v = value(level, "a child position");
+        if (!v.isInteger()) fail("child position is not an integer", at);
+        r.position = std::move(v);
+      }
+    }
+    std::size_t classAt = pos_;
+    std::string_view cls = shortText("a class name");
+    if (cls.empty()) fail("empty class name", classAt);
+    r.className = text::decodeCp949(cls);
+    if (checker_)
+      if (auto why = checker_->checkClass(r.className)) fail(*why, classAt);
+    r.name = text::decodeCp949(shortText("an object name"));
+    properties(r.properties, level, checker_ ? &r.className : nullptr);
+    for (;;) {
+      if (peek("the children of a record") == 0) {
+        ++pos_;
+        break;
+      }
+      checkLevel(level + 1, pos_);
+      r.children.push_back(object(level + 1));
+    }
+    return r;
+  }
+
+  // Properties until a zero-length name. With a class name, each is checked against it.
+  void properties(std::vector<Property>& out, std::size_t level, const std::string* className) {
+    for (;;) {
+      std::size_t at = pos_;
+      std::string_view name = shortText("a property list");
+      if (name.empty()) return;
+      Property p;
+      p.name = text::decodeCp949(name);
+      p.value = value(level, "a property value");
+      if (className && checker_)
+        if (auto why = checker_->checkProperty(*className, p.name, p.value))
+          fail("property \"" + p.name + "\": " + *why, at);
+      out.push_back(std::move(p));
+    }
+  }
+
+  Value value(std::size_t level, const char* what) {
+    std::size_t at = pos_;
+    uint8_t tag = byte(what);
+    if (tag == 0) fail(std::string("null tag where ") + what + " is required", at);
+    return valueOfTag(tag, at, level);
+  }
+
+  Value valueOfTag(uint8_t tag, std::size_t at, std::size_t level) {
+    Value v;
+    v.tag = static_cast<Tag>(tag);
+    switch (v.tag) {
+      case Tag::List:
+        checkLevel(level + 1, at);
+        for (;;) {
+          std::size_t elemAt = pos_;
+          uint8_t t = byte("a list");
+          if (t == 0) break;
+          v.list.push_back(valueOfTag(t, elemAt, level + 1));
+        }
+        break;
+      case Tag::Int8:
+        v.integer = static_cast<int8_t>(byte("an 8-bit integer"));
+        break;
+      case Tag::Int16: {
+        std::string_view s = take(2, "a 16-bit integer");
+        v.integer =
+            static_cast<int16_t>(static_cast<uint8_t>(s[0]) | static_cast<uint8_t>(s[1]) << 8);
+        break;
+      }
+      case Tag::Int32:
+        v.integer = static_cast<int32_t>(u32("a 32-bit integer"));
+        break;
+      case Tag::Extended: {
+        std::string_view s = take(10, "an extended float");
+        std::array<uint8_t, 10> raw;
+        std::memcpy(raw.data(), s.data(), 10);
+        v.extended = extendedToDouble(raw);
+        v.raw = raw;
+        break;
+      }
+      case Tag::String:
+      case Tag::Ident:
+        v.text = text::decodeCp949(shortText(v.tag == Tag::String ? "a text" : "an identifier"));
+        break;
+      case Tag::LString: {
+        uint32_t n = u32("a long text's length");
+        v.text = text::decodeCp949(take(n, "a long text"));
+        break;
+      }
+      case Tag::Binary: {
+        uint32_t n = u32("binary data's length");
+        v.text = std::string(take(n, "binary data"));
+        break;
+      }
+      case Tag::False:
+      case Tag::True:
+      case Tag::Nil:
+        break;
+      case Tag::Set:
+        for (;;) {
+          std::string_view member = shortText("a set");
+          if (member.empty()) break;
+          v.set.push_back(text::decodeCp949(member));
+        }
+        break;
+      case Tag::Collection:
+        checkLevel(level + 1, at);
+        for (;;) {
+          std::size_t itemAt = pos_;
+          uint8_t t = byte("a collection");
+          if (t == 0) break;
+          CollectionItem item;
+          if (t == 2 || t == 3 || t == 4) {
+            item.index = valueOfTag(t, itemAt, level + 1);
+            itemAt = pos_;
+            t = byte("a collection item");
+          }
+          if (t != static_cast<uint8_t>(Tag::List))
+            fail("collection item does not start with the list tag (found tag " +
+                     std::to_string(t) + ")",
+                 itemAt);
+          properties(item.properties, level + 1, nullptr);
+          v.items.push_back(std::move(item));
+        }
+        break;
+      default:
+        fail("unknown value tag " + std::to_string(tag), at);
+    }
+    return v;
+  }
+
+  std::string_view bytes_;
+  std::size_t pos_;
+  const RecordChecker* checker_;
+};
+
+}  // namespace
+
+RecordReader::RecordReader(std::string_view bytes, std::size_t offset, const RecordChecker* checker)
+    : bytes_(bytes), pos_(offset), checker_(checker) {}
+
+Record RecordReader::read() {
+  Parser p(bytes_, pos_, checker_);
+  Record r = p.record();
+  pos_ = p.pos();
+  return r;
+}
+
+}  // namespace qav
