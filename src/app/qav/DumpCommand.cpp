@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/qav/Command.h"
+#include "app/qav/CompactJson.h"
 #include "app/qav/Files.h"
 #include "base/Text.h"
 #include "platform/Platform.h"
@@ -66,7 +67,7 @@ int dump(const std::vector<std::string>& args) {
     if (readable) {
       nlohmann::ordered_json document = recordsToJson(records);
       condenseSettings(document);
-      json = document.dump(2) + "\n";
+      json = compactJson(document);
     } else {
       json = recordsToJsonText(records);
     }

@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/qav/Command.h"
+#include "app/qav/CompactJson.h"
 #include "app/qav/Files.h"
 #include "base/Cp949.h"
 #include "base/Text.h"
@@ -28,40 +29,6 @@ int usage(const std::string& problem) {
 
 int fail(const std::string& problem) {
   return failure("new", problem);
-}
-
-// A value on one line, with a blank after each "," and ":".
-std::string flatText(const Json& j) {
-  if (!j.is_structured()) return j.dump();
-  std::string out = j.is_object() ? "{" : "[";
-  for (auto it = j.begin(); it != j.end(); ++it) {
-    if (it != j.begin()) out += ", ";
-    if (j.is_object()) out += Json(it.key()).dump() + ": ";
-    out += flatText(*it);
-  }
-  return out + (j.is_object() ? "}" : "]");
-}
-
-// Indented JSON in which a value that fits on its line stays on one line.
-void writeCompact(const Json& j, std::size_t indent, std::size_t used, std::string& out) {
-  constexpr std::size_t kWidth = 96;
-  std::string flat = flatText(j);
-  if (!j.is_structured() || j.empty() || used + flat.size() <= kWidth) {
-    out += flat;
-    return;
-  }
-  const bool object = j.is_object();
-  out += object ? "{\n" : "[\n";
-  const std::string pad(indent + 2, ' ');
-  std::size_t n = 0;
-  for (auto it = j.begin(); it != j.end(); ++it) {
-    std::string line = pad;
-    if (object) line += Json(it.key()).dump() + ": ";
-    out += line;
-    writeCompact(*it, indent + 2, line.size(), out);
-    out += ++n < j.size() ? ",\n" : "\n";
-  }
-  out += std::string(indent, ' ') + (object ? "}" : "]");
 }
 
 // An item placed on the main window, shown and usable from the start (without VisibleCheck
@@ -154,9 +121,7 @@ int makeNew(const std::vector<std::string>& args) {
   if (::lstat(path.c_str(), &st) == 0)
     return fail(path + " exists; qav new does not overwrite a file");
   std::string error;
-  std::string text;
-  writeCompact(project(title, dataFile), 0, 0, text);
-  if (!writeWholeFile(path, text + "\n", 0644, error)) return fail(error);
+  if (!writeWholeFile(path, compactJson(project(title, dataFile)), 0644, error)) return fail(error);
   std::printf("Wrote %s. Make a program of it with: qav pack %s -o %s\n",
               text::printable(path).c_str(), text::printable(path).c_str(),
               text::printable((file.parent_path() / stem).string()).c_str());

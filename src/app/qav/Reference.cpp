@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/qav/CompactJson.h"
 #include "lang/ClassNames.h"
 #include "lang/Messages.h"
 #include "lang/Vocabulary.h"
@@ -614,7 +615,7 @@ std::string projectSchema() {
       {"additionalProperties", false},
       {"properties", {{"records", {{"type", "array"}, {"items", ref("record")}}}}},
       {"definitions", std::move(definitions)}};
-  return schema.dump(1) + "\n";
+  return compactJson(schema);
 }
 
 }  // namespace qav::tool
