@@ -7,10 +7,6 @@
 namespace qav {
 namespace {
 
-struct ColourWord {
-  std::string_view word;
-  uint32_t code;
-};
 constexpr std::array<ColourWord, 18> kColours = {{
     {words::kBlack, 0x00000000},
     {words::kBlue, 0x00800000},
@@ -32,10 +28,6 @@ constexpr std::array<ColourWord, 18> kColours = {{
     {words::kWindowColour, 0x80000005},
 }};
 
-struct CursorWord {
-  std::string_view word;
-  int16_t code;
-};
 constexpr std::array<CursorWord, 18> kCursors = {{
     {words::kCursorDefault, 0},
     {words::kCursorArrow, -2},
@@ -58,6 +50,14 @@ constexpr std::array<CursorWord, 18> kCursors = {{
 }};
 
 }  // namespace
+
+std::span<const ColourWord> colourVocabulary() {
+  return kColours;
+}
+
+std::span<const CursorWord> cursorVocabulary() {
+  return kCursors;
+}
 
 bool WordToTruth(std::string_view word) {
   return word == words::kTrue;

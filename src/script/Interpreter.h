@@ -88,6 +88,12 @@ class Interpreter {
 
   // Adds or replaces the statement of a keyword.
   void registerStatement(std::string_view keyword, Statement handler);
+  // The keyword of every statement, in no particular order.
+  std::vector<std::string> keywords() const {
+    std::vector<std::string> out;
+    for (const auto& entry : statements_) out.push_back(entry.first);
+    return out;
+  }
 
   // Evaluation and checks.
   std::string Maths(std::string_view expression);

@@ -35,11 +35,15 @@ MainData MainData::fromRecord(const Record& record) {
   for (int n = 0; n < kOptions; ++n) m.options_[n] = lines[k++] == "Y";
   for (int n = 0; n < kRegisters; ++n) m.registers_[n] = lines[k++];
   for (int n = 0; n < kSystemValues; ++n) m.systemValues_[n] = lines[k++];
-  // The cut comes first: a character straddling the limit keeps its lead byte, and blanks that
-  // follow the cut are still removed.
   for (auto& table : m.schemas_)
-    for (auto& entry : table) entry = text::trimmed(text::cutCp949(lines[k++], kSchemaEntryBytes));
+    for (auto& entry : table) entry = schemaEntry(lines[k++]);
   return m;
+}
+
+// The cut comes first: a character straddling the limit keeps its lead byte, and blanks that
+// follow the cut are still removed.
+std::string MainData::schemaEntry(std::string_view line) {
+  return text::trimmed(text::cutCp949(line, kSchemaEntryBytes));
 }
 
 std::string MainData::startWindowName() const {

@@ -3,6 +3,7 @@
 // numbered tables: 100 run options, 100 registers, 50 system values and 9 table schemas.
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "stream/Record.h"
@@ -21,6 +22,9 @@ class MainData {
   // Builds the store from a TMainData record and unpacks Data_Backup. Throws LoadError when
   // the record is not a TMainData or carries fewer than 1,159 backup lines.
   static MainData fromRecord(const Record& record);
+  // What the store keeps of a table-schema line: its first 20 code page 949 bytes, then
+  // without surrounding characters of code 32 or below.
+  static std::string schemaEntry(std::string_view line);
 
   std::vector<std::string> Pages_Name, Pages_Caption, Data_Backup;
   std::string ProgramName, ProgramMaker, ProgramVer, DataFile;

@@ -83,6 +83,13 @@ constexpr std::array<NamedValue, 19> kCharsetConstants = {{
 }};
 
 template <std::size_t N>
+std::vector<std::string_view> names(const std::array<NamedValue, N>& table) {
+  std::vector<std::string_view> out;
+  for (const auto& e : table) out.push_back(e.ident);
+  return out;
+}
+
+template <std::size_t N>
 std::optional<int32_t> lookup(const std::array<NamedValue, N>& table, std::string_view ident) {
   for (const auto& e : table)
     if (text::equalsIgnoreAsciiCase(e.ident, ident)) return e.value;
@@ -733,6 +740,15 @@ std::optional<int32_t> cursorConstant(std::string_view ident) {
 }
 std::optional<int32_t> charsetConstant(std::string_view ident) {
   return lookup(kCharsetConstants, ident);
+}
+std::vector<std::string_view> colourConstantNames() {
+  return names(kColourConstants);
+}
+std::vector<std::string_view> cursorConstantNames() {
+  return names(kCursorConstants);
+}
+std::vector<std::string_view> charsetConstantNames() {
+  return names(kCharsetConstants);
 }
 
 const PropInfo* ClassInfo::find(std::string_view streamName) const {

@@ -49,6 +49,8 @@ class ClassRegistry : public RecordChecker {
   static const ClassRegistry& instance();
 
   const ClassInfo* find(std::string_view className) const;
+  // Every registered class, in registration order.
+  const std::vector<ClassInfo>& classes() const { return classes_; }
 
   // Why a property does not suit the class: unknown property, event property ("On..."), a tag
   // that does not suit the kind, an identifier not among the values. Nothing when it suits.
@@ -71,5 +73,9 @@ class ClassRegistry : public RecordChecker {
 std::optional<int32_t> colourConstant(std::string_view ident);
 std::optional<int32_t> cursorConstant(std::string_view ident);
 std::optional<int32_t> charsetConstant(std::string_view ident);
+// Their identifiers, in table order.
+std::vector<std::string_view> colourConstantNames();
+std::vector<std::string_view> cursorConstantNames();
+std::vector<std::string_view> charsetConstantNames();
 
 }  // namespace qav

@@ -490,10 +490,14 @@ std::string recordsToJsonText(const std::vector<Record>& records) {
   return recordsToJson(records).dump(2) + "\n";
 }
 
-std::vector<Record> recordsFromJsonText(std::string_view text) {
+Json jsonFromText(std::string_view text) {
   KeepAllSax sax;
   Json::sax_parse(text, &sax);
-  return recordsFromJson(sax.root);
+  return std::move(sax.root);
+}
+
+std::vector<Record> recordsFromJsonText(std::string_view text) {
+  return recordsFromJson(jsonFromText(text));
 }
 
 }  // namespace qav

@@ -36,5 +36,8 @@ std::vector<Record> recordsFromJson(const nlohmann::ordered_json& document);
 std::string recordsToJsonText(const std::vector<Record>& records);
 // Parses a document; repeated member names are kept in order rather than merged.
 std::vector<Record> recordsFromJsonText(std::string_view text);
+// The JSON of a text as recordsFromJsonText reads it: repeated member names kept, nesting
+// bounded. Throws RecordJsonError for text that is not JSON.
+nlohmann::ordered_json jsonFromText(std::string_view text);
 
 }  // namespace qav

@@ -4,11 +4,15 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "app/qav/Command.h"
+#include "app/qav/CompactJson.h"
 #include "app/qav/Files.h"
 #include "base/Text.h"
 #include "platform/Platform.h"
 #include "runtime/ProjectLoader.h"
+#include "stores/SettingsForm.h"
 #include "stream/ClassRegistry.h"
 #include "stream/RecordJson.h"
 #include "stream/RecordReader.h"
@@ -16,22 +20,19 @@
 namespace qav::tool {
 namespace {
 
-constexpr const char* kUsage = "qav dump [--offset N] [--raw] FILE";
+constexpr const char* kUsage = "qav dump [--offset N] [--raw] [--readable] FILE";
 
 int usage(const std::string& problem) {
-  std::fprintf(stderr, "qav dump: %s\nusage: %s\n", problem.c_str(), kUsage);
-  return 2;
+  return usageError("dump", kUsage, problem);
 }
 
-// The problem often quotes the file's content: nothing in it may act on the terminal.
 int fail(const std::string& problem) {
-  std::fprintf(stderr, "qav dump: %s\n", text::printable(problem).c_str());
-  return 1;
+  return failure("dump", problem);
 }
 
 int dump(const std::vector<std::string>& args) {
   std::size_t offset = kPayloadOffset;
-  bool raw = false;
+  bool raw = false, readable = false;
   std::string path;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--offset") {
@@ -40,6 +41,8 @@ int dump(const std::vector<std::string>& args) {
       ++i;
     } else if (args[i] == "--raw") {
       raw = true;
+    } else if (args[i] == "--readable") {
+      readable = true;
     } else if (args[i].size() > 1 && args[i][0] == '-') {
       return usage("unknown option " + args[i]);
     } else if (path.empty()) {
@@ -60,7 +63,14 @@ int dump(const std::vector<std::string>& args) {
   try {
     RecordReader reader(bytes, offset, raw ? nullptr : &ClassRegistry::instance());
     while (!reader.atEnd()) records.push_back(reader.read());
-    std::string json = recordsToJsonText(records);
+    std::string json;
+    if (readable) {
+      nlohmann::ordered_json document = recordsToJson(records);
+      condenseSettings(document);
+      json = compactJson(document);
+    } else {
+      json = recordsToJsonText(records);
+    }
     if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0)
       return fail("cannot write the output");
   } catch (const std::exception& e) {
@@ -72,7 +82,9 @@ int dump(const std::vector<std::string>& args) {
 const Registrar registrar(Command{
     "dump", kUsage,
     "Writes every record from offset N (default 1000000; 0 for a data file) to standard\n"
-    "      output as JSON. Records are checked against the registered classes unless --raw.",
+    "      output as JSON. Records are checked against the registered classes unless --raw.\n"
+    "      --readable writes the settings' \"Data_Backup\" lines in their readable form when\n"
+    "      qav pack would write them back the same (otherwise they stay lines).",
     dump});
 
 }  // namespace

@@ -7,11 +7,14 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "app/qav/Command.h"
 #include "app/qav/Files.h"
 #include "base/Text.h"
 #include "platform/Platform.h"
 #include "runtime/ProjectLoader.h"
+#include "stores/SettingsForm.h"
 #include "stream/RecordJson.h"
 #include "stream/RecordWriter.h"
 
@@ -21,14 +24,11 @@ namespace {
 constexpr const char* kUsage = "qav pack PROJECT.json -o OUT [--player FILE] [--offset N]";
 
 int usage(const std::string& problem) {
-  std::fprintf(stderr, "qav pack: %s\nusage: %s\n", problem.c_str(), kUsage);
-  return 2;
+  return usageError("pack", kUsage, problem);
 }
 
-// The problem often quotes the file's content: nothing in it may act on the terminal.
 int fail(const std::string& problem) {
-  std::fprintf(stderr, "qav pack: %s\n", text::printable(problem).c_str());
-  return 1;
+  return failure("pack", problem);
 }
 
 int pack(const std::vector<std::string>& args) {
@@ -66,7 +66,9 @@ int pack(const std::vector<std::string>& args) {
   if (!readWholeFile(input, jsonText, error)) return fail(error);
   std::string records;
   try {
-    records = writeRecords(recordsFromJsonText(jsonText));
+    nlohmann::ordered_json document = jsonFromText(jsonText);
+    expandReadableSettings(document);
+    records = writeRecords(recordsFromJson(document));
   } catch (const std::exception& e) {
     return fail(input + ": " + e.what());
   }
@@ -95,7 +97,8 @@ const Registrar registrar(Command{
     "pack", kUsage,
     "Writes OUT: the player (default: qavplayer beside qav) padded with zero bytes to\n"
     "      offset N (default 1000000), then the records of PROJECT.json. --offset 0 writes\n"
-    "      the records alone (a data file).",
+    "      the records alone (a data file). The settings may give \"Data_Backup\" in its\n"
+    "      readable form, which is written as the lines the player reads.",
     pack});
 
 }  // namespace
