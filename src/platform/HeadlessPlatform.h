@@ -38,7 +38,7 @@ class HeadlessPlatform : public Platform {
   void setListener(std::function<void(const nlohmann::json&)> l) { listener_ = std::move(l); }
   void record(nlohmann::json entry);
 
-  bool quitRequested() const { return quit_.has_value(); }
+  bool quitRequested() const override { return quit_.has_value(); }
   int exitCode() const { return quit_.value_or(0); }
   bool isModalOpen(const WindowModel& w) const { return modal_.count(&w) != 0; }
 

@@ -11,10 +11,39 @@
 #include <vector>
 
 #include "base/Text.h"
+#include "items/Component.h"
+#include "lang/ClassNames.h"
 #include "lang/Messages.h"
 #include "platform/FileRead.h"
 
 namespace qav {
+
+bool takesKeyboardFocus(const Component& item) {
+  static constexpr std::string_view kinds[] = {cls::kEdit,     cls::kMemo,     cls::kListBox,
+                                               cls::kComboBox, cls::kCheckBox, cls::kRadioButton,
+                                               cls::kButton,   cls::kPage};
+  for (std::string_view k : kinds)
+    if (item.className() == k) return true;
+  return false;
+}
+
+const char* refusalWord(Refusal r) {
+  switch (r) {
+    case Refusal::None:
+      return "";
+    case Refusal::Hidden:
+      return "hidden";
+    case Refusal::Disabled:
+      return "disabled";
+    case Refusal::ReadOnly:
+      return "read-only";
+    case Refusal::NoWindow:
+      return "no-window";
+    case Refusal::Unsuited:
+      return "unsuited";
+  }
+  return "";
+}
 
 const char* buttonWord(Button b) {
   switch (b) {

@@ -9,6 +9,7 @@
 
 #include "base/DateTime.h"
 #include "base/Picture.h"
+#include "platform/UserInput.h"
 
 namespace qav {
 
@@ -69,6 +70,13 @@ class Platform {
   virtual void closeWindow(WindowModel& window) = 0;
   // Ends the program after the current event with this exit code.
   virtual void quit(int exitCode) = 0;
+  // Whether quit() was asked for.
+  virtual bool quitRequested() const { return false; }
+
+  // The runtime's user-input path: the views and runners hand every user action to it, and
+  // the platform tells it when windows appear and go away. Null until the runtime sets it.
+  void setUserInput(UserInput* input) { input_ = input; }
+  UserInput* userInput() const { return input_; }
 
   // The local wall clock.
   virtual text::DateTime now() = 0;
@@ -106,6 +114,18 @@ class Platform {
   virtual std::string resolvePath(const std::string& name);
   // The same with relative names taken from the given directory.
   std::string resolveIn(const std::string& directory, const std::string& name);
+
+ protected:
+  // For the implementations: pass window changes on to the user-input path.
+  void windowShown(WindowModel& window) {
+    if (input_) input_->windowShown(window);
+  }
+  void windowGone(WindowModel& window) {
+    if (input_) input_->windowGone(window);
+  }
+
+ private:
+  UserInput* input_ = nullptr;
 };
 
 }  // namespace qav

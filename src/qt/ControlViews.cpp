@@ -51,7 +51,7 @@ void LabelView::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
       !detached())
-    label_.userClick();
+    deliverInput({UserActionKind::Click, &label_}, [this] { label_.userClick(); });
 }
 
 // --- Button --------------------------------------------------------------------------------
@@ -116,7 +116,8 @@ QPixmap glyphImage(const QPixmap& strip, int numGlyphs, int state) {
 ButtonView::ButtonView(TNewButton& model, QWidget* parent)
     : QPushButton(parent), ItemView(model, this, QPalette::Button), button_(model) {
   connect(this, &QPushButton::clicked, this, [this] {
-    if (!detached()) button_.userClick();
+    if (!detached())
+      deliverInput({UserActionKind::Click, &button_}, [this] { button_.userClick(); });
   });
   refreshAll();
 }
@@ -203,7 +204,7 @@ void CheckBoxView::refresh(Attr what) {
 }
 
 void CheckBoxView::nextCheckState() {
-  if (!detached()) box_.userClick();
+  if (!detached()) deliverInput({UserActionKind::Click, &box_}, [this] { box_.userClick(); });
   setChecked(box_.checked());
 }
 
@@ -222,7 +223,8 @@ void RadioButtonView::refresh(Attr what) {
 }
 
 void RadioButtonView::nextCheckState() {
-  if (!detached()) radio_.userClick();
+  if (!detached())
+    deliverInput({UserActionKind::Click, &radio_}, [this] { radio_.userClick(); });
   setChecked(radio_.checked());
 }
 

@@ -1,7 +1,6 @@
 #include "qt/Dialogs.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,33 +40,7 @@ QString captionOr(const QString& caption) {
   return title.isEmpty() ? qs(msg::kAppTitle) : title;
 }
 
-constexpr int kReturnWindowMs = 1000;
-bool dialogLeft = false;
-QDeadlineTimer dialogLeftUntil;
-
 }  // namespace
-
-void noteDialogLeft(QEvent* event) {
-  if (event->type() != QEvent::WindowDeactivate && event->type() != QEvent::Hide) return;
-  dialogLeft = true;
-  dialogLeftUntil = QDeadlineTimer(kReturnWindowMs);
-}
-
-bool returningFromDialog() {
-  const bool returning = dialogLeft && !dialogLeftUntil.hasExpired();
-  dialogLeft = false;
-  return returning;
-}
-
-bool MessageDialog::event(QEvent* event) {
-  noteDialogLeft(event);
-  return QDialog::event(event);
-}
-
-bool InputDialog::event(QEvent* event) {
-  noteDialogLeft(event);
-  return QDialog::event(event);
-}
 
 QString buttonCaption(Button b) {
   switch (b) {

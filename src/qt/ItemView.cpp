@@ -5,9 +5,42 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/Platform.h"
 #include "qt/Mapping.h"
 
 namespace qav::qt {
+
+namespace {
+Platform* gInputPlatform = nullptr;
+bool gScripted = false;
+
+UserInput* input() {
+  return gInputPlatform ? gInputPlatform->userInput() : nullptr;
+}
+}  // namespace
+
+void setInputPlatform(Platform* platform) {
+  gInputPlatform = platform;
+}
+
+Refusal deliverInput(const UserAction& action, const std::function<void()>& fallback) {
+  if (UserInput* in = input()) return in->perform(action);
+  if (fallback) fallback();
+  return Refusal::None;
+}
+
+Refusal checkInput(const UserAction& action) {
+  UserInput* in = input();
+  return in ? in->check(action) : Refusal::None;
+}
+
+void setScriptedInput(bool scripted) {
+  gScripted = scripted;
+}
+
+bool scriptedInput() {
+  return gScripted;
+}
 
 ItemView::ItemView(ItemModel& model, QWidget* widget, QPalette::ColorRole colourRole)
     : model_(model), widget_(widget), colourRole_(colourRole) {
@@ -120,7 +153,11 @@ void ItemView::applyCommon(Attr what) {
   if (all || what == Attr::Hint)
     w->setToolTip(model_.showHint() ? hintText(model_.hint()) : QString());
   if (all || what == Attr::Style) {
-    w->setFocusPolicy(model_.tabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+    // Labels, images and drawn items never take the focus; the others stop the Tab key
+    // only with their tab-stop switch on.
+    w->setFocusPolicy(!takesKeyboardFocus(model_) ? Qt::NoFocus
+                      : model_.tabStop()          ? Qt::StrongFocus
+                                                  : Qt::ClickFocus);
     if (what == Attr::Style) orderTabs(w->parentWidget());
   }
   if (all || what == Attr::Visible) w->setVisible(model_.visible());

@@ -152,7 +152,7 @@ void MainWindowView::modelChanged(Attr what) {
 
 bool MainWindowView::event(QEvent* event) {
   const bool handled = QMainWindow::event(event);
-  if (watch_.userActivated(event) && !detached_) model_.fire();
+  if (event->type() == QEvent::WindowActivate && !detached_) userActivated(model_);
   return handled;
 }
 

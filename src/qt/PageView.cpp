@@ -18,7 +18,7 @@ PageView::PageView(TRunPage& model, QWidget* parent)
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
     if (applying() || detached()) return;
     // The model runs the change through its handlers; the bar then shows its active tab.
-    page_.userSelectTab(index);
+    deliverInput({UserActionKind::Page, &page_, index}, [this, index] { page_.userSelectTab(index); });
     if (!detached()) refresh(Attr::Selection);
   });
   refreshAll();

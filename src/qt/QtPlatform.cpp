@@ -24,9 +24,11 @@ namespace qav::qt {
 
 QtPlatform::QtPlatform() : sound_(std::make_unique<SoundPlayer>()) {
   QApplication::setQuitOnLastWindowClosed(false);
+  setInputPlatform(this);
 }
 
 QtPlatform::~QtPlatform() {
+  setInputPlatform(nullptr);
   releaseViews();
 }
 
@@ -68,6 +70,9 @@ QWidget* makeControlView(ItemModel& item, QWidget* parent) {
 void QtPlatform::createItemView(ItemModel& item) {
   if (itemView(item) || drivers_.count(&item)) return;
   if (createDrawnItemView(*this, item)) return;
+  // In a scripted run timers and alarms move only by the runner's ticks.
+  if (scriptedInput() && (dynamic_cast<TRunTimer*>(&item) || dynamic_cast<TRunAlarm*>(&item)))
+    return;
   if (auto* t = dynamic_cast<TRunTimer*>(&item)) {
     drivers_[&item] = new TimerDriver(*t, &driverHome_);
     return;
@@ -180,6 +185,7 @@ void QtPlatform::showWindow(WindowModel& window) {
     if (wasVisible) view->raise();
     view->activateWindow();
   }
+  windowShown(window);
 }
 
 void QtPlatform::showWindowModal(WindowModel& window) {
@@ -217,10 +223,16 @@ void QtPlatform::showWindowModal(WindowModel& window) {
 void QtPlatform::hideWindow(WindowModel& window) {
   window.setVisible(false);
   windowView(window)->hide();
+  windowGone(window);
 }
 
 void QtPlatform::closeWindow(WindowModel& window) {
-  windowView(window)->close();
+  QWidget* view = windowView(window);
+  if (auto* w = qobject_cast<WindowView*>(view))
+    w->closeByProgram();
+  else
+    view->close();
+  windowGone(window);
 }
 
 void QtPlatform::quit(int exitCode) {

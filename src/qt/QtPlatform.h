@@ -46,7 +46,7 @@ class QtPlatform : public Platform {
   // loop once the current event is done, and no modal loop runs after that.
   void setQuitAction(std::function<void(int)> action) { quitAction_ = std::move(action); }
   // Whether quit() was asked for, and with which code (it may come before the event loop runs).
-  bool quitRequested() const { return quitRequested_; }
+  bool quitRequested() const override { return quitRequested_; }
   int exitCode() const { return exitCode_; }
 
   // The main window's view, once the main window model has been given a view.

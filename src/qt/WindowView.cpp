@@ -171,14 +171,32 @@ void WindowView::modelChanged(Attr what) {
 
 bool WindowView::event(QEvent* event) {
   const bool handled = QWidget::event(event);
-  if (watch_.userActivated(event) && !detached_) model_.fire();
+  if (event->type() == QEvent::WindowActivate && !detached_) userActivated(model_);
   return handled;
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {
-  // A plain window is hidden when closed; it can be shown again.
+  // A plain window is hidden when closed; it can be shown again. The user's close goes
+  // through the runtime, which closes the window through the platform.
+  if (!closingByProgram_ && !detached_) {
+    event->ignore();
+    deliverInput({UserActionKind::Close, &model_}, [this] { closeByProgram(); });
+    return;
+  }
   event->accept();
   if (!detached_) model_.setVisible(false);
+}
+
+void WindowView::closeByProgram() {
+  closingByProgram_ = true;
+  close();
+  closingByProgram_ = false;
+}
+
+void userActivated(WindowModel& window) {
+  // The runtime knows which window is active: the focus coming back from a dialog, or a
+  // window that a script has just shown, is no new activation.
+  if (!scriptedInput()) deliverInput({UserActionKind::Activate, &window}, [&window] { window.fire(); });
 }
 
 void WindowView::showEvent(QShowEvent* event) {

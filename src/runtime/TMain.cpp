@@ -4,6 +4,7 @@
 #include "base/Text.h"
 #include "lang/Messages.h"
 #include "platform/Platform.h"
+#include "runtime/InputPath.h"
 #include "props/Schema.h"
 
 namespace qav {
@@ -22,7 +23,9 @@ TMain::TMain(Platform& platform)
         const SchemaTable* t = schemaForClass(cls);
         return t ? &t->rows() : nullptr;
       }),
-      interpreter_(std::make_unique<script::Interpreter>(*this)) {
+      interpreter_(std::make_unique<script::Interpreter>(*this)),
+      input_(std::make_unique<InputPath>(*this)) {
+  platform_.setUserInput(input_.get());
   main_->setName("Main");
   splash_->setName("Title");
   about_->setName("About");
@@ -42,7 +45,9 @@ TMain::TMain(Platform& platform)
   programInfoCaption_ = std::string(msg::kProgramInfoDesign);
 }
 
-TMain::~TMain() = default;
+TMain::~TMain() {
+  if (platform_.userInput() == input_.get()) platform_.setUserInput(nullptr);
+}
 
 Component* TMain::FindControl(std::string_view name) {
   if (text::equalsIgnoreAsciiCase(name, main_->name())) return main_.get();

@@ -119,7 +119,6 @@ struct PlayedDemo : ::testing::Test {
   int ended = -1;
 
   void SetUp() override {
-    qt::returningFromDialog();  // forget the dialogs of earlier tests
     program = packDemo(dir.path());
   }
 

@@ -25,7 +25,6 @@ struct MainFixture : ::testing::Test {
   qt::MainWindowView* view = nullptr;
 
   void SetUp() override {
-    qt::returningFromDialog();  // forget the dialogs of earlier tests
     model.setName("Main");
     model.setCaption("주 화면");
     // A designed window at 100, 50, 400 by 300.

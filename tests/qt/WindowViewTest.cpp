@@ -24,7 +24,6 @@ struct FormFixture : ::testing::Test {
   QWidget* view = nullptr;
 
   void SetUp() override {
-    qt::returningFromDialog();  // forget the dialogs of earlier tests
     model.setName("창2");
     model.setCaption("두번째 창");
     model.setBounds(100, 50, 400, 300);

@@ -34,6 +34,19 @@ class Player {
   std::unique_ptr<TMain> hub_;
 };
 
+// The menu and the close box of the main window, carried out through the hub's input path.
+ShellCommands shellCommandsFor(TMain& hub, QtPlatform& platform);
+// After the load: the information entry named after the program, the main window at a usable
+// size (400 by 300 when no start window gave it one) and shown.
+void showMainWindow(TMain& hub, QtPlatform& platform);
+
+// Whether a display can be had: a platform named in QT_QPA_PLATFORM, or an X or Wayland
+// display. Without one Qt would abort.
+bool displayAvailable();
+inline constexpr const char* kNoDisplayMessage =
+    "qav: there is no display to play on (DISPLAY and WAYLAND_DISPLAY are not set); play "
+    "without one with `qav run --headless FILE`, or set QT_QPA_PLATFORM=offscreen";
+
 // Makes the application (titled "QAV Maker"; no argument but the program's name reaches Qt)
 // and plays programFile, or the running program's own file when none is given.
 int runPlayerApplication(char* programName, const std::optional<std::string>& programFile);

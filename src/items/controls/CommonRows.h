@@ -9,18 +9,18 @@
 
 namespace qav::rows {
 
-// Record-and-live items store the design flags only.
+// Record-and-live items store the design flags, and the live state follows them.
 template <class T>
 typename PropTable<T>::Row designAccess() {
-  return truth<T>(prop::kAccess, &RecordControl::enabledCheck, &RecordControl::setEnabledCheck);
+  return truth<T>(prop::kAccess, &RecordControl::enabledCheck, &RecordControl::writeEnabledCheck);
 }
 template <class T>
 typename PropTable<T>::Row designExists() {
-  return truth<T>(prop::kExists, &RecordControl::visibleCheck, &RecordControl::setVisibleCheck);
+  return truth<T>(prop::kExists, &RecordControl::visibleCheck, &RecordControl::writeVisibleCheck);
 }
 template <class T>
 typename PropTable<T>::Row designReadOnly() {
-  return truth<T>(prop::kReadOnly, &RecordControl::readCheck, &RecordControl::setReadCheck);
+  return truth<T>(prop::kReadOnly, &RecordControl::readCheck, &RecordControl::writeReadCheck);
 }
 
 // Run-time items act on the live state at once.

@@ -62,6 +62,20 @@ class RecordControl : public ControlModel {
 
   // Live enabled and visible states from the flags (edit fields and memos also read-only).
   virtual void applyDesignFlags();
+  // A script's write of the flag: the live state follows at once, so that a script can
+  // disable, hide or lock any item.
+  void writeEnabledCheck(bool v) {
+    enabledCheck_ = v;
+    applyDesignFlags();
+  }
+  void writeVisibleCheck(bool v) {
+    visibleCheck_ = v;
+    applyDesignFlags();
+  }
+  void writeReadCheck(bool v) {
+    readCheck_ = v;
+    applyDesignFlags();
+  }
 
  protected:
   // Reads what every record-and-live control carries: the design flags, the window name,

@@ -30,6 +30,15 @@ class DrawnItem : public ItemModel {
   void setVisibleCheck(bool v) { visibleCheck_ = v; }
   // Applies the design flags to the live state, as instantiation does.
   virtual void applyDesignFlags() { setVisible(visibleCheck_); }
+  // A script's write of a flag: the live state follows at once.
+  void writeEnabledCheck(bool v) {
+    enabledCheck_ = v;
+    setEnabled(v);
+  }
+  void writeVisibleCheck(bool v) {
+    visibleCheck_ = v;
+    setVisible(v);
+  }
 
   // Pointer input from the view, in the item's coordinates. A left release inside the item
   // after a left press on it is a click and reaches the bound handler.
@@ -56,12 +65,12 @@ class DrawnItem : public ItemModel {
   // The rows most drawn items share.
   template <class T>
   static constexpr Row<T> accessRow() {
-    return {prop::kAccess, [](T& i, std::string_view v) { i.setEnabledCheck(WordToTruth(v)); },
+    return {prop::kAccess, [](T& i, std::string_view v) { i.writeEnabledCheck(WordToTruth(v)); },
             [](const T& i, std::string& r) { r = TruthToWord(i.enabledCheck()); }};
   }
   template <class T>
   static constexpr Row<T> existsRow() {
-    return {prop::kExists, [](T& i, std::string_view v) { i.setVisibleCheck(WordToTruth(v)); },
+    return {prop::kExists, [](T& i, std::string_view v) { i.writeVisibleCheck(WordToTruth(v)); },
             [](const T& i, std::string& r) { r = TruthToWord(i.visibleCheck()); }};
   }
   template <class T>
