@@ -147,8 +147,15 @@ text::DateTime HeadlessPlatform::now() {
   return d;
 }
 
-void HeadlessPlatform::playSound(const std::string& path) {
+bool HeadlessPlatform::playSound(const ItemModel& player, const std::string& path,
+                                 std::string& error) {
+  (void)player;
+  if (!readable(path)) {
+    error = cannotOpen(path);
+    return false;
+  }
   record({{"sound", path}});
+  return true;
 }
 
 }  // namespace qav

@@ -55,7 +55,7 @@ class HeadlessPlatform : public Platform {
   void closeWindow(WindowModel& window) override;
   void quit(int exitCode) override;
   text::DateTime now() override;
-  void playSound(const std::string& path) override;
+  bool playSound(const ItemModel& player, const std::string& path, std::string& error) override;
   std::string programPath() override { return programPath_; }
 
  private:

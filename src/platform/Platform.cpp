@@ -27,22 +27,24 @@ bool takesKeyboardFocus(const Component& item) {
   return false;
 }
 
+std::string Platform::cannotOpen(const std::string& path) {
+  return "Cannot open file \"" + text::printable(path) + "\".";
+}
+
+bool Platform::readable(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  const bool file = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  ::close(fd);
+  return file;
+}
+
 const char* refusalWord(Refusal r) {
-  switch (r) {
-    case Refusal::None:
-      return "";
-    case Refusal::Hidden:
-      return "hidden";
-    case Refusal::Disabled:
-      return "disabled";
-    case Refusal::ReadOnly:
-      return "read-only";
-    case Refusal::NoWindow:
-      return "no-window";
-    case Refusal::Unsuited:
-      return "unsuited";
-  }
-  return "";
+  // In the order of the enumeration.
+  static constexpr const char* kWords[] = {"",          "hidden",    "disabled",
+                                           "read-only", "no-window", "unsuited"};
+  return kWords[static_cast<int>(r)];
 }
 
 const char* buttonWord(Button b) {
@@ -251,7 +253,7 @@ std::optional<Picture> Platform::loadPicture(const std::string& path, std::strin
   std::string resolved = resolvePath(path);
   std::string bytes;
   if (!readFile(resolved, bytes)) {
-    error = "Cannot open file \"" + text::printable(path) + "\".";
+    error = cannotOpen(path);
     return std::nullopt;
   }
   auto starts = [&](std::string_view sig) { return bytes.compare(0, sig.size(), sig) == 0; };

@@ -81,8 +81,14 @@ class Platform {
   // The local wall clock.
   virtual text::DateTime now() = 0;
 
-  // Starts playing a sound file; a missing file or device is silent.
-  virtual void playSound(const std::string& path) = 0;
+  // Starts playing a sound file on the sound item's own player, without waiting for its end.
+  // A file that cannot be opened is refused with a reason naming it; an absent audio device
+  // only means silence.
+  virtual bool playSound(const ItemModel& player, const std::string& path, std::string& error) = 0;
+  // The reason given for a file that cannot be opened.
+  static std::string cannotOpen(const std::string& path);
+  // Whether the path names a regular file that can be opened for reading.
+  static bool readable(const std::string& path);
 
   // The program file being played (the project is appended to it).
   virtual std::string programPath() = 0;

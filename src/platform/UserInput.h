@@ -14,6 +14,10 @@ class WindowModel;
 enum class UserActionKind { Click, Select, Type, Page, Activate, Close, Menu };
 
 struct UserAction {
+  UserAction() = default;
+  UserAction(UserActionKind k, Component* t = nullptr, int i = 0, char32_t c = 0)
+      : kind(k), target(t), index(i), key(c) {}
+
   UserActionKind kind = UserActionKind::Click;
   // The item or window acted on; null for a menu entry.
   Component* target = nullptr;

@@ -199,8 +199,28 @@ void CheckBoxView::refresh(Attr what) {
   (void)what;
   setText(qs(box_.caption()));
   setChecked(box_.checked());
-  setLayoutDirection(box_.side() == BoxSide::Right ? Qt::RightToLeft : Qt::LeftToRight);
+  update();
   setAutoFillBackground(!box_.parentColour());
+}
+
+void CheckBoxView::paintEvent(QPaintEvent* event) {
+  if (box_.side() != BoxSide::Right) return QCheckBox::paintEvent(event);
+  QStylePainter p(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  QStyleOptionButton box = option;
+  box.rect = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+  box.rect.moveRight(rect().right());
+  box.rect.moveTop((height() - box.rect.height()) / 2);
+  p.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
+  QStyleOptionButton caption = option;
+  const int gap = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+  caption.rect = QRect(0, 0, std::max(0, box.rect.left() - gap), height());
+  p.drawControl(QStyle::CE_CheckBoxLabel, caption);
+}
+
+bool CheckBoxView::hitButton(const QPoint& pos) const {
+  return box_.side() == BoxSide::Right ? rect().contains(pos) : QCheckBox::hitButton(pos);
 }
 
 void CheckBoxView::nextCheckState() {

@@ -1,5 +1,4 @@
 #pragma once
-#include <QEvent>
 // The player's modal dialogs: a message box whose buttons always stand in the order
 // Yes, No, Ok, Cancel, Abort, Retry, Ignore, All, and the input box.
 #include <QDialog>
@@ -7,6 +6,7 @@
 
 #include "platform/Platform.h"
 
+class QKeyEvent;
 class QLineEdit;
 
 namespace qav::qt {
@@ -14,7 +14,6 @@ namespace qav::qt {
 class MessageDialog : public QDialog {
   Q_OBJECT
  public:
-  bool event(QEvent* event) override;
   MessageDialog(DialogKind kind, const QString& caption, const QString& text, Buttons buttons,
                 QWidget* parent = nullptr);
   // The button that closed the box; kNoButton when it was closed another way.
@@ -36,7 +35,6 @@ class MessageDialog : public QDialog {
 class InputDialog : public QDialog {
   Q_OBJECT
  public:
-  bool event(QEvent* event) override;
   InputDialog(const QString& caption, const QString& prompt, const QString& initial,
               QWidget* parent = nullptr);
   QString text() const;
@@ -44,6 +42,11 @@ class InputDialog : public QDialog {
  private:
   QLineEdit* edit_;
 };
+
+// The button a key press answers with: the button's letter (Y, N, O, C, A, R, I) with or
+// without Alt, or the jamo the same key types in the Korean keyboard layout; kNoButton for
+// other keys or a button the box lacks.
+Button keyButton(const QKeyEvent& event, Buttons buttons);
 
 // The words on the buttons, in the toolkit's language.
 QString buttonCaption(Button b);

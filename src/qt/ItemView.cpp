@@ -117,16 +117,22 @@ void ItemView::modelChanged(Attr what) {
 void ItemView::applyCommon(Attr what) {
   QWidget* w = widget_;
   const bool all = what == Attr::All;
+  // On a window with automatic scaling the items grow with it, place and size.
+  const double scale = autoScaleOf(model_.parentWindow());
   if (all || what == Attr::Bounds)
-    w->setGeometry(
-        boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxItemSide));
+    w->setGeometry(scaledRect(
+        boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxItemSide),
+        scale, true));
   if (all || what == Attr::Enabled) w->setEnabled(model_.enabled());
   if (all || what == Attr::Font) {
     // With the parent-font switch the item shows its window's font.
-    if (model_.parentFont())
+    if (model_.parentFont()) {
       w->setFont(QFont());
-    else
-      w->setFont(toQFont(model_.font()));
+    } else {
+      QFont f = toQFont(model_.font());
+      if (scale != 1.0 && f.pixelSize() > 0) f.setPixelSize(scaledLength(f.pixelSize(), scale));
+      w->setFont(f);
+    }
   }
   if (all || what == Attr::Colour || what == Attr::Font) {
     // Only the roles set here are the item's own; everything else comes from the window.

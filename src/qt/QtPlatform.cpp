@@ -22,7 +22,7 @@
 
 namespace qav::qt {
 
-QtPlatform::QtPlatform() : sound_(std::make_unique<SoundPlayer>()) {
+QtPlatform::QtPlatform() {
   QApplication::setQuitOnLastWindowClosed(false);
   setInputPlatform(this);
 }
@@ -249,8 +249,15 @@ text::DateTime QtPlatform::now() {
   return {d.year(), d.month(), d.day(), tm.hour(), tm.minute(), tm.second(), tm.msec()};
 }
 
-void QtPlatform::playSound(const std::string& path) {
-  sound_->play(QString::fromStdString(resolvePath(path)));
+bool QtPlatform::playSound(const ItemModel& player, const std::string& path, std::string& error) {
+  if (!readable(path)) {
+    error = cannotOpen(path);
+    return false;
+  }
+  auto& sound = sounds_[&player];
+  if (!sound) sound = std::make_unique<SoundPlayer>();
+  sound->play(QString::fromStdString(path));
+  return true;
 }
 
 std::string QtPlatform::programPath() {

@@ -37,7 +37,7 @@ class QtPlatform : public Platform {
   void quit(int exitCode) override;
 
   text::DateTime now() override;
-  void playSound(const std::string& path) override;
+  bool playSound(const ItemModel& player, const std::string& path, std::string& error) override;
   std::string programPath() override;
   // The file whose appended project is played (default: the running executable).
   void setProgramPath(std::string path) { programPath_ = std::move(path); }
@@ -84,7 +84,8 @@ class QtPlatform : public Platform {
   // Timers and alarms: no widget, a QTimer each.
   QObject driverHome_;
   std::unordered_map<const ItemModel*, QPointer<QObject>> drivers_;
-  std::unique_ptr<SoundPlayer> sound_;
+  // One player per sound item, so that one sound does not stop another.
+  std::unordered_map<const ItemModel*, std::unique_ptr<SoundPlayer>> sounds_;
   std::string programPath_;
   std::function<void(int)> quitAction_;
   bool quitRequested_ = false;

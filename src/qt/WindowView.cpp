@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include "qt/Dialogs.h"
 #include "qt/ItemView.h"
@@ -16,7 +17,11 @@ void applyCaption(QWidget* top, const WindowModel& model) {
 }
 
 void applyClientLook(QWidget* client, const WindowModel& model) {
-  client->setFont(toQFont(model.font()));
+  QFont font = toQFont(model.font());
+  const double scale = autoScaleOf(&model);
+  if (scale != 1.0 && font.pixelSize() > 0)
+    font.setPixelSize(scaledLength(font.pixelSize(), scale));
+  client->setFont(font);
   QPalette pal = client->palette();
   pal.setColor(QPalette::Window, toQColor(model.colour(), QApplication::palette()));
   pal.setColor(QPalette::WindowText, toQColor(model.font().colour, QApplication::palette()));
@@ -117,19 +122,25 @@ void WindowView::applyPlacement() {
 
 void WindowView::applyBounds() {
   const QRect bounds = fitToScreen(
-      boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide),
+      scaledRect(
+          boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide),
+          autoScaleOf(&model_), false),
       availableArea(this));
-  const QSize size = bounds.size();
   if (embeddedIn_) {
-    setGeometry(QRect(QPoint(0, 0), size));
+    setGeometry(QRect(QPoint(0, 0), bounds.size()));
     return;
   }
-  // The designed rectangle is the client area; the frame goes around it.
-  // A centred window is centred when it first appears; later moves by scripts are kept.
-  const QPoint at = model_.centred() && !shownOnce_ ? centredOn(this, size) : bounds.topLeft();
+  // The designed rectangle is the window's outer bounds: the client area is what the frame
+  // leaves inside it. A centred window is centred when it first appears; later moves by
+  // scripts are kept.
+  const QMargins frame = frameMargins();
+  const QSize size = bounds.size().shrunkBy(frame).expandedTo(QSize(1, 1));
+  const QPoint at =
+      model_.centred() && !shownOnce_ ? centredOn(this, bounds.size()) : bounds.topLeft();
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  setGeometry(QRect(at, size));
+  resize(size);
+  move(at);
   if (fixedBorder(model_.borderStyle())) setFixedSize(size);
 }
 
@@ -207,7 +218,19 @@ void WindowView::showEvent(QShowEvent* event) {
     move(centredOn(this, size()));
     applying_ = false;
   }
+  // The frame is known once the window is on screen: the outer bounds are kept.
+  if (!shownOnce_ && !embeddedIn_ && frameMargins() != shownMargins_) {
+    shownMargins_ = frameMargins();
+    applying_ = true;
+    applyBounds();
+    applying_ = false;
+  }
   shownOnce_ = true;
+}
+
+QMargins WindowView::frameMargins() const {
+  const QWindow* handle = windowHandle();
+  return handle ? handle->frameMargins() : QMargins();
 }
 
 void WindowView::hideEvent(QHideEvent* event) {
@@ -217,9 +240,11 @@ void WindowView::hideEvent(QHideEvent* event) {
 
 void WindowView::reportBounds() {
   if (applying_ || detached_ || embeddedIn_) return;
-  const QRect g = geometry();
+  const QRect g = frameGeometry();
+  const double scale = autoScaleOf(&model_);
   reporting_ = true;
-  model_.setBounds(g.x(), g.y(), g.width(), g.height());
+  model_.setBounds(g.x(), g.y(), scaledLength(g.width(), 1.0 / scale),
+                   scaledLength(g.height(), 1.0 / scale));
   reporting_ = false;
 }
 

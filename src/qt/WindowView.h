@@ -43,6 +43,8 @@ class WindowView : public QWidget, public ModelObserver {
   void detach();
   // Closes the window as the program does (the user's close asks the runtime first).
   void closeByProgram();
+  // The frame the window system puts around the client area (none before it is shown).
+  QMargins frameMargins() const;
 
  signals:
   // The window was hidden or closed (ends a modal wait).
@@ -67,6 +69,7 @@ class WindowView : public QWidget, public ModelObserver {
   QWidget* embeddedIn_ = nullptr;
   bool applying_ = false;   // the view is being set from the model
   bool closingByProgram_ = false;
+  QMargins shownMargins_;
   bool reporting_ = false;  // the model is being set from the view
   bool shownOnce_ = false;
   bool detached_ = false;

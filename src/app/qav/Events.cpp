@@ -63,8 +63,8 @@ std::optional<Event> parseEvent(const std::string& text, std::string& why) {
 std::u32string typedKeys(const std::string& s) {
   std::u32string keys;
   for (std::size_t i = 0; i < s.size();) {
-    if (s.compare(i, 2, "\\n") == 0) {
-      keys += U'\r';
+    if (s.compare(i, 2, "\\n") == 0 || s.compare(i, 2, "\\b") == 0) {
+      keys += s[i + 1] == 'n' ? U'\r' : U'\b';
       i += 2;
       continue;
     }

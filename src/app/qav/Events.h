@@ -26,7 +26,7 @@ struct Event {
 // Splits "kind:rest" and checks the form of each kind; a one-line reason when malformed.
 std::optional<Event> parseEvent(const std::string& text, std::string& why);
 
-// The characters of a type: event, "\n" standing for Enter.
+// The characters of a type: event, "\n" standing for Enter and "\b" for Backspace.
 std::u32string typedKeys(const std::string& text);
 
 // Plays a queue of events against a hub. What the user does goes to deliver(); the rest

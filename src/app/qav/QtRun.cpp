@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QTabBar>
 #include <iostream>
 
 #include "app/player/Player.h"
@@ -21,6 +20,7 @@
 #include "platform/HeadlessPlatform.h"
 #include "qt/ItemView.h"
 #include "qt/Mapping.h"
+#include "qt/PageView.h"
 #include "qt/QtPlatform.h"
 #include "qt/WindowView.h"
 #include "runtime/InputPath.h"
@@ -70,7 +70,9 @@ class ScriptedQtPlatform : public qt::QtPlatform {
   void quit(int exitCode) override { recorder_.quit(exitCode); }
   bool quitRequested() const override { return recorder_.quitRequested(); }
   text::DateTime now() override { return recorder_.now(); }
-  void playSound(const std::string& path) override { recorder_.playSound(path); }
+  bool playSound(const ItemModel& player, const std::string& path, std::string& error) override {
+    return recorder_.playSound(player, path, error);
+  }
 
  private:
   HeadlessPlatform& recorder_;
@@ -155,7 +157,7 @@ class QtRunner : public EventPlayer {
         }
         break;
       case K::Page:
-        if (auto* tabs = w->findChild<QTabBar*>()) return tabs->setCurrentIndex(a.index);
+        if (auto* pages = qobject_cast<qt::PageView*>(w)) return pages->clickTab(a.index);
         break;
       case K::Type: {
         // Typed at the end of the text, where a click at the end of the field puts the caret.
