@@ -243,8 +243,7 @@ void RadioButtonView::refresh(Attr what) {
 }
 
 void RadioButtonView::nextCheckState() {
-  if (!detached())
-    deliverInput({UserActionKind::Click, &radio_}, [this] { radio_.userClick(); });
+  if (!detached()) deliverInput({UserActionKind::Click, &radio_}, [this] { radio_.userClick(); });
   setChecked(radio_.checked());
 }
 

@@ -15,7 +15,8 @@ ListBoxView::ListBoxView(TRunListBox& model, QWidget* parent)
   setUniformItemSizes(true);
   // A pick by the user is a click on an entry (the selected one included) or a move of the
   // selection by the keys; the focus arriving in the list picks nothing.
-  connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { pick(row(item)); });
+  connect(this, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { pick(row(item)); });
   refreshAll();
 }
 
@@ -49,8 +50,10 @@ void ListBoxView::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
   }
   const int after = currentRow();
-  if (after != before && !list_.multiSelect()) pick(after);
-  else if (!detached()) showSelection();
+  if (after != before && !list_.multiSelect())
+    pick(after);
+  else if (!detached())
+    showSelection();
 }
 
 void ListBoxView::showSelection() {
@@ -71,7 +74,8 @@ ComboBoxView::ComboBoxView(TRunComboBox& model, QWidget* parent)
   setInsertPolicy(QComboBox::NoInsert);
   connect(this, &QComboBox::activated, this, [this](int index) {
     if (applying() || detached()) return;
-    deliverInput({UserActionKind::Select, &combo_, index}, [this, index] { combo_.userSelect(index); });
+    deliverInput({UserActionKind::Select, &combo_, index},
+                 [this, index] { combo_.userSelect(index); });
     showChoice();
   });
   refreshAll();

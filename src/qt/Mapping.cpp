@@ -8,9 +8,9 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
-#include <cmath>
 #include <array>
 #include <climits>
+#include <cmath>
 
 namespace qav::qt {
 
@@ -258,8 +258,8 @@ int scaledLength(int length, double factor) {
 
 QRect scaledRect(const QRect& r, double factor, bool withPosition) {
   if (factor == 1.0) return r;
-  const QPoint at = withPosition ? QPoint(scaledLength(r.x(), factor), scaledLength(r.y(), factor))
-                                 : r.topLeft();
+  const QPoint at =
+      withPosition ? QPoint(scaledLength(r.x(), factor), scaledLength(r.y(), factor)) : r.topLeft();
   return {at, QSize(scaledLength(r.width(), factor), scaledLength(r.height(), factor))};
 }
 

@@ -3,9 +3,9 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QStyleOptionTab>
-#include <algorithm>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
+#include <algorithm>
 
 #include "qt/Mapping.h"
 
@@ -47,19 +47,22 @@ void PageView::refresh(Attr what) {
 void PageView::pick(int index) {
   if (applying() || detached() || index < 0) return;
   // The model runs the change through its handlers; the bars then show its active tab.
-  deliverInput({UserActionKind::Page, &page_, index}, [this, index] { page_.userSelectTab(index); });
+  deliverInput({UserActionKind::Page, &page_, index},
+               [this, index] { page_.userSelectTab(index); });
   if (!detached()) refresh(Attr::Selection);
 }
 
 void PageView::clickTab(int index) {
   for (TabRow* row : rows_)
     for (const auto& tab : row->tabs())
-      if (tab.first == index) return pick(index);
+      if (tab.index == index) return pick(index);
   tabs_->setCurrentIndex(index);
 }
 
 std::vector<std::vector<int>> PageView::tabRows() {
   const int n = tabs_->count();
+  tabWidths_.assign(static_cast<std::size_t>(n), 0);
+  for (int i = 0; i < n; ++i) tabWidths_[static_cast<std::size_t>(i)] = tabs_->tabRect(i).width();
   std::vector<std::vector<int>> rows(1);
   if (!page_.multiLine()) {
     for (int i = 0; i < n; ++i) rows[0].push_back(i);
@@ -67,7 +70,7 @@ std::vector<std::vector<int>> PageView::tabRows() {
   }
   int used = 0;
   for (int i = 0; i < n; ++i) {
-    const int w = tabs_->tabSizeHint(i).width();
+    const int w = tabWidths_[static_cast<std::size_t>(i)];
     if (!rows.back().empty() && used + w > width()) {
       rows.emplace_back();
       used = 0;
@@ -114,10 +117,12 @@ void PageView::layoutParts() {
   }
   const QTabBar::Shape shape = tabs_->shape();
   while (rows_.size() < rows.size())
-    rows_.push_back(new TabRow(shape, [this](int index) { pick(index); }, this));
+    rows_.push_back(new TabRow(
+        shape, [this](int index) { pick(index); }, this));
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    std::vector<std::pair<int, QString>> tabs;
-    for (int i : rows[r]) tabs.emplace_back(i, tabs_->tabText(i));
+    std::vector<TabRow::Tab> tabs;
+    for (int i : rows[r])
+      tabs.push_back({i, tabs_->tabText(i), tabWidths_[static_cast<std::size_t>(i)]});
     rows_[r]->setTabs(std::move(tabs));
     // Rows farther from the page area come first above it, last below it.
     const int y = above ? static_cast<int>(r) * rowHeight
@@ -130,25 +135,15 @@ void PageView::layoutParts() {
 TabRow::TabRow(QTabBar::Shape shape, std::function<void(int)> pick, QWidget* parent)
     : QWidget(parent), shape_(shape), pick_(std::move(pick)) {}
 
-void TabRow::setTabs(std::vector<std::pair<int, QString>> tabs) {
+void TabRow::setTabs(std::vector<Tab> tabs) {
   tabs_ = std::move(tabs);
   update();
 }
 
 QRect TabRow::tabRect(int position) const {
   int x = 0;
-  for (int i = 0; i < static_cast<int>(tabs_.size()); ++i) {
-    QStyleOptionTab option;
-    option.initFrom(this);
-    option.shape = shape_;
-    option.text = tabs_[static_cast<std::size_t>(i)].second;
-    const QSize text = fontMetrics().size(Qt::TextShowMnemonic, option.text);
-    const QSize size = style()->sizeFromContents(QStyle::CT_TabBarTab, &option,
-                                                 QSize(text.width() + 16, height()), this);
-    if (i == position) return QRect(x, 0, size.width(), height());
-    x += size.width();
-  }
-  return {};
+  for (int i = 0; i < position; ++i) x += tabs_[static_cast<std::size_t>(i)].width;
+  return QRect(x, 0, tabs_[static_cast<std::size_t>(position)].width, height());
 }
 
 void TabRow::paintEvent(QPaintEvent*) {
@@ -158,7 +153,7 @@ void TabRow::paintEvent(QPaintEvent*) {
     QStyleOptionTab option;
     option.initFrom(this);
     option.shape = shape_;
-    option.text = tabs_[static_cast<std::size_t>(i)].second;
+    option.text = tabs_[static_cast<std::size_t>(i)].caption;
     option.rect = tabRect(i);
     option.position = n == 1       ? QStyleOptionTab::OnlyOneTab
                       : i == 0     ? QStyleOptionTab::Beginning
@@ -172,7 +167,7 @@ void TabRow::paintEvent(QPaintEvent*) {
 void TabRow::mousePressEvent(QMouseEvent* event) {
   for (int i = 0; i < static_cast<int>(tabs_.size()); ++i)
     if (tabRect(i).contains(event->position().toPoint()))
-      return pick_(tabs_[static_cast<std::size_t>(i)].first);
+      return pick_(tabs_[static_cast<std::size_t>(i)].index);
   QWidget::mousePressEvent(event);
 }
 

@@ -19,10 +19,14 @@ class TabRow : public QWidget {
   Q_OBJECT
  public:
   TabRow(QTabBar::Shape shape, std::function<void(int)> pick, QWidget* parent);
-  // The tabs of the row: their index in the page control and caption.
-  void setTabs(std::vector<std::pair<int, QString>> tabs);
+  struct Tab {
+    int index;  // in the page control
+    QString caption;
+    int width;  // as the page control's own tab bar measures it
+  };
+  void setTabs(std::vector<Tab> tabs);
   QRect tabRect(int position) const;
-  const std::vector<std::pair<int, QString>>& tabs() const { return tabs_; }
+  const std::vector<Tab>& tabs() const { return tabs_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -31,7 +35,7 @@ class TabRow : public QWidget {
  private:
   QTabBar::Shape shape_;
   std::function<void(int)> pick_;
-  std::vector<std::pair<int, QString>> tabs_;
+  std::vector<Tab> tabs_;
 };
 
 class PageView : public QWidget, public ItemView, public PageAreaHost {
@@ -60,6 +64,7 @@ class PageView : public QWidget, public ItemView, public PageAreaHost {
   QTabBar* tabs_;
   QWidget* area_;
   std::vector<TabRow*> rows_;
+  std::vector<int> tabWidths_;  // of every tab, measured while all of them are shown
 };
 
 }  // namespace qav::qt

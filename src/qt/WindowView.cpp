@@ -207,7 +207,8 @@ void WindowView::closeByProgram() {
 void userActivated(WindowModel& window) {
   // The runtime knows which window is active: the focus coming back from a dialog, or a
   // window that a script has just shown, is no new activation.
-  if (!scriptedInput()) deliverInput({UserActionKind::Activate, &window}, [&window] { window.fire(); });
+  if (!scriptedInput())
+    deliverInput({UserActionKind::Activate, &window}, [&window] { window.fire(); });
 }
 
 void WindowView::showEvent(QShowEvent* event) {

@@ -67,7 +67,7 @@ class WindowView : public QWidget, public ModelObserver {
   WindowModel& model_;
   PageAreaLookup pageAreas_;
   QWidget* embeddedIn_ = nullptr;
-  bool applying_ = false;   // the view is being set from the model
+  bool applying_ = false;  // the view is being set from the model
   bool closingByProgram_ = false;
   QMargins shownMargins_;
   bool reporting_ = false;  // the model is being set from the view

@@ -99,9 +99,8 @@ Refusal InputPath::check(const UserAction& a) const {
   if (a.kind == K::Menu) {
     if (!hub_.mainWindow().visible()) return Refusal::NoWindow;
     const std::string& e = a.entry;
-    return e == "QavMaker1" || e == "N2" || e == "N4" || e == "N6" || e == "N7"
-               ? Refusal::None
-               : Refusal::Unsuited;
+    return e == "QavMaker1" || e == "N2" || e == "N4" || e == "N6" || e == "N7" ? Refusal::None
+                                                                                : Refusal::Unsuited;
   }
   Component* c = a.target;
   if (!c) return Refusal::Unsuited;
@@ -133,9 +132,9 @@ Refusal InputPath::check(const UserAction& a) const {
       auto* combo = dynamic_cast<TRunComboBox*>(c);
       if (!edit && !memo && !combo) return Refusal::Unsuited;
       if (Refusal r = itemRules(item); r != Refusal::None) return r;
-      const bool readOnly = edit    ? edit->readOnly()
-                            : memo  ? memo->readOnly()
-                                    : combo->style() != ComboStyle::DropDown;
+      const bool readOnly = edit   ? edit->readOnly()
+                            : memo ? memo->readOnly()
+                                   : combo->style() != ComboStyle::DropDown;
       return readOnly ? Refusal::ReadOnly : Refusal::None;
     }
     default:

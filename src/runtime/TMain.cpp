@@ -4,8 +4,8 @@
 #include "base/Text.h"
 #include "lang/Messages.h"
 #include "platform/Platform.h"
-#include "runtime/InputPath.h"
 #include "props/Schema.h"
+#include "runtime/InputPath.h"
 
 namespace qav {
 namespace {

@@ -118,9 +118,7 @@ struct PlayedDemo : ::testing::Test {
   std::unique_ptr<qt::Player> player;
   int ended = -1;
 
-  void SetUp() override {
-    program = packDemo(dir.path());
-  }
+  void SetUp() override { program = packDemo(dir.path()); }
 
   // Starts the program; true when it came up without showing any message.
   bool start() {

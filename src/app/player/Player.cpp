@@ -1,7 +1,6 @@
 #include "app/player/Player.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -57,8 +56,10 @@ void showMainWindow(TMain& hub, QtPlatform& platform) {
   // a size: it still has to be a window the user can see, read and close.
   WindowModel& w = hub.mainWindow();
   constexpr int kFallbackWidth = 400, kFallbackHeight = 300;
-  if (w.width() < kMinUsableSide || w.height() < kMinUsableSide)
-    w.setBounds(std::max(0, w.left()), std::max(0, w.top()), kFallbackWidth, kFallbackHeight);
+  if (w.width() < kMinUsableSide || w.height() < kMinUsableSide) {
+    w.setBounds(w.left(), w.top(), kFallbackWidth, kFallbackHeight);
+    w.setCentred(true);
+  }
   platform.showWindow(w);
 }
 

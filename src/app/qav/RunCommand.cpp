@@ -110,7 +110,8 @@ const Registrar registrar(Command{
     "      (click:NAME, select:NAME:N,\n"
     "      type:NAME:TEXT, activate:NAME, page:NAME:N, tick:NAME, clock:YYYY-MM-DD HH:MM:SS,\n"
     "      close:NAME, menu:ENTRY, print:REF), answers dialogs with the --answer words in\n"
-    "      order (a button word, text:WORDS, or Cancel; in TEXT \\n is Enter, \\b Backspace) and prints what the program shows as\n"
+    "      order (a button word, text:WORDS, or Cancel; in TEXT \\n is Enter, \\b Backspace) and "
+    "prints what the program shows as\n"
     "      one JSON object per line. An action no user could do (the item hidden, disabled,\n"
     "      read-only or on no shown window) prints {\"refused\": EVENT, \"why\": ...}; timers and\n"
     "      clocks move only by tick: and clock: events.",
