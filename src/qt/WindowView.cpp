@@ -134,7 +134,7 @@ void WindowView::applyBounds() {
   // leaves inside it. A centred window is centred when it first appears; later moves by
   // scripts are kept.
   const QMargins frame = frameMargins();
-  const QSize size = bounds.size().shrunkBy(frame).expandedTo(QSize(1, 1));
+  const QSize size = bounds.size().shrunkBy(frame).expandedTo(QSize(0, 0));
   const QPoint at =
       model_.centred() && !shownOnce_ ? centredOn(this, bounds.size()) : bounds.topLeft();
   setMinimumSize(0, 0);
@@ -190,15 +190,25 @@ void WindowView::closeEvent(QCloseEvent* event) {
   // A plain window is hidden when closed; it can be shown again. The user's close goes
   // through the runtime, which closes the window through the platform.
   if (!closingByProgram_ && !detached_) {
-    event->ignore();
-    deliverInput({UserActionKind::Close, &model_}, [this] { closeByProgram(); });
-    return;
+    inUserClose_ = true;
+    closeAccepted_ = false;
+    deliverInput({UserActionKind::Close, &model_}, [this] { closeAccepted_ = true; });
+    inUserClose_ = false;
+    if (!closeAccepted_) {
+      event->ignore();
+      return;
+    }
   }
   event->accept();
   if (!detached_) model_.setVisible(false);
 }
 
 void WindowView::closeByProgram() {
+  // Asked while the user's close is being decided: that close goes ahead.
+  if (inUserClose_) {
+    closeAccepted_ = true;
+    return;
+  }
   closingByProgram_ = true;
   close();
   closingByProgram_ = false;

@@ -69,6 +69,7 @@ class WindowView : public QWidget, public ModelObserver {
   QWidget* embeddedIn_ = nullptr;
   bool applying_ = false;  // the view is being set from the model
   bool closingByProgram_ = false;
+  bool inUserClose_ = false, closeAccepted_ = false;
   QMargins shownMargins_;
   bool reporting_ = false;  // the model is being set from the view
   bool shownOnce_ = false;

@@ -105,6 +105,8 @@ TEST_F(RunCommand, PlaysAProgramFromEventsAndAnswers) {
       // While the script waits, the second click is dropped and the close ends the wait.
       {{"dropped", "click:Go"}},
       {{"window", "Ask"}, {"action", "close"}},
+      // The start window is active again while the script still runs: that is dropped.
+      {{"dropped", "activate:Start"}},
       {{"dialog", "message"},
        {"caption", "QAV Maker"},
        {"text", "돌아옴"},

@@ -41,7 +41,7 @@ const std::vector<Scenario> kScenarios = {
      {},
      {"click:Run", "type:Edit:0a05\\b0-", "print:Edit:문자열", "type:Memo:ab\\b\\nc",
       "type:Combo:가\\b"},
-     {R"("value":"100")", "lines2", "typed"}},
+     {R"("value":"100")", "lines3", "typed"}},
     {"refused actions",
      {{"Run",
        {"정의 Other:접근 = 거짓", "정의 Third:존재 = 거짓", "정의 Edit:읽기전용 = 참",

@@ -4,7 +4,6 @@
 #ifdef QAV_HAVE_QT
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -130,8 +129,7 @@ class QtRunner : public EventPlayer {
       }
       // The close box of a project window; the player's own dialogs close themselves.
       if (qobject_cast<qt::WindowView*>(view) || view == platform_.mainWindow()) {
-        QCloseEvent close;
-        QApplication::sendEvent(view, &close);
+        view->close();
         return;
       }
       return (void)hub_.input().perform(a);
