@@ -52,9 +52,13 @@ bool TMain::FormCreate(const std::string& programPath) {
       dataRefusal_ = std::move(where.refusal);
       if (!dataPath_.empty()) loadData();
     }
-  } catch (const std::exception& e) {
+  } catch (const LoadError& e) {
     // One message with the failure's own text; the program runs with what was built.
-    platform_.messageBox(DialogKind::Error, msg::kAppTitle, e.what(), kOk);
+    platform_.messageBox(DialogKind::Error, msg::kAppTitle,
+                         std::string(msg::kLoadHeading) + e.userText(), kOk);
+  } catch (const std::exception& e) {
+    platform_.messageBox(DialogKind::Error, msg::kAppTitle,
+                         std::string(msg::kLoadHeading) + e.what(), kOk);
   }
   platform_.createWindowView(*main_);
   return true;

@@ -18,6 +18,7 @@
 
 #include "items/WindowModel.h"
 #include "runtime/ComponentList.h"
+#include "runtime/DataFile.h"
 #include "script/Interpreter.h"
 #include "stores/DataQueue.h"
 #include "stores/MainData.h"
@@ -47,6 +48,8 @@ class TMain : public script::ScriptHost {
   // The data-table store. Loading the data file replaces the object: reach it through here.
   DataQueue& DataBox() override { return *dataBox_; }
   void loadData() override;
+  // The same, telling what it found (the data menu says so).
+  DataFileState loadDataFile();
   bool saveData(std::string& error) override;
   std::unique_ptr<DataQueue>& dataBoxSlot() { return dataBox_; }
   std::vector<std::string>& ScriptList() override { return scriptList_; }
