@@ -3,16 +3,19 @@
 bound moved by one, a condition dropped, a constant changed), rebuilds, runs the tests and
 reports every mutant that no test notices.
 
-usage: scripts/mutate.py [--build DIR] [--only ID,...] [--exclude REGEX] [--list]
+usage: scripts/mutate.py [--build DIR] [--only ID,...] [--new REGEX] [--list]
 
 Each mutant names the tests most likely to notice it; those run first, then, if they all
 pass, the whole suite. A mutant is killed when a test fails or times out; one that does not
 build is reported apart and left out of the score. The source is restored after each mutant,
-also when the script is interrupted. --exclude leaves matching tests out (to score the suite
-as it was before some tests were added). Exit status: 0 when every built mutant is killed.
+also when the script is interrupted. With --new, the tests matching REGEX are run last, and
+the score is given with and without them (the suite before and after they were added). The
+build directory is made without Qt (the mutants are all in the core). Run it niced: it takes
+a rebuild per mutant. Exit status: 0 when every built mutant is killed.
 """
 import argparse
 import os
+import re
 import subprocess
 import sys
 import time
@@ -122,37 +125,47 @@ def run(cmd, **kw):
 
 
 def build(build_dir):
-    return run(["cmake", "--build", build_dir, "-j2"], stdout=subprocess.DEVNULL,
-               stderr=subprocess.DEVNULL).returncode == 0
+    """Builds what the tests run: the test programs, the corpus replays and qav."""
+    listed = run(["ninja", "-C", build_dir, "-t", "targets", "all"], stdout=subprocess.PIPE,
+                 text=True).stdout
+    names = re.findall(r"^cmake_object_order_depends_target_(\w+):", listed, re.M)
+    targets = [n for n in names if n.startswith("test_") or n.endswith("_replay") or n == "qav"]
+    return run(["cmake", "--build", build_dir, "-j2", "--target"] + targets,
+               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
 
 
-def tests_pass(build_dir, regex, exclude):
-    cmd = ["ctest", "--test-dir", build_dir, "-j2", "--timeout", "120", "--stop-on-failure",
-           "--output-on-failure"]
-    if regex:
-        cmd += ["-R", regex]
+def failing_test(build_dir, include="", exclude=""):
+    """Runs the tests (those matching include, less those matching exclude); the first that
+    failed, None when all passed."""
+    cmd = ["ctest", "--test-dir", build_dir, "-j2", "--timeout", "120", "--stop-on-failure"]
+    if include:
+        cmd += ["-R", include]
     if exclude:
         cmd += ["-E", exclude]
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     r = run(cmd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, env=env, text=True)
-    if "No tests were found" in r.stdout:
-        return True, []
-    failed = [l.strip() for l in r.stdout.splitlines() if "***Failed" in l or "***Timeout" in l
-              or "***Exception" in l or "(Failed)" in l]
-    return r.returncode == 0, failed[:1]
+    if r.returncode == 0 or "No tests were found" in r.stdout:
+        return None
+    for line in r.stdout.splitlines():
+        if "***" in line or "(Failed)" in line:
+            return line.split(":", 1)[-1].split("...")[0].strip()
+    return "a failing test"
 
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--build", default="build-mutate")
-    ap.add_argument("--only", default="")
-    ap.add_argument("--exclude", default="")
+    ap.add_argument("--build", default="build-mutate",
+                    help="build directory (configured without Qt, Release, when missing)")
+    ap.add_argument("--only", default="", help="mutant ids, comma-separated")
+    ap.add_argument("--new", default="",
+                    help="regex of tests added lately: the score is also given without them")
     ap.add_argument("--list", action="store_true")
     args = ap.parse_args()
     mutants = MUTANTS
     if args.only:
         wanted = set(args.only.split(","))
         mutants = [m for m in MUTANTS if m[0] in wanted]
+
     # Every mutant's text must stand exactly once where it is said to.
     for mid, path, old, new, _, _ in mutants:
         n = open(os.path.join(ROOT, path), encoding="utf-8").read().count(old)
@@ -166,15 +179,17 @@ def main():
 
     build_dir = os.path.join(ROOT, args.build)
     if not os.path.isdir(build_dir):
-        run(["cmake", "-S", ".", "-B", build_dir, "-G", "Ninja",
-             "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"], check=True, stdout=subprocess.DEVNULL)
+        run(["cmake", "-S", ".", "-B", build_dir, "-G", "Ninja", "-DQAV_WITH_QT=OFF",
+             "-DCMAKE_BUILD_TYPE=Release", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"], check=True,
+            stdout=subprocess.DEVNULL)
     if not build(build_dir):
         sys.exit("mutate: the unchanged code does not build")
-    ok, failed = tests_pass(build_dir, "", args.exclude)
-    if not ok:
+    failed = failing_test(build_dir)
+    if failed:
         sys.exit(f"mutate: the unchanged code fails its tests: {failed}")
 
-    survivors, stillborn, killed = [], [], 0
+    # Per mutant: killed (by the older tests), killed only by the new tests, or surviving.
+    killed, killed_new, survivors, stillborn = [], [], [], []
     for mid, path, old, new, hint, what in mutants:
         full = os.path.join(ROOT, path)
         original = open(full, encoding="utf-8").read()
@@ -186,24 +201,29 @@ def main():
                 stillborn.append(mid)
                 verdict = "does not build"
             else:
-                ok, failed = tests_pass(build_dir, hint, args.exclude)
-                if ok:
-                    ok, failed = tests_pass(build_dir, "", args.exclude)
-                if ok:
+                failed = (failing_test(build_dir, hint, args.new)
+                          or failing_test(build_dir, "", args.new))
+                if failed:
+                    killed.append(mid)
+                    verdict = "killed by " + failed
+                elif args.new and (failed := failing_test(build_dir, args.new)):
+                    killed_new.append(mid)
+                    verdict = "killed by the new test " + failed
+                else:
                     survivors.append((mid, path, what))
                     verdict = "SURVIVES"
-                else:
-                    killed += 1
-                    verdict = "killed by " + (failed[0] if failed else "a failing test")
         finally:
             with open(full, "w", encoding="utf-8") as f:
                 f.write(original)
         print(f"{mid:18} {verdict}  ({time.time() - start:.0f} s)", flush=True)
 
     build(build_dir)
-    scored = killed + len(survivors)
-    print(f"\nscore: {killed} of {scored} mutants killed"
-          + (f"; {len(stillborn)} did not build: {', '.join(stillborn)}" if stillborn else ""))
+    scored = len(killed) + len(killed_new) + len(survivors)
+    print(f"\nscore: {len(killed) + len(killed_new)} of {scored} mutants killed")
+    if args.new:
+        print(f"without the tests matching {args.new!r}: {len(killed)} of {scored}")
+    if stillborn:
+        print(f"{len(stillborn)} did not build: {', '.join(stillborn)}")
     for mid, path, what in survivors:
         print(f"survivor {mid}: {path}: {what}")
     return 1 if survivors else 0
