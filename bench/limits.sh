@@ -13,7 +13,7 @@ for t in qav qavplayer; do
   [ -x "$build/$t" ] || cmake --build "$build" --target "$t" -j2 >/dev/null
 done
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+[ -n "${KEEP:-}" ] || trap 'rm -rf "$work"' EXIT
 
 python3 - "$work" <<'PY'
 import json, sys
@@ -44,7 +44,8 @@ records.append(item("TNewButton", "Btn01Find", 0, 0, 80, 24, **{"Ivent2.Strings"
 ]}))
 records.append(item("TNewLabel", "Lbl01Found", 90, 0, 200, 24))
 records.append(item("TNewListBox", "Lst01Big", 0, 30, 300, 400,
-                    **{"Items.Strings": [f"줄 {i:06d} 목록의 한 줄" for i in range(LIST_LINES)]}))
+                    **{"BackupString.Strings": [f"줄 {i:06d} 목록의 한 줄" for i in range(LIST_LINES)],
+                       "Ivent3.Strings": ["현재아이템 Big"]}))
 line = "가나다라마바사아자차카타파하 0123456789 abcdefghij"  # 50 bytes in code page 949
 memo_lines = MEMO_BYTES // (len(line.encode("cp949")) + 2)
 records.append(item("TNewMemo", "Mem01Text", 310, 30, 300, 400,
@@ -71,7 +72,8 @@ PY
 ls -l "$work/limits" "$work/limits.dat" | awk '{print $5, $9}'
 
 /usr/bin/time -v "$build/qav" run --headless --event click:Find --event print:Found:제목 \
-  --event print:레지스터:5 --event select:Big:100000 --event print:Big:문자열 \
+  --event print:레지스터:4 --event select:Big:100000 --event print:레지스터:7 \
+  --event print:N19995:제목 \
   --event 'type:Text:끝' --event menu:N7 "$work/limits" >"$work/out" 2>"$work/time"
 cat "$work/out"
 grep -E "Elapsed|User time|System time|Maximum resident" "$work/time"
