@@ -155,7 +155,7 @@ def failing_test(build_dir, include="", exclude=""):
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--build", default="build-mutate",
-                    help="build directory (configured without Qt, Release, when missing)")
+                    help="build directory (configured without Qt when missing)")
     ap.add_argument("--only", default="", help="mutant ids, comma-separated")
     ap.add_argument("--new", default="",
                     help="regex of tests added lately: the score is also given without them")
@@ -180,7 +180,7 @@ def main():
     build_dir = os.path.join(ROOT, args.build)
     if not os.path.isdir(build_dir):
         run(["cmake", "-S", ".", "-B", build_dir, "-G", "Ninja", "-DQAV_WITH_QT=OFF",
-             "-DCMAKE_BUILD_TYPE=Release", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"], check=True,
+             "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"], check=True,
             stdout=subprocess.DEVNULL)
     if not build(build_dir):
         sys.exit("mutate: the unchanged code does not build")
