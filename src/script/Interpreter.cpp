@@ -90,17 +90,20 @@ bool Interpreter::runOnce() {
   try {
     while (currentLine_ >= 0 && static_cast<std::size_t>(currentLine_) < lines.size()) {
       if (lineGate_ && !lineGate_()) break;
-      tokens_.parse(lines[static_cast<std::size_t>(currentLine_)]);
+      const std::string& line = lines[static_cast<std::size_t>(currentLine_)];
+      tokens_.parse(line);
       const std::string& kw = tokens_[1];
+      const bool skipped = kw != msg::kEndIf && kw != msg::kElse && conditionDepth_ > 0 &&
+                           !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)];
+      if (trace_ && !skipped) trace_(host_.EventSourceName(), currentLine_ + 1, line);
       if (kw == msg::kEndIf) {
         if (conditionDepth_ > 0) --conditionDepth_;
       } else if (kw == msg::kElse) {
         if (conditionDepth_ >= 1)
           conditions_[static_cast<std::size_t>(conditionDepth_ - 1)] =
               !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)];
-      } else if (conditionDepth_ > 0 &&
-                 !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)]) {
-        // skipped line
+      } else if (skipped) {
+        // a line of a block whose condition is false
       } else {
         execute();
         if (kw == msg::kEnd || abort_ || endRequested_ || chainTarget_) break;
