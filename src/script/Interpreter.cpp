@@ -92,8 +92,13 @@ bool Interpreter::runOnce() {
   try {
     while (currentLine_ >= 0 && static_cast<std::size_t>(currentLine_) < lines.size()) {
       if (lineGate_ && !lineGate_()) break;
-      tokens_.parse(lines[static_cast<std::size_t>(currentLine_)]);
+      const std::string& line = lines[static_cast<std::size_t>(currentLine_)];
+      tokens_.parse(line);
       const std::string& kw = tokens_[1];
+      const bool skipped =
+          skippedBlocks_ > 0 || (kw != msg::kEndIf && kw != msg::kElse && conditionDepth_ > 0 &&
+                                 !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)]);
+      if (trace_ && !skipped) trace_(host_.EventSourceName(), currentLine_ + 1, line);
       if (skippedBlocks_ > 0) {
         // Inside a block opened in a skipped region: every line is skipped.
         if (kw == msg::kIf)

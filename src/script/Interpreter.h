@@ -148,6 +148,12 @@ class Interpreter {
   // Consulted before every line; false ends the run there. A host that plays untrusted
   // scripts in bulk (a test harness) bounds its work with it; the player sets none.
   void setLineGate(std::function<bool()> gate) { lineGate_ = std::move(gate); }
+  // Told before every line that runs (not the lines a false block skips): the running event's
+  // source name, the line's number in its script from 1, and the line as written. Front ends
+  // print it for authors following a script.
+  using TraceListener =
+      std::function<void(const std::string& source, int line, const std::string& text)>;
+  void setTrace(TraceListener trace) { trace_ = std::move(trace); }
   // How many lines an event runs between two questions whether to go on (at least 1).
   void setLinesBeforeAsking(long lines) { linesBeforeAsking_ = lines < 1 ? 1 : lines; }
   // The clock that times an event for the long-run question.
@@ -191,6 +197,7 @@ class Interpreter {
   bool depthExceeded_ = false;  // the depth or the step bound was passed
   long steps_ = 0;
   std::function<bool()> lineGate_;
+  TraceListener trace_;
   long linesBeforeAsking_ = kLinesBeforeAsking;
   long linesRun_ = 0;
   MillisClock clock_ = steadyMillis;
