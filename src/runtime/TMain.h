@@ -29,10 +29,6 @@ class Platform;
 class TRunPage;
 struct Record;
 
-// Gives the schema rows of a run-time class ("Hint_" + class name without its first letter),
-// or null when the class has none.
-using SchemaLookup = std::function<const std::vector<std::string>*(std::string_view className)>;
-
 class TMain : public script::ScriptHost {
  public:
   explicit TMain(Platform& platform);
@@ -75,8 +71,6 @@ class TMain : public script::ScriptHost {
   // the last matching component of the list.
   Component* FindControl(std::string_view name) override;
   const std::vector<Component*>& componentList() const override { return list_.items(); }
-  const std::vector<std::string>* schemaRows(std::string_view className) override;
-  void setSchemaLookup(SchemaLookup lookup) { schemaLookup_ = std::move(lookup); }
 
   script::VariableTable& variables() override { return interpreter_->variables(); }
   script::DataRecord& currentRecord() override { return interpreter_->currentRecord(); }
@@ -156,7 +150,6 @@ class TMain : public script::ScriptHost {
   bool keepUnreadableData_ = false;
   std::string programPath_;
   std::string startWindowName_;
-  SchemaLookup schemaLookup_;
   std::function<void(const std::string&)> dropListener_;
   std::unique_ptr<script::Interpreter> interpreter_;
 };
