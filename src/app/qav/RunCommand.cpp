@@ -20,7 +20,7 @@
 namespace qav::tool {
 namespace {
 
-constexpr const char* kUsage = "qav run [--headless] [--event E]... [--answer A]... FILE";
+constexpr const char* kUsage = "qav run [--trace] [--headless] [--event E]... [--answer A]... FILE";
 
 // Without a display every user action goes straight to the runtime's input path.
 class Runner : public EventPlayer {
@@ -34,8 +34,22 @@ class Runner : public EventPlayer {
   }
 };
 
+// One JSON object on its own line of standard output, at once, so that lines from the
+// program and from the trace keep their order.
+void printLine(const nlohmann::json& j) {
+  std::cout << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n"
+            << std::flush;
+}
+
+// Prints a line of the trace before each script line runs.
+void traceTo(TMain& hub) {
+  hub.interpreter().setTrace([](const std::string& source, int line, const std::string& text) {
+    printLine({{"trace", source}, {"line", line}, {"text", text}});
+  });
+}
+
 int run(const std::vector<std::string>& args) {
-  bool headless = false;
+  bool headless = false, trace = false;
   std::deque<Event> events;
   std::vector<std::string> answers;
   std::string file;
@@ -43,6 +57,8 @@ int run(const std::vector<std::string>& args) {
     const std::string& a = args[i];
     if (a == "--headless") {
       headless = true;
+    } else if (a == "--trace") {
+      trace = true;
     } else if ((a == "--event" || a == "--answer") && i + 1 < args.size()) {
       if (a == "--answer") {
         answers.push_back(args[++i]);
@@ -72,7 +88,9 @@ int run(const std::vector<std::string>& args) {
   if (!headless) {
     if (!events.empty() || !answers.empty()) return runOnDisplay(file, events, answers);
     static char name[] = "qav";
-    return qt::runPlayerApplication(name, file);
+    return qt::runPlayerApplication(name, file, [trace](TMain& hub) {
+      if (trace) traceTo(hub);
+    });
   }
 #else
   if (!headless) {
@@ -84,11 +102,9 @@ int run(const std::vector<std::string>& args) {
   HeadlessPlatform platform;
   platform.setProgramPath(file);
   for (auto& a : answers) platform.queueAnswer(a);
-  platform.setListener([](const nlohmann::json& j) {
-    std::cout << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n"
-              << std::flush;
-  });
+  platform.setListener(printLine);
   TMain hub(platform);
+  if (trace) traceTo(hub);
   Runner runner(std::move(events), platform, hub);
   hub.setDropListener([&](const std::string& name) { runner.reportDrop(name); });
   platform.setEventPump([&] { return runner.performNext(); });
@@ -110,11 +126,12 @@ const Registrar registrar(Command{
     "      (click:NAME, select:NAME:N,\n"
     "      type:NAME:TEXT, activate:NAME, page:NAME:N, tick:NAME, clock:YYYY-MM-DD HH:MM:SS,\n"
     "      close:NAME, menu:ENTRY, print:REF), answers dialogs with the --answer words in\n"
-    "      order (a button word, text:WORDS, or Cancel; in TEXT \\n is Enter, \\b Backspace) and "
-    "prints what the program shows as\n"
-    "      one JSON object per line. An action no user could do (the item hidden, disabled,\n"
-    "      read-only or on no shown window) prints {\"refused\": EVENT, \"why\": ...}; timers and\n"
-    "      clocks move only by tick: and clock: events.",
+    "      order (a button word, text:WORDS, or Cancel; in TEXT \\n is Enter, \\b Backspace)\n"
+    "      and prints what the program shows as one JSON object per line. An action no user\n"
+    "      could do (the item hidden, disabled, read-only or on no shown window) prints\n"
+    "      {\"refused\": EVENT, \"why\": ...}; timers and clocks move only by tick: and clock:\n"
+    "      events. --trace prints {\"trace\": NAME, \"line\": N, \"text\": LINE} before each\n"
+    "      script line runs (NAME the item whose script it is, N from 1).",
     run});
 
 }  // namespace
