@@ -183,7 +183,7 @@ TEST_F(Dialogs, PlayStartsTheSoundItemsFileAndGoesOn) {
             (std::vector<std::string>{"파일이름이 지정되지 않았습니다.",
                                       "작동을 시킬 수 있는 아이템이 아닙니다.",
                                       "작동을 시킬 수 있는 아이템이 아닙니다.",
-                                      "Cannot open file \"" + dir.path() + "/없는.wav\"."}));
+                                      "파일을 열 수 없습니다: " + dir.path() + "/없는.wav"}));
   std::vector<std::string> sounds;
   for (const auto& e : platform.log())
     if (e.contains("sound")) sounds.push_back(e["sound"]);
