@@ -166,7 +166,7 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
 
   // Items whose record is itself the live item.
   auto placeLive = [&](ItemModel& item, bool bound) {
-    if (auto* rc = dynamic_cast<RecordControl*>(&item)) rc->applyDesignFlags();
+    if (auto* design = dynamic_cast<DesignFlags*>(&item)) design->applyDesignFlags();
     if (bound) bind(item);
     Setting(item, record, *window);
     hintRule(item);
@@ -184,15 +184,9 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
       c == cls::kEdit || c == cls::kMemo) {
     // Radio buttons are placed like check boxes; their click runs their script.
     placeLive(static_cast<ItemModel&>(loaded), true);
-  } else if (c == cls::kImage) {
+  } else if (c == cls::kImage || c == cls::kLine || c == cls::kBox || c == cls::kWatch ||
+             c == cls::kProgress) {
     placeLive(static_cast<ItemModel&>(loaded), false);
-  } else if (c == cls::kLine || c == cls::kBox || c == cls::kWatch || c == cls::kProgress) {
-    auto& item = static_cast<DrawnItem&>(loaded);
-    item.applyDesignFlags();
-    if (c == cls::kProgress) item.setEnabled(item.enabledCheck());
-    Setting(item, record, *window);
-    hintRule(item);
-    platform_.createItemView(item);
   } else if (c == cls::kListBoxRecord || c == cls::kComboBoxRecord) {
     std::unique_ptr<ItemModel> obj;
     if (c == cls::kListBoxRecord)

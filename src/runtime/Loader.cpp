@@ -28,6 +28,11 @@ class HubSink : public ProjectSink {
 
 }  // namespace
 
+void TMain::LoadPayload(std::string_view payload) {
+  HubSink sink(*this);
+  loadProject(payload, sink);
+}
+
 bool TMain::FormCreate(const std::string& programPath) {
   scriptRunning_ = false;
   scriptList_.clear();
@@ -42,8 +47,7 @@ bool TMain::FormCreate(const std::string& programPath) {
   }
   try {
     if (!payload) throw LoadError(error);
-    HubSink sink(*this);
-    loadProject(*payload, sink);
+    LoadPayload(*payload);
     programInfoCaption_ =
         (settings_ ? settings_->ProgramName : std::string()) + std::string(msg::kEllipsis);
     if (settings_) {

@@ -19,6 +19,7 @@
 #include "lang/Words.h"
 #include "platform/Platform.h"
 #include "props/Reference.h"
+#include "props/Schema.h"
 #include "stores/MainData.h"
 
 namespace qav::script {
@@ -92,8 +93,13 @@ bool Interpreter::runOnce() {
   try {
     while (currentLine_ >= 0 && static_cast<std::size_t>(currentLine_) < lines.size()) {
       if (lineGate_ && !lineGate_()) break;
-      tokens_.parse(lines[static_cast<std::size_t>(currentLine_)]);
+      const std::string& line = lines[static_cast<std::size_t>(currentLine_)];
+      tokens_.parse(line);
       const std::string& kw = tokens_[1];
+      const bool skipped =
+          skippedBlocks_ > 0 || (kw != msg::kEndIf && kw != msg::kElse && conditionDepth_ > 0 &&
+                                 !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)]);
+      if (trace_ && !skipped) trace_(host_.EventSourceName(), currentLine_ + 1, line);
       if (skippedBlocks_ > 0) {
         // Inside a block opened in a skipped region: every line is skipped.
         if (kw == msg::kIf)
@@ -497,27 +503,6 @@ std::string Interpreter::combine(char op, std::string l, std::string r, std::str
 
 // --- Type and list checks --------------------------------------------------------------
 
-namespace {
-// The property name of a schema row: from its fourth byte up to the first ":" after it.
-std::string_view rowEntryName(std::string_view row) {
-  if (row.size() < 4) return {};
-  std::string_view rest = row.substr(3);
-  return rest.substr(0, rest.find(':'));
-}
-}  // namespace
-
-const LetterIndex* Interpreter::schemaIndex(std::string_view className) {
-  auto it = schemaCache_.find(className);
-  if (it == schemaCache_.end()) {
-    LetterIndex index;
-    if (const auto* rows = host_.schemaRows(className))
-      for (const std::string& row : *rows)
-        index.try_emplace(std::string(rowEntryName(row)), row.size() >= 3 ? row[2] : 'S');
-    it = schemaCache_.emplace(std::string(className), std::move(index)).first;
-  }
-  return &it->second;
-}
-
 char Interpreter::TypeCheck(std::string_view ref) {
   if (ref.find(':') == std::string_view::npos) return 'S';
   Reference r = splitReference(ref);
@@ -525,35 +510,16 @@ char Interpreter::TypeCheck(std::string_view ref) {
       r.qualifier == msg::kSystemQualifier || r.qualifier == msg::kRegisterQualifier)
     return 'S';
   Component* c = host_.FindControl(r.qualifier);
-  if (!c) return 'S';
-  const LetterIndex* index = schemaIndex(c->className());
-  auto it = index->find(r.name);
-  return it == index->end() ? 'S' : it->second;
+  const SchemaTable* table = c ? schemaForClass(c->className()) : nullptr;
+  return table ? table->typeLetter(r.name) : 'S';
 }
 
 bool Interpreter::ListCheck(std::string_view ref, std::string_view value) {
   Reference r = splitReference(ref);
   if (r.qualifier.empty()) return false;
   Component* c = host_.FindControl(r.qualifier);
-  if (!c) return false;
-  const auto* rows = host_.schemaRows(c->className());
-  if (!rows) return false;
-  std::string_view want = text::trim(value);
-  for (const std::string& rowText : *rows) {
-    std::string_view row = rowText;
-    if (rowEntryName(row) != r.name) continue;
-    std::size_t first = row.find(':', 1);
-    if (first == std::string_view::npos) continue;
-    std::size_t start = first + 1;
-    for (std::size_t i = start; i < row.size(); ++i) {
-      if (row[i] == ',' || row[i] == ':') {
-        if (text::trim(row.substr(start, i - start)) == want) return true;
-        if (row[i] == ':') break;
-        start = i + 1;
-      }
-    }
-  }
-  return false;
+  const SchemaTable* table = c ? schemaForClass(c->className()) : nullptr;
+  return table && table->hasChoice(r.name, value);
 }
 
 // The group rule visits every exclusive check box of the same group on the clicked box's

@@ -70,15 +70,12 @@ class ScriptHost : public PropertyContext {
   virtual bool saveData(std::string& error) = 0;
   // Every component of the main window's list, in list order.
   virtual const std::vector<Component*>& componentList() const = 0;
-  // The schema rows of a run-time class, or null when the class has none.
-  virtual const std::vector<std::string>* schemaRows(std::string_view className) = 0;
 };
 
 struct StringHash {
   using is_transparent = void;
   std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
 };
-using LetterIndex = std::unordered_map<std::string, char, StringHash, std::equal_to<>>;
 
 class Interpreter;
 using Statement = std::function<void(Interpreter&)>;
@@ -148,6 +145,12 @@ class Interpreter {
   // Consulted before every line; false ends the run there. A host that plays untrusted
   // scripts in bulk (a test harness) bounds its work with it; the player sets none.
   void setLineGate(std::function<bool()> gate) { lineGate_ = std::move(gate); }
+  // Told before every line that runs (not the lines a false block skips): the running event's
+  // source name, the line's number in its script from 1, and the line as written. Front ends
+  // print it for authors following a script.
+  using TraceListener =
+      std::function<void(const std::string& source, int line, const std::string& text)>;
+  void setTrace(TraceListener trace) { trace_ = std::move(trace); }
   // How many lines an event runs between two questions whether to go on (at least 1).
   void setLinesBeforeAsking(long lines) { linesBeforeAsking_ = lines < 1 ? 1 : lines; }
   // The clock that times an event for the long-run question.
@@ -175,7 +178,6 @@ class Interpreter {
   std::string fold(const Chain& chain, std::vector<std::string>& values, int depth);
   std::string combine(char op, std::string l, std::string r, std::string_view left,
                       std::string_view right, int depth);
-  const LetterIndex* schemaIndex(std::string_view className);
   // Counts a line of the event; false when the user chose to end a long run there.
   bool lineDone();
 
@@ -191,6 +193,7 @@ class Interpreter {
   bool depthExceeded_ = false;  // the depth or the step bound was passed
   long steps_ = 0;
   std::function<bool()> lineGate_;
+  TraceListener trace_;
   long linesBeforeAsking_ = kLinesBeforeAsking;
   long linesRun_ = 0;
   MillisClock clock_ = steadyMillis;
@@ -215,8 +218,6 @@ class Interpreter {
   std::vector<std::string> listBuffer_;
 
   std::unordered_map<std::string, Statement, StringHash, std::equal_to<>> statements_;
-  // Per class: property name -> type letter of its first schema row.
-  std::unordered_map<std::string, LetterIndex, StringHash, std::equal_to<>> schemaCache_;
 };
 
 // The control-flow, declaration and assignment statements.

@@ -220,6 +220,23 @@ TEST_F(Hub, CheckBoxGroupsStayExclusiveOnTheirWindow) {
   EXPECT_EQ(raised, 1);
 }
 
+TEST_F(Hub, OnlyBoxesMarked유일AreUntickedByTheirGroup) {
+  auto& w = addWindow("W");
+  auto box = [&](std::string name, bool only) -> TNewCheckBox& {
+    auto& b = addNamed<TNewCheckBox>(std::move(name));
+    b.setParentWindow(&w);
+    b.setGroup(1);
+    b.setOnly(only);
+    b.SetItemProperty("표시", "참");
+    hub.bind(b);
+    return b;
+  };
+  auto& exclusive = box("A", true);
+  box("B", false);
+  hub.IventClick(exclusive);
+  EXPECT_EQ(Propertys(hub, "B:표시"), "참");
+}
+
 TEST_F(Hub, AlarmsFireOnceInTheirSecond) {
   auto& alarm = addNamed<TRunAlarm>("Alarm1");
   alarm.SetItemProperty("작동날짜", "2024-03-05");

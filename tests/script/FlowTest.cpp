@@ -288,6 +288,22 @@ TEST_F(Flow, SlowLinesAskAfterTenSecondsOfRunningWhateverTheirCount) {
   EXPECT_EQ(questions(), 2u);
 }
 
+TEST_F(Flow, TheLongRunQuestionComesExactlyAtItsLineAndTimeBounds) {
+  // After the third line; "No" ends the run there.
+  hub.interpreter().setLinesBeforeAsking(3);
+  platform.queueAnswer("No");
+  run({"선언 n", "정의 n = 1", "정의 n = 2", "정의 n = 3"});
+  EXPECT_EQ(var("n"), "2");
+  // When ten seconds have run, not later.
+  hub.interpreter().setLinesBeforeAsking(1000);
+  int64_t now = 0;
+  hub.interpreter().setClock([&] { return now; });
+  hub.interpreter().registerStatement("느림", [&](script::Interpreter&) { now += 5000; });
+  platform.queueAnswer("No");
+  run({"선언 n", "정의 n = 0", "느림", "정의 n = 1", "느림", "정의 n = 2", "느림"});
+  EXPECT_EQ(var("n"), "1");
+}
+
 TEST_F(Flow, ATextStopsGrowingAtItsLimitAndRunningOutOfMemoryEndsTheEvent) {
   platform.queueAnswer("Cancel");
   run({"선언 t", "정의 t = x", "위치 a", "정의 t = :t ~ :t", "이동 a"});

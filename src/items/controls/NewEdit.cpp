@@ -1,6 +1,6 @@
 #include "items/controls/NewEdit.h"
 
-#include "items/controls/CommonRows.h"
+#include "items/CommonRows.h"
 #include "lang/Words.h"
 
 namespace qav {
@@ -47,12 +47,8 @@ PropTable<TNewEdit>::Row inputStyleRow() {
 const PropTable<TNewEdit>& table() {
   using T = TNewEdit;
   static const PropTable<T> t{
-      rows::designAccess<T>(),
-      rows::designExists<T>(),
-      rows::left<T>(),
-      rows::top<T>(),
-      rows::width<T>(),
-      rows::height<T>(),
+      rows::designFlags<T>(),
+      rows::geometry<T>(),
       rows::cursorRow<T>(),
       rows::text<T>(prop::kText, &T::text, &T::writeText),
       rows::colourRow<T>(),
