@@ -112,8 +112,7 @@ bool Interpreter::runOnce() {
         if (conditionDepth_ >= 1)
           conditions_[static_cast<std::size_t>(conditionDepth_ - 1)] =
               !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)];
-      } else if (conditionDepth_ > 0 &&
-                 !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)]) {
+      } else if (skipped) {
         if (kw == msg::kIf) skippedBlocks_ = 1;  // skipped, with its own branches
       } else {
         execute();
