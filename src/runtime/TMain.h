@@ -18,6 +18,7 @@
 
 #include "items/WindowModel.h"
 #include "runtime/ComponentList.h"
+#include "runtime/DataFile.h"
 #include "script/Interpreter.h"
 #include "stores/DataQueue.h"
 #include "stores/MainData.h"
@@ -43,6 +44,8 @@ class TMain : public script::ScriptHost {
   // The data-table store. Loading the data file replaces the object: reach it through here.
   DataQueue& DataBox() override { return *dataBox_; }
   void loadData() override;
+  // The same, telling what it found (the data menu says so).
+  DataFileState loadDataFile();
   bool saveData(std::string& error) override;
   std::unique_ptr<DataQueue>& dataBoxSlot() { return dataBox_; }
   std::vector<std::string>& ScriptList() override { return scriptList_; }
@@ -78,6 +81,10 @@ class TMain : public script::ScriptHost {
   // shown once with its own text and the program runs with what was built; a file too short
   // to carry a project shows the damaged-program warning and ends the program (false).
   bool FormCreate(const std::string& programPath);
+  // The settings, windows and items of a payload (the project's records), built into this
+  // hub. Throws LoadError at the first failure, keeping what was built; the authoring tools
+  // make a trial load with it.
+  void LoadPayload(std::string_view payload);
   // The window a record belongs on: its ParentName for item classes that carry one, else "".
   static std::string EventCreate(const Record& record);
   // Turns a window record (window == null) or an item record into what scripts address.

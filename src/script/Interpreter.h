@@ -31,10 +31,14 @@ inline constexpr int kMaxLoops = 100;
 inline constexpr int kMaxLabels = 100;
 // Runs started by "이벤트실행" one after another within one event.
 inline constexpr int kMaxChainedRuns = 100;
-// Expressions nest (parentheses, operators) at most this deep; deeper gives "#Error".
-inline constexpr int kMaxExpressionDepth = 400;
-// Evaluation steps one expression may take; more gives "#Error". The remainder operator reads
-// its operands through once more, so chains of it could otherwise take exponential time.
+// Parentheses nest at most this deep in an expression; deeper gives "#Error". Chains of
+// operators have no bound of their own.
+inline constexpr int kMaxParenthesisNesting = 10000;
+// The remainder operator reads a value that came from a reference through once more; such
+// readings nest at most this deep (a value naming a value naming ...); deeper gives "#Error".
+inline constexpr int kMaxRereadDepth = 400;
+// Evaluation steps (operands and sub-expressions) one expression may take; more gives
+// "#Error". The remainder operator's readings could otherwise take exponential time.
 inline constexpr long kMaxExpressionSteps = 200000;
 // A script that never ends must not freeze the player for good: after every this many lines
 // of one event (skipped lines and started events included) the user is asked whether to go on.
@@ -141,6 +145,12 @@ class Interpreter {
   // Consulted before every line; false ends the run there. A host that plays untrusted
   // scripts in bulk (a test harness) bounds its work with it; the player sets none.
   void setLineGate(std::function<bool()> gate) { lineGate_ = std::move(gate); }
+  // Told before every line that runs (not the lines a false block skips): the running event's
+  // source name, the line's number in its script from 1, and the line as written. Front ends
+  // print it for authors following a script.
+  using TraceListener =
+      std::function<void(const std::string& source, int line, const std::string& text)>;
+  void setTrace(TraceListener trace) { trace_ = std::move(trace); }
   // How many lines an event runs between two questions whether to go on (at least 1).
   void setLinesBeforeAsking(long lines) { linesBeforeAsking_ = lines < 1 ? 1 : lines; }
   // The clock that times an event for the long-run question.
@@ -153,7 +163,21 @@ class Interpreter {
   void resetRun();
   bool runOnce();  // false when the script list was empty
   void execute();
+  // Expressions: a text to split into a chain of operands under one group of operators.
+  struct Chain {
+    bool additive = false;        // "+" and "-", folded from the left
+    bool parenthesised = false;   // one pair of outer parentheses was removed
+    std::vector<std::size_t> at;  // operator positions while splitting
+    std::vector<std::string_view> operands;
+    std::vector<char> ops;                // ops[k] stands between operands k and k + 1
+    std::vector<std::string_view> rests;  // folded from the right: the text after ops[k]
+  };
   std::string evaluate(std::string_view e, int depth);
+  bool shape(std::string_view e, Chain& chain, std::string& value);
+  std::string operand(std::string_view e);
+  std::string fold(const Chain& chain, std::vector<std::string>& values, int depth);
+  std::string combine(char op, std::string l, std::string r, std::string_view left,
+                      std::string_view right, int depth);
   // Counts a line of the event; false when the user chose to end a long run there.
   bool lineDone();
 
@@ -169,6 +193,7 @@ class Interpreter {
   bool depthExceeded_ = false;  // the depth or the step bound was passed
   long steps_ = 0;
   std::function<bool()> lineGate_;
+  TraceListener trace_;
   long linesBeforeAsking_ = kLinesBeforeAsking;
   long linesRun_ = 0;
   MillisClock clock_ = steadyMillis;
@@ -176,6 +201,9 @@ class Interpreter {
 
   std::array<bool, kMaxBlocks> conditions_{};
   int conditionDepth_ = 0;
+  // Blocks opened by "비교" lines inside a skipped region: their "비교가틀리면" and "비교끝"
+  // act on them, not on the block that is being skipped.
+  int skippedBlocks_ = 0;
   std::array<Loop, kMaxLoops> loops_;
   int loopDepth_ = 0;
   struct Label {

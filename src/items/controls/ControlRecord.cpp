@@ -258,7 +258,6 @@ TRunPage::TRunPage(const Record& record) : TRunPage() {
   setHint(rp.text("Hint"));
   buildTabs(rp.lines("PageName"), rp.lines("PageWindow"));
   copySlots(rp);
-  chooseActiveTab(rp.text("ActivePage"));
 }
 
 TMediaPlayer::TMediaPlayer(const Record& record) : TMediaPlayer() {
