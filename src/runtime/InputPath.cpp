@@ -96,8 +96,8 @@ Refusal InputPath::itemRules(const ItemModel& item) const {
 
 Refusal InputPath::check(const UserAction& a) const {
   using K = UserActionKind;
+  // The menu bar and the close request belong to the main window itself.
   if (a.kind == K::Menu) {
-    if (!hub_.mainWindow().visible()) return Refusal::NoWindow;
     const std::string& e = a.entry;
     return e == "QavMaker1" || e == "N2" || e == "N4" || e == "N6" || e == "N7" ? Refusal::None
                                                                                 : Refusal::Unsuited;
@@ -106,7 +106,9 @@ Refusal InputPath::check(const UserAction& a) const {
   if (!c) return Refusal::Unsuited;
   if (a.kind == K::Activate || a.kind == K::Close) {
     if (!c->isWindow()) return Refusal::Unsuited;
-    return static_cast<WindowModel*>(c)->visible() ? Refusal::None : Refusal::NoWindow;
+    auto* w = static_cast<WindowModel*>(c);
+    if (a.kind == K::Close && w->isMain()) return Refusal::None;
+    return w->visible() ? Refusal::None : Refusal::NoWindow;
   }
   if (!clickable(*c)) return Refusal::Unsuited;
   auto& item = static_cast<ItemModel&>(*c);

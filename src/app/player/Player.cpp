@@ -20,7 +20,7 @@ constexpr int kMinUsableSide = 40;
 Player::Player(const std::string& programFile)
     : programFile_(programFile), hub_(std::make_unique<TMain>(platform_)) {
   platform_.setProgramPath(programFile_);
-  platform_.setShellCommands(shellCommandsFor(*hub_, platform_));
+  connectShell(platform_, *hub_);
 }
 
 Player::~Player() {
@@ -35,9 +35,9 @@ bool Player::load() {
   return true;
 }
 
-ShellCommands shellCommandsFor(TMain& hub, QtPlatform& platform) {
+void connectShell(QtPlatform& platform, TMain& hub) {
   // The menu and the close box are user input like any other: through the input path.
-  return {[&hub](std::string_view entry) {
+  platform.setShellCommands({[&hub](std::string_view entry) {
             UserAction a{UserActionKind::Menu};
             a.entry = std::string(entry);
             return hub.input().perform(a) != Refusal::Unsuited;
@@ -46,7 +46,7 @@ ShellCommands shellCommandsFor(TMain& hub, QtPlatform& platform) {
             hub.input().perform({UserActionKind::Close, &hub.mainWindow()});
             return platform.quitRequested();
           },
-          [&hub] { return hub.aboutLines(); }};
+          [&hub] { return hub.aboutLines(); }});
 }
 
 void showMainWindow(TMain& hub, QtPlatform& platform) {

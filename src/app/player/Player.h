@@ -35,8 +35,10 @@ class Player {
   std::unique_ptr<TMain> hub_;
 };
 
-// The menu and the close box of the main window, carried out through the hub's input path.
-ShellCommands shellCommandsFor(TMain& hub, QtPlatform& platform);
+// Hands the main window's menu entries, its close request and the information window's lines
+// to the hub: menu entries and the close request go through its input path, like any user
+// action; the Qt side only shows what the hub decides.
+void connectShell(QtPlatform& platform, TMain& hub);
 // After the load: the information entry named after the program, the main window at a usable
 // size (400 by 300 when no start window gave it one) and shown.
 void showMainWindow(TMain& hub, QtPlatform& platform);

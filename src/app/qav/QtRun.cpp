@@ -204,7 +204,7 @@ int runOnDisplay(const std::string& file, std::deque<Event> events,
   {
     TMain hub(platform);
     recorder.setUserInput(&hub.input());
-    platform.setShellCommands(qt::shellCommandsFor(hub, platform));
+    qt::connectShell(platform, hub);
     QtRunner runner(std::move(events), recorder, hub, platform);
     hub.setDropListener([&](const std::string& source) { runner.reportDrop(source); });
     recorder.setEventPump([&] {
