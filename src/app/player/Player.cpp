@@ -38,15 +38,15 @@ bool Player::load() {
 void connectShell(QtPlatform& platform, TMain& hub) {
   // The menu and the close box are user input like any other: through the input path.
   platform.setShellCommands({[&hub](std::string_view entry) {
-            UserAction a{UserActionKind::Menu};
-            a.entry = std::string(entry);
-            return hub.input().perform(a) != Refusal::Unsuited;
-          },
-          [&hub, &platform] {
-            hub.input().perform({UserActionKind::Close, &hub.mainWindow()});
-            return platform.quitRequested();
-          },
-          [&hub] { return hub.aboutLines(); }});
+                               UserAction a{UserActionKind::Menu};
+                               a.entry = std::string(entry);
+                               return hub.input().perform(a) != Refusal::Unsuited;
+                             },
+                             [&hub, &platform] {
+                               hub.input().perform({UserActionKind::Close, &hub.mainWindow()});
+                               return platform.quitRequested();
+                             },
+                             [&hub] { return hub.aboutLines(); }});
 }
 
 void showMainWindow(TMain& hub, QtPlatform& platform) {
