@@ -30,7 +30,7 @@ class BenchPlatform : public Platform {
   void closeWindow(WindowModel&) override {}
   void quit(int) override {}
   text::DateTime now() override { return {}; }
-  void playSound(const std::string&) override {}
+  bool playSound(const ItemModel&, const std::string&, std::string&) override { return true; }
   std::string programPath() override { return "/"; }
 };
 
