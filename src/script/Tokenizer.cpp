@@ -1,5 +1,7 @@
 #include "script/Tokenizer.h"
 
+#include <cstdint>
+
 #include "base/Text.h"
 #include "lang/Vocabulary.h"
 
@@ -50,10 +52,14 @@ bool IsNumber(std::string_view s) {
     i = 1;
   }
   if (s[i] == '0' && (s.size() > i + 1 || i == 1)) return false;  // leading zero, or "-0"
-  for (std::size_t k = i; k < s.size(); ++k)
+  int64_t n = 0;
+  for (std::size_t k = i; k < s.size(); ++k) {
     if (s[k] < '0' || s[k] > '9') return false;
-  // The text must survive the 32-bit conversion unchanged.
-  return text::decimal(TextToNumber(s)) == s;
+    n = n * 10 + (s[k] - '0');
+  }
+  // The text must survive the 32-bit conversion unchanged: no leading zero (above) and a value
+  // within the 32-bit range.
+  return i == 1 ? n <= int64_t{1} << 31 : n < int64_t{1} << 31;
 }
 
 std::size_t LastPos(std::string_view pattern, std::string_view text) {
