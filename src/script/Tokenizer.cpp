@@ -8,8 +8,7 @@
 namespace qav::script {
 
 void Tokens::clear() {
-  for (int i = 0; i < count_ + 1 && i < kMaxTokens; ++i)
-    slots_[static_cast<std::size_t>(i)].clear();
+  slots_.clear();
   count_ = 0;
   overflow_ = false;
 }
@@ -27,7 +26,7 @@ void Tokens::parse(std::string_view line) {
       overflow_ = true;
       break;
     }
-    slots_[static_cast<std::size_t>(count_)].assign(line.substr(start, i - start));
+    slots_.emplace_back(line.substr(start, i - start));
     ++count_;
   }
 }
