@@ -1,6 +1,8 @@
 #!/bin/sh
-# Writes small seed corpora for the fuzz targets into OUT/project, OUT/script and OUT/data:
-# the demo project's records, each of its event scripts (code page 949, one line per line)
+# Writes small seed corpora for the fuzz targets into OUT/project_load, OUT/script,
+# OUT/datafile and OUT/record_reader (the committed ones are fuzz/corpus/<target>/, which
+# these seeds started): the demo project's records, each of its event scripts (code page 949,
+# one line per line)
 # plus a few scripts that use every statement, and data files of a few rows; and
 # OUT/script.dict, the keywords, property words and item names of scripts in code page 949.
 # Usage: fuzz/make_seeds.sh QAV_TOOL OUT
@@ -9,17 +11,18 @@
 #   CXX=clang++ CC=clang cmake -S . -B build-fuzz -G Ninja -DQAV_FUZZ=ON -DQAV_WITH_QT=OFF
 #   cmake --build build-fuzz && fuzz/make_seeds.sh build-fuzz/qav /tmp/seeds
 #   build-fuzz/project_load_fuzz -max_total_time=300 -rss_limit_mb=2048 -timeout=10 \
-#       -max_len=20000 CORPUS_DIR /tmp/seeds/project
+#       -max_len=20000 CORPUS_DIR /tmp/seeds/project_load
 #   build-fuzz/script_fuzz ... -dict=/tmp/seeds/script.dict -max_len=4096 CORPUS_DIR /tmp/seeds/script
-#   build-fuzz/datafile_fuzz ... CORPUS_DIR /tmp/seeds/data
+#   build-fuzz/datafile_fuzz ... CORPUS_DIR /tmp/seeds/datafile
+# (fuzz/run-all.sh runs every target this way, seeded with the committed corpora.)
 # QAV_FUZZ_TRACE=1 build-fuzz/TARGET FILE replays one input and prints what the player showed.
 set -eu
 qav=$1
 out=$2
 src=$(cd "$(dirname "$0")/.." && pwd)
-mkdir -p "$out/project" "$out/script" "$out/data"
+mkdir -p "$out/project_load" "$out/script" "$out/datafile" "$out/record_reader"
 
-"$qav" pack "$src/examples/demo.json" -o "$out/project/demo" --offset 0
+"$qav" pack "$src/examples/demo.json" -o "$out/project_load/demo" --offset 0
 
 python3 - "$src/examples/demo.json" "$out" "$src" <<'EOF'
 import json, re, sys
@@ -54,7 +57,7 @@ open(f"{out}/script/three", "wb").write(
     "\f".join("\n".join(s) for s in scripts[:3]).encode("cp949"))
 
 words = set()
-for header in ["src/script/Messages.h", "src/props/PropertyNames.h", "src/props/Words.h"]:
+for header in ["src/lang/Messages.h", "src/lang/PropertyNames.h", "src/lang/Words.h"]:
     for literal in re.findall(r'"([^"\\]*)"', open(f"{src}/{header}", encoding="utf-8").read()):
         if 0 < len(literal.encode("cp949")) <= 24:
             words.add(literal)
@@ -79,5 +82,7 @@ json.dump({"records": [{"class": "TDataQueue", "name": "DataBox",
                         "properties": {"Data_Backup.Strings": lines}}]},
           open(f"{out}/data.json", "w", encoding="utf-8"), ensure_ascii=False)
 EOF
-"$qav" pack "$out/data.json" -o "$out/data/rows" --offset 0
+"$qav" pack "$out/data.json" -o "$out/datafile/rows" --offset 0
 rm "$out/data.json"
+cp "$out/project_load/demo" "$out/record_reader/demo"
+cp "$out/datafile/rows" "$out/record_reader/rows"

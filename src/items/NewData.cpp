@@ -23,10 +23,10 @@ TNewData::TNewData(const Record& record) : ItemModel("TNewData") {
 
 void TNewData::unpackSlots() {
   if (Backup_Names.size() < kSlots || Backup_Value.size() < kSlots)
-    throw LoadError("The named-value item " + name() + " holds " +
-                    std::to_string(Backup_Names.size()) + " names and " +
-                    std::to_string(Backup_Value.size()) + " values; it needs " +
-                    std::to_string(kSlots) + " of each.");
+    throw LoadError::ofRecord(name(), className(), msg::kValueListsShort,
+                              "it holds " + std::to_string(Backup_Names.size()) + " names and " +
+                                  std::to_string(Backup_Value.size()) + " values; it needs " +
+                                  std::to_string(kSlots) + " of each");
   for (int i = 0; i < kSlots; ++i) {
     names_[i] = Backup_Names[i];
     values_[i] = Backup_Value[i];

@@ -168,6 +168,77 @@ inline constexpr std::string_view kBackupFailed =
 // The saved file would no longer belong to the user who owns the data file.
 inline constexpr std::string_view kOwnerNotKept =
     "데이타 파일의 소유자를 그대로 둘 수 없어서 데이타를 저장하지 않았습니다: ";
+// Load failures, shown once when a program cannot be read. A record is named by its stream
+// name and class ("Lbl01 (TNewLabel) 레코드: "), then what is wrong.
+inline constexpr std::string_view kLoadHeading =
+    "프로그램을 읽는 중에 문제가 있어서 읽기를 멈췄습니다.\r";
+inline constexpr std::string_view kRecordWord = " 레코드: ";
+inline constexpr std::string_view kNameNotIdentifier =
+    "은(는) 이름으로 쓸 수 없습니다. 이름은 영문자, 숫자, 밑줄(_)로 짓고 숫자로 시작하지 "
+    "않아야 합니다.";
+inline constexpr std::string_view kNameCutEmpty =
+    "이름이 다섯 글자 이하여서, 앞의 다섯 글자를 떼면 실행할 때 쓸 이름이 남지 않습니다.";
+inline constexpr std::string_view kNameReserved =
+    "은(는) 프로그램이 스스로 쓰는 이름이어서 쓸 수 없습니다.";
+inline constexpr std::string_view kNameTakenBy = "은(는) 이미 ";
+inline constexpr std::string_view kNameTakenTail =
+    " 레코드가 쓰고 있는 이름입니다. 이름은 영문 대소문자를 가리지 않고 모두 달라야 합니다.";
+inline constexpr std::string_view kNoStartWindow =
+    "Pages_Name에 시작 창의 이름이 없습니다. 첫 줄에 시작 창의 이름이 있어야 합니다.";
+inline constexpr std::string_view kProgramUnreadable = "프로그램 파일을 열 수 없습니다: ";
+inline constexpr std::string_view kStreamCutShort =
+    "프로그램에 담긴 프로젝트 자료가 중간에 끊겨 있습니다.";
+inline constexpr std::string_view kStreamMalformed =
+    "프로그램에 담긴 프로젝트 자료의 형식이 올바르지 않습니다.";
+inline constexpr std::string_view kUnknownClass = "알 수 없는 종류의 레코드입니다.";
+inline constexpr std::string_view kPropertyWord = "속성 ";
+inline constexpr std::string_view kUnknownProperty = "은(는) 이 종류에 없는 속성입니다.";
+inline constexpr std::string_view kHandlerGiven =
+    "에 이벤트 처리기가 지정되어 있습니다. 이 속성에는 아무것도 지정할 수 없습니다.";
+inline constexpr std::string_view kWrongValue = "의 값이 올바르지 않습니다. 이 속성에는 ";
+inline constexpr std::string_view kWrongValueTail = "이(가) 들어가야 합니다.";
+inline constexpr std::string_view kValueCutShort = "의 값을 읽다가 자료가 끊겼습니다.";
+// What a property of each kind takes, in the author's terms.
+inline constexpr std::string_view kKindInteger = "정수";
+inline constexpr std::string_view kKindBoolean = "참/거짓 값(True 또는 False)";
+inline constexpr std::string_view kKindText = "글자";
+inline constexpr std::string_view kKindLines = "여러 줄의 글자";
+inline constexpr std::string_view kKindOneOf = "다음 값 가운데 하나: ";
+inline constexpr std::string_view kKindSetOf = "다음 값들의 묶음: ";
+inline constexpr std::string_view kKindDateTime = "날짜와 시각";
+inline constexpr std::string_view kKindFloat = "숫자";
+inline constexpr std::string_view kKindColour = "색(clRed 같은 색 이름이나 정수)";
+inline constexpr std::string_view kKindCursor = "마우스 모양(crArrow 같은 이름이나 정수)";
+inline constexpr std::string_view kKindCharset = "문자 집합(HANGEUL_CHARSET 같은 이름이나 정수)";
+inline constexpr std::string_view kKindBinary = "그림 같은 이진 자료";
+inline constexpr std::string_view kKindReference = "다른 아이템의 이름";
+inline constexpr std::string_view kKindCollection = "항목 모음";
+inline constexpr std::string_view kFirstNotSettings =
+    "프로그램의 첫 레코드는 설정 레코드(TMainData)여야 합니다.";
+inline constexpr std::string_view kSettingsShort =
+    "Data_Backup에 설정 표가 1159줄 있어야 하는데 모자랍니다. 있는 줄 수: ";
+inline constexpr std::string_view kValueListsShort =
+    "Backup_Names와 Backup_Value에는 100줄씩 있어야 하는데 모자랍니다.";
+inline constexpr std::string_view kIconUnreadable = "창의 아이콘 파일을 읽을 수 없습니다: ";
+// File errors a user sees (a data file that cannot be saved, a picture that cannot be read):
+// the text, then the file's name, then why.
+inline constexpr std::string_view kCannotCreateFile = "파일을 만들 수 없습니다: ";
+inline constexpr std::string_view kCannotWriteFile = "파일에 쓸 수 없습니다: ";
+inline constexpr std::string_view kCannotOpenFile = "파일을 열 수 없습니다: ";
+inline constexpr std::string_view kNotAPicture = "그림 파일이 아니거나 손상되었습니다: ";
+inline constexpr std::string_view kNoSuchFolder = "폴더나 파일이 없습니다";
+inline constexpr std::string_view kNoPermission = "권한이 없습니다";
+inline constexpr std::string_view kDiskFull = "디스크 공간이 모자랍니다";
+inline constexpr std::string_view kReadOnlyDisk = "읽기 전용 디스크입니다";
+inline constexpr std::string_view kIsFolder = "같은 이름의 폴더가 있습니다";
+// The data menu after a program that could not be read, and a load that found no file.
+inline constexpr std::string_view kDataNotLoadedNoProgram =
+    "프로그램 파일을 읽지 못해서 데이타 파일이 정해지지 않았습니다. 데이타를 불러오지 "
+    "않았습니다.";
+inline constexpr std::string_view kDataFileMissing =
+    "데이타 파일이 없어서 불러온 데이타가 없습니다: ";
+inline constexpr std::string_view kDataNotLoadedUnreadable =
+    "데이타 파일을 읽을 수 없어서 데이타를 불러오지 않았습니다.";
 inline constexpr std::string_view kAboutCaption = "프로그램 정보";
 inline constexpr std::string_view kAboutProgram = "프로그램  :  ";
 inline constexpr std::string_view kAboutMaker = "제 작 자  :  ";

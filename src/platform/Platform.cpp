@@ -15,6 +15,30 @@
 #include "platform/FileRead.h"
 
 namespace qav {
+namespace {
+
+// Why a file operation failed, in the user's words where the reason is a common one.
+std::string reasonOf(int err) {
+  switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+      return std::string(msg::kNoSuchFolder);
+    case EACCES:
+    case EPERM:
+      return std::string(msg::kNoPermission);
+    case ENOSPC:
+    case EDQUOT:
+      return std::string(msg::kDiskFull);
+    case EROFS:
+      return std::string(msg::kReadOnlyDisk);
+    case EISDIR:
+      return std::string(msg::kIsFolder);
+    default:
+      return std::strerror(err);
+  }
+}
+
+}  // namespace
 
 const char* buttonWord(Button b) {
   switch (b) {
@@ -155,7 +179,7 @@ bool Platform::writeFileAtomic(const std::string& target, std::string_view bytes
   if (auto slash = path.rfind('/'); slash != std::string::npos)
     dir = slash == 0 ? "/" : path.substr(0, slash);
   auto fail = [&](std::string_view what, int err) {
-    error = std::string(what) + " \"" + text::printable(target) + "\". " + std::strerror(err);
+    error = std::string(what) + text::printable(target) + " (" + reasonOf(err) + ")";
     return false;
   };
 
@@ -170,9 +194,9 @@ bool Platform::writeFileAtomic(const std::string& target, std::string_view bytes
     if (replacing && S_ISREG(st.st_mode)) {
       int rewriteErr = 0;
       if (rewriteInPlace(path, bytes, rewriteErr)) return true;
-      return fail("Cannot write file", rewriteErr);
+      return fail(msg::kCannotWriteFile, rewriteErr);
     }
-    return fail("Cannot create file", err);
+    return fail(msg::kCannotCreateFile, err);
   }
   // From here on every failure removes the temporary file and leaves the target untouched.
   auto abandon = [&](std::string_view what, int err) {
@@ -195,19 +219,19 @@ bool Platform::writeFileAtomic(const std::string& target, std::string_view bytes
       }
     }
   }
-  if (::fchmod(fd, mode) != 0) return abandon("Cannot create file", errno);
+  if (::fchmod(fd, mode) != 0) return abandon(msg::kCannotCreateFile, errno);
 
-  if (!writeAll(fd, bytes, 0)) return abandon("Cannot write file", errno);
-  if (::fsync(fd) != 0) return abandon("Cannot write file", errno);
+  if (!writeAll(fd, bytes, 0)) return abandon(msg::kCannotWriteFile, errno);
+  if (::fsync(fd) != 0) return abandon(msg::kCannotWriteFile, errno);
   if (::close(fd) != 0) {
     int err = errno;
     ::unlink(name.data());
-    return fail("Cannot write file", err);
+    return fail(msg::kCannotWriteFile, err);
   }
   if (::rename(name.data(), path.c_str()) != 0) {
     int err = errno;
     ::unlink(name.data());
-    return fail("Cannot create file", err);
+    return fail(msg::kCannotCreateFile, err);
   }
   // Make the rename itself durable.
   int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -222,7 +246,7 @@ std::optional<Picture> Platform::loadPicture(const std::string& path, std::strin
   std::string resolved = resolvePath(path);
   std::string bytes;
   if (!readFile(resolved, bytes)) {
-    error = "Cannot open file \"" + text::printable(path) + "\".";
+    error = std::string(msg::kCannotOpenFile) + text::printable(path);
     return std::nullopt;
   }
   auto starts = [&](std::string_view sig) { return bytes.compare(0, sig.size(), sig) == 0; };
@@ -234,7 +258,7 @@ std::optional<Picture> Platform::loadPicture(const std::string& path, std::strin
   } else if (starts("\x89PNG") || starts("\xFF\xD8\xFF") || starts("GIF8")) {
     pic.kind = "TBitmap";  // other raster formats are shown like bitmaps
   } else {
-    error = "Bitmap image is not valid";
+    error = std::string(msg::kNotAPicture) + text::printable(path);
     return std::nullopt;
   }
   pic.bytes = std::move(bytes);

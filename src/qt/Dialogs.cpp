@@ -69,24 +69,25 @@ bool InputDialog::event(QEvent* event) {
   return QDialog::event(event);
 }
 
+// The words a Korean desktop puts on its dialog buttons, with their access keys.
 QString buttonCaption(Button b) {
   switch (b) {
     case kYes:
-      return QStringLiteral("&Yes");
+      return QStringLiteral("예(&Y)");
     case kNo:
-      return QStringLiteral("&No");
+      return QStringLiteral("아니요(&N)");
     case kOk:
-      return QStringLiteral("OK");
+      return QStringLiteral("확인");
     case kCancel:
-      return QStringLiteral("Cancel");
+      return QStringLiteral("취소");
     case kAbort:
-      return QStringLiteral("&Abort");
+      return QStringLiteral("중단(&A)");
     case kRetry:
-      return QStringLiteral("&Retry");
+      return QStringLiteral("다시 시도(&R)");
     case kIgnore:
-      return QStringLiteral("&Ignore");
+      return QStringLiteral("무시(&I)");
     case kAll:
-      return QStringLiteral("&All");
+      return QStringLiteral("모두(&A)");
     default:
       return {};
   }

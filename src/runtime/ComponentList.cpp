@@ -71,7 +71,6 @@ Component& ComponentList::addNamed(std::unique_ptr<Component> c) {
 }
 
 void ComponentList::checkName(std::string_view name, const Component* self) const {
-  if (name.empty()) return;
   if (!isIdentifier(name))
     throw LoadError("\"" + std::string(name) + "\" is not a valid component name");
   auto it = byName_.find(key(name));

@@ -27,7 +27,7 @@ class ComponentList {
   // Gives a listed component a new name after checking it. Throws LoadError. Names of
   // listed components change only through here, so the index stays true.
   void rename(Component& c, std::string name);
-  // The naming rule: an empty name or an identifier that no other listed component uses
+  // The naming rule: an identifier (never empty) that no other listed component uses
   // (without regard to ASCII case). Throws LoadError naming the name.
   void checkName(std::string_view name, const Component* self) const;
 

@@ -102,8 +102,7 @@ void TMain::CreateWindowRecord(Record record) {
   WindowModel* target = main_.get();
   if (isStart) {
     std::string name = CutName(record.name);
-    if (!name.empty() && !isIdentifier(name))
-      throw LoadError("\"" + name + "\" is not a valid component name");
+    if (!isIdentifier(name)) throw LoadError("\"" + name + "\" is not a valid component name");
     main_->setName(std::move(name));
   } else {
     auto w = std::make_unique<WindowModel>(std::string(cls::kForm));
@@ -124,7 +123,8 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
     if (std::string icon = rp.text("Icon"); !icon.empty()) {
       std::string error;
       auto pic = platform_.loadPicture(icon, error);
-      if (!pic) throw LoadError(error);
+      if (!pic)
+        throw LoadError::ofRecord(record.name, c, std::string(msg::kIconUnreadable) + icon, error);
       w.setIcon(std::move(*pic));
     }
     w.setFont(rp.font(w.font()));
@@ -166,7 +166,7 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
 
   // Items whose record is itself the live item.
   auto placeLive = [&](ItemModel& item, bool bound) {
-    if (auto* rc = dynamic_cast<RecordControl*>(&item)) rc->applyDesignFlags();
+    if (auto* design = dynamic_cast<DesignFlags*>(&item)) design->applyDesignFlags();
     if (bound) bind(item);
     Setting(item, record, *window);
     hintRule(item);
@@ -184,15 +184,9 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
       c == cls::kEdit || c == cls::kMemo) {
     // Radio buttons are placed like check boxes; their click runs their script.
     placeLive(static_cast<ItemModel&>(loaded), true);
-  } else if (c == cls::kImage) {
+  } else if (c == cls::kImage || c == cls::kLine || c == cls::kBox || c == cls::kWatch ||
+             c == cls::kProgress) {
     placeLive(static_cast<ItemModel&>(loaded), false);
-  } else if (c == cls::kLine || c == cls::kBox || c == cls::kWatch || c == cls::kProgress) {
-    auto& item = static_cast<DrawnItem&>(loaded);
-    item.applyDesignFlags();
-    if (c == cls::kProgress) item.setEnabled(item.enabledCheck());
-    Setting(item, record, *window);
-    hintRule(item);
-    platform_.createItemView(item);
   } else if (c == cls::kListBoxRecord || c == cls::kComboBoxRecord) {
     std::unique_ptr<ItemModel> obj;
     if (c == cls::kListBoxRecord)
@@ -219,8 +213,8 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
     s.setVisible(false);
     platform_.createItemView(s);
   } else if (c == cls::kData) {
+    static_cast<TNewData&>(loaded).unpackSlots();  // a failure names the record's stream name
     list_.rename(loaded, CutName(record.name));
-    static_cast<TNewData&>(loaded).unpackSlots();
   } else if (c == cls::kPageRecord) {
     auto owned = std::make_unique<TRunPage>(record);
     TRunPage& page = *owned;
@@ -232,18 +226,19 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
       tab->setName(page.tabName(i));
       list_.addNamed(std::move(tab));
     }
-    if (!page.tabs().empty()) {
-      Component* first = FindControl(page.tabs().front().window);
-      if (isPlainWindow(first)) {
-        auto& w = static_cast<WindowModel&>(*first);
-        // Sizes come from the project: kept inside 32 bits at the edge of the range.
-        page.setBounds(page.left(), page.top(), graphic::add(w.width(), TRunPage::kExtraWidth),
-                       graphic::add(w.height(), TRunPage::kExtraHeight));
-        embedActivePage(page);
-      }
+    // Only a page whose first tab shows a plain window is sized, shows its active tab's
+    // window and follows tab changes; any other stays a bare tab strip.
+    Component* first = page.tabs().empty() ? nullptr : FindControl(page.tabs().front().window);
+    if (isPlainWindow(first)) {
+      auto& w = static_cast<WindowModel&>(*first);
+      // Sizes come from the project: kept inside 32 bits at the edge of the range.
+      page.setBounds(page.left(), page.top(), graphic::add(w.width(), TRunPage::kExtraWidth),
+                     graphic::add(w.height(), TRunPage::kExtraHeight));
+      page.chooseActiveTab(rp.text("ActivePage"));
+      embedActivePage(page);
+      page.setChangeHandlers([this](TRunPage& p) { PageChangeBefore(p); },
+                             [this](TRunPage& p) { PageChangeAfter(p); });
     }
-    page.setChangeHandlers([this](TRunPage& p) { PageChangeBefore(p); },
-                           [this](TRunPage& p) { PageChangeAfter(p); });
     platform_.createItemView(page);
   }
   // Every other record (file dialogs, stores, paint boxes) stays listed and unplaced.

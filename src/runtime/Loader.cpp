@@ -28,6 +28,11 @@ class HubSink : public ProjectSink {
 
 }  // namespace
 
+void TMain::LoadPayload(std::string_view payload) {
+  HubSink sink(*this);
+  loadProject(payload, sink);
+}
+
 bool TMain::FormCreate(const std::string& programPath) {
   scriptRunning_ = false;
   scriptList_.clear();
@@ -42,8 +47,7 @@ bool TMain::FormCreate(const std::string& programPath) {
   }
   try {
     if (!payload) throw LoadError(error);
-    HubSink sink(*this);
-    loadProject(*payload, sink);
+    LoadPayload(*payload);
     programInfoCaption_ =
         (settings_ ? settings_->ProgramName : std::string()) + std::string(msg::kEllipsis);
     if (settings_) {
@@ -52,9 +56,13 @@ bool TMain::FormCreate(const std::string& programPath) {
       dataRefusal_ = std::move(where.refusal);
       if (!dataPath_.empty()) loadData();
     }
-  } catch (const std::exception& e) {
+  } catch (const LoadError& e) {
     // One message with the failure's own text; the program runs with what was built.
-    platform_.messageBox(DialogKind::Error, msg::kAppTitle, e.what(), kOk);
+    platform_.messageBox(DialogKind::Error, msg::kAppTitle,
+                         std::string(msg::kLoadHeading) + e.userText(), kOk);
+  } catch (const std::exception& e) {
+    platform_.messageBox(DialogKind::Error, msg::kAppTitle,
+                         std::string(msg::kLoadHeading) + e.what(), kOk);
   }
   platform_.createWindowView(*main_);
   return true;

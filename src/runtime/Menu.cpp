@@ -8,9 +8,14 @@
 namespace qav {
 
 void TMain::loadData() {
-  if (DataLoad(dataBox_, dataPath_, platform_) != DataFileState::Unreadable) {
+  (void)loadDataFile();
+}
+
+DataFileState TMain::loadDataFile() {
+  const DataFileState state = DataLoad(dataBox_, dataPath_, platform_);
+  if (state != DataFileState::Unreadable) {
     keepUnreadableData_ = false;
-    return;
+    return state;
   }
   keepUnreadableData_ = true;
   const std::string shown = text::printable(dataPath_);
@@ -19,6 +24,7 @@ void TMain::loadData() {
                            std::string(msg::kDataFileUnreadableKept) + shown +
                            std::string(msg::kBackupSuffix),
                        kOk);
+  return state;
 }
 
 bool TMain::saveData(std::string& error) {
@@ -66,8 +72,16 @@ bool TMain::MenuCommand(std::string_view entry) {
   } else if (entry == "N4") {
     CloseQuery();
   } else if (entry == "N6") {
-    loadData();
-    platform_.messageBox(DialogKind::Message, msg::kAppTitle, msg::kDataLoaded, kOk);
+    // Success is claimed only when a data file was read.
+    if (dataPath_.empty()) {
+      platform_.messageBox(DialogKind::Error, msg::kAppTitle,
+                           dataRefusal_.empty() ? msg::kDataNotLoadedNoProgram : dataRefusal_, kOk);
+    } else if (DataFileState state = loadDataFile(); state == DataFileState::Loaded) {
+      platform_.messageBox(DialogKind::Message, msg::kAppTitle, msg::kDataLoaded, kOk);
+    } else if (state == DataFileState::Missing) {
+      platform_.messageBox(DialogKind::Message, msg::kAppTitle,
+                           std::string(msg::kDataFileMissing) + text::printable(dataPath_), kOk);
+    }  // an unreadable file was warned of by the load itself
   } else if (entry == "N7") {
     std::string error;
     if (!saveData(error))

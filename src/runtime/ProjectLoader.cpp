@@ -2,7 +2,10 @@
 
 #include <exception>
 
+#include "base/Text.h"
+#include "lang/Messages.h"
 #include "platform/Platform.h"
+#include "runtime/LoadCheck.h"
 #include "stream/ClassRegistry.h"
 #include "stream/LoadError.h"
 #include "stream/RecordReader.h"
@@ -17,7 +20,7 @@ std::optional<std::string> readPayload(Platform& platform, const std::string& pr
   tooShort = false;
   std::string bytes;
   if (!platform.readFile(programPath, bytes)) {
-    error = "Cannot open file \"" + programPath + "\".";
+    error = std::string(msg::kProgramUnreadable) + text::printable(programPath);
     return std::nullopt;
   }
   if (bytes.size() < kPayloadOffset) {
@@ -36,6 +39,8 @@ Record next(RecordReader& reader) {
     return reader.read();
   } catch (const LoadError&) {
     throw;
+  } catch (const StreamError& e) {
+    throw loadFailure(e);
   } catch (const std::exception& e) {
     throw LoadError(e.what());
   }
@@ -60,17 +65,19 @@ void loadProject(std::string_view payload, ProjectSink& sink) {
   RecordReader reader(payload, 0, &ClassRegistry::instance());
 
   Record first = next(reader);
-  if (first.className != "TMainData")
-    throw LoadError("The project's first record is of class " + first.className +
-                    ", not the settings record TMainData.");
   auto settings = std::make_unique<MainData>(MainData::fromRecord(first));
   deliver([&] { sink.settings(std::move(settings)); });
+  LoadCheck check;
+  check.record(first);
 
-  // Windows first, so that every item's window exists when the item is placed.
+  // Windows first, so that every item's window exists when the item is placed. Every name is
+  // checked as its record is read, and all of them before any item is placed.
   while (!reader.atEnd()) {
     Record record = next(reader);
+    check.record(record);
     if (record.className == "TNewPanel") deliver([&] { sink.windowRecord(std::move(record)); });
   }
+  check.finish();
 
   reader.seek(0);
   while (!reader.atEnd()) {

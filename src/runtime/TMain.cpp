@@ -4,7 +4,6 @@
 #include "base/Text.h"
 #include "lang/Messages.h"
 #include "platform/Platform.h"
-#include "props/Schema.h"
 
 namespace qav {
 namespace {
@@ -18,10 +17,6 @@ TMain::TMain(Platform& platform)
       splash_(std::make_unique<WindowModel>("TTitle")),
       about_(std::make_unique<WindowModel>("TAbout")),
       dataBox_(std::make_unique<DataQueue>()),
-      schemaLookup_([](std::string_view cls) -> const std::vector<std::string>* {
-        const SchemaTable* t = schemaForClass(cls);
-        return t ? &t->rows() : nullptr;
-      }),
       interpreter_(std::make_unique<script::Interpreter>(*this)) {
   main_->setName("Main");
   splash_->setName("Title");
@@ -47,10 +42,6 @@ TMain::~TMain() = default;
 Component* TMain::FindControl(std::string_view name) {
   if (text::equalsIgnoreAsciiCase(name, main_->name())) return main_.get();
   return list_.find(name);
-}
-
-const std::vector<std::string>* TMain::schemaRows(std::string_view className) {
-  return schemaLookup_ ? schemaLookup_(className) : nullptr;
 }
 
 }  // namespace qav

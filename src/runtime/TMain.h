@@ -18,6 +18,7 @@
 
 #include "items/WindowModel.h"
 #include "runtime/ComponentList.h"
+#include "runtime/DataFile.h"
 #include "script/Interpreter.h"
 #include "stores/DataQueue.h"
 #include "stores/MainData.h"
@@ -27,10 +28,6 @@ namespace qav {
 class Platform;
 class TRunPage;
 struct Record;
-
-// Gives the schema rows of a run-time class ("Hint_" + class name without its first letter),
-// or null when the class has none.
-using SchemaLookup = std::function<const std::vector<std::string>*(std::string_view className)>;
 
 class TMain : public script::ScriptHost {
  public:
@@ -47,6 +44,8 @@ class TMain : public script::ScriptHost {
   // The data-table store. Loading the data file replaces the object: reach it through here.
   DataQueue& DataBox() override { return *dataBox_; }
   void loadData() override;
+  // The same, telling what it found (the data menu says so).
+  DataFileState loadDataFile();
   bool saveData(std::string& error) override;
   std::unique_ptr<DataQueue>& dataBoxSlot() { return dataBox_; }
   std::vector<std::string>& ScriptList() override { return scriptList_; }
@@ -72,8 +71,6 @@ class TMain : public script::ScriptHost {
   // the last matching component of the list.
   Component* FindControl(std::string_view name) override;
   const std::vector<Component*>& componentList() const override { return list_.items(); }
-  const std::vector<std::string>* schemaRows(std::string_view className) override;
-  void setSchemaLookup(SchemaLookup lookup) { schemaLookup_ = std::move(lookup); }
 
   script::VariableTable& variables() override { return interpreter_->variables(); }
   script::DataRecord& currentRecord() override { return interpreter_->currentRecord(); }
@@ -84,6 +81,10 @@ class TMain : public script::ScriptHost {
   // shown once with its own text and the program runs with what was built; a file too short
   // to carry a project shows the damaged-program warning and ends the program (false).
   bool FormCreate(const std::string& programPath);
+  // The settings, windows and items of a payload (the project's records), built into this
+  // hub. Throws LoadError at the first failure, keeping what was built; the authoring tools
+  // make a trial load with it.
+  void LoadPayload(std::string_view payload);
   // The window a record belongs on: its ParentName for item classes that carry one, else "".
   static std::string EventCreate(const Record& record);
   // Turns a window record (window == null) or an item record into what scripts address.
@@ -149,7 +150,6 @@ class TMain : public script::ScriptHost {
   bool keepUnreadableData_ = false;
   std::string programPath_;
   std::string startWindowName_;
-  SchemaLookup schemaLookup_;
   std::function<void(const std::string&)> dropListener_;
   std::unique_ptr<script::Interpreter> interpreter_;
 };

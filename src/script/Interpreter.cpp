@@ -2,6 +2,7 @@
 
 #include <time.h>
 
+#include <algorithm>
 #include <exception>
 #include <new>
 #include <stdexcept>
@@ -19,6 +20,7 @@
 #include "lang/Words.h"
 #include "platform/Platform.h"
 #include "props/Reference.h"
+#include "props/Schema.h"
 #include "stores/MainData.h"
 
 namespace qav::script {
@@ -61,6 +63,7 @@ void Interpreter::resetRun() {
   endRequested_ = false;
   chainTarget_ = nullptr;
   conditionDepth_ = 0;
+  skippedBlocks_ = 0;
   loopDepth_ = 0;
   labelCount_ = 0;
   imageBuffer_.reset();
@@ -113,10 +116,20 @@ bool Interpreter::runOnce() {
   try {
     while (currentLine_ >= 0 && static_cast<std::size_t>(currentLine_) < lines.size()) {
       if (lineGate_ && !lineGate_()) break;
-      compileLine(lines[static_cast<std::size_t>(currentLine_)],
-                  static_cast<std::size_t>(currentLine_));
+      const std::string& line = lines[static_cast<std::size_t>(currentLine_)];
+      compileLine(line, static_cast<std::size_t>(currentLine_));
       const std::string& kw = (*tokens_)[1];
-      if (kw == msg::kEndIf) {
+      const bool skipped =
+          skippedBlocks_ > 0 || (kw != msg::kEndIf && kw != msg::kElse && conditionDepth_ > 0 &&
+                                 !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)]);
+      if (trace_ && !skipped) trace_(host_.EventSourceName(), currentLine_ + 1, line);
+      if (skippedBlocks_ > 0) {
+        // Inside a block opened in a skipped region: every line is skipped.
+        if (kw == msg::kIf)
+          ++skippedBlocks_;
+        else if (kw == msg::kEndIf)
+          --skippedBlocks_;
+      } else if (kw == msg::kEndIf) {
         if (conditionDepth_ > 0) --conditionDepth_;
       } else if (kw == msg::kElse) {
         if (conditionDepth_ >= 1)
@@ -124,7 +137,7 @@ bool Interpreter::runOnce() {
               !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)];
       } else if (conditionDepth_ > 0 &&
                  !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)]) {
-        // skipped line
+        if (kw == msg::kIf) skippedBlocks_ = 1;  // skipped, with its own branches
       } else {
         execute();
         if (kw == msg::kEnd || abort_ || endRequested_ || chainTarget_) break;
@@ -249,21 +262,32 @@ std::string Interpreter::Maths(std::string_view expression) {
 }
 
 namespace {
+
 bool isOperator(char c) {
   return c == '+' || c == '-' || c == '*' || c == '/' || c == '%' || c == '~';
 }
+
+bool isBlank(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
+
 }  // namespace
 
-// One evaluation step per nesting level; the depth bound keeps any line, however deeply
-// nested, from exhausting the stack (beyond it the whole expression is "#Error").
-std::string Interpreter::evaluate(std::string_view e, int depth) {
-  if (depth > kMaxExpressionDepth || ++steps_ > kMaxExpressionSteps) {
-    depthExceeded_ = true;
-    return std::string(msg::kErrorValue);
+// What one step makes of a text (outer parentheses, the split operator): a value at once, or
+// the chain of operands that the split rule would take apart one operator at a time. "+" and
+// "-" split at the rightmost of them, so they group from the left; "*", "/", "%" and "~" at
+// the leftmost, so they group from the right. Taking the whole chain at once spares one
+// evaluation level per operator.
+bool Interpreter::shape(std::string_view e, Chain& chain, std::string& value) {
+  // A step, and one more for every 4 KB the two walks below go over: deep parentheses in a
+  // long line are taken apart one pair at a time.
+  steps_ += 1 + static_cast<long>(e.size() / 4096);
+  if (steps_ > kMaxExpressionSteps) depthExceeded_ = true;
+  if (depthExceeded_ || e == msg::kErrorValue) {
+    value = msg::kErrorValue;
+    return true;
   }
-  if (depthExceeded_) return std::string(msg::kErrorValue);
-  if (e == msg::kErrorValue) return std::string(e);
-
+  chain.parenthesised = false;
   if (e.size() >= 2 && e[0] == '(') {
     int d = 1;
     std::size_t close = std::string_view::npos;
@@ -275,50 +299,192 @@ std::string Interpreter::evaluate(std::string_view e, int depth) {
         break;
       }
     }
-    if (close == std::string_view::npos) return std::string(msg::kErrorValue);
-    if (close == e.size() - 1) e = e.substr(1, e.size() - 2);
+    if (close == std::string_view::npos) {
+      value = msg::kErrorValue;
+      return true;
+    }
+    if (close == e.size() - 1) {
+      e = e.substr(1, e.size() - 2);
+      chain.parenthesised = true;
+    }
   }
 
-  std::size_t split = std::string_view::npos;
+  // The operators outside parentheses, found walking from the last byte to the first (the
+  // depth counts each byte before it is tested): "+" and "-" from the right, else the others.
+  std::vector<std::size_t>& at = chain.at;
+  at.clear();
+  bool additive = false;
   int d = 0;
   for (std::size_t i = e.size(); i-- > 0;) {
-    char c = e[i];
+    const char c = e[i];
     if (c == ')')
       ++d;
     else if (c == '(')
       --d;
-    if (d == 0 && isOperator(c)) {
-      split = i;
-      if (c == '+' || c == '-') break;
-    }
+    if (d != 0 || !isOperator(c)) continue;
+    const bool plusMinus = c == '+' || c == '-';
+    if (plusMinus && !additive) at.clear();
+    if (plusMinus || !additive) at.push_back(i);
+    additive = additive || plusMinus;
+  }
+  // An operator with nothing before it is no split: the text is one operand.
+  std::size_t firstByte = 0;
+  while (firstByte < e.size() && isBlank(e[firstByte])) ++firstByte;
+  if (additive) {
+    // Right to left; a "+" or "-" with nothing before it ends the chain there.
+    while (!at.empty() && at.back() <= firstByte) at.pop_back();
+  } else {
+    std::reverse(at.begin(), at.end());  // left to right
+    if (!at.empty() && at.front() <= firstByte) at.clear();
+  }
+  if (at.empty()) {
+    value = operand(e);
+    return true;
   }
 
-  std::string_view left, right;
-  if (split != std::string_view::npos) {
-    left = text::trim(e.substr(0, split));
-    right = text::trim(e.substr(split + 1));
+  chain.additive = additive;
+  chain.operands.clear();
+  chain.ops.clear();
+  chain.rests.clear();
+  auto part = [&](std::size_t from, std::size_t to) {
+    return text::trim(e.substr(from, to - from));
+  };
+  if (additive) {
+    if (part(at.front() + 1, e.size()).empty()) {
+      value = msg::kErrorValue;  // an operator with nothing after it
+      return true;
+    }
+    // at holds the positions right to left: operands from the left.
+    chain.operands.push_back(part(0, at.back()));
+    for (std::size_t k = at.size(); k-- > 0;) {
+      chain.ops.push_back(e[at[k]]);
+      chain.operands.push_back(part(at[k] + 1, k == 0 ? e.size() : at[k - 1]));
+    }
+    return false;
   }
-  if (split == std::string_view::npos || (left.empty() && !e.empty())) {
-    std::string v(e);
-    if (v.find(':') != std::string::npos && !IsNumber(v)) {
-      char t = TypeCheck(v);
-      if (t == 'C' || t == 'S') v = Propertys(host_, v);
+  if (part(at.front() + 1, e.size()).empty()) {
+    value = msg::kErrorValue;
+    return true;
+  }
+  chain.operands.push_back(part(0, at.front()));
+  for (std::size_t k = 0; k < at.size(); ++k) {
+    const std::string_view rest = part(at[k] + 1, e.size());
+    chain.ops.push_back(e[at[k]]);
+    chain.rests.push_back(rest);
+    if (rest.empty()) {
+      // Nothing after this operator: the part from the operand before it is the error value.
+      chain.ops.pop_back();
+      chain.rests.pop_back();
+      chain.operands.back() = msg::kErrorValue;
+      break;
     }
-    if (v == msg::kEmptyOperand) return {};
-    if (v == msg::kSpaceOperand) return " ";
-    if (v == msg::kReturnOperand) return "\r";
-    if (v.size() == 5) {
-      std::string up = text::upperAscii(v);
-      if (up == msg::kDateOperand) return text::formatDate(host_.platform().now());
-      if (up == msg::kTimeOperand) return text::formatTime(host_.platform().now());
+    const bool last = k + 1 == at.size() || part(at[k] + 1, at[k + 1]).empty();
+    if (last) {
+      chain.operands.push_back(rest);  // the rest is one operand
+      break;
     }
+    chain.operands.push_back(part(at[k] + 1, at[k + 1]));
+  }
+  return false;
+}
+
+// A single operand: a reference is read, a special operand stands for its value, anything
+// else for itself.
+std::string Interpreter::operand(std::string_view e) {
+  std::string v(e);
+  if (v.find(':') != std::string::npos && !IsNumber(v)) {
+    char t = TypeCheck(v);
+    if (t == 'C' || t == 'S') v = Propertys(host_, v);
+  }
+  if (v == msg::kEmptyOperand) return {};
+  if (v == msg::kSpaceOperand) return " ";
+  if (v == msg::kReturnOperand) return "\r";
+  if (v.size() == 5) {
+    std::string up = text::upperAscii(v);
+    if (up == msg::kDateOperand) return text::formatDate(host_.platform().now());
+    if (up == msg::kTimeOperand) return text::formatTime(host_.platform().now());
+  }
+  return v;
+}
+
+// The chains still open are kept on a list, not on the call stack, so that only parentheses
+// nest (up to kMaxParenthesisNesting) and no length of line can exhaust the stack.
+std::string Interpreter::evaluate(std::string_view e, int depth) {
+  if (depth > kMaxRereadDepth) depthExceeded_ = true;
+  struct Open {
+    Chain chain;
+    std::vector<std::string> values;
+    int parentheses;
+  };
+  std::vector<Open> open;
+  std::string value;
+  std::string_view next = e;
+  for (;;) {
+    Chain chain;
+    if (!shape(next, chain, value)) {
+      const int parentheses =
+          (open.empty() ? 0 : open.back().parentheses) + (chain.parenthesised ? 1 : 0);
+      if (parentheses > kMaxParenthesisNesting) {
+        depthExceeded_ = true;
+        return std::string(msg::kErrorValue);
+      }
+      open.push_back({std::move(chain), {}, parentheses});
+    } else {
+      for (;;) {
+        if (open.empty()) return value;
+        Open& top = open.back();
+        top.values.push_back(std::move(value));
+        if (top.values.size() < top.chain.operands.size()) break;
+        value = fold(top.chain, top.values, depth);
+        open.pop_back();
+      }
+    }
+    if (depthExceeded_) return std::string(msg::kErrorValue);
+    const Open& top = open.back();
+    next = top.chain.operands[top.values.size()];
+  }
+}
+
+std::string Interpreter::fold(const Chain& chain, std::vector<std::string>& values, int depth) {
+  if (chain.additive) {
+    std::string v = std::move(values[0]);
+    for (std::size_t k = 1; k < values.size(); ++k)
+      v = chain.operands[k].empty()
+              ? std::string(msg::kErrorValue)  // an operator with nothing after it
+              : combine(chain.ops[k - 1], std::move(v), std::move(values[k]), chain.operands[k - 1],
+                        chain.operands[k], depth);
     return v;
   }
-  if (right.empty()) return std::string(msg::kErrorValue);
+  // From the right. Runs of "~" gather their pieces and join them once.
+  std::string v = std::move(values.back());
+  std::vector<std::string> pieces;  // to go in front of v, last first
+  auto settle = [&] {
+    if (pieces.empty()) return;
+    std::size_t n = v.size();
+    for (const auto& p : pieces) n += p.size();
+    if (n > kMaxTextBytes) throw std::length_error(std::string(msg::kTextTooLong));
+    std::string joined;
+    joined.reserve(n);
+    for (std::size_t k = pieces.size(); k-- > 0;) joined += pieces[k];
+    joined += v;
+    v = std::move(joined);
+    pieces.clear();
+  };
+  for (std::size_t k = chain.ops.size(); k-- > 0;) {
+    if (chain.ops[k] == '~') {
+      pieces.push_back(std::move(values[k]));
+      continue;
+    }
+    settle();
+    v = combine(chain.ops[k], std::move(values[k]), std::move(v), chain.operands[k], chain.rests[k],
+                depth);
+  }
+  settle();
+  return v;
+}
 
-  char op = e[split];
-  std::string l = evaluate(left, depth + 1);
-  std::string r = evaluate(right, depth + 1);
+std::string Interpreter::combine(char op, std::string l, std::string r, std::string_view left,
+                                 std::string_view right, int depth) {
   if (op == '%') {
     // A value that evaluated to its own text would only give itself again.
     if (l != left) l = evaluate(l, depth + 1);
@@ -350,35 +516,13 @@ std::string Interpreter::evaluate(std::string_view e, int depth) {
   const bool joined = op == '+' || op == '~';
   if (l.size() + r.size() + (joined ? 0 : 1) > kMaxTextBytes)
     throw std::length_error(std::string(msg::kTextTooLong));
-  if (joined) return l + r;
   std::string out = std::move(l);
-  out += op;
+  if (!joined) out += op;
   out += r;
   return out;
 }
 
 // --- Type and list checks --------------------------------------------------------------
-
-namespace {
-// The property name of a schema row: from its fourth byte up to the first ":" after it.
-std::string_view rowEntryName(std::string_view row) {
-  if (row.size() < 4) return {};
-  std::string_view rest = row.substr(3);
-  return rest.substr(0, rest.find(':'));
-}
-}  // namespace
-
-const LetterIndex* Interpreter::schemaIndex(std::string_view className) {
-  auto it = schemaCache_.find(className);
-  if (it == schemaCache_.end()) {
-    LetterIndex index;
-    if (const auto* rows = host_.schemaRows(className))
-      for (const std::string& row : *rows)
-        index.try_emplace(std::string(rowEntryName(row)), row.size() >= 3 ? row[2] : 'S');
-    it = schemaCache_.emplace(std::string(className), std::move(index)).first;
-  }
-  return &it->second;
-}
 
 char Interpreter::TypeCheck(std::string_view ref) {
   if (ref.find(':') == std::string_view::npos) return 'S';
@@ -387,35 +531,16 @@ char Interpreter::TypeCheck(std::string_view ref) {
       r.qualifier == msg::kSystemQualifier || r.qualifier == msg::kRegisterQualifier)
     return 'S';
   Component* c = host_.FindControl(r.qualifier);
-  if (!c) return 'S';
-  const LetterIndex* index = schemaIndex(c->className());
-  auto it = index->find(r.name);
-  return it == index->end() ? 'S' : it->second;
+  const SchemaTable* table = c ? schemaForClass(c->className()) : nullptr;
+  return table ? table->typeLetter(r.name) : 'S';
 }
 
 bool Interpreter::ListCheck(std::string_view ref, std::string_view value) {
   Reference r = splitReference(ref);
   if (r.qualifier.empty()) return false;
   Component* c = host_.FindControl(r.qualifier);
-  if (!c) return false;
-  const auto* rows = host_.schemaRows(c->className());
-  if (!rows) return false;
-  std::string_view want = text::trim(value);
-  for (const std::string& rowText : *rows) {
-    std::string_view row = rowText;
-    if (rowEntryName(row) != r.name) continue;
-    std::size_t first = row.find(':', 1);
-    if (first == std::string_view::npos) continue;
-    std::size_t start = first + 1;
-    for (std::size_t i = start; i < row.size(); ++i) {
-      if (row[i] == ',' || row[i] == ':') {
-        if (text::trim(row.substr(start, i - start)) == want) return true;
-        if (row[i] == ':') break;
-        start = i + 1;
-      }
-    }
-  }
-  return false;
+  const SchemaTable* table = c ? schemaForClass(c->className()) : nullptr;
+  return table && table->hasChoice(r.name, value);
 }
 
 // The group rule visits every exclusive check box of the same group on the clicked box's

@@ -31,10 +31,14 @@ inline constexpr int kMaxLoops = 100;
 inline constexpr int kMaxLabels = 100;
 // Runs started by "이벤트실행" one after another within one event.
 inline constexpr int kMaxChainedRuns = 100;
-// Expressions nest (parentheses, operators) at most this deep; deeper gives "#Error".
-inline constexpr int kMaxExpressionDepth = 400;
-// Evaluation steps one expression may take; more gives "#Error". The remainder operator reads
-// its operands through once more, so chains of it could otherwise take exponential time.
+// Parentheses nest at most this deep in an expression; deeper gives "#Error". Chains of
+// operators have no bound of their own.
+inline constexpr int kMaxParenthesisNesting = 10000;
+// The remainder operator reads a value that came from a reference through once more; such
+// readings nest at most this deep (a value naming a value naming ...); deeper gives "#Error".
+inline constexpr int kMaxRereadDepth = 400;
+// Evaluation steps (operands and sub-expressions) one expression may take; more gives
+// "#Error". The remainder operator's readings could otherwise take exponential time.
 inline constexpr long kMaxExpressionSteps = 200000;
 // A script that never ends must not freeze the player for good: after every this many lines
 // of one event (skipped lines and started events included) the user is asked whether to go on.
@@ -66,15 +70,12 @@ class ScriptHost : public PropertyContext {
   virtual bool saveData(std::string& error) = 0;
   // Every component of the main window's list, in list order.
   virtual const std::vector<Component*>& componentList() const = 0;
-  // The schema rows of a run-time class, or null when the class has none.
-  virtual const std::vector<std::string>* schemaRows(std::string_view className) = 0;
 };
 
 struct StringHash {
   using is_transparent = void;
   std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
 };
-using LetterIndex = std::unordered_map<std::string, char, StringHash, std::equal_to<>>;
 
 class Interpreter;
 using Statement = std::function<void(Interpreter&)>;
@@ -144,6 +145,12 @@ class Interpreter {
   // Consulted before every line; false ends the run there. A host that plays untrusted
   // scripts in bulk (a test harness) bounds its work with it; the player sets none.
   void setLineGate(std::function<bool()> gate) { lineGate_ = std::move(gate); }
+  // Told before every line that runs (not the lines a false block skips): the running event's
+  // source name, the line's number in its script from 1, and the line as written. Front ends
+  // print it for authors following a script.
+  using TraceListener =
+      std::function<void(const std::string& source, int line, const std::string& text)>;
+  void setTrace(TraceListener trace) { trace_ = std::move(trace); }
   // How many lines an event runs between two questions whether to go on (at least 1).
   void setLinesBeforeAsking(long lines) { linesBeforeAsking_ = lines < 1 ? 1 : lines; }
   // The clock that times an event for the long-run question.
@@ -158,8 +165,21 @@ class Interpreter {
   void execute();
   // The line's tokens and statement, from the cache when its text is unchanged.
   void compileLine(const std::string& line, std::size_t index);
+  // Expressions: a text to split into a chain of operands under one group of operators.
+  struct Chain {
+    bool additive = false;        // "+" and "-", folded from the left
+    bool parenthesised = false;   // one pair of outer parentheses was removed
+    std::vector<std::size_t> at;  // operator positions while splitting
+    std::vector<std::string_view> operands;
+    std::vector<char> ops;                // ops[k] stands between operands k and k + 1
+    std::vector<std::string_view> rests;  // folded from the right: the text after ops[k]
+  };
   std::string evaluate(std::string_view e, int depth);
-  const LetterIndex* schemaIndex(std::string_view className);
+  bool shape(std::string_view e, Chain& chain, std::string& value);
+  std::string operand(std::string_view e);
+  std::string fold(const Chain& chain, std::vector<std::string>& values, int depth);
+  std::string combine(char op, std::string l, std::string r, std::string_view left,
+                      std::string_view right, int depth);
   // Counts a line of the event; false when the user chose to end a long run there.
   bool lineDone();
 
@@ -190,6 +210,7 @@ class Interpreter {
   bool depthExceeded_ = false;  // the depth or the step bound was passed
   long steps_ = 0;
   std::function<bool()> lineGate_;
+  TraceListener trace_;
   long linesBeforeAsking_ = kLinesBeforeAsking;
   long linesRun_ = 0;
   MillisClock clock_ = steadyMillis;
@@ -197,6 +218,9 @@ class Interpreter {
 
   std::array<bool, kMaxBlocks> conditions_{};
   int conditionDepth_ = 0;
+  // Blocks opened by "비교" lines inside a skipped region: their "비교가틀리면" and "비교끝"
+  // act on them, not on the block that is being skipped.
+  int skippedBlocks_ = 0;
   std::array<Loop, kMaxLoops> loops_;
   int loopDepth_ = 0;
   struct Label {
@@ -211,8 +235,6 @@ class Interpreter {
   std::vector<std::string> listBuffer_;
 
   std::unordered_map<std::string, Statement, StringHash, std::equal_to<>> statements_;
-  // Per class: property name -> type letter of its first schema row.
-  std::unordered_map<std::string, LetterIndex, StringHash, std::equal_to<>> schemaCache_;
 };
 
 // The control-flow, declaration and assignment statements.

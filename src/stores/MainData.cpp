@@ -15,8 +15,9 @@ constexpr std::size_t kSchemaEntryBytes = 20;
 
 MainData MainData::fromRecord(const Record& record) {
   if (record.className != "TMainData")
-    throw LoadError("The project's first record is of class " + record.className +
-                    ", not the settings record TMainData.");
+    throw LoadError::ofRecord(record.name, record.className, msg::kFirstNotSettings,
+                              "the project's first record is of class " + record.className +
+                                  ", not the settings record TMainData");
   RecordProps props(record);
   MainData m;
   m.Pages_Name = props.lines("Pages_Name");
@@ -29,8 +30,11 @@ MainData MainData::fromRecord(const Record& record) {
 
   const auto& lines = m.Data_Backup;
   if (lines.size() < static_cast<std::size_t>(kBackupLines))
-    throw LoadError("The settings record holds " + std::to_string(lines.size()) + " of the " +
-                    std::to_string(kBackupLines) + " lines of its tables.");
+    throw LoadError::ofRecord(record.name, record.className,
+                              std::string(msg::kSettingsShort) + std::to_string(lines.size()),
+                              "the settings record holds " + std::to_string(lines.size()) +
+                                  " of the " + std::to_string(kBackupLines) +
+                                  " lines of its tables");
   std::size_t k = 0;
   for (int n = 0; n < kOptions; ++n) m.options_[n] = lines[k++] == "Y";
   for (int n = 0; n < kRegisters; ++n) m.registers_[n] = lines[k++];

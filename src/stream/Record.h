@@ -81,19 +81,31 @@ struct Record {
   void set(std::string propertyName, Value v);  // replaces or appends
 };
 
+// What kind of fault a malformed stream has, and where in the records it lies, so that a
+// failure can be told to a user in the terms of the project (record, property) rather than
+// of bytes.
+enum class StreamFault { Structure, CutShort, Class, Property };
+struct StreamPlace {
+  StreamFault fault = StreamFault::Structure;
+  std::string record, className, property;  // empty where not known yet
+};
+
 // A malformed stream: what is wrong and the byte offset where it was found.
 class StreamError : public std::runtime_error {
  public:
-  StreamError(const std::string& problem, std::size_t offset)
+  StreamError(const std::string& problem, std::size_t offset, StreamPlace place = {})
       : std::runtime_error(problem + " at byte offset " + std::to_string(offset)),
         problem_(problem),
-        offset_(offset) {}
+        offset_(offset),
+        place_(std::move(place)) {}
   const std::string& problem() const { return problem_; }
   std::size_t offset() const { return offset_; }
+  const StreamPlace& place() const { return place_; }
 
  private:
   std::string problem_;
   std::size_t offset_;
+  StreamPlace place_;
 };
 
 }  // namespace qav

@@ -25,8 +25,8 @@ class Parser {
 
   Record record() {
     std::size_t start = pos_;
-    if (pos_ >= bytes_.size()) fail("record expected, end of data", start);
-    if (left() < 4) fail("record cut short in its signature", start);
+    if (pos_ >= bytes_.size()) fail("record expected, end of data", start, StreamFault::CutShort);
+    if (left() < 4) fail("record cut short in its signature", start, StreamFault::CutShort);
     if (std::memcmp(bytes_.data() + pos_, kSignature, 4) != 0)
       fail("bad signature (\"TPF0\" expected)", start);
     pos_ += 4;
@@ -34,19 +34,22 @@ class Parser {
   }
 
  private:
-  [[noreturn]] static void fail(const std::string& problem, std::size_t offset) {
-    throw StreamError(problem, offset);
+  [[noreturn]] void fail(const std::string& problem, std::size_t offset,
+                         StreamFault fault = StreamFault::Structure) const {
+    StreamPlace place = place_;
+    place.fault = fault;
+    throw StreamError(problem, offset, std::move(place));
   }
 
   std::size_t left() const { return pos_ <= bytes_.size() ? bytes_.size() - pos_ : 0; }
 
   uint8_t byte(const char* what) {
-    if (left() < 1) fail(std::string("data ends inside ") + what, pos_);
+    if (left() < 1) fail(std::string("data ends inside ") + what, pos_, StreamFault::CutShort);
     return static_cast<uint8_t>(bytes_[pos_++]);
   }
 
   uint8_t peek(const char* what) const {
-    if (left() < 1) fail(std::string("data ends inside ") + what, pos_);
+    if (left() < 1) fail(std::string("data ends inside ") + what, pos_, StreamFault::CutShort);
     return static_cast<uint8_t>(bytes_[pos_]);
   }
 
@@ -54,7 +57,7 @@ class Parser {
     if (left() < n)
       fail(std::string("data ends inside ") + what + " (" + std::to_string(n) + " bytes needed, " +
                std::to_string(left()) + " left)",
-           pos_);
+           pos_, StreamFault::CutShort);
     std::string_view s = bytes_.substr(pos_, n);
     pos_ += n;
     return s;
@@ -72,7 +75,7 @@ class Parser {
     return take(n, what);
   }
 
-  static void checkLevel(std::size_t level, std::size_t offset) {
+  void checkLevel(std::size_t level, std::size_t offset) const {
     if (level > kMaxNesting)
       fail("nesting deeper than " + std::to_string(kMaxNesting) + " levels", offset);
   }
@@ -95,9 +98,11 @@ class Parser {
     std::string_view cls = shortText("a class name");
     if (cls.empty()) fail("empty class name", classAt);
     r.className = text::decodeCp949(cls);
+    place_ = {StreamFault::Structure, {}, r.className, {}};
     if (checker_)
-      if (auto why = checker_->checkClass(r.className)) fail(*why, classAt);
+      if (auto why = checker_->checkClass(r.className)) fail(*why, classAt, StreamFault::Class);
     r.name = text::decodeCp949(shortText("an object name"));
+    place_.record = r.name;
     properties(r.properties, level, checker_ ? &r.className : nullptr);
     for (;;) {
       if (peek("the children of a record") == 0) {
@@ -118,6 +123,7 @@ class Parser {
       if (name.empty()) return;
       Property p;
       p.name = text::decodeCp949(name);
+      place_.property = p.name;
       // The kind is checked before the value is read, so that a value of the wrong kind costs
       // nothing however long it is.
       bool textsOnly = false;
@@ -125,7 +131,7 @@ class Parser {
         uint8_t tag = peek("a property value");
         if (tag != 0)
           if (auto why = checker_->checkTag(*className, p.name, static_cast<Tag>(tag), textsOnly))
-            fail("property \"" + p.name + "\": " + *why, at);
+            fail("property \"" + p.name + "\": " + *why, at, StreamFault::Property);
       }
       textsOnly_ = textsOnly ? &p.name : nullptr;
       textsOnlyClass_ = className;
@@ -140,7 +146,8 @@ class Parser {
       textsOnly_ = nullptr;
       if (className && checker_)
         if (auto why = checker_->checkProperty(*className, p.name, p.value))
-          fail("property \"" + p.name + "\": " + *why, at);
+          fail("property \"" + p.name + "\": " + *why, at, StreamFault::Property);
+      place_.property.clear();
       out.push_back(std::move(p));
     }
   }
@@ -263,7 +270,8 @@ class Parser {
     probe.tag = Tag::List;
     probe.list.emplace_back().tag = tag;
     auto why = checker_->checkProperty(*textsOnlyClass_, property, probe);
-    fail("property \"" + property + "\": " + why.value_or("a list element that is no text"), at);
+    fail("property \"" + property + "\": " + why.value_or("a list element that is no text"), at,
+         StreamFault::Property);
   }
 
   std::string_view bytes_;
@@ -273,6 +281,7 @@ class Parser {
   const std::string* textsOnlyClass_ = nullptr;
   std::string_view passOver_;  // the top record's text list that is checked but not kept
   std::optional<std::size_t> listStart_;
+  StreamPlace place_;  // the record and property being read
 };
 
 }  // namespace

@@ -25,12 +25,13 @@ void expectOneLineError(const Result& r, const std::string& part) {
 const std::string kProject = R"({"records": [
   {"class": "TMainData", "name": "MainData",
    "properties": {"Pages_Name.Strings": ["Frm01Main"], "ProgramName": "주소록",
-                  "DataFile": "Data.dat"}},
+                  "DataFile": "Data.dat", "Data_Backup": {}}},
   {"class": "TNewPanel", "name": "Frm01Main",
    "properties": {"Left": 100, "Top": {"int16": 80}, "Title": "주소록",
                   "Color": {"ident": "clBtnFace"}, "Font.Style": {"set": ["fsBold"]}}},
   {"class": "TNewLabel", "name": "Lbl01Label1",
    "properties": {"Left": 10, "Caption": "안녕", "ParentName": "Frm01Main",
+                  "VisibleCheck": true, "EnabledCheck": true,
                   "Ivent2.Strings": ["메세지 안녕"]}}]})";
 
 TEST_F(DumpPack, AProgramFileRoundTripsByteForByte) {
@@ -102,7 +103,11 @@ TEST_F(DumpPack, TheOffsetBoundaryIsExact) {
 TEST_F(DumpPack, UnregisteredOrBrokenRecordsAreRefusedUnlessRaw) {
   spit(file("title.json"), R"({"records": [{"class": "TTitle", "name": "Title",
     "properties": {"Left": 239, "Top": 138, "BorderStyle": {"ident": "bsNone"}}}]})");
-  ASSERT_EQ(run({"pack", file("title.json"), "-o", file("title"), "--offset", "0"}).exitCode, 0);
+  // pack --raw writes what the player would refuse, for trying the tools on it.
+  expectOneLineError(run({"pack", file("title.json"), "-o", file("title"), "--offset", "0"}),
+                     "at /records/0/class: the player knows no class \"TTitle\"");
+  ASSERT_EQ(
+      run({"pack", "--raw", file("title.json"), "-o", file("title"), "--offset", "0"}).exitCode, 0);
   expectOneLineError(run({"dump", "--offset", "0", file("title")}), "TTitle");
   Result raw = run({"dump", "--raw", "--offset", "0", file("title")});
   EXPECT_EQ(raw.exitCode, 0) << raw.err;
@@ -146,7 +151,7 @@ TEST_F(DumpPack, MistakesGiveClearMessagesAndExitCodes) {
   Result help = run({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("qav dump [--offset N] [--raw] [--readable] FILE"), std::string::npos);
-  EXPECT_NE(help.out.find("qav pack PROJECT.json -o OUT [--player FILE] [--offset N]"),
+  EXPECT_NE(help.out.find("qav pack PROJECT.json -o OUT [--player FILE] [--offset N] [--raw]"),
             std::string::npos);
 }
 

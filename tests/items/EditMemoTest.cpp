@@ -57,6 +57,22 @@ TEST(EditKeyFilter, NumericFieldHonoursMaximumButNeverMinimum) {
   EXPECT_TRUE(edit.acceptKey(U'-'));
 }
 
+TEST(EditKeyFilter, TheTrueValueIsComparedWithALargeMaximum) {
+  // Typing 42949672960 into a field whose maximum is 1,000,000,000: the tenth digit already
+  // passes the maximum, whatever a 32-bit reading would make of it.
+  TNewEdit edit;
+  edit.SetItemProperty("입력형태", "숫자");
+  edit.SetItemProperty("최대값", "1000000000");
+  for (char c : std::string("42949672960")) type(edit, static_cast<char32_t>(c));
+  EXPECT_EQ(edit.text(), "429496729");
+  edit.SetItemProperty("최대값", "2147483647");
+  edit.SetItemProperty("문자열", "214748364");
+  EXPECT_TRUE(edit.acceptKey(U'7'));
+  EXPECT_FALSE(edit.acceptKey(U'8'));
+  edit.SetItemProperty("문자열", "$7FFFFFFF");  // hexadecimal written by a script
+  EXPECT_FALSE(edit.acceptKey(U'0'));
+}
+
 TEST(EditTable, InputStyleAndOtherChoiceRows) {
   TNewEdit edit;
   EXPECT_EQ(get(edit, "입력형태"), "문자");

@@ -25,18 +25,31 @@ QStringList buttonsLeftToRight(QWidget* box) {
   return names;
 }
 
+QStringList captionsLeftToRight(QWidget* box) {
+  auto buttons = box->findChildren<QPushButton*>();
+  std::sort(buttons.begin(), buttons.end(),
+            [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
+  QStringList captions;
+  for (auto* b : buttons) captions << b->text();
+  return captions;
+}
+
 }  // namespace
 
 TEST(MessageBox, ButtonsStandInTheFixedOrderAndTheChoiceComesBack) {
   qt::QtPlatform platform;
-  QStringList order;
+  QStringList order, captions;
   whenModal([&](QWidget* box) {
     order = buttonsLeftToRight(box);
+    captions = captionsLeftToRight(box);
     box->findChild<QPushButton*>(QStringLiteral("Retry"))->click();
   });
   const Buttons all = kAll | kIgnore | kRetry | kAbort | kCancel | kOk | kNo | kYes;
   EXPECT_EQ(platform.messageBox(DialogKind::Information, "", "x", all), kRetry);
   EXPECT_EQ(order, (QStringList{"Yes", "No", "Ok", "Cancel", "Abort", "Retry", "Ignore", "All"}));
+  // The buttons carry the words of a Korean desktop.
+  EXPECT_EQ(captions, (QStringList{"예(&Y)", "아니요(&N)", "확인", "취소", "중단(&A)",
+                                   "다시 시도(&R)", "무시(&I)", "모두(&A)"}));
 
   // A set given in any order shows in the same order; only the chosen buttons appear.
   whenModal([&](QWidget* box) {

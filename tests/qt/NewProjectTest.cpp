@@ -7,38 +7,32 @@
 #include <QPushButton>
 #include <QTest>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
-
-#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
 
 #include "Support.h"
 #include "app/player/Player.h"
-#include "runtime/ProjectLoader.h"
 #include "runtime/TMain.h"
-#include "stores/SettingsForm.h"
-#include "stream/RecordJson.h"
-#include "stream/RecordWriter.h"
 #include "support/ProjectBuilder.h"
 
 using namespace qav;
 
 TEST(NewProject, ShowsItsItemsAndGreetsOnADisplay) {
   qav::testing::TempDir dir;
-  const std::string json = dir.path() + "/hello.json";
-  const std::string command = std::string(QAV_BINARY_DIR) + "/qav new '" + json + "' >/dev/null";
+  const std::string json = dir.path() + "/hello.json", program = dir.path() + "/hello";
+  const std::string qav = std::string(QAV_BINARY_DIR) + "/qav";
+  const std::string command = qav + " new '" + json + "' >/dev/null && " + qav + " pack '" + json +
+                              "' -o '" + program + "'";
   ASSERT_EQ(std::system(command.c_str()), 0);
-  std::ifstream in(json, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  nlohmann::ordered_json document = jsonFromText(text.str());
-  expandReadableSettings(document);
-  const std::string program = dir.path() + "/hello";
-  std::ofstream(program, std::ios::binary)
-      << std::string(kPayloadOffset, '\0') << writeRecords(recordsFromJson(document));
 
   qt::Player player(program);
   player.platform().setQuitAction([](int) {});
+  // The trace of a script's lines comes from the interpreter, on a display as well.
+  std::vector<std::string> traced;
+  player.hub().interpreter().setTrace(
+      [&](const std::string& source, int line, const std::string& text) {
+        traced.push_back(source + ":" + std::to_string(line) + ":" + text);
+      });
   ASSERT_TRUE(player.load());
   auto view = [&](const char* name) {
     auto* model = dynamic_cast<ItemModel*>(player.hub().FindControl(name));
@@ -63,4 +57,6 @@ TEST(NewProject, ShowsItsItemsAndGreetsOnADisplay) {
   });
   greet->click();
   EXPECT_EQ(said, QString::fromUtf8("안녕하세요, Kim님!"));
+  EXPECT_EQ(traced,
+            std::vector<std::string>{"Greet:1:메세지 안녕하세요, ~ #32 ~ Name:문자열 ~ 님!"});
 }

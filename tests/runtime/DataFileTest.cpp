@@ -317,8 +317,12 @@ TEST(DataFile, AFailedSaveReportsAndLeavesThePreviousFileIntact) {
     EXPECT_FALSE(DataSave(box, path, platform, error));
   }
   EXPECT_NE(error.find(path), std::string::npos) << error;
+  EXPECT_EQ(error.rfind(msg::kCannotWriteFile, 0), 0u) << error;  // told in Korean
   EXPECT_EQ(slurp(path), before);
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"data.dat"}));  // no temporary left
+  EXPECT_FALSE(DataSave(box, dir.file("no/such/folder.dat"), platform, error));
+  EXPECT_EQ(error, std::string(msg::kCannotCreateFile) + dir.file("no/such/folder.dat") + " (" +
+                       std::string(msg::kNoSuchFolder) + ")");
 
   // A directory that cannot be written to, holding a file that cannot be written either.
   if (::geteuid() != 0) {

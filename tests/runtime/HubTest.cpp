@@ -28,8 +28,7 @@ TEST(Names, NamesAreUniqueIdentifiersWithoutRegardToCase) {
     return c;
   };
   list.addNamed(make("Edit1"));
-  list.addNamed(make(""));
-  list.addNamed(make(""));  // empty names are never in conflict
+  EXPECT_THROW(list.addNamed(make("")), LoadError);  // an empty name is no identifier
   EXPECT_THROW(list.addNamed(make("EDIT1")), LoadError);
   EXPECT_THROW(list.addNamed(make("1abc")), LoadError);
   EXPECT_THROW(list.addNamed(make("가나")), LoadError);
@@ -44,7 +43,7 @@ TEST(Names, NamesAreUniqueIdentifiersWithoutRegardToCase) {
   list.rename(c, "_X9");  // a component may keep its own name in another case
   EXPECT_THROW(list.rename(c, "Edit1"), LoadError);
   EXPECT_EQ(list.find("_x9"), &c);
-  EXPECT_EQ(list.size(), 4u);
+  EXPECT_EQ(list.size(), 2u);
 }
 
 TEST(Names, LookupFindsTheLastMatchWhateverTheCase) {
@@ -219,6 +218,23 @@ TEST_F(Hub, CheckBoxGroupsStayExclusiveOnTheirWindow) {
   // The handlers are attached again afterwards.
   b.fire();
   EXPECT_EQ(raised, 1);
+}
+
+TEST_F(Hub, OnlyBoxesMarked유일AreUntickedByTheirGroup) {
+  auto& w = addWindow("W");
+  auto box = [&](std::string name, bool only) -> TNewCheckBox& {
+    auto& b = addNamed<TNewCheckBox>(std::move(name));
+    b.setParentWindow(&w);
+    b.setGroup(1);
+    b.setOnly(only);
+    b.SetItemProperty("표시", "참");
+    hub.bind(b);
+    return b;
+  };
+  auto& exclusive = box("A", true);
+  box("B", false);
+  hub.IventClick(exclusive);
+  EXPECT_EQ(Propertys(hub, "B:표시"), "참");
 }
 
 TEST_F(Hub, AlarmsFireOnceInTheirSecond) {

@@ -217,6 +217,29 @@ TEST_F(Load, PagesNeverShowAWindowInsideItself) {
   EXPECT_EQ(a->pageHost(), nullptr);
 }
 
+TEST_F(Load, APageWhoseFirstTabShowsNoPlainWindowIsABareTabStrip) {
+  project.window("PanelMain", 0, 0, 500, 400);
+  project.window("PanelB", 0, 0, 200, 100);
+  // The first tab names nothing, or the main window, which is no plain window either.
+  for (const std::string first : {"Nowhere", "Main"})
+    project.item("TNewPage", "Pages" + first + "1", "PanelMain",
+                 {LinesOf("PageName", {"a", "b"}), LinesOf("PageWindow", {first, "B"}),
+                  Text("ActivePage", "b"), Int("Width", 50), LinesOf("Ivent3", {"선언 바뀜"})});
+  ASSERT_TRUE(load());
+  auto* b = find<WindowModel>("B");
+  for (const char* name : {"Nowhere1", "Main1"}) {
+    auto* page = find<TRunPage>(name);
+    ASSERT_NE(page, nullptr) << name;
+    EXPECT_EQ(page->activeIndex(), 0) << name;  // ActivePage is not applied
+    EXPECT_EQ(page->width(), 50) << name;
+    page->userSelectTab(1);
+    EXPECT_EQ(page->activeIndex(), 1) << name;
+    EXPECT_EQ(b->pageHost(), nullptr) << name;  // nothing embedded, no script run
+    EXPECT_FALSE(b->visible()) << name;
+    EXPECT_EQ(hub.variables().count(), 0) << name;
+  }
+}
+
 TEST_F(Load, PagesAtTheEdgeOfTheCoordinateRangeStayThere) {
   constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
   project.window("PanelMain", 0, 0, 500, 400);
@@ -299,6 +322,10 @@ TEST_F(Load, NamedValueItemsAreFilledWhenPlaced) {
 TEST_F(Load, TheDataMenuLoadsAndSavesTheDataFile) {
   project.window("PanelMain", 0, 0, 500, 400);
   ASSERT_TRUE(load());
+  // No data file yet: loading says it found none instead of claiming success.
+  ASSERT_TRUE(hub.MenuCommand("N6"));
+  EXPECT_EQ(dialogs().back()["text"],
+            std::string(msg::kDataFileMissing) + dir.path() + "/member.dat");
   hub.DataBox().rowList(3).push_back("행\x01");
   ASSERT_TRUE(hub.MenuCommand("N7"));
   EXPECT_EQ(dialogs().back()["text"], "현재의 데이타를 저장하였습니다.");
@@ -356,6 +383,10 @@ TEST_F(Load, WithoutAProgramThereIsNoDataFileToSave) {
   std::filesystem::current_path(before);
   EXPECT_EQ(error, msg::kNoDataFile);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  // The failure was told in Korean; loading data says why nothing is loaded.
+  EXPECT_EQ(dialogs()[0]["text"].get<std::string>().rfind(msg::kLoadHeading, 0), 0u);
+  ASSERT_TRUE(hub.MenuCommand("N6"));
+  EXPECT_EQ(dialogs().back()["text"], msg::kDataNotLoadedNoProgram);
 }
 
 TEST_F(Load, AnUnreadableDataFileIsWarnedOfAndKeptBeforeTheFirstSave) {
@@ -402,8 +433,7 @@ TEST_F(Load, AFailureIsShownOnceAndTheRestIsSkipped) {
   ASSERT_EQ(d.size(), 1u);
   EXPECT_EQ(d[0]["dialog"], "error");
   EXPECT_NE(d[0]["text"].get<std::string>().find("ONE"), std::string::npos);
-  EXPECT_NE(find("One"), nullptr);
-  EXPECT_EQ(find("Two"), nullptr);
+  EXPECT_EQ(find("One"), nullptr);  // names are checked before any item is placed
   EXPECT_EQ(hub.programInfoCaption(), "프로그램...");  // later steps did not run
 
   // A window icon that cannot be loaded stops the load as well.

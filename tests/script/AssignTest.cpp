@@ -6,6 +6,7 @@
 #include "items/controls/NewLabel.h"
 #include "items/controls/NewMemo.h"
 #include "items/controls/RunListBox.h"
+#include "lang/Messages.h"
 #include "support/ScriptFixture.h"
 
 namespace qav::testing {
@@ -97,7 +98,7 @@ TEST_F(Assign, PicturesAndFontsMoveWhole) {
 TEST_F(Assign, PictureFilesThatCannotBeReadAreScriptErrors) {
   run({"선언 a", "정의 Btn:그림 = /nonexistent/그림.bmp", "정의 a = 뒤"});
   ASSERT_EQ(errors().size(), 1u);
-  EXPECT_NE(errors()[0].find("Cannot open file"), std::string::npos);
+  EXPECT_NE(errors()[0].find(msg::kCannotOpenFile), std::string::npos);
   EXPECT_EQ(var("a"), "뒤");
   EXPECT_FALSE(hub.ScriptRunning());
 }

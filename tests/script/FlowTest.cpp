@@ -44,11 +44,26 @@ TEST_F(Flow, ConditionsChooseBranches) {
   // The left operand is always a reference.
   run({"선언 a r", "정의 a = 1", "정의 r = 아니오", "비교 1 = :a 이면", "정의 r = 예", "비교끝"});
   EXPECT_EQ(var("r"), "아니오");
-  // Nested blocks inside a skipped region act on the enclosing block.
-  run({"선언 r", "정의 r = 0", "비교 r = 1 이면", "비교 r = 0 이면", "비교끝", "비교가틀리면",
-       "정의 r = 바깥", "비교끝"});
-  EXPECT_EQ(var("r"), "바깥");
   EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(Flow, BlocksInsideSkippedBranchesKeepTheirOwnBranches) {
+  // Each branch appends its mark to r.
+  const std::vector<std::string> nested = {
+      "비교 :a = 1 이면", "비교 :b = 1 이면", "정의 r = :r ~ IT", "비교가틀리면",
+      "정의 r = :r ~ IE", "비교끝",           "비교가틀리면",     "정의 r = :r ~ OE",
+      "비교 :b = 1 이면", "정의 r = :r ~ BT", "비교가틀리면",     "정의 r = :r ~ BE",
+      "비교끝",           "비교끝",           "정의 r = :r ~ Z"};
+  const struct {
+    const char *a, *b, *marks;
+  } cases[] = {{"0", "0", "OEBEZ"}, {"0", "1", "OEBTZ"}, {"1", "0", "IEZ"}, {"1", "1", "ITZ"}};
+  for (const auto& c : cases) {
+    std::vector<std::string> script = {"선언 a b r", std::string("정의 a = ") + c.a,
+                                       std::string("정의 b = ") + c.b};
+    script.insert(script.end(), nested.begin(), nested.end());
+    run(script);
+    EXPECT_EQ(var("r"), c.marks) << c.a << c.b;
+  }
 }
 
 TEST_F(Flow, MalformedConditionsReportAndOpenNoBlock) {
@@ -271,6 +286,22 @@ TEST_F(Flow, SlowLinesAskAfterTenSecondsOfRunningWhateverTheirCount) {
   });
   run({"느림", "메세지 잠깐", "느림", "입력 이름", "창보이기 Button1", "느림"});
   EXPECT_EQ(questions(), 2u);
+}
+
+TEST_F(Flow, TheLongRunQuestionComesExactlyAtItsLineAndTimeBounds) {
+  // After the third line; "No" ends the run there.
+  hub.interpreter().setLinesBeforeAsking(3);
+  platform.queueAnswer("No");
+  run({"선언 n", "정의 n = 1", "정의 n = 2", "정의 n = 3"});
+  EXPECT_EQ(var("n"), "2");
+  // When ten seconds have run, not later.
+  hub.interpreter().setLinesBeforeAsking(1000);
+  int64_t now = 0;
+  hub.interpreter().setClock([&] { return now; });
+  hub.interpreter().registerStatement("느림", [&](script::Interpreter&) { now += 5000; });
+  platform.queueAnswer("No");
+  run({"선언 n", "정의 n = 0", "느림", "정의 n = 1", "느림", "정의 n = 2", "느림"});
+  EXPECT_EQ(var("n"), "1");
 }
 
 TEST_F(Flow, ATextStopsGrowingAtItsLimitAndRunningOutOfMemoryEndsTheEvent) {

@@ -82,30 +82,42 @@ TEST_F(Maths, ReferencesAreReadButWordsStandForThemselves) {
   EXPECT_EQ(var("c"), "-1");
 }
 
-TEST_F(Maths, DeepLinesEndInTheErrorValueWithoutExhaustingTheStack) {
+TEST_F(Maths, LongChainsEvaluateAndOnlyDeepParenthesesGiveTheErrorValue) {
+  auto repeat = [](std::string_view s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+  };
   // Bare nesting: one evaluation removes one pair, the rest stands for itself.
-  std::string parens = std::string(100000, '(') + "1" + std::string(100000, ')');
+  std::string parens = repeat("(", 100000) + "1" + repeat(")", 100000);
   EXPECT_TRUE(eval(parens) == parens.substr(1, parens.size() - 2));
-  std::string nested;
-  for (int i = 0; i < 100000; ++i) nested += "(1+";
-  nested += "1" + std::string(100000, ')');
-  EXPECT_EQ(eval(nested), "#Error");
-  std::string sums = "1";
-  for (int i = 0; i < 100000; ++i) sums += "+1";
-  EXPECT_EQ(eval(sums), "#Error");
-  std::string products = "1";
-  for (int i = 0; i < 100000; ++i) products += "*1";
-  EXPECT_EQ(eval(products), "#Error");
-  // Within the bound the same shapes evaluate normally.
-  std::string shallow;
-  for (int i = 0; i < 50; ++i) shallow += "(1+";
-  shallow += "1" + std::string(50, ')');
-  EXPECT_EQ(eval(shallow), "51");
-  std::string chain = "1";
-  for (int i = 0; i < 100; ++i) chain += "+1";
-  EXPECT_EQ(eval(chain), "101");
+  // Chains of any length, with no nesting bound of their own.
+  const struct {
+    std::string expression, value;
+  } chains[] = {
+      {"1" + repeat("+1", 100000), "100001"},
+      {"100000" + repeat(" - 1", 100000), "0"},
+      {"1" + repeat("*1", 100000), "1"},
+      {"1" + repeat("~0", 1000), "1" + repeat("0", 1000)},
+      {"가" + repeat(" + 가", 401), repeat("가", 402)},
+      {"1" + repeat("+2*3", 1000), "6001"},
+      {"2 - 5 + 10 - 3 - 2", "2"},
+      {"81 / 9 / 3 * 1", "27"},  // 81 / (9 / (3 * 1)), grouped from the right
+      {"-7 / 2 + 1", "-7 / 21"},
+      {"1 + 2 * ", "1#Error"},
+      {"1 + + 2", "#Error2"},
+      {"2 * 3 * ", "2*#Error"},
+      {"가 ~ 2 * ~ 3", "가2*~ 3"},
+  };
+  for (const auto& c : chains)
+    EXPECT_TRUE(eval(c.expression) == c.value) << c.expression.substr(0, 40);
+  // Parentheses nest up to the bound; beyond it the whole expression is the error value.
+  auto nested = [&](int n) { return repeat("(1+", n) + "1" + repeat(")", n); };
+  EXPECT_EQ(eval(nested(script::kMaxParenthesisNesting)),
+            std::to_string(script::kMaxParenthesisNesting + 1));
+  EXPECT_EQ(eval(nested(100000)), "#Error");
   // A script line of that size reports nothing and leaves the run in order.
-  run({"선언 a", "정의 a = " + nested});
+  run({"선언 a", "정의 a = " + nested(100000)});
   EXPECT_EQ(var("a"), "#Error");
   EXPECT_TRUE(errors().empty());
   EXPECT_FALSE(hub.ScriptRunning());

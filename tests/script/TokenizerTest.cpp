@@ -80,6 +80,10 @@ TEST(Tokenizer, ReferencesSplitAtTheirLastColon) {
   EXPECT_EQ(splitReference("x:" + longName).name.size(), 1000u);
 }
 
+TEST(Tokenizer, TextBecomingListLinesDropsItsCarriageReturnsAndLineFeeds) {
+  EXPECT_EQ(ConvertLineBreaks("가\r\n나\n다\r", LineBreaks::ToLines), "가나다");
+}
+
 TEST(Tokenizer, ListTextsConvertBetweenOneLineAndLines) {
   EXPECT_EQ(ConvertLineBreaks("가|나", LineBreaks::ToLines), "가\r나");
   EXPECT_EQ(ConvertLineBreaks("가\r\n나\r\n", LineBreaks::ToOneLine), "가|나|");

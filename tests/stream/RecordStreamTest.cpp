@@ -115,6 +115,13 @@ TEST(RecordStream, IntegersReadTheSameWhateverTheirTagAndKeepIt) {
   EXPECT_THROW(writeRecords({r}), std::invalid_argument);
 }
 
+TEST(RecordStream, TheSmallestIntegerTagReachesTheEndsOfItsRange) {
+  const std::pair<int32_t, Tag> cases[] = {
+      {-129, Tag::Int16},   {-128, Tag::Int8},    {127, Tag::Int8},    {128, Tag::Int16},
+      {-32769, Tag::Int32}, {-32768, Tag::Int16}, {32767, Tag::Int16}, {32768, Tag::Int32}};
+  for (const auto& [n, tag] : cases) EXPECT_EQ(Value::makeInteger(n).tag, tag) << n;
+}
+
 TEST(RecordStream, TextsKeepTheirBytesAndChooseTheirTagByCp949Length) {
   Record r;
   r.className = "TNewMemo";

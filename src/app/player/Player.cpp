@@ -37,7 +37,8 @@ int Player::run() {
   return platform_.quitRequested() ? platform_.exitCode() : code;
 }
 
-int runPlayerApplication(char* programName, const std::optional<std::string>& programFile) {
+int runPlayerApplication(char* programName, const std::optional<std::string>& programFile,
+                         const std::function<void(TMain&)>& prepare) {
   int argc = 1;
   char* argv[] = {programName, nullptr};
   QApplication app(argc, argv);
@@ -45,6 +46,7 @@ int runPlayerApplication(char* programName, const std::optional<std::string>& pr
   // and windows must show exactly the captions the project gives them.
   QApplication::setApplicationName(qs(msg::kAppTitle));
   Player player(programFile ? *programFile : QCoreApplication::applicationFilePath().toStdString());
+  if (prepare) prepare(player.hub());
   if (!player.load()) return player.platform().exitCode();
   return player.run();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Plays the project appended to a program file: the runtime hub loads it into models, the Qt
 // platform shows them, and the event loop runs until the program ends.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,6 +37,8 @@ class Player {
 
 // Makes the application (titled "QAV Maker"; no argument but the program's name reaches Qt)
 // and plays programFile, or the running program's own file when none is given.
-int runPlayerApplication(char* programName, const std::optional<std::string>& programFile);
+// prepare, when given, sees the hub before the project is loaded.
+int runPlayerApplication(char* programName, const std::optional<std::string>& programFile,
+                         const std::function<void(TMain&)>& prepare = {});
 
 }  // namespace qav::qt

@@ -11,6 +11,7 @@
 
 #include "app/qav/Command.h"
 #include "app/qav/Files.h"
+#include "app/qav/ProjectCheck.h"
 #include "base/Text.h"
 #include "platform/Platform.h"
 #include "runtime/ProjectLoader.h"
@@ -21,7 +22,7 @@
 namespace qav::tool {
 namespace {
 
-constexpr const char* kUsage = "qav pack PROJECT.json -o OUT [--player FILE] [--offset N]";
+constexpr const char* kUsage = "qav pack PROJECT.json -o OUT [--player FILE] [--offset N] [--raw]";
 
 int usage(const std::string& problem) {
   return usageError("pack", kUsage, problem);
@@ -34,7 +35,7 @@ int fail(const std::string& problem) {
 int pack(const std::vector<std::string>& args) {
   std::size_t offset = kPayloadOffset;
   std::string input, output, player;
-  bool playerGiven = false;
+  bool playerGiven = false, raw = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     bool hasValue = i + 1 < args.size();
@@ -45,6 +46,8 @@ int pack(const std::vector<std::string>& args) {
     } else if (a == "-o") {
       if (!hasValue) return usage("-o needs a file name");
       output = args[++i];
+    } else if (a == "--raw") {
+      raw = true;
     } else if (a == "--player") {
       if (!hasValue) return usage("--player needs a file name");
       player = args[++i];
@@ -64,15 +67,6 @@ int pack(const std::vector<std::string>& args) {
 
   std::string jsonText, error;
   if (!readWholeFile(input, jsonText, error)) return fail(error);
-  std::string records;
-  try {
-    nlohmann::ordered_json document = jsonFromText(jsonText);
-    expandReadableSettings(document);
-    records = writeRecords(recordsFromJson(document));
-  } catch (const std::exception& e) {
-    return fail(input + ": " + e.what());
-  }
-
   std::string out;
   if (offset > 0) {
     if (!playerGiven) {
@@ -88,6 +82,22 @@ int pack(const std::vector<std::string>& args) {
                   " bytes, more than the offset " + std::to_string(offset));
     out.resize(offset, '\0');
   }
+  std::string records;
+  std::vector<Finding> findings;
+  try {
+    nlohmann::ordered_json document = jsonFromText(jsonText);
+    expandReadableSettings(document);
+    std::vector<Record> parsed = recordsFromJson(document);
+    records = writeRecords(parsed);
+    // Nothing is written that the player would refuse to load.
+    if (!raw) findings = checkRecordForms(parsed);
+    if (!raw && findings.empty() && offset > 0) findings = checkLoad(parsed, records, output);
+    if (!raw && findings.empty() && offset > 0) findings = checkWarnings(parsed);
+  } catch (const std::exception& e) {
+    return fail(input + ": " + e.what());
+  }
+  if (reportFindings("pack", input, findings) != 0) return 1;
+
   out += records;
   if (!writeWholeFile(output, out, offset > 0 ? 0755 : 0644, error)) return fail(error);
   return 0;
@@ -98,7 +108,12 @@ const Registrar registrar(Command{
     "Writes OUT: the player (default: qavplayer beside qav) padded with zero bytes to\n"
     "      offset N (default 1000000), then the records of PROJECT.json. --offset 0 writes\n"
     "      the records alone (a data file). The settings may give \"Data_Backup\" in its\n"
-    "      readable form, which is written as the lines the player reads.",
+    "      readable form, which is written as the lines the player reads. Nothing is written\n"
+    "      when the player would refuse the project: one line per problem names the record,\n"
+    "      its JSON path and the problem (exit 1). Warnings name what loads but is almost\n"
+    "      surely a mistake (unknown statements, names of nothing, items on no window or\n"
+    "      hidden for want of VisibleCheck/EnabledCheck, undeclared tables and fields).\n"
+    "      --raw writes the records as given, unchecked (to try the tools on damaged files).",
     pack});
 
 }  // namespace

@@ -29,7 +29,7 @@
 namespace qav::tool {
 namespace {
 
-constexpr const char* kUsage = "qav run [--headless [--event E]... [--answer A]...] FILE";
+constexpr const char* kUsage = "qav run [--trace] [--headless [--event E]... [--answer A]...] FILE";
 
 struct Event {
   std::string kind;  // click, select, type, activate, page, tick, clock, close, menu, print
@@ -234,8 +234,22 @@ class Runner {
   bool failed_ = false;
 };
 
+// One JSON object on its own line of standard output, at once, so that lines from the
+// program and from the trace keep their order.
+void printLine(const nlohmann::json& j) {
+  std::cout << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n"
+            << std::flush;
+}
+
+// Prints a line of the trace before each script line runs.
+void traceTo(TMain& hub) {
+  hub.interpreter().setTrace([](const std::string& source, int line, const std::string& text) {
+    printLine({{"trace", source}, {"line", line}, {"text", text}});
+  });
+}
+
 int run(const std::vector<std::string>& args) {
-  bool headless = false;
+  bool headless = false, trace = false;
   std::deque<Event> events;
   std::vector<std::string> answers;
   std::string file;
@@ -243,6 +257,8 @@ int run(const std::vector<std::string>& args) {
     const std::string& a = args[i];
     if (a == "--headless") {
       headless = true;
+    } else if (a == "--trace") {
+      trace = true;
     } else if ((a == "--event" || a == "--answer") && i + 1 < args.size()) {
       if (a == "--answer") {
         answers.push_back(args[++i]);
@@ -274,7 +290,9 @@ int run(const std::vector<std::string>& args) {
       return 2;
     }
     static char name[] = "qav";
-    return qt::runPlayerApplication(name, file);
+    return qt::runPlayerApplication(name, file, [trace](TMain& hub) {
+      if (trace) traceTo(hub);
+    });
   }
 #else
   if (!headless) {
@@ -286,11 +304,9 @@ int run(const std::vector<std::string>& args) {
   HeadlessPlatform platform;
   platform.setProgramPath(file);
   for (auto& a : answers) platform.queueAnswer(a);
-  platform.setListener([](const nlohmann::json& j) {
-    std::cout << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n"
-              << std::flush;
-  });
+  platform.setListener(printLine);
   TMain hub(platform);
+  if (trace) traceTo(hub);
   hub.setDropListener([&](const std::string& name) { platform.record({{"dropped", name}}); });
   Runner runner(std::move(events), platform, hub);
   platform.setEventPump([&] { return runner.performNext(); });
@@ -312,7 +328,9 @@ const Registrar registrar(Command{
     "      type:NAME:TEXT, activate:NAME, page:NAME:N, tick:NAME, clock:YYYY-MM-DD HH:MM:SS,\n"
     "      close:NAME, menu:ENTRY, print:REF), answers dialogs with the --answer words in\n"
     "      order (a button word, text:WORDS, or Cancel) and prints what the program shows as\n"
-    "      one JSON object per line.",
+    "      one JSON object per line. --trace prints {\"trace\": NAME, \"line\": N, \"text\": "
+    "LINE}\n"
+    "      before each script line runs (NAME the item whose script it is, N from 1).",
     run});
 
 }  // namespace

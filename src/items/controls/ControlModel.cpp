@@ -24,8 +24,8 @@ void ControlModel::setIvent(int n, const Lines& lines) {
 }
 
 void RecordControl::applyDesignFlags() {
-  setEnabled(enabledCheck_);
-  setVisible(visibleCheck_);
+  setEnabled(enabledCheck());
+  setVisible(visibleCheck());
 }
 
 }  // namespace qav

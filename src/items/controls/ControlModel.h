@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "items/DesignFlags.h"
 #include "items/ItemModel.h"
 
 namespace qav {
@@ -44,34 +45,20 @@ class ControlModel : public ItemModel {
   int boundSlot_ = 0;
 };
 
-// An item whose stream record becomes the live control. Its tables read and write the design
-// flags; the live state takes them once, at instantiation, through applyDesignFlags().
-class RecordControl : public ControlModel {
+// An item whose stream record becomes the live control.
+class RecordControl : public ControlModel, public DesignFlags {
  public:
-  using ControlModel::ControlModel;
-
-  bool enabledCheck() const { return enabledCheck_; }
-  void setEnabledCheck(bool v) { enabledCheck_ = v; }
-  bool visibleCheck() const { return visibleCheck_; }
-  void setVisibleCheck(bool v) { visibleCheck_ = v; }
-  bool readCheck() const { return readCheck_; }
-  void setReadCheck(bool v) { readCheck_ = v; }
-
-  const std::string& parentName() const { return parentName_; }
-  void setParentName(std::string n) { parentName_ = std::move(n); }
+  RecordControl(std::string className, std::initializer_list<int> carried, int boundSlot)
+      : ControlModel(std::move(className), carried, boundSlot), DesignFlags(true) {}
 
   // Live enabled and visible states from the flags (edit fields and memos also read-only).
-  virtual void applyDesignFlags();
+  void applyDesignFlags() override;
 
  protected:
   // Reads what every record-and-live control carries: the design flags, the window name,
   // the event slots, and the base control properties (bounds, cursor, hint, font, colour,
   // parent switches, tab settings) that the record holds.
   void loadControlRecord(const RecordProps& rp);
-
- private:
-  bool enabledCheck_ = true, visibleCheck_ = true, readCheck_ = false;
-  std::string parentName_;
 };
 
 }  // namespace qav

@@ -100,10 +100,10 @@ void ControlModel::copySlots(const RecordProps& rp) {
 
 void RecordControl::loadControlRecord(const RecordProps& rp) {
   loadBase(*this, rp);
-  enabledCheck_ = rp.boolean("EnabledCheck");
-  visibleCheck_ = rp.boolean("VisibleCheck");
-  readCheck_ = rp.boolean("ReadCheck");
-  parentName_ = rp.text("ParentName");
+  setEnabledCheck(rp.boolean("EnabledCheck"));
+  setVisibleCheck(rp.boolean("VisibleCheck"));
+  setReadCheck(rp.boolean("ReadCheck"));
+  setParentName(rp.text("ParentName"));
   copySlots(rp);
 }
 
@@ -258,7 +258,6 @@ TRunPage::TRunPage(const Record& record) : TRunPage() {
   setHint(rp.text("Hint"));
   buildTabs(rp.lines("PageName"), rp.lines("PageWindow"));
   copySlots(rp);
-  chooseActiveTab(rp.text("ActivePage"));
 }
 
 TMediaPlayer::TMediaPlayer(const Record& record) : TMediaPlayer() {

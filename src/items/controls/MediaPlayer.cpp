@@ -1,6 +1,6 @@
 #include "items/controls/MediaPlayer.h"
 
-#include "items/controls/PropTable.h"
+#include "items/PropTable.h"
 #include "lang/PropertyNames.h"
 
 namespace qav {

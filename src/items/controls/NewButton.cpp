@@ -1,6 +1,6 @@
 #include "items/controls/NewButton.h"
 
-#include "items/controls/CommonRows.h"
+#include "items/CommonRows.h"
 #include "lang/Words.h"
 
 namespace qav {
@@ -10,12 +10,8 @@ const PropTable<TNewButton>& table() {
   using T = TNewButton;
   static const PropTable<T> t{
       rows::text<T>(prop::kCaption, &T::caption, &T::setCaption),
-      rows::designAccess<T>(),
-      rows::designExists<T>(),
-      rows::left<T>(),
-      rows::top<T>(),
-      rows::width<T>(),
-      rows::height<T>(),
+      rows::designFlags<T>(),
+      rows::geometry<T>(),
       rows::cursorRow<T>(),
       rows::colourRow<T>(),
       rows::choice<T, GlyphLayout>(prop::kPictureLayout,

@@ -1,6 +1,6 @@
 #include "items/controls/NewCheckBox.h"
 
-#include "items/controls/CommonRows.h"
+#include "items/CommonRows.h"
 #include "lang/Words.h"
 
 namespace qav {
@@ -12,12 +12,8 @@ const PropTable<TNewCheckBox>& table() {
   using T = TNewCheckBox;
   static const PropTable<T> t{
       rows::text<T>(prop::kCaption, &T::caption, &T::setCaption),
-      rows::designAccess<T>(),
-      rows::designExists<T>(),
-      rows::left<T>(),
-      rows::top<T>(),
-      rows::width<T>(),
-      rows::height<T>(),
+      rows::designFlags<T>(),
+      rows::geometry<T>(),
       rows::cursorRow<T>(),
       rows::colourRow<T>(),
       rows::truth<T>(prop::kChecked, &T::checks, &T::writeChecks),

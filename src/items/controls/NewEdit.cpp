@@ -1,12 +1,40 @@
 #include "items/controls/NewEdit.h"
 
-#include "items/controls/CommonRows.h"
+#include "items/CommonRows.h"
 #include "lang/Words.h"
 
 namespace qav {
 namespace {
 
 constexpr char32_t kPasswordStar = U'*';
+
+// Whether the number a text starts with, read as the lenient number conversion reads it
+// (blanks, a sign, "$" for hexadecimal, digits up to the first other character), is above
+// the maximum. Its true value counts: no wrap at 32 bits lets a long number through.
+bool aboveMaximum(std::string_view text, int64_t maximum) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool signSeen = i < text.size() && (text[i] == '-' || text[i] == '+');
+  if (signSeen && text[i++] == '-') return false;
+  const bool hex = !signSeen && i < text.size() && text[i] == '$';
+  if (hex) ++i;
+  int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    int digit;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (hex && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else if (hex && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else
+      break;
+    value = value * (hex ? 16 : 10) + digit;
+    if (value > maximum) return true;
+  }
+  return false;
+}
 
 PropTable<TNewEdit>::Row inputStyleRow() {
   using T = TNewEdit;
@@ -19,12 +47,8 @@ PropTable<TNewEdit>::Row inputStyleRow() {
 const PropTable<TNewEdit>& table() {
   using T = TNewEdit;
   static const PropTable<T> t{
-      rows::designAccess<T>(),
-      rows::designExists<T>(),
-      rows::left<T>(),
-      rows::top<T>(),
-      rows::width<T>(),
-      rows::height<T>(),
+      rows::designFlags<T>(),
+      rows::geometry<T>(),
       rows::cursorRow<T>(),
       rows::text<T>(prop::kText, &T::text, &T::writeText),
       rows::colourRow<T>(),
@@ -106,7 +130,7 @@ bool TNewEdit::acceptKey(char32_t key) const {
   // number there, so it is judged by the text before it.
   std::string candidate = text_;
   candidate += static_cast<char>(key);
-  return !(maxValue_ > 0 && TextToNumber(candidate) > maxValue_);
+  return !(maxValue_ > 0 && aboveMaximum(candidate, maxValue_));
 }
 
 void TNewEdit::setMaxLength(int32_t v) {

@@ -1,6 +1,6 @@
 #include "items/controls/NewImage.h"
 
-#include "items/controls/CommonRows.h"
+#include "items/CommonRows.h"
 
 namespace qav {
 namespace {
@@ -8,12 +8,8 @@ namespace {
 const PropTable<TNewImage>& table() {
   using T = TNewImage;
   static const PropTable<T> t{
-      rows::designAccess<T>(),
-      rows::designExists<T>(),
-      rows::left<T>(),
-      rows::top<T>(),
-      rows::width<T>(),
-      rows::height<T>(),
+      rows::designFlags<T>(),
+      rows::geometry<T>(),
       rows::cursorRow<T>(),
       rows::truth<T>(prop::kAutoSize, &T::autoSize, &T::setAutoSize),
       rows::truth<T>(prop::kStretch, &T::stretch, &T::setStretch),

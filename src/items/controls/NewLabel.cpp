@@ -1,6 +1,6 @@
 #include "items/controls/NewLabel.h"
 
-#include "items/controls/CommonRows.h"
+#include "items/CommonRows.h"
 #include "lang/Words.h"
 
 namespace qav {
@@ -10,12 +10,8 @@ const PropTable<TNewLabel>& table() {
   using T = TNewLabel;
   static const PropTable<T> t{
       rows::text<T>(prop::kCaption, &T::caption, &T::setCaption),
-      rows::designAccess<T>(),
-      rows::designExists<T>(),
-      rows::left<T>(),
-      rows::top<T>(),
-      rows::width<T>(),
-      rows::height<T>(),
+      rows::designFlags<T>(),
+      rows::geometry<T>(),
       rows::choice<T, HAlign>(prop::kHorizontalAlign,
                               {{words::kAlignLeft, HAlign::Left},
                                {words::kAlignRight, HAlign::Right},

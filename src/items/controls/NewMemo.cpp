@@ -1,7 +1,7 @@
 #include "items/controls/NewMemo.h"
 
 #include "base/Text.h"
-#include "items/controls/CommonRows.h"
+#include "items/CommonRows.h"
 #include "items/controls/EditText.h"
 #include "lang/Words.h"
 
@@ -11,12 +11,8 @@ namespace {
 const PropTable<TNewMemo>& table() {
   using T = TNewMemo;
   static const PropTable<T> t{
-      rows::designAccess<T>(),
-      rows::designExists<T>(),
-      rows::left<T>(),
-      rows::top<T>(),
-      rows::width<T>(),
-      rows::height<T>(),
+      rows::designFlags<T>(),
+      rows::geometry<T>(),
       rows::cursorRow<T>(),
       rows::colourRow<T>(),
       rows::number<T>(prop::kMaxBytes, &T::maxLength, &T::setMaxLength),

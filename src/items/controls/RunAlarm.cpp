@@ -1,6 +1,6 @@
 #include "items/controls/RunAlarm.h"
 
-#include "items/controls/PropTable.h"
+#include "items/PropTable.h"
 #include "lang/PropertyNames.h"
 #include "lang/Words.h"
 

@@ -1,6 +1,6 @@
 #include "items/controls/RunListBox.h"
 
-#include "items/controls/CommonRows.h"
+#include "items/CommonRows.h"
 
 namespace qav {
 namespace {
@@ -10,10 +10,7 @@ const PropTable<TRunListBox>& table() {
   static const PropTable<T> t{
       rows::liveAccess<T>(),
       rows::liveExists<T>(),
-      rows::left<T>(),
-      rows::top<T>(),
-      rows::width<T>(),
-      rows::height<T>(),
+      rows::geometry<T>(),
       rows::cursorRow<T>(),
       rows::colourRow<T>(),
       rows::truth<T>(prop::kBorder, &T::border, &T::setBorder),

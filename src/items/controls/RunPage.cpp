@@ -1,6 +1,6 @@
 #include "items/controls/RunPage.h"
 
-#include "items/controls/CommonRows.h"
+#include "items/CommonRows.h"
 #include "lang/Words.h"
 
 namespace qav {
@@ -11,10 +11,7 @@ const PropTable<TRunPage>& table() {
   static const PropTable<T> t{
       rows::liveAccess<T>(),
       rows::liveExists<T>(),
-      rows::left<T>(),
-      rows::top<T>(),
-      rows::width<T>(),
-      rows::height<T>(),
+      rows::geometry<T>(),
       rows::cursorRow<T>(),
       rows::colourRow<T>(),
       rows::truth<T>(prop::kMultiLine, &T::multiLine, &T::setMultiLine),

@@ -33,7 +33,6 @@ class TBox : public TMultiShape {
   void GetItemProperty(std::string_view name, std::string& result) const override;
 
  private:
-  static const std::vector<Row<TBox>>& rows();
   std::vector<std::string> ivent2_;
   int32_t borders_ = 0, shadows_ = 0;
 };

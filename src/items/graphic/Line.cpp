@@ -1,23 +1,32 @@
 #include "items/graphic/Line.h"
 
-#include <array>
-
+#include "items/CommonRows.h"
 #include "lang/Words.h"
 
 namespace qav {
 namespace {
 
-struct ShapeWord {
-  std::string_view word;
-  BevelShape shape;
-};
-// The four rules scripts can name; the box and frame outlines have no word.
-constexpr std::array<ShapeWord, 4> kShapeWords = {{
-    {words::kUp, BevelShape::bsTopLine},
-    {words::kDown, BevelShape::bsBottomLine},
-    {words::kLeft, BevelShape::bsLeftLine},
-    {words::kRight, BevelShape::bsRightLine},
-}};
+const PropTable<TLine>& table() {
+  using T = TLine;
+  static const PropTable<T> t{
+      rows::designExists<T>(),
+      rows::geometry<T>(),
+      rows::cursorRow<T>(),
+      // The four rules scripts can name; the box and frame outlines have no word.
+      rows::choice<T, BevelShape>(prop::kDirection,
+                                  {{words::kUp, BevelShape::bsTopLine},
+                                   {words::kDown, BevelShape::bsBottomLine},
+                                   {words::kLeft, BevelShape::bsLeftLine},
+                                   {words::kRight, BevelShape::bsRightLine}},
+                                  &T::shape, &T::setShape),
+      rows::choice<T, BevelStyle>(
+          prop::kStyle,
+          {{words::kLowered, BevelStyle::bsLowered}, {words::kRaised, BevelStyle::bsRaised}},
+          &T::style, &T::setStyle),
+      rows::hint<T>(),
+  };
+  return t;
+}
 
 }  // namespace
 
@@ -41,42 +50,12 @@ std::vector<graphic::Segment> TLine::strokes() const {
   return graphic::bevelStrokes(shape_, style_, width(), height());
 }
 
-const std::vector<DrawnItem::Row<TLine>>& TLine::rows() {
-  static const std::vector<Row<TLine>> table = {
-      existsRow<TLine>(),
-      leftRow<TLine>(),
-      topRow<TLine>(),
-      widthRow<TLine>(),
-      heightRow<TLine>(),
-      cursorRow<TLine>(),
-      {prop::kDirection,
-       [](TLine& l, std::string_view v) {
-         for (const ShapeWord& w : kShapeWords)
-           if (w.word == v) l.setShape(w.shape);
-       },
-       [](const TLine& l, std::string& r) {
-         for (const ShapeWord& w : kShapeWords)
-           if (w.shape == l.shape()) r = w.word;
-       }},
-      {prop::kStyle,
-       [](TLine& l, std::string_view v) {
-         if (v == words::kLowered) l.setStyle(BevelStyle::bsLowered);
-         if (v == words::kRaised) l.setStyle(BevelStyle::bsRaised);
-       },
-       [](const TLine& l, std::string& r) {
-         r = l.style() == BevelStyle::bsLowered ? words::kLowered : words::kRaised;
-       }},
-      hintRow<TLine>(),
-  };
-  return table;
-}
-
 void TLine::SetItemProperty(std::string_view name, std::string_view value) {
-  setByRows<TLine>(rows(), *this, name, value);
+  table().set(*this, name, value);
 }
 
 void TLine::GetItemProperty(std::string_view name, std::string& result) const {
-  getByRows<TLine>(rows(), *this, name, result);
+  table().get(*this, name, result);
 }
 
 }  // namespace qav

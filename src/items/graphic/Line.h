@@ -34,7 +34,6 @@ class TLine : public DrawnItem {
   void GetItemProperty(std::string_view name, std::string& result) const override;
 
  private:
-  static const std::vector<Row<TLine>>& rows();
   BevelShape shape_ = BevelShape::bsTopLine;
   BevelStyle style_ = BevelStyle::bsLowered;
 };

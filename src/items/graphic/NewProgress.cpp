@@ -1,8 +1,8 @@
 #include "items/graphic/NewProgress.h"
 
-#include <array>
 #include <cstdio>
 
+#include "items/CommonRows.h"
 #include "lang/Words.h"
 
 namespace qav {
@@ -15,17 +15,6 @@ ItemError rangeError(int64_t low, int64_t high) {
                 static_cast<long long>(low), static_cast<long long>(high));
   return ItemError(text);
 }
-
-struct KindWord {
-  std::string_view word;
-  GaugeKind kind;
-};
-// The kinds scripts can name; the text and needle kinds have no word.
-constexpr std::array<KindWord, 3> kKindWords = {{
-    {words::kHorizontalBar, GaugeKind::gkHorizontalBar},
-    {words::kVerticalBar, GaugeKind::gkVerticalBar},
-    {words::kCircle, GaugeKind::gkPie},
-}};
 
 }  // namespace
 
@@ -103,52 +92,41 @@ TNewProgress::TNewProgress() : TGauge("TNewProgress") {
   setKind(GaugeKind::gkHorizontalBar);
 }
 
-const std::vector<DrawnItem::Row<TNewProgress>>& TNewProgress::rows() {
-  using G = TNewProgress;
-  static const std::vector<Row<G>> table = {
-      accessRow<G>(),
-      existsRow<G>(),
-      leftRow<G>(),
-      topRow<G>(),
-      widthRow<G>(),
-      heightRow<G>(),
-      cursorRow<G>(),
-      {prop::kColour, [](G& g, std::string_view v) { g.setBackColour(WordToColour(v)); },
-       [](const G& g, std::string& r) { ColourToWord(g.backColour(), r); }},
-      {prop::kBarColour, [](G& g, std::string_view v) { g.setForeColour(WordToColour(v)); },
-       [](const G& g, std::string& r) { ColourToWord(g.foreColour(), r); }},
-      {prop::kStyle,
-       [](G& g, std::string_view v) {
-         for (const KindWord& w : kKindWords)
-           if (w.word == v) g.setKind(w.kind);
-       },
-       [](const G& g, std::string& r) {
-         for (const KindWord& w : kKindWords)
-           if (w.kind == g.kind()) r = w.word;
-       }},
-      {prop::kShowText, [](G& g, std::string_view v) { g.setShowText(WordToTruth(v)); },
-       [](const G& g, std::string& r) { r = TruthToWord(g.showText()); }},
-      {prop::kMinValue, [](G& g, std::string_view v) { g.setMinValue(TextToNumber(v)); },
-       [](const G& g, std::string& r) { r = text::decimal(g.minValue()); }},
-      {prop::kMaxValue, [](G& g, std::string_view v) { g.setMaxValue(TextToNumber(v)); },
-       [](const G& g, std::string& r) { r = text::decimal(g.maxValue()); }},
-      {prop::kProgress, [](G& g, std::string_view v) { g.setProgress(TextToNumber(v)); },
-       [](const G& g, std::string& r) { r = text::decimal(g.progress()); }},
-      {prop::kParentColour, [](G& g, std::string_view v) { g.setParentColour(WordToTruth(v)); },
-       [](const G& g, std::string& r) { r = TruthToWord(g.parentColour()); }},
-      {prop::kParentFont, [](G& g, std::string_view v) { g.setParentFont(WordToTruth(v)); },
-       [](const G& g, std::string& r) { r = TruthToWord(g.parentFont()); }},
-      hintRow<G>(),
+namespace {
+
+const PropTable<TNewProgress>& table() {
+  using T = TNewProgress;
+  static const PropTable<T> t{
+      rows::designFlags<T>(),
+      rows::geometry<T>(),
+      rows::cursorRow<T>(),
+      rows::colour<T>(prop::kColour, &T::backColour, &T::setBackColour),
+      rows::colour<T>(prop::kBarColour, &T::foreColour, &T::setForeColour),
+      rows::choice<T, GaugeKind>(prop::kStyle,
+                                 // the text and needle kinds have no word
+                                 {{words::kHorizontalBar, GaugeKind::gkHorizontalBar},
+                                  {words::kVerticalBar, GaugeKind::gkVerticalBar},
+                                  {words::kCircle, GaugeKind::gkPie}},
+                                 &T::kind, &T::setKind),
+      rows::truth<T>(prop::kShowText, &T::showText, &T::setShowText),
+      rows::number<T>(prop::kMinValue, &T::minValue, &T::setMinValue),
+      rows::number<T>(prop::kMaxValue, &T::maxValue, &T::setMaxValue),
+      rows::number<T>(prop::kProgress, &T::progress, &T::setProgress),
+      rows::parentColour<T>(),
+      rows::parentFont<T>(),
+      rows::hint<T>(),
   };
-  return table;
+  return t;
 }
 
+}  // namespace
+
 void TNewProgress::SetItemProperty(std::string_view name, std::string_view value) {
-  setByRows<TNewProgress>(rows(), *this, name, value);
+  table().set(*this, name, value);
 }
 
 void TNewProgress::GetItemProperty(std::string_view name, std::string& result) const {
-  getByRows<TNewProgress>(rows(), *this, name, result);
+  table().get(*this, name, result);
 }
 
 }  // namespace qav

@@ -68,9 +68,6 @@ class TNewProgress : public TGauge {
 
   void SetItemProperty(std::string_view name, std::string_view value) override;
   void GetItemProperty(std::string_view name, std::string& result) const override;
-
- private:
-  static const std::vector<Row<TNewProgress>>& rows();
 };
 
 }  // namespace qav

@@ -1,11 +1,11 @@
 #pragma once
-// The Korean property table of an item class: rows in table order, each a name with a write
+// The Korean property table of an item class, the one engine behind every control's and drawn
+// item's SetItemProperty and GetItemProperty: rows in table order, each a name with a write
 // and a read conversion. Every row is tested on every call (a match does not stop the scan);
 // names are compared byte for byte. A name that matches no row does nothing, and a read that
 // matches nothing, or whose value has no word, leaves the caller's result as it was.
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,7 +27,13 @@ class PropTable {
     Read read;
   };
 
-  PropTable(std::initializer_list<Row> rows) : rows_(rows) {}
+  using Rows = std::vector<Row>;
+
+  // The rows in order; each part is one row or a group of rows.
+  template <class... Parts>
+  explicit PropTable(Parts&&... parts) {
+    (add(std::forward<Parts>(parts)), ...);
+  }
 
   void set(T& item, std::string_view name, std::string_view value) const {
     for (const Row& r : rows_)
@@ -45,6 +51,9 @@ class PropTable {
   const std::vector<Row>& rows() const { return rows_; }
 
  private:
+  void add(Row r) { rows_.push_back(std::move(r)); }
+  void add(Rows rs) { rows_.insert(rows_.end(), rs.begin(), rs.end()); }
+
   std::vector<Row> rows_;
 };
 

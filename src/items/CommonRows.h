@@ -3,24 +3,30 @@
 // rows, cursor, background colour, the parent switches, tab settings and the hint.
 #include <cstdint>
 
-#include "items/controls/ControlModel.h"
-#include "items/controls/PropTable.h"
+#include "items/DesignFlags.h"
+#include "items/ItemModel.h"
+#include "items/PropTable.h"
 #include "lang/PropertyNames.h"
 
 namespace qav::rows {
 
-// Record-and-live items store the design flags only.
+// Record-and-live items and drawn items store the design flags only.
 template <class T>
 typename PropTable<T>::Row designAccess() {
-  return truth<T>(prop::kAccess, &RecordControl::enabledCheck, &RecordControl::setEnabledCheck);
+  return truth<T>(prop::kAccess, &DesignFlags::enabledCheck, &DesignFlags::setEnabledCheck);
 }
 template <class T>
 typename PropTable<T>::Row designExists() {
-  return truth<T>(prop::kExists, &RecordControl::visibleCheck, &RecordControl::setVisibleCheck);
+  return truth<T>(prop::kExists, &DesignFlags::visibleCheck, &DesignFlags::setVisibleCheck);
 }
 template <class T>
 typename PropTable<T>::Row designReadOnly() {
-  return truth<T>(prop::kReadOnly, &RecordControl::readCheck, &RecordControl::setReadCheck);
+  return truth<T>(prop::kReadOnly, &DesignFlags::readCheck, &DesignFlags::setReadCheck);
+}
+// "접근" and "존재" as designed.
+template <class T>
+typename PropTable<T>::Rows designFlags() {
+  return {designAccess<T>(), designExists<T>()};
 }
 
 // Run-time items act on the live state at once.
@@ -48,6 +54,12 @@ typename PropTable<T>::Row width() {
 template <class T>
 typename PropTable<T>::Row height() {
   return number<T>(prop::kHeight, &ItemModel::height, &ItemModel::setHeight);
+}
+
+// The four geometry rows, in table order.
+template <class T>
+typename PropTable<T>::Rows geometry() {
+  return {left<T>(), top<T>(), width<T>(), height<T>()};
 }
 
 template <class T>
