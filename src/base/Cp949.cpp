@@ -15,7 +15,7 @@ namespace {
 // one code point and back to the very same two bytes, which keeps the codec a bijection.
 constexpr int kTrails = 0xFE - 0x41 + 1;
 constexpr uint16_t kPairs[] = {
-#include "cp949_pairs.inc"
+#include <cp949_pairs.inc>
 };
 static_assert(sizeof kPairs / sizeof kPairs[0] == (0xFE - 0x81 + 1) * kTrails);
 
