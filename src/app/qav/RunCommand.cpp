@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/qav/Command.h"
+#include "app/qav/Explorer.h"
 #include "base/DateTime.h"
 #include "base/Text.h"
 #include "items/controls/NewCheckBox.h"
@@ -29,7 +30,9 @@
 namespace qav::tool {
 namespace {
 
-constexpr const char* kUsage = "qav run [--trace] [--headless [--event E]... [--answer A]...] FILE";
+constexpr const char* kUsage =
+    "qav run [--trace] [--headless [--event E]... [--answer A]... [--random-events N [--seed S]]] "
+    "FILE";
 
 struct Event {
   std::string kind;  // click, select, type, activate, page, tick, clock, close, menu, print
@@ -101,9 +104,13 @@ class Runner {
   Runner(std::deque<Event> events, HeadlessPlatform& platform, TMain& hub)
       : events_(std::move(events)), platform_(platform), hub_(hub) {}
 
+  // After the given events, random ones.
+  void explore(long count, uint32_t seed) { explorer_.emplace(count, seed); }
+
   // Performs the next event; false when none is left or the run must stop.
   bool performNext() {
-    if (events_.empty() || failed_ || platform_.quitRequested()) return false;
+    if (failed_ || platform_.quitRequested()) return false;
+    if (events_.empty()) return exploreNext();
     Event e = std::move(events_.front());
     events_.pop_front();
     perform(e);
@@ -112,15 +119,32 @@ class Runner {
   bool failed() const { return failed_; }
 
  private:
+  bool exploreNext() {
+    std::optional<std::string> text = explorer_ ? explorer_->next(hub_, platform_) : std::nullopt;
+    if (!text) return false;
+    if (text->empty()) return true;  // nothing a user could do at this moment
+    std::string why;
+    std::optional<Event> e = parseEvent(*text, why);
+    if (!e) {
+      fail(why);
+      return false;
+    }
+    perform(*e);
+    return !failed_;
+  }
+
   void fail(const std::string& why) {
     std::cerr << "qav run: " << text::printable(why) << "\n";
     failed_ = true;
   }
 
   Component* named(const Event& e) {
+    // The splash and information windows, when no window of the project has their name.
     Component* c = hub_.FindControl(e.name);
-    if (!c && e.name == hub_.splashWindow().name()) c = &hub_.splashWindow();
-    if (!c && e.name == hub_.aboutWindow().name()) c = &hub_.aboutWindow();
+    const bool windowEvent = e.kind == "activate" || e.kind == "close";
+    const bool free = !c || (windowEvent && !c->isWindow());
+    if (free && e.name == hub_.splashWindow().name()) c = &hub_.splashWindow();
+    if (free && e.name == hub_.aboutWindow().name()) c = &hub_.aboutWindow();
     if (!c) fail("no window or item named \"" + e.name + "\" (event " + e.kind + ")");
     return c;
   }
@@ -210,6 +234,9 @@ class Runner {
       if (s.compare(i, 2, "\\n") == 0) {
         key = U'\r';
         i += 2;
+      } else if (s.compare(i, 2, "\\b") == 0) {
+        key = kKeyBackspace;
+        i += 2;
       } else {
         key = nextChar(s, i);
       }
@@ -218,6 +245,13 @@ class Runner {
       if (key == U'\r') {
         if (!memo) continue;  // Enter adds nothing to a one-line field
         current += "\r\n";
+      } else if (key == kKeyBackspace) {
+        if (current.empty()) continue;
+        // The last character goes: a line break whole, a UTF-8 sequence whole.
+        std::size_t cut = current.size() - 1;
+        if (cut > 0 && current.compare(cut - 1, 2, "\r\n") == 0) --cut;
+        while (cut > 0 && (static_cast<unsigned char>(current[cut]) & 0xC0) == 0x80) --cut;
+        current.resize(cut);
       } else {
         current += s.substr(start, i - start);
       }
@@ -232,7 +266,16 @@ class Runner {
   HeadlessPlatform& platform_;
   TMain& hub_;
   bool failed_ = false;
+  std::optional<Explorer> explorer_;
 };
+
+// A count or a seed: decimal digits, at most 4,294,967,295.
+bool parseCount(const std::string& s, long& out) {
+  if (s.empty() || s.size() > 10 || s.find_first_not_of("0123456789") != std::string::npos)
+    return false;
+  out = std::stol(s);
+  return out <= 4294967295L;
+}
 
 // One JSON object on its own line of standard output, at once, so that lines from the
 // program and from the trace keep their order.
@@ -249,7 +292,8 @@ void traceTo(TMain& hub) {
 }
 
 int run(const std::vector<std::string>& args) {
-  bool headless = false, trace = false;
+  bool headless = false, trace = false, random = false;
+  long randomEvents = 0, seed = 1;
   std::deque<Event> events;
   std::vector<std::string> answers;
   std::string file;
@@ -257,6 +301,13 @@ int run(const std::vector<std::string>& args) {
     const std::string& a = args[i];
     if (a == "--headless") {
       headless = true;
+    } else if (a == "--random-events" || a == "--seed") {
+      if (i + 1 >= args.size() || !parseCount(args[i + 1], a == "--seed" ? seed : randomEvents)) {
+        std::cerr << "qav run: " << a << " needs a number\nusage: " << kUsage << "\n";
+        return 2;
+      }
+      random = random || a == "--random-events";
+      ++i;
     } else if (a == "--trace") {
       trace = true;
     } else if ((a == "--event" || a == "--answer") && i + 1 < args.size()) {
@@ -285,8 +336,8 @@ int run(const std::vector<std::string>& args) {
 #ifdef QAV_HAVE_QT
   // Without --headless: the real player on the display, with the data file beside FILE.
   if (!headless) {
-    if (!events.empty() || !answers.empty()) {
-      std::cerr << "qav run: --event and --answer need --headless\n";
+    if (!events.empty() || !answers.empty() || random) {
+      std::cerr << "qav run: --event, --answer and --random-events need --headless\n";
       return 2;
     }
     static char name[] = "qav";
@@ -309,6 +360,11 @@ int run(const std::vector<std::string>& args) {
   if (trace) traceTo(hub);
   hub.setDropListener([&](const std::string& name) { platform.record({{"dropped", name}}); });
   Runner runner(std::move(events), platform, hub);
+  if (random) {
+    // A fixed moment, so that the same seed plays the same run whenever it is played.
+    platform.setClock({2024, 3, 5, 9, 30, 0, 0});
+    runner.explore(randomEvents, static_cast<uint32_t>(seed));
+  }
   platform.setEventPump([&] { return runner.performNext(); });
 
   if (!hub.FormCreate(file)) return platform.exitCode();
@@ -330,7 +386,11 @@ const Registrar registrar(Command{
     "      order (a button word, text:WORDS, or Cancel) and prints what the program shows as\n"
     "      one JSON object per line. --trace prints {\"trace\": NAME, \"line\": N, \"text\": "
     "LINE}\n"
-    "      before each script line runs (NAME the item whose script it is, N from 1).",
+    "      before each script line runs (NAME the item whose script it is, N from 1).\n"
+    "      In TEXT, \\n is Enter and \\b Backspace. --random-events N then plays N random\n"
+    "      user actions among those possible at each moment, answering every dialog at random;\n"
+    "      the same --seed S (default 1) plays the same run, on a clock fixed at\n"
+    "      2024-03-05 09:30:00.",
     run});
 
 }  // namespace
