@@ -5,7 +5,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "lang/Messages.h"
 #include "lang/WindowTexts.h"
 #include "qt/AboutWindow.h"
 #include "qt/ControlViews.h"
@@ -102,39 +101,14 @@ AboutWindow* QtPlatform::aboutWindow() {
 
 void QtPlatform::setShellCommands(ShellCommands commands) {
   shell_ = std::move(commands);
-  if (main_) main_->setCommands(shellCommands());
-}
-
-// The shell's commands, with the player's own behaviour where none is given.
-ShellCommands QtPlatform::shellCommands() {
-  ShellCommands c = shell_;
-  if (!c.menuCommand)
-    c.menuCommand = [this](std::string_view entry) {
-      if (entry == "QavMaker1") {
-        titleWindow()->exec();
-      } else if (entry == "N2") {
-        aboutWindow()->exec();
-      } else if (entry == "N4") {
-        if (main_) main_->close();
-      } else {
-        return false;
-      }
-      return true;
-    };
-  if (!c.closeQuery)
-    c.closeQuery = [this] {
-      if (messageBox(DialogKind::Warning, "", msg::kQuitQuestion, kYes | kNo) != kYes) return false;
-      quit(0);
-      return true;
-    };
-  return c;
+  if (main_) main_->setCommands(shell_);
 }
 
 QWidget* QtPlatform::windowView(WindowModel& window) {
   if (window.isMain()) {
     if (!main_) {
       main_ = new MainWindowView(window);
-      main_->setCommands(shellCommands());
+      main_->setCommands(shell_);
     }
     return main_;
   }

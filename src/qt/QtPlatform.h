@@ -54,8 +54,8 @@ class QtPlatform : public Platform {
   // The splash and information windows (views of the "TTitle" and "TAbout" windows).
   TitleWindow* titleWindow();
   AboutWindow* aboutWindow();
-  // What the main window's menu and closing do. Unset parts keep the player's own behaviour:
-  // the splash, the information window, closing with the confirmation; no data commands.
+  // What the main window's menu and closing do: the runtime's menu decides, this side only
+  // shows. Unset parts do nothing (an unset close query lets the window close).
   void setShellCommands(ShellCommands commands);
   // The top-level or embedded widget of a window, made on first use.
   QWidget* windowView(WindowModel& window);
@@ -74,7 +74,6 @@ class QtPlatform : public Platform {
  private:
   QWidget* pageAreaOf(ItemModel* page) const;
 
-  ShellCommands shellCommands();
   QPointer<MainWindowView> main_;
   QPointer<TitleWindow> title_;
   QPointer<AboutWindow> about_;

@@ -8,10 +8,12 @@
 #include <QTest>
 
 #include "Support.h"
+#include "app/player/Player.h"
 #include "qt/AboutWindow.h"
 #include "qt/Dialogs.h"
 #include "qt/QtPlatform.h"
 #include "qt/TitleWindow.h"
+#include "runtime/TMain.h"
 
 using namespace qav;
 using qavtest::pressWhenModal;
@@ -93,6 +95,9 @@ TEST_F(MainFixture, ClientAreaShowsTheDesignPanelAtItsPlace) {
 }
 
 TEST_F(MainFixture, ClosingAsksAndOnlyYesEnds) {
+  // The question is the hub's menu's; this side only shows it.
+  TMain hub(platform);
+  qt::connectShell(platform, hub);
   int endedWith = -1;
   platform.setQuitAction([&](int code) { endedWith = code; });
   QString question;

@@ -6,10 +6,12 @@
 #include <QTest>
 
 #include "Support.h"
+#include "app/player/Player.h"
 #include "qt/AboutWindow.h"
 #include "qt/BevelPanel.h"
 #include "qt/QtPlatform.h"
 #include "qt/TitleWindow.h"
+#include "runtime/TMain.h"
 
 using namespace qav;
 using namespace qav::qt;
@@ -140,8 +142,9 @@ TEST(SplashWindow, ClosesWhenItsTimerRunsOut) {
 TEST(SplashWindow, MenuEntryOpensItAndAMissingSoundIsSilent) {
   QtPlatform platform;
   platform.setProgramPath("/nonexistent/dir/program");
-  WindowModel main("TMain");
-  platform.createWindowView(main);
+  TMain hub(platform);
+  connectShell(platform, hub);
+  platform.createWindowView(hub.mainWindow());
   bool shown = false;
   whenModal([&](QWidget* w) {
     shown = qobject_cast<TitleWindow*>(w) != nullptr;

@@ -12,10 +12,13 @@ namespace qav::qt {
 Player::Player(const std::string& programFile)
     : programFile_(programFile), hub_(std::make_unique<TMain>(platform_)) {
   platform_.setProgramPath(programFile_);
-  TMain& hub = *hub_;
-  platform_.setShellCommands({[&hub](std::string_view entry) { return hub.MenuCommand(entry); },
-                              [&hub] { return hub.CloseQuery(); },
-                              [&hub] { return hub.aboutLines(); }});
+  connectShell(platform_, *hub_);
+}
+
+void connectShell(QtPlatform& platform, TMain& hub) {
+  platform.setShellCommands({[&hub](std::string_view entry) { return hub.MenuCommand(entry); },
+                             [&hub] { return hub.CloseQuery(); },
+                             [&hub] { return hub.aboutLines(); }});
 }
 
 Player::~Player() {

@@ -35,6 +35,10 @@ class Player {
   std::unique_ptr<TMain> hub_;
 };
 
+// Hands the main window's menu entries, its close request and the information window's lines
+// to the hub's menu: the Qt side only shows what the hub decides.
+void connectShell(QtPlatform& platform, TMain& hub);
+
 // Makes the application (titled "QAV Maker"; no argument but the program's name reaches Qt)
 // and plays programFile, or the running program's own file when none is given.
 // prepare, when given, sees the hub before the project is loaded.
