@@ -4,6 +4,7 @@
 #include "base/Text.h"
 #include "lang/Messages.h"
 #include "platform/Platform.h"
+#include "runtime/InputPath.h"
 
 namespace qav {
 namespace {
@@ -17,7 +18,9 @@ TMain::TMain(Platform& platform)
       splash_(std::make_unique<WindowModel>("TTitle")),
       about_(std::make_unique<WindowModel>("TAbout")),
       dataBox_(std::make_unique<DataQueue>()),
-      interpreter_(std::make_unique<script::Interpreter>(*this)) {
+      interpreter_(std::make_unique<script::Interpreter>(*this)),
+      input_(std::make_unique<InputPath>(*this)) {
+  platform_.setUserInput(input_.get());
   main_->setName("Main");
   splash_->setName("Title");
   about_->setName("About");
@@ -37,7 +40,9 @@ TMain::TMain(Platform& platform)
   programInfoCaption_ = std::string(msg::kProgramInfoDesign);
 }
 
-TMain::~TMain() = default;
+TMain::~TMain() {
+  if (platform_.userInput() == input_.get()) platform_.setUserInput(nullptr);
+}
 
 Component* TMain::FindControl(std::string_view name) {
   if (text::equalsIgnoreAsciiCase(name, main_->name())) return main_.get();

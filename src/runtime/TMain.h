@@ -25,6 +25,7 @@
 
 namespace qav {
 
+class InputPath;
 class Platform;
 class TRunPage;
 struct Record;
@@ -54,6 +55,8 @@ class TMain : public script::ScriptHost {
   void setScriptRunning(bool running) override { scriptRunning_ = running; }
   script::Interpreter& interpreter() { return *interpreter_; }
   Platform& platform() override { return platform_; }
+  // The one path of user input (also the platform's UserInput while the hub lives).
+  InputPath& input() { return *input_; }
 
   // The caption of the program-information menu entry: the program's name and "...".
   const std::string& programInfoCaption() const { return programInfoCaption_; }
@@ -152,6 +155,7 @@ class TMain : public script::ScriptHost {
   std::string startWindowName_;
   std::function<void(const std::string&)> dropListener_;
   std::unique_ptr<script::Interpreter> interpreter_;
+  std::unique_ptr<InputPath> input_;
 };
 
 }  // namespace qav

@@ -45,10 +45,10 @@ std::vector<Possible> possibleActions(TMain& hub, const HeadlessPlatform& platfo
   for (Component* c : all) {
     const std::string& name = c->name();
     // An event names its target; a name finds the project's own item first, and the splash
-    // and information windows when no window of the project has their name.
+    // and information windows when nothing of the project has their name.
     const Component* named = hub.FindControl(name);
     const bool menuWindow = c == all[0] || c == all[1];
-    if (named != c && !(menuWindow && (named == nullptr || !named->isWindow()))) continue;
+    if (named != c && !(menuWindow && named == nullptr)) continue;
     if (c->isWindow()) {
       auto* w = static_cast<WindowModel*>(c);
       if (w->isMain() || !reachable(w)) continue;

@@ -9,19 +9,10 @@
 #include <vector>
 
 #include "app/qav/Command.h"
+#include "app/qav/Events.h"
 #include "app/qav/Explorer.h"
-#include "base/DateTime.h"
-#include "base/Text.h"
-#include "items/controls/NewCheckBox.h"
-#include "items/controls/NewEdit.h"
-#include "items/controls/NewMemo.h"
-#include "items/controls/RunAlarm.h"
-#include "items/controls/RunComboBox.h"
-#include "items/controls/RunListBox.h"
-#include "items/controls/RunPage.h"
-#include "items/controls/RunTimer.h"
 #include "platform/HeadlessPlatform.h"
-#include "props/PropertyAccess.h"
+#include "runtime/InputPath.h"
 #include "runtime/TMain.h"
 #ifdef QAV_HAVE_QT
 #include "app/player/Player.h"
@@ -31,251 +22,20 @@ namespace qav::tool {
 namespace {
 
 constexpr const char* kUsage =
-    "qav run [--trace] [--headless [--event E]... [--answer A]... [--random-events N [--seed S]]] "
-    "FILE";
+    "qav run [--trace] [--headless] [--event E]... [--answer A]... [--random-events N "
+    "[--seed S]] FILE";
 
-struct Event {
-  std::string kind;  // click, select, type, activate, page, tick, clock, close, menu, print
-  std::string name;
-  std::string arg;
-};
-
-// Splits "kind:rest" and checks the form of each kind; a one-line reason when malformed.
-std::optional<Event> parseEvent(const std::string& text, std::string& why) {
-  auto colon = text.find(':');
-  if (colon == std::string::npos) {
-    why = "event \"" + text + "\" has no kind (expected KIND:...)";
-    return std::nullopt;
-  }
-  Event e{text.substr(0, colon), text.substr(colon + 1), ""};
-  auto splitLast = [&](bool numeric) {
-    auto c = e.name.rfind(':');
-    if (c == std::string::npos) return false;
-    e.arg = e.name.substr(c + 1);
-    e.name.resize(c);
-    if (numeric) {
-      if (e.arg.empty() || e.arg.find_first_not_of("0123456789") != std::string::npos) return false;
-      if (e.arg.size() > 9 || std::stoi(e.arg) < 1) return false;
-    }
-    return true;
-  };
-  auto splitFirst = [&] {
-    auto c = e.name.find(':');
-    if (c == std::string::npos) return false;
-    e.arg = e.name.substr(c + 1);
-    e.name.resize(c);
-    return true;
-  };
-  bool ok = true;
-  if (e.kind == "select" || e.kind == "page")
-    ok = splitLast(true);
-  else if (e.kind == "type")
-    ok = splitFirst();
-  else if (e.kind == "clock") {
-    std::string s = e.name;
-    auto sp = s.find(' ');
-    ok = sp != std::string::npos && text::parseDate(s.substr(0, sp)) &&
-         text::parseTime(s.substr(sp + 1));
-  } else if (e.kind != "click" && e.kind != "activate" && e.kind != "tick" && e.kind != "close" &&
-             e.kind != "menu" && e.kind != "print") {
-    why = "unknown event kind \"" + e.kind + "\" in \"" + text + "\"";
-    return std::nullopt;
-  }
-  if (!ok || (e.name.empty() && e.kind != "print")) {
-    why = "malformed event \"" + text + "\"";
-    return std::nullopt;
-  }
-  return e;
-}
-
-// Decodes one UTF-8 character at i (advancing i).
-char32_t nextChar(const std::string& s, std::size_t& i) {
-  auto c = static_cast<unsigned char>(s[i++]);
-  if (c < 0x80) return c;
-  int len = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
-  char32_t cp = c & (0x3F >> len);
-  for (int k = 0; k < len && i < s.size(); ++k)
-    cp = cp << 6 | (static_cast<unsigned char>(s[i++]) & 0x3F);
-  return cp;
-}
-
-class Runner {
+// Without a display every user action goes straight to the runtime's input path.
+class Runner : public EventPlayer {
  public:
-  Runner(std::deque<Event> events, HeadlessPlatform& platform, TMain& hub)
-      : events_(std::move(events)), platform_(platform), hub_(hub) {}
+  using EventPlayer::EventPlayer;
 
-  // After the given events, random ones.
-  void explore(long count, uint32_t seed) { explorer_.emplace(count, seed); }
-
-  // Performs the next event; false when none is left or the run must stop.
-  bool performNext() {
-    if (failed_ || platform_.quitRequested()) return false;
-    if (events_.empty()) return exploreNext();
-    Event e = std::move(events_.front());
-    events_.pop_front();
-    perform(e);
-    return !failed_;
+ protected:
+  void deliver(const Event& e, const UserAction& action) override {
+    (void)e;
+    hub_.input().perform(action);
   }
-  bool failed() const { return failed_; }
-
- private:
-  bool exploreNext() {
-    std::optional<std::string> text = explorer_ ? explorer_->next(hub_, platform_) : std::nullopt;
-    if (!text) return false;
-    if (text->empty()) return true;  // nothing a user could do at this moment
-    std::string why;
-    std::optional<Event> e = parseEvent(*text, why);
-    if (!e) {
-      fail(why);
-      return false;
-    }
-    perform(*e);
-    return !failed_;
-  }
-
-  void fail(const std::string& why) {
-    std::cerr << "qav run: " << text::printable(why) << "\n";
-    failed_ = true;
-  }
-
-  Component* named(const Event& e) {
-    // The splash and information windows, when no window of the project has their name.
-    Component* c = hub_.FindControl(e.name);
-    const bool windowEvent = e.kind == "activate" || e.kind == "close";
-    const bool free = !c || (windowEvent && !c->isWindow());
-    if (free && e.name == hub_.splashWindow().name()) c = &hub_.splashWindow();
-    if (free && e.name == hub_.aboutWindow().name()) c = &hub_.aboutWindow();
-    if (!c) fail("no window or item named \"" + e.name + "\" (event " + e.kind + ")");
-    return c;
-  }
-
-  void perform(const Event& e) {
-    if (e.kind == "clock") {
-      auto sp = e.name.find(' ');
-      text::DateTime t = *text::parseDate(e.name.substr(0, sp));
-      auto tm = *text::parseTime(e.name.substr(sp + 1));
-      t.hour = tm.hour, t.minute = tm.minute, t.second = tm.second;
-      platform_.setClock(t);
-      return;
-    }
-    if (e.kind == "print") {
-      platform_.record({{"print", e.name}, {"value", Propertys(hub_, e.name)}});
-      return;
-    }
-    if (e.kind == "menu") {
-      if (!hub_.MenuCommand(e.name)) fail("no menu entry \"" + e.name + "\"");
-      return;
-    }
-    Component* c = named(e);
-    if (!c) return;
-    auto* item = c->isItem() ? static_cast<ItemModel*>(c) : nullptr;
-    if (e.kind == "click") {
-      if (auto* box = dynamic_cast<TNewCheckBox*>(c))
-        box->userClick();
-      else if (auto* radio = dynamic_cast<TNewRadioButton*>(c))
-        radio->userClick();
-      else if (item && !c->isWindow())
-        item->fire();
-      else
-        fail("\"" + e.name + "\" cannot be clicked");
-    } else if (e.kind == "activate") {
-      if (!c->isWindow()) return fail("\"" + e.name + "\" is no window");
-      item->fire();
-    } else if (e.kind == "select") {
-      int index = std::stoi(e.arg) - 1;
-      if (auto* list = dynamic_cast<TRunListBox*>(c)) {
-        if (index >= static_cast<int>(list->items().size()))
-          return fail("no entry " + e.arg + " in " + e.name);
-        list->userSelect(index);
-      } else if (auto* combo = dynamic_cast<TRunComboBox*>(c)) {
-        if (index >= static_cast<int>(combo->items().size()))
-          return fail("no entry " + e.arg + " in " + e.name);
-        combo->userSelect(index);
-      } else {
-        fail("\"" + e.name + "\" is no list or combo box");
-      }
-    } else if (e.kind == "type") {
-      type(c, e);
-    } else if (e.kind == "page") {
-      auto* page = dynamic_cast<TRunPage*>(c);
-      if (!page) return fail("\"" + e.name + "\" is no page control");
-      int index = std::stoi(e.arg) - 1;
-      if (index >= static_cast<int>(page->tabs().size()))
-        return fail("no tab " + e.arg + " in " + e.name);
-      page->userSelectTab(index);
-    } else if (e.kind == "tick") {
-      if (auto* timer = dynamic_cast<TRunTimer*>(c))
-        timer->tick();
-      else if (auto* alarm = dynamic_cast<TRunAlarm*>(c))
-        hub_.OnAlarm(*alarm);
-      else
-        fail("\"" + e.name + "\" is no timer or alarm");
-    } else if (e.kind == "close") {
-      if (!c->isWindow()) return fail("\"" + e.name + "\" is no window");
-      auto& w = static_cast<WindowModel&>(*c);
-      if (w.isMain())
-        hub_.CloseQuery();
-      else
-        platform_.closeWindow(w);
-    }
-  }
-
-  // Types the text one character at a time through the field's key filter; "\n" is Enter.
-  void type(Component* c, const Event& e) {
-    auto* edit = dynamic_cast<TNewEdit*>(c);
-    auto* memo = dynamic_cast<TNewMemo*>(c);
-    auto* combo = dynamic_cast<TRunComboBox*>(c);
-    if (!edit && !memo && !combo) return fail("\"" + e.name + "\" takes no typing");
-    std::string current = edit ? edit->text() : memo ? memo->text() : combo->text();
-    const std::string& s = e.arg;
-    for (std::size_t i = 0; i < s.size();) {
-      std::size_t start = i;
-      char32_t key;
-      if (s.compare(i, 2, "\\n") == 0) {
-        key = U'\r';
-        i += 2;
-      } else if (s.compare(i, 2, "\\b") == 0) {
-        key = kKeyBackspace;
-        i += 2;
-      } else {
-        key = nextChar(s, i);
-      }
-      if (edit && !edit->acceptKey(key)) continue;
-      if (memo && !memo->acceptKey(key)) continue;
-      if (key == U'\r') {
-        if (!memo) continue;  // Enter adds nothing to a one-line field
-        current += "\r\n";
-      } else if (key == kKeyBackspace) {
-        if (current.empty()) continue;
-        // The last character goes: a line break whole, a UTF-8 sequence whole.
-        std::size_t cut = current.size() - 1;
-        if (cut > 0 && current.compare(cut - 1, 2, "\r\n") == 0) --cut;
-        while (cut > 0 && (static_cast<unsigned char>(current[cut]) & 0xC0) == 0x80) --cut;
-        current.resize(cut);
-      } else {
-        current += s.substr(start, i - start);
-      }
-      if (edit) edit->userEdited(current);
-      if (memo) memo->userEdited(current);
-      if (combo) combo->userEdited(current);
-      current = edit ? edit->text() : memo ? memo->text() : combo->text();
-    }
-  }
-
-  std::deque<Event> events_;
-  HeadlessPlatform& platform_;
-  TMain& hub_;
-  bool failed_ = false;
-  std::optional<Explorer> explorer_;
 };
-
-// A count or a seed: decimal digits, at most 4,294,967,295.
-bool parseCount(const std::string& s, long& out) {
-  if (s.empty() || s.size() > 10 || s.find_first_not_of("0123456789") != std::string::npos)
-    return false;
-  out = std::stol(s);
-  return out <= 4294967295L;
-}
 
 // One JSON object on its own line of standard output, at once, so that lines from the
 // program and from the trace keep their order.
@@ -291,6 +51,14 @@ void traceTo(TMain& hub) {
   });
 }
 
+// A count or a seed: decimal digits, at most 4,294,967,295.
+bool parseCount(const std::string& s, long& out) {
+  if (s.empty() || s.size() > 10 || s.find_first_not_of("0123456789") != std::string::npos)
+    return false;
+  out = std::stol(s);
+  return out <= 4294967295L;
+}
+
 int run(const std::vector<std::string>& args) {
   bool headless = false, trace = false, random = false;
   long randomEvents = 0, seed = 1;
@@ -301,6 +69,8 @@ int run(const std::vector<std::string>& args) {
     const std::string& a = args[i];
     if (a == "--headless") {
       headless = true;
+    } else if (a == "--trace") {
+      trace = true;
     } else if (a == "--random-events" || a == "--seed") {
       if (i + 1 >= args.size() || !parseCount(args[i + 1], a == "--seed" ? seed : randomEvents)) {
         std::cerr << "qav run: " << a << " needs a number\nusage: " << kUsage << "\n";
@@ -308,8 +78,6 @@ int run(const std::vector<std::string>& args) {
       }
       random = random || a == "--random-events";
       ++i;
-    } else if (a == "--trace") {
-      trace = true;
     } else if ((a == "--event" || a == "--answer") && i + 1 < args.size()) {
       if (a == "--answer") {
         answers.push_back(args[++i]);
@@ -335,11 +103,13 @@ int run(const std::vector<std::string>& args) {
   }
 #ifdef QAV_HAVE_QT
   // Without --headless: the real player on the display, with the data file beside FILE.
+  // With events: the same run performed on the real widgets, printing the same lines.
   if (!headless) {
-    if (!events.empty() || !answers.empty() || random) {
-      std::cerr << "qav run: --event, --answer and --random-events need --headless\n";
+    if (random) {
+      std::cerr << "qav run: --random-events needs --headless\n";
       return 2;
     }
+    if (!events.empty() || !answers.empty()) return runOnDisplay(file, events, answers);
     static char name[] = "qav";
     return qt::runPlayerApplication(name, file, [trace](TMain& hub) {
       if (trace) traceTo(hub);
@@ -358,19 +128,34 @@ int run(const std::vector<std::string>& args) {
   platform.setListener(printLine);
   TMain hub(platform);
   if (trace) traceTo(hub);
-  hub.setDropListener([&](const std::string& name) { platform.record({{"dropped", name}}); });
   Runner runner(std::move(events), platform, hub);
+  hub.setDropListener([&](const std::string& name) { runner.reportDrop(name); });
+  // After the given events, the random ones (a fixed clock, so that a seed replays the run).
+  // A random event is played like a given one; one that nobody could do now spends its turn,
+  // and while a window waits modally it lets the wait end.
+  std::optional<Explorer> explorer;
   if (random) {
-    // A fixed moment, so that the same seed plays the same run whenever it is played.
     platform.setClock({2024, 3, 5, 9, 30, 0, 0});
-    runner.explore(randomEvents, static_cast<uint32_t>(seed));
+    explorer.emplace(randomEvents, static_cast<uint32_t>(seed));
   }
-  platform.setEventPump([&] { return runner.performNext(); });
+  auto next = [&](bool waiting) {
+    if (runner.performNext()) return true;
+    if (runner.failed() || !explorer || platform.quitRequested()) return false;
+    const std::optional<std::string> text = explorer->next(hub, platform);
+    if (!text) return false;
+    std::string why;
+    const std::optional<Event> e = text->empty() ? std::nullopt : parseEvent(*text, why);
+    if (!e) return !waiting;
+    Runner one({*e}, platform, hub);
+    one.performNext();
+    return true;
+  };
+  platform.setEventPump([&] { return next(true); });
 
   if (!hub.FormCreate(file)) return platform.exitCode();
+  // The main window appears and becomes active: its activation script runs.
   platform.showWindow(hub.mainWindow());
-  hub.mainWindow().fire();  // the main window becomes active: its activation script runs
-  while (!runner.failed() && runner.performNext()) {
+  while (!runner.failed() && next(false)) {
   }
   if (runner.failed()) return 2;
   if (!platform.quitRequested()) platform.quit(0);
@@ -379,18 +164,20 @@ int run(const std::vector<std::string>& args) {
 
 const Registrar registrar(Command{
     "run", kUsage,
-    "Plays FILE on the display; with --headless, without one: performs the events in order "
-    "(click:NAME, select:NAME:N,\n"
+    "Plays FILE on the display. With --event: performs the events in order on the real\n"
+    "      widgets (or, with --headless, without a display) and exits after the last one\n"
+    "      (click:NAME, select:NAME:N,\n"
     "      type:NAME:TEXT, activate:NAME, page:NAME:N, tick:NAME, clock:YYYY-MM-DD HH:MM:SS,\n"
     "      close:NAME, menu:ENTRY, print:REF), answers dialogs with the --answer words in\n"
-    "      order (a button word, text:WORDS, or Cancel) and prints what the program shows as\n"
-    "      one JSON object per line. --trace prints {\"trace\": NAME, \"line\": N, \"text\": "
-    "LINE}\n"
-    "      before each script line runs (NAME the item whose script it is, N from 1).\n"
-    "      In TEXT, \\n is Enter and \\b Backspace. --random-events N then plays N random\n"
-    "      user actions among those possible at each moment, answering every dialog at random;\n"
-    "      the same --seed S (default 1) plays the same run, on a clock fixed at\n"
-    "      2024-03-05 09:30:00.",
+    "      order (a button word, text:WORDS, or Cancel; in TEXT \\n is Enter, \\b Backspace)\n"
+    "      and prints what the program shows as one JSON object per line. An action no user\n"
+    "      could do (the item hidden, disabled, read-only or on no shown window) prints\n"
+    "      {\"refused\": EVENT, \"why\": ...}; timers and clocks move only by tick: and clock:\n"
+    "      events. --trace prints {\"trace\": NAME, \"line\": N, \"text\": LINE} before each\n"
+    "      script line runs (NAME the item whose script it is, N from 1). --random-events N\n"
+    "      then plays N random user actions among those possible at each moment, answering\n"
+    "      every dialog at random; the same --seed S (default 1) plays the same run, on a\n"
+    "      clock fixed at 2024-03-05 09:30:00.",
     run});
 
 }  // namespace
