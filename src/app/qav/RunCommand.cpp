@@ -19,6 +19,21 @@
 #endif
 
 namespace qav::tool {
+
+// One JSON object on its own line of standard output, at once, so that lines from the
+// program and from the trace keep their order.
+void printLine(const nlohmann::json& j) {
+  std::cout << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n"
+            << std::flush;
+}
+
+// Prints a line of the trace before each script line runs.
+void traceTo(TMain& hub) {
+  hub.interpreter().setTrace([](const std::string& source, int line, const std::string& text) {
+    printLine({{"trace", source}, {"line", line}, {"text", text}});
+  });
+}
+
 namespace {
 
 constexpr const char* kUsage =
@@ -36,20 +51,6 @@ class Runner : public EventPlayer {
     hub_.input().perform(action);
   }
 };
-
-// One JSON object on its own line of standard output, at once, so that lines from the
-// program and from the trace keep their order.
-void printLine(const nlohmann::json& j) {
-  std::cout << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n"
-            << std::flush;
-}
-
-// Prints a line of the trace before each script line runs.
-void traceTo(TMain& hub) {
-  hub.interpreter().setTrace([](const std::string& source, int line, const std::string& text) {
-    printLine({{"trace", source}, {"line", line}, {"text", text}});
-  });
-}
 
 // A count or a seed: decimal digits, at most 4,294,967,295.
 bool parseCount(const std::string& s, long& out) {
@@ -109,7 +110,7 @@ int run(const std::vector<std::string>& args) {
       std::cerr << "qav run: --random-events needs --headless\n";
       return 2;
     }
-    if (!events.empty() || !answers.empty()) return runOnDisplay(file, events, answers);
+    if (!events.empty() || !answers.empty()) return runOnDisplay(file, events, answers, trace);
     static char name[] = "qav";
     return qt::runPlayerApplication(name, file, [trace](TMain& hub) {
       if (trace) traceTo(hub);
