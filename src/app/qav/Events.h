@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "platform/UserInput.h"
 
 namespace qav {
@@ -61,6 +63,12 @@ class EventPlayer {
 // `qav run FILE --event ...` on the display: the events performed on the real widgets, the
 // dialogs answered from the answers, the same lines printed as the headless run prints.
 int runOnDisplay(const std::string& file, std::deque<Event> events,
-                 const std::vector<std::string>& answers);
+                 const std::vector<std::string>& answers, bool trace);
+
+// One JSON object on its own line of standard output, at once, so that lines from the
+// program and from the trace keep their order.
+void printLine(const nlohmann::json& j);
+// Prints a line of the trace before each script line runs.
+void traceTo(TMain& hub);
 
 }  // namespace qav::tool

@@ -179,7 +179,7 @@ class QtRunner : public EventPlayer {
 }  // namespace
 
 int runOnDisplay(const std::string& file, std::deque<Event> events,
-                 const std::vector<std::string>& answers) {
+                 const std::vector<std::string>& answers, bool trace) {
   int argc = 1;
   char name[] = "qav";
   char* argv[] = {name, nullptr};
@@ -194,15 +194,13 @@ int runOnDisplay(const std::string& file, std::deque<Event> events,
   HeadlessPlatform recorder;
   recorder.setProgramPath(file);
   for (const auto& a : answers) recorder.queueAnswer(a);
-  recorder.setListener([](const nlohmann::json& j) {
-    std::cout << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n"
-              << std::flush;
-  });
+  recorder.setListener(printLine);
   ScriptedQtPlatform platform(recorder);
   platform.setProgramPath(file);
   int code = 0;
   {
     TMain hub(platform);
+    if (trace) traceTo(hub);
     recorder.setUserInput(&hub.input());
     qt::connectShell(platform, hub);
     QtRunner runner(std::move(events), recorder, hub, platform);

@@ -34,20 +34,6 @@ class Runner : public EventPlayer {
   }
 };
 
-// One JSON object on its own line of standard output, at once, so that lines from the
-// program and from the trace keep their order.
-void printLine(const nlohmann::json& j) {
-  std::cout << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n"
-            << std::flush;
-}
-
-// Prints a line of the trace before each script line runs.
-void traceTo(TMain& hub) {
-  hub.interpreter().setTrace([](const std::string& source, int line, const std::string& text) {
-    printLine({{"trace", source}, {"line", line}, {"text", text}});
-  });
-}
-
 int run(const std::vector<std::string>& args) {
   bool headless = false, trace = false;
   std::deque<Event> events;
@@ -86,7 +72,7 @@ int run(const std::vector<std::string>& args) {
   // Without --headless: the real player on the display, with the data file beside FILE.
   // With events: the same run performed on the real widgets, printing the same lines.
   if (!headless) {
-    if (!events.empty() || !answers.empty()) return runOnDisplay(file, events, answers);
+    if (!events.empty() || !answers.empty()) return runOnDisplay(file, events, answers, trace);
     static char name[] = "qav";
     return qt::runPlayerApplication(name, file, [trace](TMain& hub) {
       if (trace) traceTo(hub);
