@@ -13,17 +13,6 @@
 
 namespace qav::tool {
 
-void printLine(const nlohmann::json& j) {
-  std::cout << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n"
-            << std::flush;
-}
-
-void traceTo(TMain& hub) {
-  hub.interpreter().setTrace([](const std::string& source, int line, const std::string& text) {
-    printLine({{"trace", source}, {"line", line}, {"text", text}});
-  });
-}
-
 std::optional<Event> parseEvent(const std::string& text, std::string& why) {
   auto colon = text.find(':');
   if (colon == std::string::npos) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 
 #include "platform/UserInput.h"
 
@@ -62,13 +62,14 @@ class EventPlayer {
 
 // `qav run FILE --event ...` on the display: the events performed on the real widgets, the
 // dialogs answered from the answers, the same lines printed as the headless run prints.
+// With trace, the lines of the trace too.
 int runOnDisplay(const std::string& file, std::deque<Event> events,
                  const std::vector<std::string>& answers, bool trace);
 
-// One JSON object on its own line of standard output, at once, so that lines from the
-// program and from the trace keep their order.
+// One JSON object on its own line of standard output, at once, so that the lines of both
+// front ends keep their order.
 void printLine(const nlohmann::json& j);
-// Prints a line of the trace before each script line runs.
+// Prints {"trace": NAME, "line": N, "text": LINE} before each script line runs.
 void traceTo(TMain& hub);
 
 }  // namespace qav::tool

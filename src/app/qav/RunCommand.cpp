@@ -18,6 +18,21 @@
 #endif
 
 namespace qav::tool {
+
+// One JSON object on its own line of standard output, at once, so that lines from the
+// program and from the trace keep their order.
+void printLine(const nlohmann::json& j) {
+  std::cout << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n"
+            << std::flush;
+}
+
+// Prints a line of the trace before each script line runs.
+void traceTo(TMain& hub) {
+  hub.interpreter().setTrace([](const std::string& source, int line, const std::string& text) {
+    printLine({{"trace", source}, {"line", line}, {"text", text}});
+  });
+}
+
 namespace {
 
 constexpr const char* kUsage = "qav run [--trace] [--headless] [--event E]... [--answer A]... FILE";
