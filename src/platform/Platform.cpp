@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -332,35 +333,42 @@ std::string Platform::resolveIn(const std::string& directory, const std::string&
   std::string p = name;
   for (char& c : p)
     if (c == '\\') c = '/';
-  // Drop a drive letter: "C:/x" is taken relative to the program's directory tree root.
-  bool absolute = !p.empty() && p[0] == '/';
-  if (p.size() >= 2 && p[1] == ':' &&
-      ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'))) {
-    p = p.substr(2);
-    absolute = !p.empty() && p[0] == '/';
-  }
-  std::string base = absolute ? std::string("/") : directory;
-  std::string result = base;
-  std::size_t i = absolute ? 1 : 0;
-  bool exists = true;
-  while (i <= p.size()) {
-    std::size_t j = p.find('/', i);
-    if (j == std::string::npos) j = p.size();
+  const bool onWindows = p.size() >= 2 && p[1] == ':' &&
+                         ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'));
+  if (onWindows) p.erase(0, 2);
+  std::vector<std::string> parts;
+  for (std::size_t i = 0; i <= p.size();) {
+    std::size_t j = std::min(p.find('/', i), p.size());
     std::string part = p.substr(i, j - i);
     i = j + 1;
-    if (part.empty() || part == ".") continue;
-    if (!result.empty() && result.back() != '/') result += '/';
-    if (exists) {
-      auto entry = findEntry(result.empty() ? "/" : result, part);
-      if (entry) {
-        result += *entry;
-        continue;
-      }
-      exists = false;
-    }
-    result += part;
+    if (!part.empty() && part != ".") parts.push_back(std::move(part));
   }
-  return result;
+  // Each part is matched without regard to case; once one is missing the rest is as written.
+  auto follow = [](std::string result, auto from, auto to, bool& found) {
+    found = true;
+    for (auto it = from; it != to; ++it) {
+      if (!result.empty() && result.back() != '/') result += '/';
+      std::optional<std::string> entry;
+      if (found) entry = findEntry(result.empty() ? "/" : result, *it);
+      found = entry.has_value();
+      result += entry ? *entry : *it;
+    }
+    return result;
+  };
+  bool found = false;
+  if (onWindows) {
+    // A path on the author's Windows machine: the longest trailing part of it that exists in
+    // the given folder ("sounds/ding.wav", then "ding.wav"), never climbing out of it.
+    auto start = std::find(parts.rbegin(), parts.rend(), "..").base();
+    if (start == parts.end()) return directory;
+    for (auto from = start; from != parts.end(); ++from) {
+      std::string result = follow(directory, from, parts.end(), found);
+      if (found) return result;
+    }
+    return follow(directory, parts.end() - 1, parts.end(), found);
+  }
+  const bool absolute = !p.empty() && p[0] == '/';
+  return follow(absolute ? std::string("/") : directory, parts.begin(), parts.end(), found);
 }
 
 }  // namespace qav

@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "qt/BevelPanel.h"
 #include "qt/Dialogs.h"
+#include "qt/ItemView.h"
 #include "qt/Mapping.h"
 #include "qt/SoundPlayer.h"
 
@@ -57,7 +58,8 @@ void TitleWindow::showEvent(QShowEvent* event) {
     QRect area = screen->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
   }
-  timer_.start();
+  // A scripted run moves time only by its events, so the card waits for them to close it.
+  if (!scriptedInput()) timer_.start();
   sound_->play(QString::fromStdString(platform_.resolvePath(std::string(texts::kSplashSound))));
   setFocus();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The splash window: a borderless title card shown from the main menu. It plays the program's
-// title sound and closes by itself after 3.5 seconds, on any key, or on a click on the picture.
+// title sound and closes on any key, on a click on the picture, or by itself after 3.5 seconds
+// (not in a scripted run, where time moves only by its events).
 #include <QDialog>
 #include <QImage>
 #include <QTimer>

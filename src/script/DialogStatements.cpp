@@ -102,7 +102,9 @@ void play(Interpreter& in) {
   if (player->fileName().empty()) return in.Error(msg::kNoFileName);
   Platform& p = in.host().platform();
   std::string error;
-  if (!p.playSound(*player, p.resolvePath(player->fileName()), error)) return in.Error(error);
+  // The message names the file as the author wrote it, as a picture's does.
+  if (!p.playSound(*player, p.resolvePath(player->fileName()), error))
+    return in.Error(Platform::cannotOpen(player->fileName()));
 }
 
 }  // namespace

@@ -28,9 +28,7 @@ TEST_F(Authoring, ANewProjectPacksAndPlays) {
   Result made = run({"new", file("hello.json"), "--title", "인사"});
   ASSERT_EQ(made.exitCode, 0) << made.err;
   EXPECT_NE(made.out.find("qav pack"), std::string::npos) << made.out;
-  std::vector<std::string> pack{"pack", file("hello.json"), "-o", file("hello")};
-  for (const std::string& a : defaultPlayer()) pack.push_back(a);
-  Result packed = run(pack);
+  Result packed = run({"pack", file("hello.json"), "-o", file("hello")});
   ASSERT_EQ(packed.exitCode, 0) << packed.err;
 
   Result played = run({"run", "--headless", "--event", "type:Name:길동", "--event", "click:Greet",

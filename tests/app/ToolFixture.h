@@ -50,17 +50,6 @@ class ToolTest : public ::testing::Test {
 
   fs::path file(const std::string& name) const { return dir_ / name; }
 
-  // The arguments of `qav pack` that put the player beside qav in front of the project; in a
-  // sanitizer build, whose player is larger than the payload offset, a stub instead.
-  std::vector<std::string> defaultPlayer() {
-#ifdef QAV_SANITIZED
-    spit(file("stub-player"), "");
-    return {"--player", file("stub-player").string()};
-#else
-    return {};
-#endif
-  }
-
   // Runs the program with the arguments; standard output and error go to files.
   Result run(std::vector<std::string> args, const std::string& program = kQav) {
     args.insert(args.begin(), program);

@@ -1,6 +1,7 @@
 // The twin test: each scenario is played by `qav run --headless` and by `qav run` on the
 // (offscreen) display, where the events go through the real widgets. Both must print the same
-// lines, and the lines must show what the scenario is about.
+// lines, the trace of every script line included, and the lines must show what the scenario is
+// about.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -29,9 +30,9 @@ const std::vector<Scenario> kScenarios = {
         "창보이기 Nobody"}}},
      {"text:홍길동", "Ok", "No", "Ok", "Ok", "No"},
      {"click:Run", "close:Main"},
-     {R"("dialog":"input")", R"("text":"홍길동")",
-      R"("answer":"No","buttons":["Yes","No","Cancel"])", R"("dialog":"error")",
-      R"("answer":"No","buttons":["Yes","No"])"}},
+     {R"({"line":1,"text":"입력 이름?","trace":"Run"})", R"("dialog":"input")",
+      R"("text":"홍길동")", R"("answer":"No","buttons":["Yes","No","Cancel"])",
+      R"("dialog":"error")", R"("answer":"No","buttons":["Yes","No"])"}},
     {"typing through the key filters, Backspace and Enter",
      {{"Run",
        {"정의 Edit:입력형태 = 숫자", "정의 Edit:최대값 = 100", "정의 Edit:문자열 = 1",
@@ -94,7 +95,7 @@ TEST_F(Twin, BothFrontEndsPrintTheSameLines) {
     ProjectBuilder project = corpusProject();
     for (const auto& [name, lines] : s.scripts) ASSERT_TRUE(attachScript(project, name, lines));
     const std::string program = project.writeProgram(dir_.string());
-    std::vector<std::string> args{"run"};
+    std::vector<std::string> args{"run", "--trace"};
     for (const auto& a : s.answers) args.insert(args.end(), {"--answer", a});
     for (const auto& e : s.events) args.insert(args.end(), {"--event", e});
     args.push_back(program);

@@ -9,6 +9,7 @@
 #include "app/player/Player.h"
 #include "qt/AboutWindow.h"
 #include "qt/BevelPanel.h"
+#include "qt/ItemView.h"
 #include "qt/QtPlatform.h"
 #include "qt/SoundPlayer.h"
 #include "qt/TitleWindow.h"
@@ -123,6 +124,18 @@ TEST(SplashWindow, ClosesOnAKeyOrAClickBeforeItsTimer) {
   EXPECT_TRUE(timerRan);
   EXPECT_FALSE(title.isVisible());
   EXPECT_FALSE(title.timer().isActive());
+
+  // In a scripted run only the events close it: its timer never starts.
+  setScriptedInput(true);
+  timerRan = true;
+  whenModal([&](QWidget* w) {
+    timerRan = static_cast<TitleWindow*>(w)->timer().isActive();
+    QTest::keyClick(w, Qt::Key_A);
+  });
+  title.exec();
+  setScriptedInput(false);
+  EXPECT_FALSE(timerRan);
+  EXPECT_FALSE(title.isVisible());
 }
 
 TEST(SplashWindow, ClosesWhenItsTimerRunsOut) {

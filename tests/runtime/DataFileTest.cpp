@@ -444,6 +444,26 @@ TEST(DataFile, TheDataFileIsFoundWhateverTheCaseOfItsName) {
   }
 }
 
+TEST(DataFile, ResourcesNamedByAWindowsPathAreFoundInTheProgramFolder) {
+  TempDir dir;
+  FilePlatform platform;
+  ::mkdir(dir.file("Sounds").c_str(), 0700);
+  spill(dir.file("Sounds/ding.wav"), "x");
+  spill(dir.file("logo.bmp"), "x");
+  // The longest trailing part that exists there, each part without regard to case; when none
+  // does, the file name in the folder.
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"C:\\QAV\\app\\sounds\\DING.wav", "Sounds/ding.wav"},
+      {"d:/other/place/ding.wav", "ding.wav"},
+      {"C:\\QAV\\Sounds\\..\\logo.BMP", "logo.bmp"},
+      {"C:\\x\\sounds\\missing.wav", "missing.wav"},
+      {"sounds\\ding.wav", "Sounds/ding.wav"}};
+  for (const auto& [name, found] : cases)
+    EXPECT_EQ(platform.resolveIn(dir.path(), name), dir.file(found)) << name;
+  // Only the drive-letter form is taken for the author's machine; other absolute names stay.
+  EXPECT_EQ(platform.resolveIn(dir.path(), "\\QAV\\ding.wav"), "/QAV/ding.wav");
+}
+
 // Runs the check as a user without privileges (in a child process when the test runs as root),
 // so that permissions and ownership apply; the check's failure, or "" when it passed.
 std::string asUnprivileged(const std::function<std::string()>& check) {

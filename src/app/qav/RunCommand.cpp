@@ -10,6 +10,7 @@
 
 #include "app/qav/Command.h"
 #include "app/qav/Events.h"
+#include "app/qav/Explorer.h"
 #include "platform/HeadlessPlatform.h"
 #include "runtime/InputPath.h"
 #include "runtime/TMain.h"
@@ -35,7 +36,9 @@ void traceTo(TMain& hub) {
 
 namespace {
 
-constexpr const char* kUsage = "qav run [--trace] [--headless] [--event E]... [--answer A]... FILE";
+constexpr const char* kUsage =
+    "qav run [--trace] [--headless] [--event E]... [--answer A]... [--random-events N "
+    "[--seed S]] FILE";
 
 // Without a display every user action goes straight to the runtime's input path.
 class Runner : public EventPlayer {
@@ -49,8 +52,17 @@ class Runner : public EventPlayer {
   }
 };
 
+// A count or a seed: decimal digits, at most 4,294,967,295.
+bool parseCount(const std::string& s, long& out) {
+  if (s.empty() || s.size() > 10 || s.find_first_not_of("0123456789") != std::string::npos)
+    return false;
+  out = std::stol(s);
+  return out <= 4294967295L;
+}
+
 int run(const std::vector<std::string>& args) {
-  bool headless = false, trace = false;
+  bool headless = false, trace = false, random = false;
+  long randomEvents = 0, seed = 1;
   std::deque<Event> events;
   std::vector<std::string> answers;
   std::string file;
@@ -60,6 +72,13 @@ int run(const std::vector<std::string>& args) {
       headless = true;
     } else if (a == "--trace") {
       trace = true;
+    } else if (a == "--random-events" || a == "--seed") {
+      if (i + 1 >= args.size() || !parseCount(args[i + 1], a == "--seed" ? seed : randomEvents)) {
+        std::cerr << "qav run: " << a << " needs a number\nusage: " << kUsage << "\n";
+        return 2;
+      }
+      random = random || a == "--random-events";
+      ++i;
     } else if ((a == "--event" || a == "--answer") && i + 1 < args.size()) {
       if (a == "--answer") {
         answers.push_back(args[++i]);
@@ -87,6 +106,10 @@ int run(const std::vector<std::string>& args) {
   // Without --headless: the real player on the display, with the data file beside FILE.
   // With events: the same run performed on the real widgets, printing the same lines.
   if (!headless) {
+    if (random) {
+      std::cerr << "qav run: --random-events needs --headless\n";
+      return 2;
+    }
     if (!events.empty() || !answers.empty()) return runOnDisplay(file, events, answers, trace);
     static char name[] = "qav";
     return qt::runPlayerApplication(name, file, [trace](TMain& hub) {
@@ -108,12 +131,32 @@ int run(const std::vector<std::string>& args) {
   if (trace) traceTo(hub);
   Runner runner(std::move(events), platform, hub);
   hub.setDropListener([&](const std::string& name) { runner.reportDrop(name); });
-  platform.setEventPump([&] { return runner.performNext(); });
+  // After the given events, the random ones (a fixed clock, so that a seed replays the run).
+  // A random event is played like a given one; one that nobody could do now spends its turn,
+  // and while a window waits modally it lets the wait end.
+  std::optional<Explorer> explorer;
+  if (random) {
+    platform.setClock({2024, 3, 5, 9, 30, 0, 0});
+    explorer.emplace(randomEvents, static_cast<uint32_t>(seed));
+  }
+  auto next = [&](bool waiting) {
+    if (runner.performNext()) return true;
+    if (runner.failed() || !explorer || platform.quitRequested()) return false;
+    const std::optional<std::string> text = explorer->next(hub, platform);
+    if (!text) return false;
+    std::string why;
+    const std::optional<Event> e = text->empty() ? std::nullopt : parseEvent(*text, why);
+    if (!e) return !waiting;
+    Runner one({*e}, platform, hub);
+    one.performNext();
+    return true;
+  };
+  platform.setEventPump([&] { return next(true); });
 
   if (!hub.FormCreate(file)) return platform.exitCode();
   // The main window appears and becomes active: its activation script runs.
   platform.showWindow(hub.mainWindow());
-  while (!runner.failed() && runner.performNext()) {
+  while (!runner.failed() && next(false)) {
   }
   if (runner.failed()) return 2;
   if (!platform.quitRequested()) platform.quit(0);
@@ -132,7 +175,10 @@ const Registrar registrar(Command{
     "      could do (the item hidden, disabled, read-only or on no shown window) prints\n"
     "      {\"refused\": EVENT, \"why\": ...}; timers and clocks move only by tick: and clock:\n"
     "      events. --trace prints {\"trace\": NAME, \"line\": N, \"text\": LINE} before each\n"
-    "      script line runs (NAME the item whose script it is, N from 1).",
+    "      script line runs (NAME the item whose script it is, N from 1). --random-events N\n"
+    "      then plays N random user actions among those possible at each moment, answering\n"
+    "      every dialog at random; the same --seed S (default 1) plays the same run, on a\n"
+    "      clock fixed at 2024-03-05 09:30:00.",
     run});
 
 }  // namespace
