@@ -390,10 +390,14 @@ bool Interpreter::shape(std::string_view e, Chain& chain, std::string& value) {
 // A single operand: a reference is read, a special operand stands for its value, anything
 // else for itself.
 std::string Interpreter::operand(std::string_view e) {
-  std::string v(e);
-  if (v.find(':') != std::string::npos && !IsNumber(v)) {
+  std::string read;  // the value of a reference; other operands are only looked at
+  std::string_view v = e;
+  if (v.find(':') != std::string_view::npos && !IsNumber(v)) {
     char t = TypeCheck(v);
-    if (t == 'C' || t == 'S') v = Propertys(host_, v);
+    if (t == 'C' || t == 'S') {
+      read = Propertys(host_, v);
+      v = read;
+    }
   }
   if (v == msg::kEmptyOperand) return {};
   if (v == msg::kSpaceOperand) return " ";
@@ -403,48 +407,57 @@ std::string Interpreter::operand(std::string_view e) {
     if (up == msg::kDateOperand) return text::formatDate(host_.platform().now());
     if (up == msg::kTimeOperand) return text::formatTime(host_.platform().now());
   }
-  return v;
+  if (v.data() == read.data()) return read;
+  return std::string(v);
 }
 
 // The chains still open are kept on a list, not on the call stack, so that only parentheses
-// nest (up to kMaxParenthesisNesting) and no length of line can exhaust the stack.
+// nest (up to kMaxParenthesisNesting) and no length of line can exhaust the stack. The list's
+// entries and their vectors are reused by later evaluations, so an evaluation allocates
+// nothing for its chains once the list has grown to the scripts' nesting.
 std::string Interpreter::evaluate(std::string_view e, int depth) {
   if (depth > kMaxRereadDepth) depthExceeded_ = true;
-  struct Open {
-    Chain chain;
-    std::vector<std::string> values;
-    int parentheses;
-  };
-  std::vector<Open> open;
+  const std::size_t base = opensUsed_;
+  struct Release {  // the entries taken here go back however the evaluation ends
+    std::size_t& used;
+    std::size_t base;
+    ~Release() { used = base; }
+  } release{opensUsed_, base};
   std::string value;
   std::string_view next = e;
   for (;;) {
-    Chain chain;
-    if (!shape(next, chain, value)) {
-      const int parentheses =
-          (open.empty() ? 0 : open.back().parentheses) + (chain.parenthesised ? 1 : 0);
+    // The next entry is taken before shaping: reading an operand can evaluate again.
+    if (opensUsed_ == opens_.size()) opens_.emplace_back();
+    Open& slot = opens_[opensUsed_++];
+    if (!shape(next, slot.chain, value)) {
+      const int parentheses = (opensUsed_ - 1 == base ? 0 : opens_[opensUsed_ - 2].parentheses) +
+                              (slot.chain.parenthesised ? 1 : 0);
       if (parentheses > kMaxParenthesisNesting) {
         depthExceeded_ = true;
         return std::string(msg::kErrorValue);
       }
-      open.push_back({std::move(chain), {}, parentheses});
+      slot.parentheses = parentheses;
+      slot.values.clear();
     } else {
+      --opensUsed_;
       for (;;) {
-        if (open.empty()) return value;
-        Open& top = open.back();
+        if (opensUsed_ == base) return value;
+        Open& top = opens_[opensUsed_ - 1];
         top.values.push_back(std::move(value));
         if (top.values.size() < top.chain.operands.size()) break;
-        value = fold(top.chain, top.values, depth);
-        open.pop_back();
+        value = fold(top, depth);
+        --opensUsed_;
       }
     }
     if (depthExceeded_) return std::string(msg::kErrorValue);
-    const Open& top = open.back();
+    const Open& top = opens_[opensUsed_ - 1];
     next = top.chain.operands[top.values.size()];
   }
 }
 
-std::string Interpreter::fold(const Chain& chain, std::vector<std::string>& values, int depth) {
+std::string Interpreter::fold(Open& open, int depth) {
+  const Chain& chain = open.chain;
+  std::vector<std::string>& values = open.values;
   if (chain.additive) {
     std::string v = std::move(values[0]);
     for (std::size_t k = 1; k < values.size(); ++k)
@@ -456,7 +469,8 @@ std::string Interpreter::fold(const Chain& chain, std::vector<std::string>& valu
   }
   // From the right. Runs of "~" gather their pieces and join them once.
   std::string v = std::move(values.back());
-  std::vector<std::string> pieces;  // to go in front of v, last first
+  std::vector<std::string>& pieces = open.pieces;  // to go in front of v, last first
+  pieces.clear();
   auto settle = [&] {
     if (pieces.empty()) return;
     std::size_t n = v.size();

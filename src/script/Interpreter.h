@@ -3,6 +3,7 @@
 // time. Program-wide state (tokens, variables, the data record) lives here; the per-run
 // tables (open blocks, loops, labels, transfer buffers) are reset by every run.
 #include <array>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -174,10 +175,22 @@ class Interpreter {
     std::vector<char> ops;                // ops[k] stands between operands k and k + 1
     std::vector<std::string_view> rests;  // folded from the right: the text after ops[k]
   };
+  // A chain still open during an evaluation, with the values of its operands so far.
+  struct Open {
+    Chain chain;
+    std::vector<std::string> values;
+    std::vector<std::string> pieces;  // fold's run of "~" operands
+    int parentheses = 0;
+  };
   std::string evaluate(std::string_view e, int depth);
   bool shape(std::string_view e, Chain& chain, std::string& value);
   std::string operand(std::string_view e);
-  std::string fold(const Chain& chain, std::vector<std::string>& values, int depth);
+  std::string fold(Open& open, int depth);
+  // The open chains of every evaluation under way, kept with their storage from one
+  // evaluation to the next: an evaluation takes the entries above those of the evaluations it
+  // runs within (a deque, so entries stay put while nested ones are added).
+  std::deque<Open> opens_;
+  std::size_t opensUsed_ = 0;
   std::string combine(char op, std::string l, std::string r, std::string_view left,
                       std::string_view right, int depth);
   // Counts a line of the event; false when the user chose to end a long run there.
