@@ -25,7 +25,8 @@
 #include "lang/ClassNames.h"
 #include "lang/Messages.h"
 #include "platform/Platform.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
+#include "runtime/Instantiate.h"
 #include "stream/LoadError.h"
 #include "stream/RecordProps.h"
 
@@ -44,25 +45,9 @@ void hintRule(ItemModel& item) {
   if (!item.hint().empty()) item.setShowHint(true);
 }
 
-bool isPlainWindow(const Component* c) {
-  return c && c->className() == cls::kForm;
-}
-
-// Whether showing window w in the page area of page would put w inside itself: the page sits
-// on w, or on a window that is (through further pages) shown inside w.
-bool containsPage(const WindowModel& w, const ItemModel& page) {
-  const WindowModel* host = page.parentWindow();
-  for (int guard = 0; host && guard < 10000; ++guard) {
-    if (host == &w) return true;
-    const ItemModel* outer = host->pageHost();
-    host = outer ? outer->parentWindow() : nullptr;
-  }
-  return host != nullptr;
-}
-
 }  // namespace
 
-std::string TMain::EventCreate(const Record& record) {
+std::string Instantiation::EventCreate(const Record& record) {
   static const std::string_view kWithParent[] = {
       cls::kLabel,          cls::kLine,     cls::kBox,         cls::kImage,
       cls::kButton,         cls::kEdit,     cls::kMemo,        cls::kListBoxRecord,
@@ -76,7 +61,7 @@ std::string TMain::EventCreate(const Record& record) {
   return (v && v->isText()) ? v->text : std::string();
 }
 
-void TMain::Setting(ItemModel& control, const Record& record, WindowModel& window) {
+void Instantiation::Setting(ItemModel& control, const Record& record, WindowModel& window) {
   control.setParentWindow(&window);
   const std::string& c = record.className;
   if (c == cls::kRadioButton || c == cls::kWatch) {
@@ -84,11 +69,11 @@ void TMain::Setting(ItemModel& control, const Record& record, WindowModel& windo
     // that left them unnamed and unplaced: a run-time name that another component already
     // uses must not stop the load, so such an item keeps its stream name.
     try {
-      list_.rename(control, CutName(record.name));
+      hub_.components().rename(control, CutName(record.name));
     } catch (const LoadError&) {
     }
   } else {
-    list_.rename(control, CutName(record.name));
+    hub_.components().rename(control, CutName(record.name));
   }
   RecordProps rp(record);
   control.setLeft(rp.integer("Left"));
@@ -97,23 +82,23 @@ void TMain::Setting(ItemModel& control, const Record& record, WindowModel& windo
   control.setHeight(rp.integer("Height"));
 }
 
-void TMain::CreateWindowRecord(Record record) {
-  const bool isStart = CutName(startWindowName_) == CutName(record.name);
-  WindowModel* target = main_.get();
+void Instantiation::CreateWindowRecord(Record record) {
+  const bool isStart = CutName(hub_.StartWindowName()) == CutName(record.name);
+  WindowModel* target = &hub_.mainWindow();
   if (isStart) {
     std::string name = CutName(record.name);
     if (!isIdentifier(name)) throw LoadError("\"" + name + "\" is not a valid component name");
-    main_->setName(std::move(name));
+    hub_.mainWindow().setName(std::move(name));
   } else {
     auto w = std::make_unique<WindowModel>(std::string(cls::kForm));
     target = w.get();
-    list_.add(std::move(w));
-    list_.rename(*target, CutName(record.name));
+    hub_.components().add(std::move(w));
+    hub_.components().rename(*target, CutName(record.name));
   }
   CreateComponent(*target, record, nullptr);
 }
 
-void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel* window) {
+void Instantiation::CreateComponent(Component& loaded, const Record& record, WindowModel* window) {
   const std::string& c = record.className;
   RecordProps rp(record);
 
@@ -122,7 +107,7 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
     w.setCaption(rp.text("Title"));
     if (std::string icon = rp.text("Icon"); !icon.empty()) {
       std::string error;
-      auto pic = platform_.loadPicture(icon, error);
+      auto pic = hub_.platform().loadPicture(icon, error);
       if (!pic)
         throw LoadError::ofRecord(record.name, c, std::string(msg::kIconUnreadable) + icon, error);
       w.setIcon(std::move(*pic));
@@ -158,25 +143,25 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
     auto holder = std::make_unique<TIvent>();
     holder->setName(std::string(msg::kEventHolderPrefix) + w.name());
     holder->setData(rp.lines("Ivent1"));
-    list_.addNamed(std::move(holder));
-    bind(w);
-    if (!w.isMain()) platform_.createWindowView(w);
+    hub_.components().addNamed(std::move(holder));
+    hub_.dispatch().bind(w);
+    if (!w.isMain()) hub_.platform().createWindowView(w);
     return;
   }
 
   // Items whose record is itself the live item.
   auto placeLive = [&](ItemModel& item, bool bound) {
     if (auto* design = dynamic_cast<DesignFlags*>(&item)) design->applyDesignFlags();
-    if (bound) bind(item);
+    if (bound) hub_.dispatch().bind(item);
     Setting(item, record, *window);
     hintRule(item);
-    platform_.createItemView(item);
+    hub_.platform().createItemView(item);
   };
   // Run-time objects made from a design record, named after it; the record stays listed.
   auto adopt = [&](std::unique_ptr<ItemModel> obj) -> ItemModel& {
     ItemModel& ref = *obj;
-    list_.add(std::move(obj));
-    list_.rename(ref, CutName(record.name));
+    hub_.components().add(std::move(obj));
+    hub_.components().rename(ref, CutName(record.name));
     return ref;
   };
 
@@ -194,91 +179,58 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
     else
       obj = std::make_unique<TRunComboBox>(record);
     ItemModel& item = *obj;
-    list_.add(std::move(obj));
+    hub_.components().add(std::move(obj));
     Setting(item, record, *window);
-    bind(item);
+    hub_.dispatch().bind(item);
     hintRule(item);
-    platform_.createItemView(item);
+    hub_.platform().createItemView(item);
   } else if (c == cls::kTimerRecord) {
     ItemModel& t = adopt(std::make_unique<TRunTimer>(record));
-    bind(t);
-    platform_.createItemView(t);
+    hub_.dispatch().bind(t);
+    hub_.platform().createItemView(t);
   } else if (c == cls::kAlarmRecord) {
     ItemModel& a = adopt(std::make_unique<TRunAlarm>(record));
-    bind(a);  // ticks go through OnAlarm, which reports a due alarm here
-    platform_.createItemView(a);
+    hub_.dispatch().bind(a);  // ticks go through OnAlarm, which reports a due alarm here
+    hub_.platform().createItemView(a);
   } else if (c == cls::kSoundRecord) {
     ItemModel& s = adopt(std::make_unique<TMediaPlayer>(record));
     s.setParentWindow(window);
     s.setVisible(false);
-    platform_.createItemView(s);
+    hub_.platform().createItemView(s);
   } else if (c == cls::kData) {
     static_cast<TNewData&>(loaded).unpackSlots();  // a failure names the record's stream name
-    list_.rename(loaded, CutName(record.name));
+    hub_.components().rename(loaded, CutName(record.name));
   } else if (c == cls::kPageRecord) {
     auto owned = std::make_unique<TRunPage>(record);
     TRunPage& page = *owned;
-    list_.add(std::move(owned));
+    hub_.components().add(std::move(owned));
     Setting(page, record, *window);
     hintRule(page);
     for (std::size_t i = 0; i < page.tabs().size(); ++i) {
       auto tab = std::make_unique<TabSheet>();
       tab->setName(page.tabName(i));
-      list_.addNamed(std::move(tab));
+      hub_.components().addNamed(std::move(tab));
     }
     // Only a page whose first tab shows a plain window is sized, shows its active tab's
     // window and follows tab changes; any other stays a bare tab strip.
-    Component* first = page.tabs().empty() ? nullptr : FindControl(page.tabs().front().window);
+    Component* first = page.tabs().empty() ? nullptr : hub_.FindControl(page.tabs().front().window);
     if (isPlainWindow(first)) {
       auto& w = static_cast<WindowModel&>(*first);
       // Sizes come from the project: kept inside 32 bits at the edge of the range.
       page.setBounds(page.left(), page.top(), graphic::add(w.width(), TRunPage::kExtraWidth),
                      graphic::add(w.height(), TRunPage::kExtraHeight));
       page.chooseActiveTab(rp.text("ActivePage"));
-      embedActivePage(page);
-      page.setChangeHandlers([this](TRunPage& p) { PageChangeBefore(p); },
-                             [this](TRunPage& p) { PageChangeAfter(p); });
+      hub_.dispatch().embedActivePage(page);
+      EventDispatch& dispatch = hub_.dispatch();
+      page.setChangeHandlers([&dispatch](TRunPage& p) { dispatch.PageChangeBefore(p); },
+                             [&dispatch](TRunPage& p) { dispatch.PageChangeAfter(p); });
     }
-    platform_.createItemView(page);
+    hub_.platform().createItemView(page);
   }
   // Every other record (file dialogs, stores, paint boxes) stays listed and unplaced.
 }
 
-void TMain::embedActivePage(TRunPage& page) {
-  const PageTab* tab = page.activeTab();
-  if (!tab) return;
-  Component* found = FindControl(tab->window);
-  if (!isPlainWindow(found)) return;
-  auto& w = static_cast<WindowModel&>(*found);
-  if (containsPage(w, page)) return;  // a window is never shown inside itself
-  w.setBorderStyle(BorderStyle::None);
-  w.setStayOnTop(true);
-  w.setPageHost(&page);
-  w.setBounds(graphic::add(page.left(), page.sheetLeft()),
-              graphic::add(page.top(), page.sheetTop()), w.width(), w.height());
-  platform_.showWindow(w);
-}
-
-void TMain::PageChangeBefore(TRunPage& page) {
-  const PageTab* tab = page.activeTab();
-  if (!tab) return;
-  Component* found = FindControl(tab->window);
-  if (!isPlainWindow(found)) return;
-  auto& w = static_cast<WindowModel&>(*found);
-  w.setBorderStyle(BorderStyle::Single);
-  w.setStayOnTop(false);
-  w.setPageHost(nullptr);
-  platform_.hideWindow(w);
-}
-
-void TMain::PageChangeAfter(TRunPage& page) {
-  const PageTab* tab = page.activeTab();
-  if (!tab || !isPlainWindow(FindControl(tab->window))) return;
-  embedActivePage(page);
-  IventClick(page);
-}
-
-void TMain::PlaceItemRecord(Record record) {
+void Instantiation::PlaceItemRecord(Record record) {
   if (record.className == cls::kPanel) return;
   const std::string& c = record.className;
   // The loaded object: the live item itself for record-and-live classes, else the record.
@@ -310,19 +262,19 @@ void TMain::PlaceItemRecord(Record record) {
   else
     obj = std::make_unique<RecordComponent>(record);
   obj->setName(record.name);
-  Component& loaded = list_.addNamed(std::move(obj));
+  Component& loaded = hub_.components().addNamed(std::move(obj));
 
   const std::string parent = EventCreate(record);
   if (parent.empty()) return;
-  if (CutName(startWindowName_) == CutName(parent)) {
-    CreateComponent(loaded, record, main_.get());
+  if (CutName(hub_.StartWindowName()) == CutName(parent)) {
+    CreateComponent(loaded, record, &hub_.mainWindow());
     return;
   }
   // The windows listed before this record; components added while placing it are not visited.
-  const std::size_t count = list_.size() - 1;
+  const std::size_t count = hub_.components().size() - 1;
   const std::string windowName = CutName(parent);
   for (std::size_t i = 0; i < count; ++i) {
-    Component* w = list_.items()[i];
+    Component* w = hub_.components().items()[i];
     if (w->className() == cls::kForm && w->name() == windowName)
       CreateComponent(loaded, record, static_cast<WindowModel*>(w));
   }

@@ -5,17 +5,17 @@
 #include "lang/Messages.h"
 #include "lang/WindowTexts.h"
 #include "qt/Mapping.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 
 namespace qav::qt {
 
 Player::Player(const std::string& programFile)
-    : programFile_(programFile), hub_(std::make_unique<TMain>(platform_)) {
+    : programFile_(programFile), hub_(std::make_unique<Hub>(platform_)) {
   platform_.setProgramPath(programFile_);
   connectShell(platform_, *hub_);
 }
 
-void connectShell(QtPlatform& platform, TMain& hub) {
+void connectShell(QtPlatform& platform, Hub& hub) {
   platform.setShellCommands({[&hub](std::string_view entry) { return hub.MenuCommand(entry); },
                              [&hub] { return hub.CloseQuery(); },
                              [&hub] { return hub.aboutLines(); }});
@@ -41,7 +41,7 @@ int Player::run() {
 }
 
 int runPlayerApplication(char* programName, const std::optional<std::string>& programFile,
-                         const std::function<void(TMain&)>& prepare) {
+                         const std::function<void(Hub&)>& prepare) {
   int argc = 1;
   char* argv[] = {programName, nullptr};
   QApplication app(argc, argv);

@@ -9,7 +9,7 @@
 #include "qt/QtPlatform.h"
 
 namespace qav {
-class TMain;
+class Hub;
 }
 
 namespace qav::qt {
@@ -27,22 +27,22 @@ class Player {
   int run();
 
   QtPlatform& platform() { return platform_; }
-  TMain& hub() { return *hub_; }
+  Hub& hub() { return *hub_; }
 
  private:
   std::string programFile_;
   QtPlatform platform_;
-  std::unique_ptr<TMain> hub_;
+  std::unique_ptr<Hub> hub_;
 };
 
 // Hands the main window's menu entries, its close request and the information window's lines
 // to the hub's menu: the Qt side only shows what the hub decides.
-void connectShell(QtPlatform& platform, TMain& hub);
+void connectShell(QtPlatform& platform, Hub& hub);
 
 // Makes the application (titled "QAV Maker"; no argument but the program's name reaches Qt)
 // and plays programFile, or the running program's own file when none is given.
 // prepare, when given, sees the hub before the project is loaded.
 int runPlayerApplication(char* programName, const std::optional<std::string>& programFile,
-                         const std::function<void(TMain&)>& prepare = {});
+                         const std::function<void(Hub&)>& prepare = {});
 
 }  // namespace qav::qt

@@ -13,7 +13,7 @@
 #include "platform/HeadlessPlatform.h"
 #include "props/Schema.h"
 #include "runtime/ComponentList.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 #include "script/StatementForms.h"
 #include "script/Tokenizer.h"
 #include "stores/MainData.h"
@@ -121,7 +121,7 @@ std::vector<Finding> checkLoad(const std::vector<Record>& records, const std::st
   if (!out.empty()) return out;
   HeadlessPlatform platform;  // shows nothing
   platform.setProgramPath(programPath);
-  TMain hub(platform);
+  Hub hub(platform);
   try {
     hub.LoadPayload(payload);
   } catch (const std::exception& e) {

@@ -21,7 +21,7 @@
 #include "items/controls/RunTimer.h"
 #include "platform/HeadlessPlatform.h"
 #include "props/PropertyAccess.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 #ifdef QAV_HAVE_QT
 #include "app/player/Player.h"
 #endif
@@ -98,7 +98,7 @@ char32_t nextChar(const std::string& s, std::size_t& i) {
 
 class Runner {
  public:
-  Runner(std::deque<Event> events, HeadlessPlatform& platform, TMain& hub)
+  Runner(std::deque<Event> events, HeadlessPlatform& platform, Hub& hub)
       : events_(std::move(events)), platform_(platform), hub_(hub) {}
 
   // Performs the next event; false when none is left or the run must stop.
@@ -119,8 +119,8 @@ class Runner {
 
   Component* named(const Event& e) {
     Component* c = hub_.FindControl(e.name);
-    if (!c && e.name == hub_.splashWindow().name()) c = &hub_.splashWindow();
-    if (!c && e.name == hub_.aboutWindow().name()) c = &hub_.aboutWindow();
+    if (!c && e.name == hub_.menu().splashWindow().name()) c = &hub_.menu().splashWindow();
+    if (!c && e.name == hub_.menu().aboutWindow().name()) c = &hub_.menu().aboutWindow();
     if (!c) fail("no window or item named \"" + e.name + "\" (event " + e.kind + ")");
     return c;
   }
@@ -230,7 +230,7 @@ class Runner {
 
   std::deque<Event> events_;
   HeadlessPlatform& platform_;
-  TMain& hub_;
+  Hub& hub_;
   bool failed_ = false;
 };
 
@@ -242,7 +242,7 @@ void printLine(const nlohmann::json& j) {
 }
 
 // Prints a line of the trace before each script line runs.
-void traceTo(TMain& hub) {
+void traceTo(Hub& hub) {
   hub.interpreter().setTrace([](const std::string& source, int line, const std::string& text) {
     printLine({{"trace", source}, {"line", line}, {"text", text}});
   });
@@ -290,7 +290,7 @@ int run(const std::vector<std::string>& args) {
       return 2;
     }
     static char name[] = "qav";
-    return qt::runPlayerApplication(name, file, [trace](TMain& hub) {
+    return qt::runPlayerApplication(name, file, [trace](Hub& hub) {
       if (trace) traceTo(hub);
     });
   }
@@ -305,7 +305,7 @@ int run(const std::vector<std::string>& args) {
   platform.setProgramPath(file);
   for (auto& a : answers) platform.queueAnswer(a);
   platform.setListener(printLine);
-  TMain hub(platform);
+  Hub hub(platform);
   if (trace) traceTo(hub);
   hub.setDropListener([&](const std::string& name) { platform.record({{"dropped", name}}); });
   Runner runner(std::move(events), platform, hub);
