@@ -112,8 +112,7 @@ bool Interpreter::runOnce() {
         if (conditionDepth_ >= 1)
           conditions_[static_cast<std::size_t>(conditionDepth_ - 1)] =
               !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)];
-      } else if (conditionDepth_ > 0 &&
-                 !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)]) {
+      } else if (skipped) {
         if (kw == msg::kIf) skippedBlocks_ = 1;  // skipped, with its own branches
       } else {
         execute();
@@ -258,9 +257,9 @@ bool isBlank(char c) {
 // the leftmost, so they group from the right. Taking the whole chain at once spares one
 // evaluation level per operator.
 bool Interpreter::shape(std::string_view e, Chain& chain, std::string& value) {
-  // A step, and one more for every 4 KB the two walks below go over: deep parentheses in a
+  // A step, and one more for every 8 KB the two walks below go over: deep parentheses in a
   // long line are taken apart one pair at a time.
-  steps_ += 1 + static_cast<long>(e.size() / 4096);
+  steps_ += 1 + static_cast<long>(e.size() / 8192);
   if (steps_ > kMaxExpressionSteps) depthExceeded_ = true;
   if (depthExceeded_ || e == msg::kErrorValue) {
     value = msg::kErrorValue;

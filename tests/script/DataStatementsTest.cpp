@@ -4,6 +4,7 @@
 #include "items/controls/NewMemo.h"
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunListBox.h"
+#include "lang/Messages.h"
 #include "stream/RecordReader.h"
 #include "support/ProjectBuilder.h"
 #include "support/ScriptFixture.h"
@@ -250,13 +251,14 @@ TEST_F(Data, DataMenuShowsWhyASaveFailed) {
   rows(2) = {row({"a"})};
   hub.setDataPath(dir.path() + "/no_such_directory/data.dat");
   hub.MenuCommand("N7");
-  hub.MenuCommand("N6");  // a missing file empties the tables, and the message still comes
+  hub.MenuCommand("N6");  // a missing file empties the tables, and the message says so
   EXPECT_TRUE(rows(2).empty());
   const auto& log = platform.log();
   ASSERT_EQ(log.size(), 2u);
   EXPECT_EQ(log[0]["dialog"], "error");
   EXPECT_NE(log[0]["text"].get<std::string>().find("no_such_directory"), std::string::npos);
-  EXPECT_EQ(log[1]["text"], "데이타를 불러들었습니다. 새 데이타가 적용됩니다.");
+  EXPECT_EQ(log[1]["text"],
+            std::string(msg::kDataFileMissing) + dir.path() + "/no_such_directory/data.dat");
 }
 
 }  // namespace

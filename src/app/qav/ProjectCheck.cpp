@@ -14,6 +14,7 @@
 #include "props/Schema.h"
 #include "runtime/ComponentList.h"
 #include "runtime/Hub.h"
+#include "runtime/LoadCheck.h"
 #include "script/StatementForms.h"
 #include "script/Tokenizer.h"
 #include "stores/MainData.h"
@@ -104,21 +105,34 @@ std::optional<std::size_t> recordNamedIn(const std::vector<Record>& records,
 std::vector<Finding> checkLoad(const std::vector<Record>& records, const std::string& payload,
                                const std::string& programPath) {
   std::vector<Finding> out;
-  auto report = [&](const std::string& problem) {
-    if (auto i = recordNamedIn(records, problem))
-      out.push_back(finding(true, records, *i, recordPath(*i), problem));
-    else
-      out.push_back(Finding{true, 0, "", "", "", problem});
+  // The record a failure names, without the failure's own naming of it.
+  auto report = [&](std::string problem) {
+    auto i = recordNamedIn(records, problem);
+    if (!i) return out.push_back(Finding{true, 0, "", "", "", problem});
+    const std::string prefix = "record " + records[*i].name + " (" + records[*i].className + "): ";
+    if (problem.rfind(prefix, 0) == 0) problem.erase(0, prefix.size());
+    out.push_back(finding(true, records, *i, recordPath(*i), problem));
   };
   if (records.empty()) {
     report("there are no records; the first record must be the settings record TMainData");
     return out;
   }
-  if (records[0].className != "TMainData")
-    out.push_back(finding(
-        true, records, 0, recordPath(0) + "/class",
-        "the first record must be the settings record TMainData, not " + records[0].className));
-  if (!out.empty()) return out;
+  try {
+    LoadCheck::checkRecords(records);  // the settings first, the names
+  } catch (const std::exception& e) {
+    report(e.what());
+    return out;
+  }
+  // The start window: the main window is configured by the window record it names.
+  const std::string start = CutName(MainData::fromRecord(records[0]).startWindowName());
+  if (std::none_of(records.begin(), records.end(), [&](const Record& r) {
+        return r.className == "TNewPanel" && CutName(r.name) == start;
+      })) {
+    out.push_back(finding(true, records, 0, propertyPath(0, "Pages_Name.Strings") + "/0",
+                          "the start window " + inQuotes(start) +
+                              " has no window record, so the main window would be empty"));
+    return out;
+  }
   HeadlessPlatform platform;  // shows nothing
   platform.setProgramPath(programPath);
   Hub hub(platform);
@@ -345,6 +359,9 @@ std::vector<Finding> checkWarnings(const std::vector<Record>& records) {
   std::set<std::string> windows;  // run-time names of the window records
   for (const Record& r : records)
     if (r.className == "TNewPanel") windows.insert(CutName(r.name));
+  std::string mainWindow;  // the start window's run-time name
+  if (!records.empty() && records[0].className == "TMainData")
+    mainWindow = CutName(MainData::fromRecord(records[0]).startWindowName());
   ScriptLinter linter(records);
   for (std::size_t i = 0; i < records.size(); ++i) {
     const Record& r = records[i];
@@ -363,6 +380,12 @@ std::vector<Finding> checkWarnings(const std::vector<Record>& records) {
                                   " names no window record, so it is never placed: it never "
                                   "shows or runs, and scripts cannot reach it by name"));
     }
+    if (r.className != "TNewPanel" && !mainWindow.empty() &&
+        text::equalsIgnoreAsciiCase(CutName(r.name), mainWindow))
+      out.push_back(finding(false, records, i, recordPath(i) + "/name",
+                            "scripts naming " + inQuotes(mainWindow) +
+                                " reach the main window, never this record: give it another "
+                                "name"));
     const DesignFlags flags = designFlags(r.className);
     if (flags.visible && cls->find("VisibleCheck") && !r.find("VisibleCheck"))
       out.push_back(finding(false, records, i, propertyPath(i, "VisibleCheck"),
