@@ -2,6 +2,7 @@
 // sender's script by its class and runs it, unless a script is already running.
 #include "runtime/Dispatch.h"
 #include "base/Text.h"
+#include "items/ItemKind.h"
 #include "items/ItemModel.h"
 #include "items/Ivent.h"
 #include "items/WindowModel.h"
@@ -26,22 +27,14 @@ void EventDispatch::bind(ItemModel& item) {
 }
 
 std::vector<std::string> EventDispatch::EventScript(Component& sender) {
-  const std::string& c = sender.className();
-  auto slot = [&](int n) {
-    auto* control = dynamic_cast<ControlModel*>(&sender);
-    return control ? control->ivent(n) : std::vector<std::string>();
-  };
-  if (c == cls::kLabel || c == cls::kButton) return slot(2);
   if (sender.isWindow()) {
     Component* holder = hub_.FindControl(std::string(msg::kEventHolderPrefix) + sender.name());
     if (holder && holder->className() == cls::kIvent) return static_cast<TIvent*>(holder)->data();
     return {};
   }
-  if (c == cls::kEdit || c == cls::kMemo || c == cls::kListBox || c == cls::kComboBox ||
-      c == cls::kCheckBox || c == cls::kRadioButton || c == cls::kPage)
-    return slot(3);
-  if (c == cls::kTimer || c == cls::kAlarm) return slot(5);
-  return {};
+  const int slot = eventSlot(sender.className());
+  auto* control = slot ? dynamic_cast<ControlModel*>(&sender) : nullptr;
+  return control ? control->ivent(slot) : std::vector<std::string>();
 }
 
 namespace {

@@ -1,32 +1,16 @@
 // Instantiation: window records configure the main window or make a new window; item records
 // become the items that scripts address, placed on their windows and bound to the dispatch.
-#include <algorithm>
-
+#include "runtime/Instantiate.h"
+#include "items/ItemKind.h"
 #include "items/Ivent.h"
 #include "items/NewData.h"
 #include "items/RecordComponent.h"
-#include "items/controls/MediaPlayer.h"
-#include "items/controls/NewButton.h"
-#include "items/controls/NewCheckBox.h"
-#include "items/controls/NewEdit.h"
-#include "items/controls/NewImage.h"
-#include "items/controls/NewLabel.h"
-#include "items/controls/NewMemo.h"
-#include "items/controls/RunAlarm.h"
-#include "items/controls/RunComboBox.h"
-#include "items/controls/RunListBox.h"
 #include "items/controls/RunPage.h"
-#include "items/controls/RunTimer.h"
-#include "items/graphic/Box.h"
-#include "items/graphic/Line.h"
-#include "items/graphic/NewProgress.h"
-#include "items/graphic/NewWatch.h"
 #include "items/graphic/Rounding.h"
 #include "lang/ClassNames.h"
 #include "lang/Messages.h"
 #include "platform/Platform.h"
 #include "runtime/Hub.h"
-#include "runtime/Instantiate.h"
 #include "stream/LoadError.h"
 #include "stream/RecordProps.h"
 
@@ -48,15 +32,8 @@ void hintRule(ItemModel& item) {
 }  // namespace
 
 std::string Instantiation::EventCreate(const Record& record) {
-  static const std::string_view kWithParent[] = {
-      cls::kLabel,          cls::kLine,     cls::kBox,         cls::kImage,
-      cls::kButton,         cls::kEdit,     cls::kMemo,        cls::kListBoxRecord,
-      cls::kComboBoxRecord, cls::kCheckBox, cls::kRadioButton, cls::kAlarmRecord,
-      cls::kTimerRecord,    cls::kWatch,    cls::kPageRecord,  cls::kSoundRecord,
-      cls::kProgress,       cls::kLoadBox,  cls::kSaveBox,     cls::kData};
-  if (std::find(std::begin(kWithParent), std::end(kWithParent), record.className) ==
-      std::end(kWithParent))
-    return {};
+  const ItemKind* kind = itemKind(record.className);
+  if (!kind || !kind->hasParent) return {};
   const Value* v = record.find(kParentName);
   return (v && v->isText()) ? v->text : std::string();
 }
@@ -97,6 +74,40 @@ void Instantiation::CreateWindowRecord(Record record) {
   }
   CreateComponent(*target, record, nullptr);
 }
+
+namespace {
+
+// A page control made from its design record, with a listed tab for each of its pages.
+void placePage(Hub& hub_, Instantiation& in, const Record& record, const RecordProps& rp,
+               WindowModel& window) {
+  auto owned = std::make_unique<TRunPage>(record);
+  TRunPage& page = *owned;
+  hub_.components().add(std::move(owned));
+  in.Setting(page, record, window);
+  hintRule(page);
+  for (std::size_t i = 0; i < page.tabs().size(); ++i) {
+    auto tab = std::make_unique<TabSheet>();
+    tab->setName(page.tabName(i));
+    hub_.components().addNamed(std::move(tab));
+  }
+  // Only a page whose first tab shows a plain window is sized, shows its active tab's
+  // window and follows tab changes; any other stays a bare tab strip.
+  Component* first = page.tabs().empty() ? nullptr : hub_.FindControl(page.tabs().front().window);
+  if (isPlainWindow(first)) {
+    auto& w = static_cast<WindowModel&>(*first);
+    // Sizes come from the project: kept inside 32 bits at the edge of the range.
+    page.setBounds(page.left(), page.top(), graphic::add(w.width(), TRunPage::kExtraWidth),
+                   graphic::add(w.height(), TRunPage::kExtraHeight));
+    page.chooseActiveTab(rp.text("ActivePage"));
+    hub_.dispatch().embedActivePage(page);
+    EventDispatch& dispatch = hub_.dispatch();
+    page.setChangeHandlers([&dispatch](TRunPage& p) { dispatch.PageChangeBefore(p); },
+                           [&dispatch](TRunPage& p) { dispatch.PageChangeAfter(p); });
+  }
+  hub_.platform().createItemView(page);
+}
+
+}  // namespace
 
 void Instantiation::CreateComponent(Component& loaded, const Record& record, WindowModel* window) {
   const std::string& c = record.className;
@@ -165,102 +176,52 @@ void Instantiation::CreateComponent(Component& loaded, const Record& record, Win
     return ref;
   };
 
-  if (c == cls::kLabel || c == cls::kButton || c == cls::kCheckBox || c == cls::kRadioButton ||
-      c == cls::kEdit || c == cls::kMemo) {
-    // Radio buttons are placed like check boxes; their click runs their script.
-    placeLive(static_cast<ItemModel&>(loaded), true);
-  } else if (c == cls::kImage || c == cls::kLine || c == cls::kBox || c == cls::kWatch ||
-             c == cls::kProgress) {
-    placeLive(static_cast<ItemModel&>(loaded), false);
-  } else if (c == cls::kListBoxRecord || c == cls::kComboBoxRecord) {
-    std::unique_ptr<ItemModel> obj;
-    if (c == cls::kListBoxRecord)
-      obj = std::make_unique<TRunListBox>(record);
-    else
-      obj = std::make_unique<TRunComboBox>(record);
-    ItemModel& item = *obj;
-    hub_.components().add(std::move(obj));
-    Setting(item, record, *window);
-    hub_.dispatch().bind(item);
-    hintRule(item);
-    hub_.platform().createItemView(item);
-  } else if (c == cls::kTimerRecord) {
-    ItemModel& t = adopt(std::make_unique<TRunTimer>(record));
-    hub_.dispatch().bind(t);
-    hub_.platform().createItemView(t);
-  } else if (c == cls::kAlarmRecord) {
-    ItemModel& a = adopt(std::make_unique<TRunAlarm>(record));
-    hub_.dispatch().bind(a);  // ticks go through OnAlarm, which reports a due alarm here
-    hub_.platform().createItemView(a);
-  } else if (c == cls::kSoundRecord) {
-    ItemModel& s = adopt(std::make_unique<TMediaPlayer>(record));
-    s.setParentWindow(window);
-    s.setVisible(false);
-    hub_.platform().createItemView(s);
-  } else if (c == cls::kData) {
-    static_cast<TNewData&>(loaded).unpackSlots();  // a failure names the record's stream name
-    hub_.components().rename(loaded, CutName(record.name));
-  } else if (c == cls::kPageRecord) {
-    auto owned = std::make_unique<TRunPage>(record);
-    TRunPage& page = *owned;
-    hub_.components().add(std::move(owned));
-    Setting(page, record, *window);
-    hintRule(page);
-    for (std::size_t i = 0; i < page.tabs().size(); ++i) {
-      auto tab = std::make_unique<TabSheet>();
-      tab->setName(page.tabName(i));
-      hub_.components().addNamed(std::move(tab));
+  const ItemKind* kind = itemKind(c);
+  switch (kind ? kind->placement : Placement::Listed) {
+    case Placement::LiveBound:
+    case Placement::Live:
+      placeLive(static_cast<ItemModel&>(loaded), kind->placement == Placement::LiveBound);
+      break;
+    case Placement::Control: {
+      std::unique_ptr<ItemModel> obj = kind->runtime(record);
+      ItemModel& item = *obj;
+      hub_.components().add(std::move(obj));
+      Setting(item, record, *window);
+      hub_.dispatch().bind(item);
+      hintRule(item);
+      hub_.platform().createItemView(item);
+      break;
     }
-    // Only a page whose first tab shows a plain window is sized, shows its active tab's
-    // window and follows tab changes; any other stays a bare tab strip.
-    Component* first = page.tabs().empty() ? nullptr : hub_.FindControl(page.tabs().front().window);
-    if (isPlainWindow(first)) {
-      auto& w = static_cast<WindowModel&>(*first);
-      // Sizes come from the project: kept inside 32 bits at the edge of the range.
-      page.setBounds(page.left(), page.top(), graphic::add(w.width(), TRunPage::kExtraWidth),
-                     graphic::add(w.height(), TRunPage::kExtraHeight));
-      page.chooseActiveTab(rp.text("ActivePage"));
-      hub_.dispatch().embedActivePage(page);
-      EventDispatch& dispatch = hub_.dispatch();
-      page.setChangeHandlers([&dispatch](TRunPage& p) { dispatch.PageChangeBefore(p); },
-                             [&dispatch](TRunPage& p) { dispatch.PageChangeAfter(p); });
+    case Placement::Driver: {
+      // An alarm's ticks go through OnAlarm, which reports a due alarm to the bound handler.
+      ItemModel& t = adopt(kind->runtime(record));
+      hub_.dispatch().bind(t);
+      hub_.platform().createItemView(t);
+      break;
     }
-    hub_.platform().createItemView(page);
+    case Placement::Sound: {
+      ItemModel& s = adopt(kind->runtime(record));
+      s.setParentWindow(window);
+      s.setVisible(false);
+      hub_.platform().createItemView(s);
+      break;
+    }
+    case Placement::Data:
+      static_cast<TNewData&>(loaded).unpackSlots();  // a failure names the record's stream name
+      hub_.components().rename(loaded, CutName(record.name));
+      break;
+    case Placement::Page:
+      placePage(hub_, *this, record, rp, *window);
+      break;
+    case Placement::Listed:
+      break;  // file dialogs, stores, paint boxes stay listed and unplaced
   }
-  // Every other record (file dialogs, stores, paint boxes) stays listed and unplaced.
 }
 
 void Instantiation::PlaceItemRecord(Record record) {
   if (record.className == cls::kPanel) return;
-  const std::string& c = record.className;
   // The loaded object: the live item itself for record-and-live classes, else the record.
-  std::unique_ptr<Component> obj;
-  if (c == cls::kLabel)
-    obj = std::make_unique<TNewLabel>(record);
-  else if (c == cls::kButton)
-    obj = std::make_unique<TNewButton>(record);
-  else if (c == cls::kImage)
-    obj = std::make_unique<TNewImage>(record);
-  else if (c == cls::kEdit)
-    obj = std::make_unique<TNewEdit>(record);
-  else if (c == cls::kMemo)
-    obj = std::make_unique<TNewMemo>(record);
-  else if (c == cls::kCheckBox)
-    obj = std::make_unique<TNewCheckBox>(record);
-  else if (c == cls::kRadioButton)
-    obj = std::make_unique<TNewRadioButton>(record);
-  else if (c == cls::kLine)
-    obj = TLine::fromRecord(record);
-  else if (c == cls::kBox)
-    obj = TBox::fromRecord(record);
-  else if (c == cls::kWatch)
-    obj = TNewWatch::fromRecord(record);
-  else if (c == cls::kProgress)
-    obj = TNewProgress::fromRecord(record);
-  else if (c == cls::kData)
-    obj = std::make_unique<TNewData>(record);
-  else
-    obj = std::make_unique<RecordComponent>(record);
+  std::unique_ptr<Component> obj = loadComponent(record);
   obj->setName(record.name);
   Component& loaded = hub_.components().addNamed(std::move(obj));
 
