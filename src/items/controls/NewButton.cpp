@@ -10,9 +10,7 @@ const PropTable<TNewButton>& table() {
   using T = TNewButton;
   static const PropTable<T> t{
       rows::text<T>(prop::kCaption, &T::caption, &T::setCaption),
-      rows::designFlags<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::designPlaced<T>(),
       rows::colourRow<T>(),
       rows::choice<T, GlyphLayout>(prop::kPictureLayout,
                                    {{words::kUp, GlyphLayout::Top},
@@ -22,9 +20,7 @@ const PropTable<TNewButton>& table() {
                                    &T::layout, &T::setLayout),
       rows::number<T>(prop::kPictureMargin, &T::spacing, &T::setSpacing),
       rows::parentFont<T>(),
-      rows::tabStop<T>(),
-      rows::tabOrder<T>(),
-      rows::hint<T>(),
+      rows::tabsAndHint<T>(),
   };
   return t;
 }

@@ -8,9 +8,7 @@ namespace {
 const PropTable<TNewImage>& table() {
   using T = TNewImage;
   static const PropTable<T> t{
-      rows::designFlags<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::designPlaced<T>(),
       rows::truth<T>(prop::kAutoSize, &T::autoSize, &T::setAutoSize),
       rows::truth<T>(prop::kStretch, &T::stretch, &T::setStretch),
       rows::truth<T>(prop::kCentre, &T::center, &T::setCenter),

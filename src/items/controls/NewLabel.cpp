@@ -25,8 +25,7 @@ const PropTable<TNewLabel>& table() {
       rows::truth<T>(prop::kAutoSize, &T::autoSize, &T::setAutoSize),
       rows::cursorRow<T>(),
       rows::colourRow<T>(),
-      rows::parentColour<T>(),
-      rows::parentFont<T>(),
+      rows::parents<T>(),
       rows::truth<T>(prop::kTransparent, &T::transparent, &T::setTransparent),
       rows::hint<T>(),
   };

@@ -11,9 +11,7 @@ namespace {
 const PropTable<TNewMemo>& table() {
   using T = TNewMemo;
   static const PropTable<T> t{
-      rows::designFlags<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::designPlaced<T>(),
       rows::colourRow<T>(),
       rows::number<T>(prop::kMaxBytes, &T::maxLength, &T::setMaxLength),
       rows::number<T>(prop::kMaxLines, &T::maxLine, &T::setMaxLine),
@@ -31,11 +29,8 @@ const PropTable<TNewMemo>& table() {
                                &T::imeMode, &T::setImeMode),
       rows::designReadOnly<T>(),
       rows::truth<T>(prop::kWordWrap, &T::wordWrap, &T::setWordWrap),
-      rows::parentColour<T>(),
-      rows::parentFont<T>(),
-      rows::tabStop<T>(),
-      rows::tabOrder<T>(),
-      rows::hint<T>(),
+      rows::parents<T>(),
+      rows::tabsAndHint<T>(),
   };
   return t;
 }

@@ -8,19 +8,13 @@ namespace {
 const PropTable<TRunListBox>& table() {
   using T = TRunListBox;
   static const PropTable<T> t{
-      rows::liveAccess<T>(),
-      rows::liveExists<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::livePlaced<T>(),
       rows::colourRow<T>(),
       rows::truth<T>(prop::kBorder, &T::border, &T::setBorder),
       rows::truth<T>(prop::kMultiSelect, &T::multiSelect, &T::setMultiSelect),
       rows::truth<T>(prop::kSorted, &T::sorted, &T::setSorted),
-      rows::parentColour<T>(),
-      rows::parentFont<T>(),
-      rows::tabStop<T>(),
-      rows::tabOrder<T>(),
-      rows::hint<T>(),
+      rows::parents<T>(),
+      rows::tabsAndHint<T>(),
   };
   return t;
 }

@@ -9,10 +9,7 @@ namespace {
 const PropTable<TRunPage>& table() {
   using T = TRunPage;
   static const PropTable<T> t{
-      rows::liveAccess<T>(),
-      rows::liveExists<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::livePlaced<T>(),
       rows::colourRow<T>(),
       rows::truth<T>(prop::kMultiLine, &T::multiLine, &T::setMultiLine),
       rows::choice<T, TabPosition>(
@@ -20,9 +17,7 @@ const PropTable<TRunPage>& table() {
           {{words::kTabsTop, TabPosition::Top}, {words::kTabsBottom, TabPosition::Bottom}},
           &T::tabPosition, &T::setTabPosition),
       rows::parentFont<T>(),
-      rows::tabStop<T>(),
-      rows::tabOrder<T>(),
-      rows::hint<T>(),
+      rows::tabsAndHint<T>(),
   };
   return t;
 }

@@ -9,9 +9,7 @@ namespace {
 const PropTable<TBox>& table() {
   using T = TBox;
   static const PropTable<T> t{
-      rows::designFlags<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::designPlaced<T>(),
       rows::number<T>(prop::kAngle, &T::angle, &T::setAngle),
       rows::truth<T>(prop::kFilled, &T::filled, &T::setFilled),
       rows::colour<T>(prop::kColour, &T::colour, &T::setColour),
