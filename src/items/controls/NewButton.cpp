@@ -29,11 +29,8 @@ const PropTable<TNewButton>& table() {
 
 TNewButton::TNewButton() : RecordControl("TNewButton", {2}, 2) {}
 
-void TNewButton::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TNewButton::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewButton::propertyTable() const {
+  return &table();
 }
 
 void TNewButton::setCaption(std::string c) {

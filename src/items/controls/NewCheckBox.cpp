@@ -32,11 +32,8 @@ TNewCheckBox::TNewCheckBox() : RecordControl("TNewCheckBox", {3}, 3) {
   setBounds(0, 0, kBoxWidth, kBoxHeight);
 }
 
-void TNewCheckBox::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TNewCheckBox::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewCheckBox::propertyTable() const {
+  return &table();
 }
 
 void TNewCheckBox::setCaption(std::string c) {

@@ -83,11 +83,8 @@ TNewEdit::TNewEdit() : RecordControl("TNewEdit", {3, 4}, 3) {
   setCursor(-2);
 }
 
-void TNewEdit::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TNewEdit::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewEdit::propertyTable() const {
+  return &table();
 }
 
 void TNewEdit::applyDesignFlags() {

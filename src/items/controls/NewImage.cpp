@@ -22,11 +22,8 @@ const PropTable<TNewImage>& table() {
 
 TNewImage::TNewImage() : RecordControl("TNewImage", {}, 0) {}
 
-void TNewImage::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TNewImage::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewImage::propertyTable() const {
+  return &table();
 }
 
 void TNewImage::setPicture(Picture p) {

@@ -41,11 +41,8 @@ TNewMemo::TNewMemo() : RecordControl("TNewMemo", {3, 4}, 3) {
   setCursor(-2);
 }
 
-void TNewMemo::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TNewMemo::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewMemo::propertyTable() const {
+  return &table();
 }
 
 void TNewMemo::applyDesignFlags() {

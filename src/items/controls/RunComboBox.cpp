@@ -25,11 +25,8 @@ const PropTable<TRunComboBox>& table() {
 
 TRunComboBox::TRunComboBox() : ControlModel("TRunComboBox", {3}, 3) {}
 
-void TRunComboBox::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TRunComboBox::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TRunComboBox::propertyTable() const {
+  return &table();
 }
 
 void TRunComboBox::setItems(const Lines& items) {

@@ -23,11 +23,8 @@ const PropTable<TRunListBox>& table() {
 
 TRunListBox::TRunListBox() : ControlModel("TRunListBox", {3}, 3) {}
 
-void TRunListBox::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TRunListBox::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TRunListBox::propertyTable() const {
+  return &table();
 }
 
 void TRunListBox::setItems(const Lines& items) {

@@ -26,11 +26,8 @@ const PropTable<TRunPage>& table() {
 
 TRunPage::TRunPage() : ControlModel("TRunPage", {3}, 3) {}
 
-void TRunPage::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TRunPage::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TRunPage::propertyTable() const {
+  return &table();
 }
 
 void TRunPage::buildTabs(const Lines& pageNames, const Lines& pageWindows) {

@@ -59,12 +59,8 @@ void TBox::setShadows(int32_t n) {
   setShadow(n > 0);
 }
 
-void TBox::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-
-void TBox::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TBox::propertyTable() const {
+  return &table();
 }
 
 }  // namespace qav

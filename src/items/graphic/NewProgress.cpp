@@ -118,12 +118,8 @@ const PropTable<TNewProgress>& table() {
 
 }  // namespace
 
-void TNewProgress::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-
-void TNewProgress::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewProgress::propertyTable() const {
+  return &table();
 }
 
 }  // namespace qav
