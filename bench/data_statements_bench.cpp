@@ -1,7 +1,7 @@
 // The data statements on a table of 50,000 rows of 100 filled fields (about 30 MB), run as
-// event scripts through the hub: a search that matches only the last row (on the last field,
-// so every row is scanned to its end), a listing of one field into a list box, and an append
-// with automatic saving on, which writes the whole data file once per statement.
+// event scripts through the hub: a search that matches only the last row (on the last field),
+// one that matches no row (every row is scanned to its end), a listing of one field into a list
+// box, and an append with automatic saving on, which writes the whole data file once per statement.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -102,6 +102,16 @@ void BM_SearchLastRow(benchmark::State& state) {
     state.SkipWithError("the search did not select the last row");
 }
 BENCHMARK(BM_SearchLastRow)->Unit(benchmark::kMillisecond);
+
+// The same search for a value no row has: every row is scanned to its last field.
+void BM_SearchNoMatch(benchmark::State& state) {
+  Fixture& f = fixture();
+  const Lines script = {"데이타검색 회원 필드100 없음"};
+  for (auto _ : state) f.run(script);
+  if (f.hub.currentRecord().row != -1 || !f.clean())
+    state.SkipWithError("the search selected a row");
+}
+BENCHMARK(BM_SearchNoMatch)->Unit(benchmark::kMillisecond);
 
 void BM_ListIntoListBox(benchmark::State& state) {
   Fixture& f = fixture();

@@ -1,65 +1,43 @@
 #include "base/Cp949.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <mutex>
 #include <vector>
 
 namespace qav::text {
 namespace {
 
-// Decode and encode tables, built once from the system's iconv. Only pairs that convert to a
-// single code point and convert back to the very same two bytes are accepted, which keeps the
-// codec a bijection.
+// The pair table made at build time (tools/cp949_table.cpp): for lead bytes 0x81-0xFE and
+// trail bytes 0x41-0xFE, the code point of the pair or 0. It holds only pairs that convert to
+// one code point and back to the very same two bytes, which keeps the codec a bijection.
+constexpr int kTrails = 0xFE - 0x41 + 1;
+constexpr uint16_t kPairs[] = {
+#include <cp949_pairs.inc>
+};
+static_assert(sizeof kPairs / sizeof kPairs[0] == (0xFE - 0x81 + 1) * kTrails);
+
+// Decode and encode tables, spread out from the pair table once.
 struct Tables {
-  std::array<char32_t, 128 * 256> pair{};  // (lead - 0x80) * 256 + trail -> code point, 0 = none
-  std::vector<uint16_t> reverse;           // BMP code point -> lead << 8 | trail, 0 = none
+  std::vector<uint16_t> reverse;  // BMP code point -> lead << 8 | trail, 0 = none
   // The UTF-8 form of each pair, for decoding without per-character work: up to three bytes
   // in the low 24 bits (first byte lowest), the byte count in the top 8; 0 = none.
   std::array<uint32_t, 128 * 256> pairUtf8{};
 
   Tables() : reverse(0x10000, 0) {
-    iconv_t toU = iconv_open("UTF-32LE", "CP949");
-    iconv_t fromU = iconv_open("CP949", "UTF-32LE");
-    if (toU == reinterpret_cast<iconv_t>(-1) || fromU == reinterpret_cast<iconv_t>(-1)) return;
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
       for (int trail = 0x41; trail <= 0xFE; ++trail) {
-        char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        unsigned char out[8];
-        char* ip = in;
-        char* op = reinterpret_cast<char*>(out);
-        size_t il = 2, ol = sizeof out;
-        iconv(toU, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(toU, &ip, &il, &op, &ol) == static_cast<size_t>(-1) || il != 0 ||
-            sizeof out - ol != 4)
-          continue;
-        char32_t cp = out[0] | out[1] << 8 | out[2] << 16 | static_cast<char32_t>(out[3]) << 24;
-        if (cp < 0x80 || cp > 0xFFFF) continue;
-        // Round-trip check.
-        char back[4];
-        ip = reinterpret_cast<char*>(out);
-        op = back;
-        il = 4;
-        ol = sizeof back;
-        iconv(fromU, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(fromU, &ip, &il, &op, &ol) == static_cast<size_t>(-1) || sizeof back - ol != 2 ||
-            static_cast<unsigned char>(back[0]) != lead ||
-            static_cast<unsigned char>(back[1]) != trail)
-          continue;
-        if (reverse[cp] != 0) continue;
+        const char32_t cp = kPairs[(lead - 0x81) * kTrails + (trail - 0x41)];
+        if (cp == 0) continue;
         const int index = (lead - 0x80) * 256 + trail;
-        pair[index] = cp;
         reverse[cp] = static_cast<uint16_t>(lead << 8 | trail);
         pairUtf8[index] = cp < 0x800 ? (2u << 24 | (0x80 | (cp & 0x3F)) << 8 | (0xC0 | cp >> 6))
                                      : (3u << 24 | (0x80 | (cp & 0x3F)) << 16 |
                                         (0x80 | (cp >> 6 & 0x3F)) << 8 | (0xE0 | cp >> 12));
       }
     }
-    iconv_close(toU);
-    iconv_close(fromU);
   }
 };
 
@@ -98,6 +76,19 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
   }
   i += extra + 1;
   return cp;
+}
+
+// Both directions pass ASCII through unchanged, and most texts are mostly ASCII: the length
+// of the run of ASCII bytes at p (at most n), looked at eight bytes at a time.
+std::size_t asciiRun(const unsigned char* p, std::size_t n) {
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    if (w & 0x8080808080808080ULL) break;
+  }
+  while (i < n && p[i] < 0x80) ++i;
+  return i;
 }
 
 // Encoding writes through a pointer into room made ahead in the string, in chunks so that the
@@ -149,8 +140,9 @@ std::size_t decodedSize(std::string_view bytes) {
   for (std::size_t i = 0; i < n;) {
     const unsigned char c = in[i];
     if (c < 0x80) {
-      ++size;
-      ++i;
+      const std::size_t run = asciiRun(in + i, n - i);
+      size += run;
+      i += run;
     } else if (uint32_t u = i + 1 < n ? t.pairUtf8[(c - 0x80) * 256 + in[i + 1]] : 0; u != 0) {
       size += u >> 24;
       i += 2;
@@ -162,12 +154,24 @@ std::size_t decodedSize(std::string_view bytes) {
   return size;
 }
 
-// Writes exactly decodedSize(bytes) bytes at o and returns the end of what it wrote.
+// Writes exactly decodedSize(bytes) bytes at o, and may write one byte beyond them (a pair's
+// third byte is stored whether it counts or not); returns the end of what counts.
 char* decodeInto(char* o, std::string_view bytes) {
   const Tables& t = tables();
   const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t n = bytes.size();
-  for (std::size_t i = 0; i < n;) {
+  std::size_t i = 0;
+  while (i < n) {
+    if (i + 8 <= n) {
+      uint64_t w;
+      std::memcpy(&w, in + i, 8);
+      if ((w & 0x8080808080808080ULL) == 0) {
+        std::memcpy(o, in + i, 8);
+        o += 8;
+        i += 8;
+        continue;
+      }
+    }
     const unsigned char c = in[i];
     if (c < 0x80) {
       *o++ = static_cast<char>(c);
@@ -177,9 +181,10 @@ char* decodeInto(char* o, std::string_view bytes) {
     if (i + 1 < n) {
       const uint32_t u = t.pairUtf8[(c - 0x80) * 256 + in[i + 1]];
       if (u != 0) {
-        *o++ = static_cast<char>(u & 0xFF);
-        *o++ = static_cast<char>(u >> 8 & 0xFF);
-        if (u >> 24 == 3) *o++ = static_cast<char>(u >> 16 & 0xFF);
+        o[0] = static_cast<char>(u & 0xFF);
+        o[1] = static_cast<char>(u >> 8 & 0xFF);
+        o[2] = static_cast<char>(u >> 16 & 0xFF);
+        o += u >> 24;
         i += 2;
         continue;
       }
@@ -192,8 +197,10 @@ char* decodeInto(char* o, std::string_view bytes) {
 
 void appendDecodedCp949(std::string& out, std::string_view bytes) {
   const std::size_t base = out.size();
-  out.resize(base + decodedSize(bytes));
+  const std::size_t size = decodedSize(bytes);
+  out.resize(base + size + 1);
   decodeInto(out.data() + base, bytes);
+  out.resize(base + size);
 }
 
 std::string decodeCp949(std::string_view bytes) {
@@ -202,7 +209,7 @@ std::string decodeCp949(std::string_view bytes) {
   // the buffer stays small.
   constexpr std::size_t kScratchLimit = 1 << 16;
   if (bytes.size() <= kScratchLimit) {
-    thread_local std::string scratch(4 * kScratchLimit, '\0');
+    thread_local std::string scratch(4 * kScratchLimit + 1, '\0');
     char* end = decodeInto(scratch.data(), bytes);
     return std::string(scratch.data(), static_cast<std::size_t>(end - scratch.data()));
   }
@@ -225,6 +232,16 @@ void appendCp949(std::string& out, std::string_view utf8) {
     char* const begin = out.data() + base;
     char* o = begin;
     while (i < stop) {
+      if (i + 8 <= stop) {
+        uint64_t w;
+        std::memcpy(&w, in + i, 8);
+        if ((w & 0x8080808080808080ULL) == 0) {
+          std::memcpy(o, in + i, 8);
+          o += 8;
+          i += 8;
+          continue;
+        }
+      }
       const unsigned char c = in[i];
       if (c < 0x80) {
         *o++ = static_cast<char>(c);

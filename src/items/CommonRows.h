@@ -10,18 +10,18 @@
 
 namespace qav::rows {
 
-// Record-and-live items and drawn items store the design flags only.
+// Record-and-live items and drawn items store the design flags, and the live state follows.
 template <class T>
 typename PropTable<T>::Row designAccess() {
-  return truth<T>(prop::kAccess, &DesignFlags::enabledCheck, &DesignFlags::setEnabledCheck);
+  return truth<T>(prop::kAccess, &DesignFlags::enabledCheck, &DesignFlags::writeEnabledCheck);
 }
 template <class T>
 typename PropTable<T>::Row designExists() {
-  return truth<T>(prop::kExists, &DesignFlags::visibleCheck, &DesignFlags::setVisibleCheck);
+  return truth<T>(prop::kExists, &DesignFlags::visibleCheck, &DesignFlags::writeVisibleCheck);
 }
 template <class T>
 typename PropTable<T>::Row designReadOnly() {
-  return truth<T>(prop::kReadOnly, &DesignFlags::readCheck, &DesignFlags::setReadCheck);
+  return truth<T>(prop::kReadOnly, &DesignFlags::readCheck, &DesignFlags::writeReadCheck);
 }
 // "접근" and "존재" as designed.
 template <class T>

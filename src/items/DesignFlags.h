@@ -24,9 +24,27 @@ class DesignFlags {
   // Gives the live state the flags, as instantiation does.
   virtual void applyDesignFlags() = 0;
 
+  // A script's write of a flag: the live state follows at once, so that a script can disable,
+  // hide or lock any item.
+  void writeEnabledCheck(bool v) {
+    enabledCheck_ = v;
+    showEnabled(v);
+  }
+  void writeVisibleCheck(bool v) {
+    visibleCheck_ = v;
+    showVisible(v);
+  }
+  void writeReadCheck(bool v) {
+    readCheck_ = v;
+    applyDesignFlags();
+  }
+
  protected:
   // designedOn: the accessible and visible flags of an item whose record does not say.
   explicit DesignFlags(bool designedOn) : enabledCheck_(designedOn), visibleCheck_(designedOn) {}
+  // The item's live enabled and visible states.
+  virtual void showEnabled(bool v) = 0;
+  virtual void showVisible(bool v) = 0;
 
  private:
   bool enabledCheck_, visibleCheck_, readCheck_ = false;

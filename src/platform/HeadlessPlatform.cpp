@@ -92,12 +92,14 @@ std::optional<std::string> HeadlessPlatform::inputBox(std::string_view caption,
 void HeadlessPlatform::showWindow(WindowModel& window) {
   record({{"window", window.name()}, {"action", "show"}});
   window.setVisible(true);
+  windowShown(window);
 }
 
 void HeadlessPlatform::showWindowModal(WindowModel& window) {
   record({{"window", window.name()}, {"action", "show-modal"}});
   window.setVisible(true);
   modal_.insert(&window);
+  windowShown(window);
   // The wait: keep performing user events until the window is closed; with none left, the
   // window is closed so the wait ends.
   while (modal_.count(&window) && !quit_) {
@@ -111,12 +113,14 @@ void HeadlessPlatform::showWindowModal(WindowModel& window) {
 void HeadlessPlatform::hideWindow(WindowModel& window) {
   record({{"window", window.name()}, {"action", "hide"}});
   window.setVisible(false);
+  windowGone(window);
 }
 
 void HeadlessPlatform::closeWindow(WindowModel& window) {
   record({{"window", window.name()}, {"action", "close"}});
   window.setVisible(false);
   modal_.erase(&window);
+  windowGone(window);
 }
 
 void HeadlessPlatform::quit(int exitCode) {
@@ -143,8 +147,15 @@ text::DateTime HeadlessPlatform::now() {
   return d;
 }
 
-void HeadlessPlatform::playSound(const std::string& path) {
+bool HeadlessPlatform::playSound(const ItemModel& player, const std::string& path,
+                                 std::string& error) {
+  (void)player;
+  if (!readable(path)) {
+    error = cannotOpen(path);
+    return false;
+  }
   record({{"sound", path}});
+  return true;
 }
 
 }  // namespace qav

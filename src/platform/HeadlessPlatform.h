@@ -38,7 +38,7 @@ class HeadlessPlatform : public Platform {
   void setListener(std::function<void(const nlohmann::json&)> l) { listener_ = std::move(l); }
   void record(nlohmann::json entry);
 
-  bool quitRequested() const { return quit_.has_value(); }
+  bool quitRequested() const override { return quit_.has_value(); }
   int exitCode() const { return quit_.value_or(0); }
   bool isModalOpen(const WindowModel& w) const { return modal_.count(&w) != 0; }
 
@@ -55,7 +55,7 @@ class HeadlessPlatform : public Platform {
   void closeWindow(WindowModel& window) override;
   void quit(int exitCode) override;
   text::DateTime now() override;
-  void playSound(const std::string& path) override;
+  bool playSound(const ItemModel& player, const std::string& path, std::string& error) override;
   std::string programPath() override { return programPath_; }
 
  private:

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "base/Text.h"
+#include "items/Component.h"
+#include "lang/ClassNames.h"
 #include "lang/Messages.h"
 #include "platform/FileRead.h"
 
@@ -39,6 +41,35 @@ std::string reasonOf(int err) {
 }
 
 }  // namespace
+
+bool takesKeyboardFocus(const Component& item) {
+  static constexpr std::string_view kinds[] = {cls::kEdit,     cls::kMemo,     cls::kListBox,
+                                               cls::kComboBox, cls::kCheckBox, cls::kRadioButton,
+                                               cls::kButton,   cls::kPage};
+  for (std::string_view k : kinds)
+    if (item.className() == k) return true;
+  return false;
+}
+
+std::string Platform::cannotOpen(const std::string& path) {
+  return std::string(msg::kCannotOpenFile) + text::printable(path);
+}
+
+bool Platform::readable(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  const bool file = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  ::close(fd);
+  return file;
+}
+
+const char* refusalWord(Refusal r) {
+  // In the order of the enumeration.
+  static constexpr const char* kWords[] = {"",          "hidden",    "disabled",
+                                           "read-only", "no-window", "unsuited"};
+  return kWords[static_cast<int>(r)];
+}
 
 const char* buttonWord(Button b) {
   switch (b) {
@@ -246,7 +277,7 @@ std::optional<Picture> Platform::loadPicture(const std::string& path, std::strin
   std::string resolved = resolvePath(path);
   std::string bytes;
   if (!readFile(resolved, bytes)) {
-    error = std::string(msg::kCannotOpenFile) + text::printable(path);
+    error = cannotOpen(path);
     return std::nullopt;
   }
   auto starts = [&](std::string_view sig) { return bytes.compare(0, sig.size(), sig) == 0; };

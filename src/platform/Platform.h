@@ -9,6 +9,7 @@
 
 #include "base/DateTime.h"
 #include "base/Picture.h"
+#include "platform/UserInput.h"
 
 namespace qav {
 
@@ -69,12 +70,25 @@ class Platform {
   virtual void closeWindow(WindowModel& window) = 0;
   // Ends the program after the current event with this exit code.
   virtual void quit(int exitCode) = 0;
+  // Whether quit() was asked for.
+  virtual bool quitRequested() const { return false; }
+
+  // The runtime's user-input path: the views and runners hand every user action to it, and
+  // the platform tells it when windows appear and go away. Null until the runtime sets it.
+  void setUserInput(UserInput* input) { input_ = input; }
+  UserInput* userInput() const { return input_; }
 
   // The local wall clock.
   virtual text::DateTime now() = 0;
 
-  // Starts playing a sound file; a missing file or device is silent.
-  virtual void playSound(const std::string& path) = 0;
+  // Starts playing a sound file on the sound item's own player, without waiting for its end.
+  // A file that cannot be opened is refused with a reason naming it; an absent audio device
+  // only means silence.
+  virtual bool playSound(const ItemModel& player, const std::string& path, std::string& error) = 0;
+  // The reason given for a file that cannot be opened.
+  static std::string cannotOpen(const std::string& path);
+  // Whether the path names a regular file that can be opened for reading.
+  static bool readable(const std::string& path);
 
   // The program file being played (the project is appended to it).
   virtual std::string programPath() = 0;
@@ -106,6 +120,18 @@ class Platform {
   virtual std::string resolvePath(const std::string& name);
   // The same with relative names taken from the given directory.
   std::string resolveIn(const std::string& directory, const std::string& name);
+
+ protected:
+  // For the implementations: pass window changes on to the user-input path.
+  void windowShown(WindowModel& window) {
+    if (input_) input_->windowShown(window);
+  }
+  void windowGone(WindowModel& window) {
+    if (input_) input_->windowGone(window);
+  }
+
+ private:
+  UserInput* input_ = nullptr;
 };
 
 }  // namespace qav

@@ -75,7 +75,6 @@ void AboutWindow::refresh() {
 }
 
 bool AboutWindow::event(QEvent* event) {
-  noteDialogLeft(event);
   if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) refresh();
   return QDialog::event(event);
 }

@@ -51,7 +51,7 @@ void LabelView::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
       !detached())
-    label_.userClick();
+    deliverInput({UserActionKind::Click, &label_}, [this] { label_.userClick(); });
 }
 
 // --- Button --------------------------------------------------------------------------------
@@ -116,7 +116,8 @@ QPixmap glyphImage(const QPixmap& strip, int numGlyphs, int state) {
 ButtonView::ButtonView(TNewButton& model, QWidget* parent)
     : QPushButton(parent), ItemView(model, this, QPalette::Button), button_(model) {
   connect(this, &QPushButton::clicked, this, [this] {
-    if (!detached()) button_.userClick();
+    if (!detached())
+      deliverInput({UserActionKind::Click, &button_}, [this] { button_.userClick(); });
   });
   refreshAll();
 }
@@ -198,12 +199,32 @@ void CheckBoxView::refresh(Attr what) {
   (void)what;
   setText(qs(box_.caption()));
   setChecked(box_.checked());
-  setLayoutDirection(box_.side() == BoxSide::Right ? Qt::RightToLeft : Qt::LeftToRight);
+  update();
   setAutoFillBackground(!box_.parentColour());
 }
 
+void CheckBoxView::paintEvent(QPaintEvent* event) {
+  if (box_.side() != BoxSide::Right) return QCheckBox::paintEvent(event);
+  QStylePainter p(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  QStyleOptionButton box = option;
+  box.rect = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+  box.rect.moveRight(rect().right());
+  box.rect.moveTop((height() - box.rect.height()) / 2);
+  p.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
+  QStyleOptionButton caption = option;
+  const int gap = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+  caption.rect = QRect(0, 0, std::max(0, box.rect.left() - gap), height());
+  p.drawControl(QStyle::CE_CheckBoxLabel, caption);
+}
+
+bool CheckBoxView::hitButton(const QPoint& pos) const {
+  return box_.side() == BoxSide::Right ? rect().contains(pos) : QCheckBox::hitButton(pos);
+}
+
 void CheckBoxView::nextCheckState() {
-  if (!detached()) box_.userClick();
+  if (!detached()) deliverInput({UserActionKind::Click, &box_}, [this] { box_.userClick(); });
   setChecked(box_.checked());
 }
 
@@ -222,7 +243,7 @@ void RadioButtonView::refresh(Attr what) {
 }
 
 void RadioButtonView::nextCheckState() {
-  if (!detached()) radio_.userClick();
+  if (!detached()) deliverInput({UserActionKind::Click, &radio_}, [this] { radio_.userClick(); });
   setChecked(radio_.checked());
 }
 

@@ -76,6 +76,9 @@ class CheckBoxView : public QCheckBox, public ItemView {
   void refresh(Attr what) override;
   // A click is the model's business: it toggles the mark and reports the click.
   void nextCheckState() override;
+  // With the box on the right the caption still starts at the left edge.
+  void paintEvent(QPaintEvent* event) override;
+  bool hitButton(const QPoint& pos) const override;
 
  private:
   TNewCheckBox& box_;

@@ -1,7 +1,6 @@
 #include "qt/Dialogs.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,33 +40,7 @@ QString captionOr(const QString& caption) {
   return title.isEmpty() ? qs(msg::kAppTitle) : title;
 }
 
-constexpr int kReturnWindowMs = 1000;
-bool dialogLeft = false;
-QDeadlineTimer dialogLeftUntil;
-
 }  // namespace
-
-void noteDialogLeft(QEvent* event) {
-  if (event->type() != QEvent::WindowDeactivate && event->type() != QEvent::Hide) return;
-  dialogLeft = true;
-  dialogLeftUntil = QDeadlineTimer(kReturnWindowMs);
-}
-
-bool returningFromDialog() {
-  const bool returning = dialogLeft && !dialogLeftUntil.hasExpired();
-  dialogLeft = false;
-  return returning;
-}
-
-bool MessageDialog::event(QEvent* event) {
-  noteDialogLeft(event);
-  return QDialog::event(event);
-}
-
-bool InputDialog::event(QEvent* event) {
-  noteDialogLeft(event);
-  return QDialog::event(event);
-}
 
 // The words a Korean desktop puts on its dialog buttons, with their access keys.
 QString buttonCaption(Button b) {
@@ -149,14 +122,40 @@ void MessageDialog::choose(Button b) {
   accept();
 }
 
+Button keyButton(const QKeyEvent& event, Buttons buttons) {
+  // The letter of each button, and the jamo the same key types in the Korean layout.
+  struct Key {
+    Qt::Key key;
+    char16_t jamo;
+    Button button;
+  };
+  static constexpr Key kKeys[] = {
+      {Qt::Key_Y, u'ㅛ', kYes},    {Qt::Key_N, u'ㅜ', kNo},    {Qt::Key_O, u'ㅐ', kOk},
+      {Qt::Key_C, u'ㅊ', kCancel}, {Qt::Key_A, u'ㅁ', kAbort}, {Qt::Key_R, u'ㄱ', kRetry},
+      {Qt::Key_I, u'ㅑ', kIgnore}, {Qt::Key_A, u'ㅁ', kAll},
+  };
+  const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+  if (mods != Qt::NoModifier && mods != Qt::AltModifier && mods != Qt::ShiftModifier)
+    return kNoButton;
+  const QString text = event.text();
+  for (const Key& k : kKeys) {
+    if (!(buttons & k.button)) continue;
+    if (event.key() == k.key || (text.size() == 1 && text[0] == QChar(k.jamo))) return k.button;
+  }
+  return kNoButton;
+}
+
 void MessageDialog::keyPressEvent(QKeyEvent* event) {
-  // Escape answers Cancel when the box has it, or OK when that is its only button.
+  // Escape answers Cancel or No when the box has one, or OK when that is its only button.
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
     if (buttons_ & kCancel) return choose(kCancel);
+    if (buttons_ & kNo) return choose(kNo);
     if (buttons_ == kOk) return choose(kOk);
     event->accept();
     return;
   }
+  // A button's letter, with or without Alt, answers with that button.
+  if (Button b = keyButton(*event, buttons_); b != kNoButton) return choose(b);
   QDialog::keyPressEvent(event);
 }
 

@@ -5,9 +5,42 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/Platform.h"
 #include "qt/Mapping.h"
 
 namespace qav::qt {
+
+namespace {
+Platform* gInputPlatform = nullptr;
+bool gScripted = false;
+
+UserInput* input() {
+  return gInputPlatform ? gInputPlatform->userInput() : nullptr;
+}
+}  // namespace
+
+void setInputPlatform(Platform* platform) {
+  gInputPlatform = platform;
+}
+
+Refusal deliverInput(const UserAction& action, const std::function<void()>& fallback) {
+  if (UserInput* in = input()) return in->perform(action);
+  if (fallback) fallback();
+  return Refusal::None;
+}
+
+Refusal checkInput(const UserAction& action) {
+  UserInput* in = input();
+  return in ? in->check(action) : Refusal::None;
+}
+
+void setScriptedInput(bool scripted) {
+  gScripted = scripted;
+}
+
+bool scriptedInput() {
+  return gScripted;
+}
 
 ItemView::ItemView(ItemModel& model, QWidget* widget, QPalette::ColorRole colourRole)
     : model_(model), widget_(widget), colourRole_(colourRole) {
@@ -84,16 +117,22 @@ void ItemView::modelChanged(Attr what) {
 void ItemView::applyCommon(Attr what) {
   QWidget* w = widget_;
   const bool all = what == Attr::All;
+  // On a window with automatic scaling the items grow with it, place and size.
+  const double scale = autoScaleOf(model_.parentWindow());
   if (all || what == Attr::Bounds)
-    w->setGeometry(
-        boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxItemSide));
+    w->setGeometry(scaledRect(
+        boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxItemSide),
+        scale, true));
   if (all || what == Attr::Enabled) w->setEnabled(model_.enabled());
   if (all || what == Attr::Font) {
     // With the parent-font switch the item shows its window's font.
-    if (model_.parentFont())
+    if (model_.parentFont()) {
       w->setFont(QFont());
-    else
-      w->setFont(toQFont(model_.font()));
+    } else {
+      QFont f = toQFont(model_.font());
+      if (scale != 1.0 && f.pixelSize() > 0) f.setPixelSize(scaledLength(f.pixelSize(), scale));
+      w->setFont(f);
+    }
   }
   if (all || what == Attr::Colour || what == Attr::Font) {
     // Only the roles set here are the item's own; everything else comes from the window.
@@ -120,7 +159,11 @@ void ItemView::applyCommon(Attr what) {
   if (all || what == Attr::Hint)
     w->setToolTip(model_.showHint() ? hintText(model_.hint()) : QString());
   if (all || what == Attr::Style) {
-    w->setFocusPolicy(model_.tabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+    // Labels, images and drawn items never take the focus; the others stop the Tab key
+    // only with their tab-stop switch on.
+    w->setFocusPolicy(!takesKeyboardFocus(model_) ? Qt::NoFocus
+                      : model_.tabStop()          ? Qt::StrongFocus
+                                                  : Qt::ClickFocus);
     if (what == Attr::Style) orderTabs(w->parentWidget());
   }
   if (all || what == Attr::Visible) w->setVisible(model_.visible());

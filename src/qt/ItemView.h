@@ -6,7 +6,14 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 #include "items/ItemModel.h"
+#include "platform/UserInput.h"
+
+namespace qav {
+class Platform;
+}
 
 namespace qav::qt {
 
@@ -44,6 +51,18 @@ class ItemView : public ModelObserver {
   bool applying_ = false;
   bool detached_ = false;
 };
+
+// The platform whose runtime takes the views' user input (set by QtPlatform).
+void setInputPlatform(Platform* platform);
+// Hands a user action to the runtime's input path, which applies the rules and dispatches;
+// without a runtime (a view tried alone) the fallback acts on the model directly.
+Refusal deliverInput(const UserAction& action, const std::function<void()>& fallback);
+// Whether the runtime's rules allow the action now (always, without a runtime).
+Refusal checkInput(const UserAction& action);
+// In a scripted run the window system's own activations are not the user's: the runner
+// performs activations itself.
+void setScriptedInput(bool scripted);
+bool scriptedInput();
 
 // The text a hint shows: the part before a "|", which separates a short and a long hint, as
 // plain text whatever markup it looks like.

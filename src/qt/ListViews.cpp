@@ -1,5 +1,6 @@
 #include "qt/ListViews.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -12,18 +13,10 @@ namespace qav::qt {
 ListBoxView::ListBoxView(TRunListBox& model, QWidget* parent)
     : QListWidget(parent), ItemView(model, this, QPalette::Base), list_(model) {
   setUniformItemSizes(true);
-  // A pick by the user: in a single-choice list a move of the selection (by mouse or keys),
-  // in a multiple-choice list every click, which toggles its item.
-  connect(this, &QListWidget::itemPressed, this, [this](QListWidgetItem* item) {
-    if (applying() || detached() || !list_.multiSelect()) return;
-    list_.userSelect(row(item), true);
-    showSelection();
-  });
-  connect(this, &QListWidget::currentRowChanged, this, [this](int r) {
-    if (applying() || detached() || list_.multiSelect() || r < 0 || r == list_.itemIndex()) return;
-    list_.userSelect(r, false);
-    showSelection();
-  });
+  // A pick by the user is a click on an entry (the selected one included) or a move of the
+  // selection by the keys; the focus arriving in the list picks nothing.
+  connect(this, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { pick(row(item)); });
   refreshAll();
 }
 
@@ -40,6 +33,27 @@ void ListBoxView::refresh(Attr what) {
                                          : QAbstractItemView::SingleSelection);
   }
   showSelection();
+}
+
+void ListBoxView::pick(int index) {
+  if (applying() || detached() || index < 0) return;
+  deliverInput({UserActionKind::Select, &list_, index},
+               [this, index] { list_.userSelect(index, list_.multiSelect()); });
+  if (!detached()) showSelection();
+}
+
+void ListBoxView::keyPressEvent(QKeyEvent* event) {
+  const int before = currentRow();
+  {
+    // The widget moves its current row; the model decides what is selected.
+    QSignalBlocker block(this);
+    QListWidget::keyPressEvent(event);
+  }
+  const int after = currentRow();
+  if (after != before && !list_.multiSelect())
+    pick(after);
+  else if (!detached())
+    showSelection();
 }
 
 void ListBoxView::showSelection() {
@@ -60,7 +74,8 @@ ComboBoxView::ComboBoxView(TRunComboBox& model, QWidget* parent)
   setInsertPolicy(QComboBox::NoInsert);
   connect(this, &QComboBox::activated, this, [this](int index) {
     if (applying() || detached()) return;
-    combo_.userSelect(index);
+    deliverInput({UserActionKind::Select, &combo_, index},
+                 [this, index] { combo_.userSelect(index); });
     showChoice();
   });
   refreshAll();

@@ -17,8 +17,11 @@ class ListBoxView : public QListWidget, public ItemView {
 
  protected:
   void refresh(Attr what) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // The user picked the entry: the runtime's input path selects it and runs the script.
+  void pick(int index);
   void showSelection();
   TRunListBox& list_;
 };

@@ -102,8 +102,9 @@ void MainWindowView::applyStyle() {
 
 // The client area below the menu bar shows the design panel at its designed place and size.
 void MainWindowView::applyBounds() {
-  const QRect design =
-      boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide);
+  const QRect design = scaledRect(
+      boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide),
+      autoScaleOf(&model_), false);
   const int menuHeight = menuBar()->sizeHint().height();
   const QRect area = availableArea(this);
   QRect r = fitToScreen(
@@ -152,7 +153,7 @@ void MainWindowView::modelChanged(Attr what) {
 
 bool MainWindowView::event(QEvent* event) {
   const bool handled = QMainWindow::event(event);
-  if (watch_.userActivated(event) && !detached_) model_.fire();
+  if (event->type() == QEvent::WindowActivate && !detached_) userActivated(model_);
   return handled;
 }
 
@@ -185,8 +186,10 @@ void MainWindowView::reportBounds() {
   if (applying_ || detached_) return;
   const QRect g = geometry();
   const int menuHeight = menuBar()->height();
+  const double back = 1.0 / autoScaleOf(&model_);
   reporting_ = true;
-  model_.setBounds(g.x(), g.y() + menuHeight, g.width(), g.height() - menuHeight);
+  model_.setBounds(g.x(), g.y() + menuHeight, scaledLength(g.width(), back),
+                   scaledLength(g.height() - menuHeight, back));
   reporting_ = false;
 }
 

@@ -68,7 +68,6 @@ class MainWindowView : public QMainWindow, public ModelObserver {
   ShellCommands commands_;
   QWidget* client_;
   bool applying_ = false, reporting_ = false, detached_ = false, shownOnce_ = false;
-  ActivationWatch watch_;
 };
 
 }  // namespace qav::qt

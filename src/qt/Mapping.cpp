@@ -1,5 +1,7 @@
 #include "qt/Mapping.h"
 
+#include "items/WindowModel.h"
+
 #include <QByteArray>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cmath>
 
 namespace qav::qt {
 
@@ -239,6 +242,25 @@ QString toDisplayText(std::string_view text) {
   s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return s;
+}
+
+double autoScaleOf(const WindowModel* window) {
+  if (!window || !window->autoScale()) return 1.0;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+  return dpi > 0 ? dpi / 96.0 : 1.0;
+}
+
+int scaledLength(int length, double factor) {
+  if (factor == 1.0) return length;
+  return static_cast<int>(std::clamp(std::lround(length * factor), -(1L << 24), 1L << 24));
+}
+
+QRect scaledRect(const QRect& r, double factor, bool withPosition) {
+  if (factor == 1.0) return r;
+  const QPoint at =
+      withPosition ? QPoint(scaledLength(r.x(), factor), scaledLength(r.y(), factor)) : r.topLeft();
+  return {at, QSize(scaledLength(r.width(), factor), scaledLength(r.height(), factor))};
 }
 
 }  // namespace qav::qt

@@ -17,6 +17,10 @@ class QWidget;
 #include "base/Font.h"
 #include "base/Picture.h"
 
+namespace qav {
+class WindowModel;
+}
+
 namespace qav::qt {
 
 inline QString qs(std::string_view s) {
@@ -51,6 +55,14 @@ QRect boundedRect(int32_t left, int32_t top, int32_t width, int32_t height, int 
 QRect fitToScreen(const QRect& window, const QRect& available);
 // The available area of the widget's screen, or of the primary screen; empty without one.
 QRect availableArea(const QWidget* widget);
+
+// How much a window with automatic scaling ("AutoSize") and its items grow: the screen's
+// logical resolution against the 96 dots per inch the project was designed at; 1 for a
+// window without it (or no window).
+double autoScaleOf(const WindowModel* window);
+// A length or rectangle of the design multiplied by the factor.
+int scaledLength(int length, double factor);
+QRect scaledRect(const QRect& r, double factor, bool withPosition);
 
 // Text of the core (carriage returns as line breaks) for a plain-text Qt label.
 QString toDisplayText(std::string_view text);

@@ -22,11 +22,13 @@
 
 namespace qav::qt {
 
-QtPlatform::QtPlatform() : sound_(std::make_unique<SoundPlayer>()) {
+QtPlatform::QtPlatform() {
   QApplication::setQuitOnLastWindowClosed(false);
+  setInputPlatform(this);
 }
 
 QtPlatform::~QtPlatform() {
+  setInputPlatform(nullptr);
   releaseViews();
 }
 
@@ -104,6 +106,8 @@ void QtPlatform::createItemView(ItemModel& item) {
   const ViewKind* kind = viewKind(item.className());
   if (!kind) return;
   if (kind->driver) {
+    // In a scripted run timers and alarms move only by the runner's ticks.
+    if (scriptedInput()) return;
     drivers_[&item] = kind->driver(*this, item, &driverHome_);
     return;
   }
@@ -184,6 +188,7 @@ void QtPlatform::showWindow(WindowModel& window) {
     if (wasVisible) view->raise();
     view->activateWindow();
   }
+  windowShown(window);
 }
 
 void QtPlatform::showWindowModal(WindowModel& window) {
@@ -221,10 +226,16 @@ void QtPlatform::showWindowModal(WindowModel& window) {
 void QtPlatform::hideWindow(WindowModel& window) {
   window.setVisible(false);
   windowView(window)->hide();
+  windowGone(window);
 }
 
 void QtPlatform::closeWindow(WindowModel& window) {
-  windowView(window)->close();
+  QWidget* view = windowView(window);
+  if (auto* w = qobject_cast<WindowView*>(view))
+    w->closeByProgram();
+  else
+    view->close();
+  windowGone(window);
 }
 
 void QtPlatform::quit(int exitCode) {
@@ -241,8 +252,15 @@ text::DateTime QtPlatform::now() {
   return {d.year(), d.month(), d.day(), tm.hour(), tm.minute(), tm.second(), tm.msec()};
 }
 
-void QtPlatform::playSound(const std::string& path) {
-  sound_->play(QString::fromStdString(resolvePath(path)));
+bool QtPlatform::playSound(const ItemModel& player, const std::string& path, std::string& error) {
+  if (!readable(path)) {
+    error = cannotOpen(path);
+    return false;
+  }
+  auto& sound = sounds_[&player];
+  if (!sound) sound = std::make_unique<SoundPlayer>();
+  sound->play(QString::fromStdString(path));
+  return true;
 }
 
 std::string QtPlatform::programPath() {

@@ -37,7 +37,7 @@ class QtPlatform : public Platform {
   void quit(int exitCode) override;
 
   text::DateTime now() override;
-  void playSound(const std::string& path) override;
+  bool playSound(const ItemModel& player, const std::string& path, std::string& error) override;
   std::string programPath() override;
   // The file whose appended project is played (default: the running executable).
   void setProgramPath(std::string path) { programPath_ = std::move(path); }
@@ -46,7 +46,7 @@ class QtPlatform : public Platform {
   // loop once the current event is done, and no modal loop runs after that.
   void setQuitAction(std::function<void(int)> action) { quitAction_ = std::move(action); }
   // Whether quit() was asked for, and with which code (it may come before the event loop runs).
-  bool quitRequested() const { return quitRequested_; }
+  bool quitRequested() const override { return quitRequested_; }
   int exitCode() const { return exitCode_; }
 
   // The main window's view, once the main window model has been given a view.
@@ -83,7 +83,8 @@ class QtPlatform : public Platform {
   // Timers and alarms: no widget, a QTimer each.
   QObject driverHome_;
   std::unordered_map<const ItemModel*, QPointer<QObject>> drivers_;
-  std::unique_ptr<SoundPlayer> sound_;
+  // One player per sound item, so that one sound does not stop another.
+  std::unordered_map<const ItemModel*, std::unique_ptr<SoundPlayer>> sounds_;
   std::string programPath_;
   std::function<void(int)> quitAction_;
   bool quitRequested_ = false;

@@ -19,6 +19,12 @@ class SoundPlayer : public QObject {
   bool play(const QString& path);
   void stop();
   bool playing() const;
+  // Whether the media library and every entry point that playing needs were found (opens
+  // the library on first use).
+  static bool mediaAvailable();
+
+ private slots:
+  void stopOnError();
 
  private:
   QMediaPlayer* player_ = nullptr;

@@ -109,9 +109,20 @@ void EditView::refresh(Attr what) {
   }
 }
 
+// Whether the runtime's rules let the user type the keys into the item.
+bool mayType(ItemModel& item, const std::u32string& keys) {
+  for (char32_t k : keys)
+    if (checkInput({UserActionKind::Type, &item, 0, k}) != Refusal::None) return false;
+  return true;
+}
+
 void EditView::keyPressEvent(QKeyEvent* event) {
   if (!detached() && !isReadOnly()) {
     const std::u32string keys = typedKeys(*event);
+    if (!mayType(edit_, keys)) {
+      event->accept();
+      return;
+    }
     for (char32_t k : keys)
       if (!edit_.acceptKey(k)) {
         event->accept();
@@ -171,6 +182,10 @@ void MemoView::refresh(Attr what) {
 
 void MemoView::keyPressEvent(QKeyEvent* event) {
   if (!detached() && !isReadOnly()) {
+    if (!mayType(memo_, typedKeys(*event))) {
+      event->accept();
+      return;
+    }
     for (char32_t k : typedKeys(*event))
       if (!memo_.acceptKey(k)) {
         event->accept();

@@ -48,7 +48,6 @@ TitleWindow::TitleWindow(Platform& platform, QWidget* parent)
 }
 
 bool TitleWindow::event(QEvent* event) {
-  noteDialogLeft(event);
   return QDialog::event(event);
 }
 

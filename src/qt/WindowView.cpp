@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include "qt/Dialogs.h"
 #include "qt/ItemView.h"
@@ -16,7 +17,11 @@ void applyCaption(QWidget* top, const WindowModel& model) {
 }
 
 void applyClientLook(QWidget* client, const WindowModel& model) {
-  client->setFont(toQFont(model.font()));
+  QFont font = toQFont(model.font());
+  const double scale = autoScaleOf(&model);
+  if (scale != 1.0 && font.pixelSize() > 0)
+    font.setPixelSize(scaledLength(font.pixelSize(), scale));
+  client->setFont(font);
   QPalette pal = client->palette();
   pal.setColor(QPalette::Window, toQColor(model.colour(), QApplication::palette()));
   pal.setColor(QPalette::WindowText, toQColor(model.font().colour, QApplication::palette()));
@@ -117,19 +122,25 @@ void WindowView::applyPlacement() {
 
 void WindowView::applyBounds() {
   const QRect bounds = fitToScreen(
-      boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide),
+      scaledRect(
+          boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide),
+          autoScaleOf(&model_), false),
       availableArea(this));
-  const QSize size = bounds.size();
   if (embeddedIn_) {
-    setGeometry(QRect(QPoint(0, 0), size));
+    setGeometry(QRect(QPoint(0, 0), bounds.size()));
     return;
   }
-  // The designed rectangle is the client area; the frame goes around it.
-  // A centred window is centred when it first appears; later moves by scripts are kept.
-  const QPoint at = model_.centred() && !shownOnce_ ? centredOn(this, size) : bounds.topLeft();
+  // The designed rectangle is the window's outer bounds: the client area is what the frame
+  // leaves inside it. A centred window is centred when it first appears; later moves by
+  // scripts are kept.
+  const QMargins frame = frameMargins();
+  const QSize size = bounds.size().shrunkBy(frame).expandedTo(QSize(0, 0));
+  const QPoint at =
+      model_.centred() && !shownOnce_ ? centredOn(this, bounds.size()) : bounds.topLeft();
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  setGeometry(QRect(at, size));
+  resize(size);
+  move(at);
   if (fixedBorder(model_.borderStyle())) setFixedSize(size);
 }
 
@@ -171,14 +182,43 @@ void WindowView::modelChanged(Attr what) {
 
 bool WindowView::event(QEvent* event) {
   const bool handled = QWidget::event(event);
-  if (watch_.userActivated(event) && !detached_) model_.fire();
+  if (event->type() == QEvent::WindowActivate && !detached_) userActivated(model_);
   return handled;
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {
-  // A plain window is hidden when closed; it can be shown again.
+  // A plain window is hidden when closed; it can be shown again. The user's close goes
+  // through the runtime, which closes the window through the platform.
+  if (!closingByProgram_ && !detached_) {
+    inUserClose_ = true;
+    closeAccepted_ = false;
+    deliverInput({UserActionKind::Close, &model_}, [this] { closeAccepted_ = true; });
+    inUserClose_ = false;
+    if (!closeAccepted_) {
+      event->ignore();
+      return;
+    }
+  }
   event->accept();
   if (!detached_) model_.setVisible(false);
+}
+
+void WindowView::closeByProgram() {
+  // Asked while the user's close is being decided: that close goes ahead.
+  if (inUserClose_) {
+    closeAccepted_ = true;
+    return;
+  }
+  closingByProgram_ = true;
+  close();
+  closingByProgram_ = false;
+}
+
+void userActivated(WindowModel& window) {
+  // The runtime knows which window is active: the focus coming back from a dialog, or a
+  // window that a script has just shown, is no new activation.
+  if (!scriptedInput())
+    deliverInput({UserActionKind::Activate, &window}, [&window] { window.fire(); });
 }
 
 void WindowView::showEvent(QShowEvent* event) {
@@ -189,7 +229,19 @@ void WindowView::showEvent(QShowEvent* event) {
     move(centredOn(this, size()));
     applying_ = false;
   }
+  // The frame is known once the window is on screen: the outer bounds are kept.
+  if (!shownOnce_ && !embeddedIn_ && frameMargins() != shownMargins_) {
+    shownMargins_ = frameMargins();
+    applying_ = true;
+    applyBounds();
+    applying_ = false;
+  }
   shownOnce_ = true;
+}
+
+QMargins WindowView::frameMargins() const {
+  const QWindow* handle = windowHandle();
+  return handle ? handle->frameMargins() : QMargins();
 }
 
 void WindowView::hideEvent(QHideEvent* event) {
@@ -199,9 +251,11 @@ void WindowView::hideEvent(QHideEvent* event) {
 
 void WindowView::reportBounds() {
   if (applying_ || detached_ || embeddedIn_) return;
-  const QRect g = geometry();
+  const QRect g = frameGeometry();
+  const double scale = autoScaleOf(&model_);
   reporting_ = true;
-  model_.setBounds(g.x(), g.y(), g.width(), g.height());
+  model_.setBounds(g.x(), g.y(), scaledLength(g.width(), 1.0 / scale),
+                   scaledLength(g.height(), 1.0 / scale));
   reporting_ = false;
 }
 

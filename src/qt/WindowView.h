@@ -41,6 +41,10 @@ class WindowView : public QWidget, public ModelObserver {
   void modelChanged(Attr what) override;
   // Forgets the model; called before the models go away.
   void detach();
+  // Closes the window as the program does (the user's close asks the runtime first).
+  void closeByProgram();
+  // The frame the window system puts around the client area (none before it is shown).
+  QMargins frameMargins() const;
 
  signals:
   // The window was hidden or closed (ends a modal wait).
@@ -63,11 +67,17 @@ class WindowView : public QWidget, public ModelObserver {
   WindowModel& model_;
   PageAreaLookup pageAreas_;
   QWidget* embeddedIn_ = nullptr;
-  bool applying_ = false;   // the view is being set from the model
+  bool applying_ = false;  // the view is being set from the model
+  bool closingByProgram_ = false;
+  bool inUserClose_ = false, closeAccepted_ = false;
+  QMargins shownMargins_;
   bool reporting_ = false;  // the model is being set from the view
   bool shownOnce_ = false;
-  ActivationWatch watch_;
   bool detached_ = false;
 };
+
+// A window became active on the display: the runtime runs its activation script unless it
+// already was the active window.
+void userActivated(WindowModel& window);
 
 }  // namespace qav::qt

@@ -54,23 +54,23 @@ int64_t rowCount(std::string_view line) {
   return negative ? -n : n;
 }
 
-// Hands the counted blocks of the flattened lines to row lists 1-9. Stops at the first count
-// line that is missing or at the end of the lines, keeping what was handed over so far.
-void distribute(std::vector<Value>& lines, DataQueue& box) {
-  std::size_t k = 0;
+// Hands the counted blocks of the flattened lines to row lists 1-9, decoding each line as it
+// goes, so that the rows are the only copy made. Stops at the first count line that is missing
+// or at the end of the lines, keeping what was handed over so far; lines after the last block
+// are never decoded.
+void distribute(TextListCursor lines, DataQueue& box) {
   for (int t = 1; t <= DataQueue::kTables; ++t) {
-    if (k >= lines.size()) return;
-    const int64_t n = rowCount(lines[k].text);
-    ++k;
+    const auto countLine = lines.next();
+    if (!countLine) return;
+    const int64_t n = rowCount(text::decodeCp949(*countLine));
     auto& rows = box.rowList(t);
     rows.clear();
-    if (n <= 0) continue;
-    const std::size_t available = lines.size() - k;
-    const std::size_t take = std::min<std::size_t>(static_cast<std::size_t>(n), available);
-    rows.reserve(take);
-    for (std::size_t i = 0; i < take; ++i) rows.push_back(std::move(lines[k + i].text));
-    k += take;
-    if (take < static_cast<std::size_t>(n)) return;
+    if (n > 0) rows.reserve(std::min(static_cast<std::size_t>(n), lines.mostLeft()));
+    for (int64_t i = 0; i < n; ++i) {
+      const auto line = lines.next();
+      if (!line) return;
+      rows.push_back(text::decodeCp949(*line));
+    }
   }
 }
 
@@ -86,15 +86,13 @@ DataFileState DataLoad(std::unique_ptr<DataQueue>& box, const std::string& path,
     if (!platform.readFile(path, bytes, kSignature))
       return platform.exists(path) ? DataFileState::Unreadable : DataFileState::Missing;
     if (bytes.empty()) return DataFileState::Missing;
-    Record record = RecordReader(bytes, 0, &ClassRegistry::instance()).read();
-    bytes = std::string();
+    // The lines are checked in place and then walked once, straight into the row lists.
+    RecordReader reader(bytes, 0, &ClassRegistry::instance());
+    reader.passOverTextList(kLinesProperty);
+    Record record = reader.read();
     if (record.className != kClassName) return DataFileState::Unreadable;
-    auto fresh = std::make_unique<DataQueue>();
-    std::vector<Value> lines;
-    for (auto& p : record.properties)
-      if (p.name == kLinesProperty && p.value.tag == Tag::List) lines = std::move(p.value.list);
-    box = std::move(fresh);
-    distribute(lines, *box);
+    box = std::make_unique<DataQueue>();
+    if (reader.listStart()) distribute(TextListCursor(bytes, *reader.listStart()), *box);
     return DataFileState::Loaded;
   } catch (...) {
     return DataFileState::Unreadable;

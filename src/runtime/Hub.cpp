@@ -5,6 +5,7 @@
 #include "lang/ClassNames.h"
 #include "lang/Messages.h"
 #include "platform/Platform.h"
+#include "runtime/InputPath.h"
 
 namespace qav {
 namespace {
@@ -16,7 +17,9 @@ Hub::Hub(Platform& platform)
     : platform_(platform),
       main_(std::make_unique<WindowModel>(std::string(cls::kMain))),
       data_(platform),
-      interpreter_(std::make_unique<script::Interpreter>(*this)) {
+      interpreter_(std::make_unique<script::Interpreter>(*this)),
+      input_(std::make_unique<InputPath>(*this)) {
+  platform_.setUserInput(input_.get());
   main_->setName("Main");
   main_->setCaption(std::string(msg::kAppTitle));
   Font f;
@@ -32,7 +35,9 @@ Hub::Hub(Platform& platform)
   main_->setBorderIcons(icons);
 }
 
-Hub::~Hub() = default;
+Hub::~Hub() {
+  if (platform_.userInput() == input_.get()) platform_.setUserInput(nullptr);
+}
 
 Component* Hub::FindControl(std::string_view name) {
   if (text::equalsIgnoreAsciiCase(name, main_->name())) return main_.get();

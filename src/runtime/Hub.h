@@ -29,6 +29,7 @@
 
 namespace qav {
 
+class InputPath;
 class Platform;
 
 class Hub : public script::ScriptHost {
@@ -44,6 +45,8 @@ class Hub : public script::ScriptHost {
   ShellMenu& menu() { return menu_; }
   DataFiles& data() { return data_; }
   script::Interpreter& interpreter() { return *interpreter_; }
+  // The one path of user input (also the platform's UserInput while the hub lives).
+  InputPath& input() { return *input_; }
 
   // --- Hub state -----------------------------------------------------------------------
   WindowModel& mainWindow() override { return *main_; }
@@ -107,6 +110,7 @@ class Hub : public script::ScriptHost {
   Instantiation instantiation_{*this};
   ShellMenu menu_{*this};
   std::unique_ptr<script::Interpreter> interpreter_;
+  std::unique_ptr<InputPath> input_;
 };
 
 }  // namespace qav

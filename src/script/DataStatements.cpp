@@ -53,8 +53,9 @@ int findField(const MainData& settings, int table, std::string_view name) {
 }
 
 // The position just after the n-th separator of a row, or npos when it has fewer. Searches
-// and listings scan every row of a table, so the separators are counted sixteen bytes at a
-// time where the processor allows, then eight, then one.
+// and listings scan every row of a table, so the separators are counted sixty-four bytes at a
+// time where the processor allows (summed without a population count, which the baseline
+// processor lacks), then sixteen, then eight, then one.
 std::size_t afterSeparators(std::string_view row, int n) {
   constexpr uint64_t kOnes = 0x0101010101010101ULL * static_cast<unsigned char>(kFieldEnd);
   constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
@@ -63,11 +64,26 @@ std::size_t afterSeparators(std::string_view row, int n) {
   if (n <= 0) return 0;
 #if defined(__SSE2__)
   const __m128i separator = _mm_set1_epi8(kFieldEnd);
+  const __m128i zero = _mm_setzero_si128();
+  // One in each byte that holds a separator.
+  auto marks = [&](std::size_t at) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+    return _mm_sub_epi8(zero, _mm_cmpeq_epi8(v, separator));
+  };
+  auto sum = [&](__m128i v) {
+    const __m128i s = _mm_sad_epu8(v, zero);
+    return _mm_cvtsi128_si32(s) + _mm_extract_epi16(s, 4);
+  };
+  while (i + 64 <= row.size()) {
+    const int c = sum(_mm_add_epi8(_mm_add_epi8(marks(i), marks(i + 16)),
+                                   _mm_add_epi8(marks(i + 32), marks(i + 48))));
+    if (c >= n) break;  // the n-th separator is in these sixty-four bytes
+    n -= c;
+    i += 64;
+  }
   while (i + 16 <= row.size()) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-    const int c =
-        std::popcount(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, separator))));
-    if (c >= n) break;  // the n-th separator is in these sixteen bytes
+    const int c = sum(marks(i));
+    if (c >= n) break;
     n -= c;
     i += 16;
   }
@@ -94,6 +110,12 @@ std::string_view fieldOf(std::string_view row, int f) {
   if (start == std::string_view::npos) return {};
   std::size_t end = row.find(kFieldEnd, start);
   return row.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+// Asks for a row's bytes ahead of its scan: rows lie apart in memory, and a scan of a large
+// table waits on memory more than it counts.
+void prefetch(const std::string& row) {
+  for (std::size_t at = 0; at < row.size(); at += 64) __builtin_prefetch(row.data() + at);
 }
 
 // Splits a stored row into the 100 values. Every separator moves to the next field; a row
@@ -201,11 +223,17 @@ void findRecord(Interpreter& in) {
   std::string value = in.Maths(tk[4]);
   DataRecord& r = in.currentRecord();
   clearRecord(r);
-  // Every row is examined; the last match stays.
+  // The last match is the one that stays, so the rows are looked at from the last one back
+  // and the first match found ends the search.
   const std::vector<std::string>& rows = store(in).rowList(t);
   int match = -1;
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    if (fieldOf(rows[i], f) == value) match = static_cast<int>(i);
+  for (std::size_t i = rows.size(); i-- > 0;) {
+    if (i > 0) prefetch(rows[i - 1]);
+    if (fieldOf(rows[i], f) == value) {
+      match = static_cast<int>(i);
+      break;
+    }
+  }
   if (match < 0) return;
   r.tableName = tk[2];
   r.table = t;
@@ -249,9 +277,11 @@ void listRecords(Interpreter& in) {
   Component* c = itemOperand(in, 4);
   if (!lineListOf(c)) return in.Error(msg::kNotLineItem);
   std::string joined;
-  for (const std::string& row : store(in).rowList(t)) {
+  const std::vector<std::string>& rows = store(in).rowList(t);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (i + 1 < rows.size()) prefetch(rows[i + 1]);
     if (!joined.empty()) joined += '\r';
-    joined += fieldOf(row, f);
+    joined += fieldOf(rows[i], f);
   }
   setLines(static_cast<ItemModel&>(*c), text::splitLines(joined));
 }

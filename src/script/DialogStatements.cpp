@@ -101,7 +101,8 @@ void play(Interpreter& in) {
   if (!player) return in.Error(msg::kNotPlayable);
   if (player->fileName().empty()) return in.Error(msg::kNoFileName);
   Platform& p = in.host().platform();
-  p.playSound(p.resolvePath(player->fileName()));
+  std::string error;
+  if (!p.playSound(*player, p.resolvePath(player->fileName()), error)) return in.Error(error);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include "script/Interpreter.h"
 
+#include <time.h>
+
 #include <algorithm>
-#include <chrono>
 #include <exception>
 #include <new>
 #include <stdexcept>
@@ -33,6 +34,26 @@ Interpreter::Interpreter(ScriptHost& host) : host_(host) {
 
 void Interpreter::registerStatement(std::string_view keyword, Statement handler) {
   statements_.insert_or_assign(std::string(keyword), std::move(handler));
+  compiledStale_ = true;
+}
+
+void Interpreter::compileLine(const std::string& line, std::size_t index) {
+  if (compiledStale_) {
+    compiled_.clear();
+    compiledStale_ = false;
+  }
+  if (compiled_.size() <= index) compiled_.resize(index + 1);
+  CompiledLine& c = compiled_[index];
+  if (!c.made || c.text != line) {
+    c.text = line;
+    c.tokens.parse(line);
+    auto it =
+        c.tokens.count() ? statements_.find(std::string_view(c.tokens[1])) : statements_.end();
+    c.statement = it == statements_.end() ? nullptr : &it->second;
+    c.made = true;
+  }
+  tokens_ = &c.tokens;
+  statement_ = c.statement;
 }
 
 void Interpreter::resetRun() {
@@ -50,10 +71,12 @@ void Interpreter::resetRun() {
   fontBuffer_ = host_.mainWindow().font();
 }
 
+// The coarse clock: read before every line, and a few milliseconds of resolution are plenty
+// for a question asked after seconds.
 int64_t steadyMillis() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
-      .count();
+  timespec t{};
+  ::clock_gettime(CLOCK_MONOTONIC_COARSE, &t);
+  return static_cast<int64_t>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
 }
 
 void Interpreter::IventRun() {
@@ -94,8 +117,8 @@ bool Interpreter::runOnce() {
     while (currentLine_ >= 0 && static_cast<std::size_t>(currentLine_) < lines.size()) {
       if (lineGate_ && !lineGate_()) break;
       const std::string& line = lines[static_cast<std::size_t>(currentLine_)];
-      tokens_.parse(line);
-      const std::string& kw = tokens_[1];
+      compileLine(line, static_cast<std::size_t>(currentLine_));
+      const std::string& kw = (*tokens_)[1];
       const bool skipped =
           skippedBlocks_ > 0 || (kw != msg::kEndIf && kw != msg::kElse && conditionDepth_ > 0 &&
                                  !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)]);
@@ -131,18 +154,16 @@ bool Interpreter::runOnce() {
 }
 
 void Interpreter::execute() {
-  if (tokens_.count() == 0) return;
-  auto it = statements_.find(std::string_view(tokens_[1]));
-  if (it == statements_.end()) return;  // not a keyword: the line is a comment
+  if (!statement_) return;  // not a keyword: the line is a comment
   // A failure inside a statement (an item refusing a value, a file that cannot be read)
   // becomes a script error; nothing escapes the run.
   std::string failure;
   try {
-    if (tokens_.overflowed()) {
+    if (tokens_->overflowed()) {
       Error(msg::kTooManyTokens);
       return;
     }
-    it->second(*this);
+    (*statement_)(*this);
     return;
   } catch (const std::bad_alloc&) {
     // Out of memory: whatever the script was building is let go and the event ends, rather

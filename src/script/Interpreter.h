@@ -106,7 +106,7 @@ class Interpreter {
 
   // State shared with statements and the property layer.
   ScriptHost& host() { return host_; }
-  const Tokens& tokens() const { return tokens_; }
+  const Tokens& tokens() const { return *tokens_; }
   VariableTable& variables() { return variables_; }
   DataRecord& currentRecord() { return record_; }
   int CurrentLine() const { return currentLine_; }
@@ -163,6 +163,8 @@ class Interpreter {
   void resetRun();
   bool runOnce();  // false when the script list was empty
   void execute();
+  // The line's tokens and statement, from the cache when its text is unchanged.
+  void compileLine(const std::string& line, std::size_t index);
   // Expressions: a text to split into a chain of operands under one group of operators.
   struct Chain {
     bool additive = false;        // "+" and "-", folded from the left
@@ -182,7 +184,22 @@ class Interpreter {
   bool lineDone();
 
   ScriptHost& host_;
-  Tokens tokens_;
+  // Each line of the running script cut into tokens with its statement found, kept for the
+  // next time the line runs: an entry is made again when the text at its place differs (an
+  // assignment can rewrite a running script, and every event brings its own), and all are
+  // dropped (before the next line) when a statement is registered. Entries change only
+  // between lines.
+  struct CompiledLine {
+    std::string text;
+    Tokens tokens;
+    const Statement* statement = nullptr;  // null: no keyword, the line is a comment
+    bool made = false;
+  };
+  std::vector<CompiledLine> compiled_;
+  const Tokens noTokens_;
+  const Tokens* tokens_ = &noTokens_;
+  const Statement* statement_ = nullptr;
+  bool compiledStale_ = false;
   VariableTable variables_;
   DataRecord record_;
   int currentLine_ = 0;

@@ -1,13 +1,14 @@
 #include "script/Tokenizer.h"
 
+#include <cstdint>
+
 #include "base/Text.h"
 #include "lang/Vocabulary.h"
 
 namespace qav::script {
 
 void Tokens::clear() {
-  for (int i = 0; i < count_ + 1 && i < kMaxTokens; ++i)
-    slots_[static_cast<std::size_t>(i)].clear();
+  slots_.clear();
   count_ = 0;
   overflow_ = false;
 }
@@ -25,7 +26,7 @@ void Tokens::parse(std::string_view line) {
       overflow_ = true;
       break;
     }
-    slots_[static_cast<std::size_t>(count_)].assign(line.substr(start, i - start));
+    slots_.emplace_back(line.substr(start, i - start));
     ++count_;
   }
 }
@@ -50,10 +51,14 @@ bool IsNumber(std::string_view s) {
     i = 1;
   }
   if (s[i] == '0' && (s.size() > i + 1 || i == 1)) return false;  // leading zero, or "-0"
-  for (std::size_t k = i; k < s.size(); ++k)
+  int64_t n = 0;
+  for (std::size_t k = i; k < s.size(); ++k) {
     if (s[k] < '0' || s[k] > '9') return false;
-  // The text must survive the 32-bit conversion unchanged.
-  return text::decimal(TextToNumber(s)) == s;
+    n = n * 10 + (s[k] - '0');
+  }
+  // The text must survive the 32-bit conversion unchanged: no leading zero (above) and a value
+  // within the 32-bit range.
+  return i == 1 ? n <= int64_t{1} << 31 : n < int64_t{1} << 31;
 }
 
 std::size_t LastPos(std::string_view pattern, std::string_view text) {

@@ -1,8 +1,8 @@
 #pragma once
 // Cutting script lines into tokens, and the small text helpers of the interpreter.
-#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qav::script {
 
@@ -21,17 +21,21 @@ class Tokens {
   bool overflowed() const { return overflow_; }
   // Token n (1-based); the empty text outside 1..count().
   const std::string& operator[](int n) const {
-    return (n >= 1 && n <= count_) ? slots_[static_cast<std::size_t>(n - 1)] : empty_;
+    return (n >= 1 && n <= count_) ? slots_[static_cast<std::size_t>(n - 1)] : empty();
   }
   // Tokens first..last joined with one blank (last clipped to count()).
   std::string join(int first, int last) const;
   std::string joinFrom(int first) const { return join(first, count_); }
 
  private:
-  std::array<std::string, kMaxTokens> slots_;
+  static const std::string& empty() {
+    static const std::string none;
+    return none;
+  }
+
+  std::vector<std::string> slots_;  // the tokens, count_ of them
   int count_ = 0;
   bool overflow_ = false;
-  std::string empty_;
 };
 
 // Is the text, without surrounding blanks, the plain decimal form of a 32-bit integer.

@@ -15,8 +15,11 @@ constexpr char kSignature[4] = {'T', 'P', 'F', '0'};
 // can make the reader allocate or read beyond what is there.
 class Parser {
  public:
-  Parser(std::string_view bytes, std::size_t pos, const RecordChecker* checker)
-      : bytes_(bytes), pos_(pos), checker_(checker) {}
+  Parser(std::string_view bytes, std::size_t pos, const RecordChecker* checker,
+         std::string_view passOver)
+      : bytes_(bytes), pos_(pos), checker_(checker), passOver_(passOver) {}
+
+  std::optional<std::size_t> listStart() const { return listStart_; }
 
   std::size_t pos() const { return pos_; }
 
@@ -132,7 +135,14 @@ class Parser {
       }
       textsOnly_ = textsOnly ? &p.name : nullptr;
       textsOnlyClass_ = className;
-      p.value = value(level, "a property value");
+      if (textsOnly && level == 0 && p.name == passOver_ &&
+          peek("a property value") == static_cast<uint8_t>(Tag::List)) {
+        p.value.tag = static_cast<Tag>(byte("a property value"));
+        listStart_ = pos_;
+        passTexts(p.name);
+      } else {
+        p.value = value(level, "a property value");
+      }
       textsOnly_ = nullptr;
       if (className && checker_)
         if (auto why = checker_->checkProperty(*className, p.name, p.value))
@@ -239,6 +249,21 @@ class Parser {
     return v;
   }
 
+  // The elements of a list that must hold texts, checked and left where they are.
+  void passTexts(const std::string& property) {
+    for (;;) {
+      std::size_t elemAt = pos_;
+      uint8_t t = byte("a list");
+      if (t == 0) return;
+      if (t == static_cast<uint8_t>(Tag::String))
+        shortText("a text");
+      else if (t == static_cast<uint8_t>(Tag::LString))
+        take(u32("a long text's length"), "a long text");
+      else
+        wrongElement(property, static_cast<Tag>(t), elemAt);
+    }
+  }
+
   // A list element that the property cannot take: the checker's own words for it.
   [[noreturn]] void wrongElement(const std::string& property, Tag tag, std::size_t at) const {
     Value probe;
@@ -254,6 +279,8 @@ class Parser {
   const RecordChecker* checker_;
   const std::string* textsOnly_ = nullptr;  // the property whose list must hold texts only
   const std::string* textsOnlyClass_ = nullptr;
+  std::string_view passOver_;  // the top record's text list that is checked but not kept
+  std::optional<std::size_t> listStart_;
   StreamPlace place_;  // the record and property being read
 };
 
@@ -263,10 +290,31 @@ RecordReader::RecordReader(std::string_view bytes, std::size_t offset, const Rec
     : bytes_(bytes), pos_(offset), checker_(checker) {}
 
 Record RecordReader::read() {
-  Parser p(bytes_, pos_, checker_);
+  Parser p(bytes_, pos_, checker_, passOver_);
   Record r = p.record();
   pos_ = p.pos();
+  listStart_ = p.listStart();
   return r;
+}
+
+std::optional<std::string_view> TextListCursor::next() {
+  auto left = [&] { return pos_ < bytes_.size() ? bytes_.size() - pos_ : 0; };
+  if (left() < 1) return std::nullopt;
+  const auto tag = static_cast<uint8_t>(bytes_[pos_]);
+  std::size_t n = 0, head = 0;
+  if (tag == static_cast<uint8_t>(Tag::String) && left() >= 2) {
+    n = static_cast<uint8_t>(bytes_[pos_ + 1]);
+    head = 2;
+  } else if (tag == static_cast<uint8_t>(Tag::LString) && left() >= 5) {
+    for (int i = 4; i >= 1; --i) n = n << 8 | static_cast<uint8_t>(bytes_[pos_ + i]);
+    head = 5;
+  } else {
+    return std::nullopt;
+  }
+  if (left() - head < n) return std::nullopt;
+  std::string_view s = bytes_.substr(pos_ + head, n);
+  pos_ += head + n;
+  return s;
 }
 
 }  // namespace qav

@@ -47,10 +47,34 @@ class RecordReader {
   // the problem and its byte offset; the position is then unspecified.
   Record read();
 
+  // Makes read() check, but not keep, the elements of the text list that the top record's
+  // property of this name holds, where the checker holds that property to texts: the value read is
+  // an empty list, and listStart() tells where the elements of the last such list begin, so that a
+  // caller walks them itself (TextListCursor) without a parsed element per line.
+  void passOverTextList(std::string_view propertyName) { passOver_ = propertyName; }
+  std::optional<std::size_t> listStart() const { return listStart_; }
+
  private:
   std::string_view bytes_;
   std::size_t pos_;
   const RecordChecker* checker_;
+  std::string_view passOver_;
+  std::optional<std::size_t> listStart_;
+};
+
+// Walks the elements of a text list that a RecordReader has checked: each element's CP949
+// bytes in turn, until the list's end.
+class TextListCursor {
+ public:
+  TextListCursor(std::string_view bytes, std::size_t start) : bytes_(bytes), pos_(start) {}
+  // The next element's bytes, or nothing at the end of the list (or of malformed data).
+  std::optional<std::string_view> next();
+  // The most elements that can follow: each takes at least two bytes.
+  std::size_t mostLeft() const { return pos_ < bytes_.size() ? (bytes_.size() - pos_) / 2 : 0; }
+
+ private:
+  std::string_view bytes_;
+  std::size_t pos_;
 };
 
 }  // namespace qav

@@ -40,9 +40,13 @@ TEST(DataMenuRun, SaveWritesTheDataFileAndLoadBringsItBack) {
   project.tableNames[1] = "회원";
   project.fieldNames[1][1] = "이름";
   project.window("PanelStart", 0, 0, 300, 200);
+  // Buttons a user can click: shown and enabled.
+  const Property visible = Bool("VisibleCheck", true), enabled = Bool("EnabledCheck", true);
   project.item("TNewButton", "ButtnAdd", "PanelStart",
-               {LinesOf("Ivent2", {"데이타제작 회원", "정의 데이타:이름 = 홍", "데이타추가"})});
-  project.item("TNewButton", "ButtnCount", "PanelStart", {LinesOf("Ivent2", {"데이타갯수 회원"})});
+               {visible, enabled,
+                LinesOf("Ivent2", {"데이타제작 회원", "정의 데이타:이름 = 홍", "데이타추가"})});
+  project.item("TNewButton", "ButtnCount", "PanelStart",
+               {visible, enabled, LinesOf("Ivent2", {"데이타갯수 회원"})});
   std::string program = project.writeProgram(dir.path());
 
   int status = -1;

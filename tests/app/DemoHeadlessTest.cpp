@@ -149,6 +149,8 @@ TEST_F(DemoHeadless, AMemberRegisterSessionShowsAndSavesWhatTheUserDid) {
       R"({"action":"show","window":"Second"})",
       R"({"print":"SumResult:제목","value":"1부터 10까지의 합: 55"})",
       R"({"action":"hide","window":"Second"})",
+      // The main window is active again while the closing script still runs.
+      R"({"dropped":"activate:Main"})",
       R"({"print":"Clock:제목","value":"2024-03-15 10:20:30"})",
       R"({"print":"Progress:현재값","value":"10"})",
       R"({"action":"hide","window":"PageA"})",

@@ -105,7 +105,8 @@ TEST(KillDuringSaves, EveryDataFileLeftBehindReadsWholeWithTheFirstRows) {
   project.window("PanelStart", 0, 0, 300, 200);
   project.item(
       "TNewButton", "ButtnAdd", "PanelStart",
-      {LinesOf("Ivent2", {"선언 i", "반복 i = 1 ~ " + std::to_string(kRows), "데이타제작 기록",
+      {Bool("VisibleCheck", true), Bool("EnabledCheck", true),
+       LinesOf("Ivent2", {"선언 i", "반복 i = 1 ~ " + std::to_string(kRows), "데이타제작 기록",
                           "정의 데이타:값 = :i", "데이타추가", "반복끝"})});
   const std::string program = project.writeProgram(dir.path());
   const std::string data = dir.path() + "/rows.dat";

@@ -60,13 +60,16 @@ class RunCommand : public ::testing::Test {
 TEST_F(RunCommand, PlaysAProgramFromEventsAndAnswers) {
   project.window("PanelStart", 0, 0, 300, 200, {LinesOf("Ivent1", {"메세지 어서 오세요"})});
   project.window("PanelAsk", 0, 0, 100, 100);
+  // Items a user can reach: shown and enabled.
+  const Property shown = Bool("VisibleCheck", true), enabled = Bool("EnabledCheck", true);
   project.item("TNewButton", "ButtnGo", "PanelStart",
-               {LinesOf("Ivent2", {"입력 이름?", "정의 Name:문자열 = 레지스터:1",
+               {shown, enabled,
+                LinesOf("Ivent2", {"입력 이름?", "정의 Name:문자열 = 레지스터:1",
                                    "정의 Note:문자열 = 메모", "창보이기 Ask Y", "메세지 돌아옴"})});
   project.item("TNewEdit", "EdittName", "PanelStart",
-               {LinesOf("Ivent3", {"정의 *레지스터:9 = Name:문자열"})});
+               {shown, enabled, LinesOf("Ivent3", {"정의 *레지스터:9 = Name:문자열"})});
   // A field without a change script: the script's write to it drops nothing worth a line.
-  project.item("TNewEdit", "EdittNote", "PanelStart");
+  project.item("TNewEdit", "EdittNote", "PanelStart", {shown, enabled});
   std::string app = pack();
   // Answers go to the dialogs in the order they appear, one each.
   Result r = run({"--answer", "ok",
@@ -97,11 +100,13 @@ TEST_F(RunCommand, PlaysAProgramFromEventsAndAnswers) {
        {"buttons", {"Ok", "Cancel"}},
        {"answer", "홍길동"}},
       // The script's own write to the field raises its change event, which is dropped.
-      {{"dropped", "Name"}},
+      {{"dropped", "type:Name"}},
       {{"window", "Ask"}, {"action", "show-modal"}},
       // While the script waits, the second click is dropped and the close ends the wait.
-      {{"dropped", "Go"}},
+      {{"dropped", "click:Go"}},
       {{"window", "Ask"}, {"action", "close"}},
+      // The start window is active again while the script still runs: that is dropped.
+      {{"dropped", "activate:Start"}},
       {{"dialog", "message"},
        {"caption", "QAV Maker"},
        {"text", "돌아옴"},
@@ -113,6 +118,12 @@ TEST_F(RunCommand, PlaysAProgramFromEventsAndAnswers) {
        {"text", "정말로 종료하시겠습니까?"},
        {"buttons", {"Yes", "No"}},
        {"answer", "No"}},
+      // Answered No, the question gives the focus back to the start window: it is activated.
+      {{"dialog", "message"},
+       {"caption", "QAV Maker"},
+       {"text", "어서 오세요"},
+       {"buttons", {"Ok"}},
+       {"answer", "Ok"}},
       {{"dialog", "warning"},
        {"caption", "Warning"},
        {"text", "정말로 종료하시겠습니까?"},

@@ -137,34 +137,28 @@ TEST(CommonRows, ConversionsOfGeometryColourCursorAndTabOrder) {
   EXPECT_EQ(get(edit, "탭순서"), "-25536");
 }
 
-TEST(CommonRows, RecordItemsStoreFlagsRunTimeItemsActAtOnce) {
+TEST(CommonRows, ScriptWritesOfTheFlagsChangeTheLiveStateOnEveryKind) {
+  for (const auto& tc : kTables) {
+    if (tc.carried[0] != 'x') continue;
+    SCOPED_TRACE(tc.cls);
+    auto item = tc.make();
+    item->SetItemProperty("접근", "거짓");
+    item->SetItemProperty("존재", "거짓");
+    EXPECT_EQ(get(*item, "접근"), "거짓");
+    EXPECT_FALSE(item->enabled());
+    EXPECT_FALSE(item->visible());
+    item->SetItemProperty("접근", "참");
+    item->SetItemProperty("존재", "참");
+    EXPECT_TRUE(item->enabled());
+    EXPECT_TRUE(item->visible());
+  }
   TNewEdit edit;
-  edit.SetItemProperty("접근", "거짓");
-  edit.SetItemProperty("존재", "거짓");
+  TNewMemo memo;
   edit.SetItemProperty("읽기전용", "참");
-  EXPECT_EQ(get(edit, "접근"), "거짓");
-  EXPECT_EQ(get(edit, "존재"), "거짓");
-  EXPECT_EQ(get(edit, "읽기전용"), "참");
-  EXPECT_TRUE(edit.enabled());
-  EXPECT_TRUE(edit.visible());
-  EXPECT_FALSE(edit.readOnly());
-  edit.applyDesignFlags();
-  EXPECT_FALSE(edit.enabled());
-  EXPECT_FALSE(edit.visible());
+  memo.SetItemProperty("읽기전용", "참");
   EXPECT_TRUE(edit.readOnly());
-
-  TRunListBox list;
-  list.SetItemProperty("접근", "거짓");
-  EXPECT_FALSE(list.enabled());
-  EXPECT_EQ(get(list, "접근"), "거짓");
-  list.SetItemProperty("존재", "거짓");
-  EXPECT_FALSE(list.visible());
-  list.SetItemProperty("접근", "참");
-  EXPECT_TRUE(list.enabled());
-
-  TRunPage page;
-  page.SetItemProperty("존재", "거짓");
-  EXPECT_FALSE(page.visible());
+  EXPECT_TRUE(memo.readOnly());
+  EXPECT_EQ(get(edit, "읽기전용"), "참");
 }
 
 TEST(CommonRows, ParentSwitchesShowTheWindowsColourAndFont) {

@@ -241,8 +241,6 @@ TEST(MemoTable, ChoiceAndSwitchRows) {
   EXPECT_EQ(get(memo, "초기상태"), "한글");
   memo.SetItemProperty("읽기전용", "참");
   EXPECT_EQ(get(memo, "읽기전용"), "참");
-  EXPECT_FALSE(memo.readOnly());
-  memo.applyDesignFlags();
   EXPECT_TRUE(memo.readOnly());
   // The memo has no rows for its text, case or input form.
   for (const char* name : {"문자열", "문자정렬", "입력형태", "최대길이"}) {

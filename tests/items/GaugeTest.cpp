@@ -127,10 +127,9 @@ TEST(Gauge, DesignFlagsAndCommonRows) {
   TNewProgress g;
   g.SetItemProperty("접근", "거짓");
   g.SetItemProperty("존재", "참");
-  EXPECT_TRUE(g.enabled());
+  EXPECT_FALSE(g.enabled());
   EXPECT_EQ(read(g, "접근"), "거짓");
   g.applyDesignFlags();
-  EXPECT_FALSE(g.enabled());
   EXPECT_TRUE(g.visible());
   g.SetItemProperty("가로크기", "200");
   g.SetItemProperty("커서", "대기중");

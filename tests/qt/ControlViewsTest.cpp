@@ -259,8 +259,12 @@ TEST_F(Placed, CheckBoxLeavesTheMarkToItsModel) {
   EXPECT_EQ(fired, 1);
   box.setChecked(false);
   EXPECT_FALSE(view->isChecked());
+  // With the box on the right the caption stays left-aligned: the widget keeps its direction
+  // and draws the box at its right edge, where a click still toggles it.
   box.setSide(BoxSide::Right);
-  EXPECT_EQ(view->layoutDirection(), Qt::RightToLeft);
+  EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
+  QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(view->width() - 4, view->height() / 2));
+  EXPECT_TRUE(box.checked());
 
   TNewRadioButton a, b;
   auto* va = place<RadioButtonView>(a, 10, 40, 100, 20);

@@ -118,10 +118,7 @@ struct PlayedDemo : ::testing::Test {
   std::unique_ptr<qt::Player> player;
   int ended = -1;
 
-  void SetUp() override {
-    qt::returningFromDialog();  // forget the dialogs of earlier tests
-    program = packDemo(dir.path());
-  }
+  void SetUp() override { program = packDemo(dir.path()); }
 
   // Starts the program; true when it came up without showing any message.
   bool start() {
@@ -240,6 +237,33 @@ TEST_F(PlayedDemo, TypingAndAddingShowsTheMemberInTheList) {
   QTest::mouseClick(view<QPushButton>("Add"), Qt::LeftButton);
   EXPECT_EQ(dialogs.seen, Texts{"이름을 입력하세요."});
   EXPECT_EQ(members().size(), 2);
+}
+
+TEST_F(PlayedDemo, TabMovesAmongFieldsAndOnlyAUsersPickRunsTheListScript) {
+  ASSERT_TRUE(start());
+  addMember(QString::fromUtf8("홍길동"), QStringLiteral("42"));
+  // Click the name, type, Tab, type: labels never take the focus, so nothing typed is lost.
+  auto* name = view<QLineEdit>("MemberName");
+  auto* age = view<QLineEdit>("MemberAge");
+  QTest::mouseClick(name, Qt::LeftButton);
+  QTest::keyClicks(QApplication::focusWidget(), "Zed");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClicks(QApplication::focusWidget(), "12");
+  EXPECT_EQ(name->text().toStdString(), "Zed");
+  EXPECT_EQ(age->text().toStdString(), "12");
+  EXPECT_EQ(view<QLabel>("NameLabel")->focusPolicy(), Qt::NoFocus);
+  // Tabbing into the list picks nothing: what the user typed stays.
+  auto* list = view<QListWidget>("Members");
+  list->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(name->text().toStdString(), "Zed");
+  // A click on an entry runs the script, the selected entry included.
+  const QPoint first = list->visualItemRect(list->item(0)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+  EXPECT_EQ(name->text().toStdString(), "홍길동");
+  name->setText(QStringLiteral("x"));
+  emit name->textEdited(QStringLiteral("x"));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+  EXPECT_EQ(name->text().toStdString(), "홍길동");
 }
 
 TEST_F(PlayedDemo, EventsDuringADialogAreLost) {
@@ -399,4 +423,20 @@ TEST_F(PlayedDemo, LooksAsDesigned) {
     shot.save(QString::fromLocal8Bit(shots) + QStringLiteral("/main.png"));
     about.save(QString::fromLocal8Bit(shots) + QStringLiteral("/about.png"));
   }
+}
+
+TEST(PlayerStart, AProgramWithoutAProjectStillShowsAUsableMainWindow) {
+  // A program file of exactly the payload offset carries an empty project: nothing configures
+  // the main window, which must still be a window the user can see and close.
+  qav::testing::TempDir dir;
+  const std::string program = dir.path() + "/empty";
+  std::ofstream(program, std::ios::binary) << std::string(kPayloadOffset, '\0');
+  qt::Player player(program);
+  ASSERT_TRUE(player.load());
+  qt::MainWindowView* main = player.platform().mainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_EQ(main->clientArea()->size(), QSize(400, 300));
+  EXPECT_GE(main->y(), 0);
+  player.platform().releaseViews();
 }

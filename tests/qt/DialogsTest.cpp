@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "Support.h"
+#include "qt/Dialogs.h"
 #include "qt/QtPlatform.h"
 
 using namespace qav;
@@ -68,23 +69,50 @@ TEST(MessageBox, ClosingWithoutAButtonAndEscape) {
   whenModal([](QWidget* box) { box->close(); });
   EXPECT_EQ(platform.messageBox(DialogKind::Information, "", "x", kYes | kNo), kNoButton);
 
-  // Escape answers Cancel where there is one, OK where it is the only button, else nothing.
+  // Escape answers Cancel where there is one, else No, OK where it is the only button, else
+  // nothing.
   whenModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
   EXPECT_EQ(platform.messageBox(DialogKind::Error, "", "x", kOk | kCancel), kCancel);
   whenModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
   EXPECT_EQ(platform.messageBox(DialogKind::Message, "", "x", kOk), kOk);
+  whenModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+  EXPECT_EQ(platform.messageBox(DialogKind::Warning, "", "x", kYes | kNo), kNo);
   bool stillOpen = false;
   whenModal([&](QWidget* box) {
     QTest::keyClick(box, Qt::Key_Escape);
     stillOpen = box->isVisible();
-    box->findChild<QPushButton*>(QStringLiteral("Yes"))->click();
+    box->findChild<QPushButton*>(QStringLiteral("Retry"))->click();
   });
-  EXPECT_EQ(platform.messageBox(DialogKind::Warning, "", "x", kYes | kNo), kYes);
+  EXPECT_EQ(platform.messageBox(DialogKind::Warning, "", "x", kRetry | kIgnore), kRetry);
   EXPECT_TRUE(stillOpen);
 
   // Return presses the first button.
   whenModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
   EXPECT_EQ(platform.messageBox(DialogKind::Error, "", "x", kOk | kCancel), kOk);
+}
+
+TEST(MessageBox, ButtonLettersAndTheirKoreanKeysAnswer) {
+  struct Case {
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    QString text;
+    Buttons buttons;
+    Button expected;
+  };
+  const Case cases[] = {
+      {Qt::Key_Y, Qt::NoModifier, "y", kYes | kNo, kYes},
+      {Qt::Key_N, Qt::AltModifier, "", kYes | kNo, kNo},
+      {Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("ㅜ"), kYes | kNo, kNo},
+      {Qt::Key_C, Qt::NoModifier, "c", kOk | kCancel, kCancel},
+      {Qt::Key_O, Qt::ShiftModifier, "O", kOk | kCancel, kOk},
+      {Qt::Key_A, Qt::NoModifier, "a", kAll | kIgnore, kAll},
+      {Qt::Key_Y, Qt::NoModifier, "y", kOk | kCancel, kNoButton},  // no such button
+      {Qt::Key_Y, Qt::ControlModifier, "", kYes | kNo, kNoButton},
+  };
+  for (const Case& c : cases) {
+    QKeyEvent press(QEvent::KeyPress, c.key, c.mods, c.text);
+    EXPECT_EQ(qt::keyButton(press, c.buttons), c.expected) << c.text.toStdString();
+  }
 }
 
 TEST(MessageBox, ShowsTheTextAsWrittenWithItsCaptionAndIcon) {

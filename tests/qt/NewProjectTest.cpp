@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,13 +19,24 @@
 
 using namespace qav;
 
+namespace {
+
+const std::string kQav = std::string(QAV_BINARY_DIR) + "/qav";
+
+// `qav new` then `qav pack`: the program file, the built player in front of the project.
+std::string newProgram(const std::string& dir) {
+  const std::string json = dir + "/hello.json", program = dir + "/hello";
+  const std::string command = kQav + " new '" + json + "' >/dev/null && " + kQav + " pack '" +
+                              json + "' -o '" + program + "'";
+  return std::system(command.c_str()) == 0 ? program : std::string();
+}
+
+}  // namespace
+
 TEST(NewProject, ShowsItsItemsAndGreetsOnADisplay) {
   qav::testing::TempDir dir;
-  const std::string json = dir.path() + "/hello.json", program = dir.path() + "/hello";
-  const std::string qav = std::string(QAV_BINARY_DIR) + "/qav";
-  const std::string command = qav + " new '" + json + "' >/dev/null && " + qav + " pack '" + json +
-                              "' -o '" + program + "'";
-  ASSERT_EQ(std::system(command.c_str()), 0);
+  const std::string program = newProgram(dir.path());
+  ASSERT_FALSE(program.empty());
 
   qt::Player player(program);
   player.platform().setQuitAction([](int) {});
@@ -59,4 +72,27 @@ TEST(NewProject, ShowsItsItemsAndGreetsOnADisplay) {
   EXPECT_EQ(said, QString::fromUtf8("안녕하세요, Kim님!"));
   EXPECT_EQ(traced,
             std::vector<std::string>{"Greet:1:메세지 안녕하세요, ~ #32 ~ Name:문자열 ~ 님!"});
+}
+
+TEST(NewProject, QavRunTracesOnTheDisplayAsWell) {
+  qav::testing::TempDir dir;
+  const std::string program = newProgram(dir.path());
+  ASSERT_FALSE(program.empty());
+  const std::string out = dir.path() + "/out";
+  const std::string command = kQav + " run --trace --event type:Name:Kim --event click:Greet " +
+                              "--answer Ok '" + program + "' >'" + out + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  std::ifstream in(out);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  auto at = [&](const std::string& part) {
+    return std::find_if(lines.begin(), lines.end(),
+                        [&](const std::string& l) { return l.find(part) != std::string::npos; }) -
+           lines.begin();
+  };
+  const auto traced =
+      at(R"({"line":1,"text":"메세지 안녕하세요, ~ #32 ~ Name:문자열 ~ 님!","trace":"Greet"})");
+  const auto said = at("안녕하세요, Kim님!");
+  EXPECT_LT(traced, said);
+  EXPECT_LT(said, static_cast<std::ptrdiff_t>(lines.size()));
 }

@@ -10,6 +10,7 @@
 #include "qt/AboutWindow.h"
 #include "qt/BevelPanel.h"
 #include "qt/QtPlatform.h"
+#include "qt/SoundPlayer.h"
 #include "qt/TitleWindow.h"
 #include "runtime/Hub.h"
 
@@ -153,4 +154,13 @@ TEST(SplashWindow, MenuEntryOpensItAndAMissingSoundIsSilent) {
   platform.mainWindow()->menuEntry(QStringLiteral("QavMaker1"))->trigger();
   EXPECT_TRUE(shown);
   platform.releaseViews();
+}
+
+// The player opens the media library only for the first sound: every entry point it calls
+// must be found there by name, or all sounds would be silence.
+TEST(SoundPlayer, FindsTheMediaLibraryWhenASoundFirstPlays) {
+  EXPECT_TRUE(SoundPlayer::mediaAvailable());
+  SoundPlayer sound;
+  EXPECT_FALSE(sound.play(QStringLiteral("/nonexistent/sound.wav")));
+  EXPECT_FALSE(sound.playing());
 }

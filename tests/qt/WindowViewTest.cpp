@@ -24,7 +24,6 @@ struct FormFixture : ::testing::Test {
   QWidget* view = nullptr;
 
   void SetUp() override {
-    qt::returningFromDialog();  // forget the dialogs of earlier tests
     model.setName("창2");
     model.setCaption("두번째 창");
     model.setBounds(100, 50, 400, 300);
@@ -149,13 +148,14 @@ TEST_F(FormFixture, CentredWindowAppearsInTheMiddleOfTheScreen) {
   centred.setCentred(true);
   platform.showWindow(centred);
   QWidget* w = platform.windowView(centred);
+  // The designed bounds are the window's outer bounds, frame included.
   const QRect screen = w->screen()->availableGeometry();
-  EXPECT_LE(std::abs(w->geometry().center().x() - screen.center().x()), 1);
-  EXPECT_LE(std::abs(w->geometry().center().y() - screen.center().y()), 1);
-  EXPECT_EQ(w->size(), QSize(200, 100));
+  EXPECT_LE(std::abs(w->frameGeometry().center().x() - screen.center().x()), 1);
+  EXPECT_LE(std::abs(w->frameGeometry().center().y() - screen.center().y()), 1);
+  EXPECT_EQ(w->frameGeometry().size(), QSize(200, 100));
   // Once shown, a script can still move it.
   centred.setLeft(5);
-  EXPECT_EQ(w->geometry().x(), 5);
+  EXPECT_EQ(w->frameGeometry().x(), 5);
 }
 
 namespace {
@@ -217,7 +217,7 @@ TEST_F(FormFixture, BoundsFromAProjectNeverTakeMoreThanTheScreenCanHold) {
   EXPECT_LE(view->width(), area.width());
   EXPECT_LE(view->height(), area.height());
   model.setBounds(10, 10, 300, 200);
-  EXPECT_EQ(view->geometry(), QRect(10, 10, 300, 200));
+  EXPECT_EQ(view->frameGeometry(), QRect(10, 10, 300, 200));
 }
 
 TEST_F(FormFixture, APageControlOnItsOwnWindowCannotSwallowIt) {

@@ -226,13 +226,30 @@ TEST(DataFile, UnreadableFilesLeaveEmptyTablesAndKeepTheStore) {
        {std::string("not a record at all"), good.substr(0, good.size() / 2),
         good.substr(0, good.size() - 1), dataFileWith({"1", "a"}, "TMainData"),
         "TPF0\x0ATDataQueue\x07"
-        "DataBox\x04Left\x06\x01x\x00\x00"s}) {
+        "DataBox\x04Left\x06\x01x\x00\x00"s,
+        // A line that is no text, and a list cut off after its lines were checked.
+        "TPF0\x0ATDataQueue\x07"
+        "DataBox\x13"
+        "Data_Backup.Strings\x01\x06\x01\x31\x02\x05\x00\x00\x00"s,
+        good.substr(0, good.find("Left") - 1)}) {
     fill(*box);
     spill(dir.file("bad.dat"), bad);
     DataLoad(box, dir.file("bad.dat"), platform);
     expectEmpty(*box, "bad file");
     EXPECT_EQ(box.get(), store);
   }
+
+  // Of two line lists the last one counts.
+  spill(
+      dir.file("two.dat"),
+      writeRecords({makeRecord("TDataQueue", "DataBox",
+                               {prop("Data_Backup.Strings", Value::makeLines({"1", "x"})),
+                                prop("Data_Backup.Strings", Value::makeLines({"0", "1", "y"}))})}));
+  DataLoad(box, dir.file("two.dat"), platform);
+  EXPECT_TRUE(box->rowList(1).empty());
+  EXPECT_EQ(box->rowList(2), (std::vector<std::string>{"y"}));
+  box = std::make_unique<DataQueue>();
+  store = box.get();
 
   // A readable file replaces the store object itself.
   spill(dir.file("good.dat"), good);

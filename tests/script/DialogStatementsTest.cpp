@@ -1,7 +1,11 @@
 // Dialogs, windows and sounds driven by scripts on the headless platform.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "items/controls/MediaPlayer.h"
+#include "support/ProjectBuilder.h"
 #include "support/ScriptFixture.h"
 
 namespace qav::testing {
@@ -164,13 +168,22 @@ TEST_F(Dialogs, WindowStatementsAcceptOnlyWindows) {
 }
 
 TEST_F(Dialogs, PlayStartsTheSoundItemsFileAndGoesOn) {
+  // The file beside the program; a file that cannot be opened is a script error naming it.
+  TempDir dir;
+  std::filesystem::create_directory(dir.path() + "/Sound");
+  std::ofstream(dir.path() + "/Sound/Ding.wav") << "RIFF";
+  platform.setProgramPath(dir.path() + "/program");
   auto& sound = addNamed<TMediaPlayer>("소리1");
   sound.setFileName("Sound\\Ding.wav");
   addNamed<TMediaPlayer>("소리2");
-  run({"작동 소리1", "작동 소리2", "작동 Button1", "작동 없는것", "정의 Button1:제목 = 끝"});
-  EXPECT_EQ(errors(), (std::vector<std::string>{"파일이름이 지정되지 않았습니다.",
-                                                "작동을 시킬 수 있는 아이템이 아닙니다.",
-                                                "작동을 시킬 수 있는 아이템이 아닙니다."}));
+  addNamed<TMediaPlayer>("소리3").setFileName("없는.wav");
+  run({"작동 소리1", "작동 소리2", "작동 Button1", "작동 없는것", "작동 소리3",
+       "정의 Button1:제목 = 끝"});
+  EXPECT_EQ(errors(),
+            (std::vector<std::string>{"파일이름이 지정되지 않았습니다.",
+                                      "작동을 시킬 수 있는 아이템이 아닙니다.",
+                                      "작동을 시킬 수 있는 아이템이 아닙니다.",
+                                      "파일을 열 수 없습니다: " + dir.path() + "/없는.wav"}));
   std::vector<std::string> sounds;
   for (const auto& e : platform.log())
     if (e.contains("sound")) sounds.push_back(e["sound"]);

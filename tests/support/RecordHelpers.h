@@ -37,7 +37,7 @@ class FilePlatform : public Platform {
   void closeWindow(WindowModel&) override {}
   void quit(int) override {}
   text::DateTime now() override { return {2024, 1, 2, 3, 4, 5, 0}; }
-  void playSound(const std::string&) override {}
+  bool playSound(const ItemModel&, const std::string&, std::string&) override { return true; }
   std::string programPath() override { return programPath_; }
 
   std::string programPath_ = "/nonexistent/program";

@@ -36,8 +36,19 @@ class Player {
 };
 
 // Hands the main window's menu entries, its close request and the information window's lines
-// to the hub's menu: the Qt side only shows what the hub decides.
+// to the hub: menu entries and the close request go through its input path, like any user
+// action; the Qt side only shows what the hub decides.
 void connectShell(QtPlatform& platform, Hub& hub);
+// After the load: the information entry named after the program, the main window at a usable
+// size (400 by 300 when no start window gave it one) and shown.
+void showMainWindow(Hub& hub, QtPlatform& platform);
+
+// Whether a display can be had: a platform named in QT_QPA_PLATFORM, or an X or Wayland
+// display. Without one Qt would abort.
+bool displayAvailable();
+inline constexpr const char* kNoDisplayMessage =
+    "qav: there is no display to play on (DISPLAY and WAYLAND_DISPLAY are not set); play "
+    "without one with `qav run --headless FILE`, or set QT_QPA_PLATFORM=offscreen";
 
 // Makes the application (titled "QAV Maker"; no argument but the program's name reaches Qt)
 // and plays programFile, or the running program's own file when none is given.

@@ -30,7 +30,7 @@ std::vector<Record> readRecords(const std::string& bytes, std::size_t offset,
   try {
     while (!reader.atEnd()) records.push_back(reader.read());
   } catch (const std::exception& e) {
-    findings.push_back(Finding{true, records.size(), "?", "?",
+    findings.push_back(Finding{true, records.size(), "", "",
                                "/records/" + std::to_string(records.size()), e.what()});
   }
   return records;

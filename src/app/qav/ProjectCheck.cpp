@@ -24,11 +24,10 @@
 namespace qav::tool {
 
 std::string Finding::line() const {
-  std::string where =
-      path.empty() && className.empty()
-          ? std::string("the project")
-          : "record " + std::to_string(record) + " (" + className + " " + name + ") at " + path;
-  return where + ": " + problem;
+  if (path.empty()) return "the project: " + problem;
+  std::string where = "record " + std::to_string(record);
+  if (!className.empty()) where += " (" + className + " " + name + ")";
+  return where + " at " + path + ": " + problem;
 }
 
 namespace {

@@ -55,6 +55,11 @@ class RecordControl : public ControlModel, public DesignFlags {
   void applyDesignFlags() override;
 
  protected:
+  void showEnabled(bool v) override { setEnabled(v); }
+  void showVisible(bool v) override { setVisible(v); }
+
+ public:
+ protected:
   // Reads what every record-and-live control carries: the design flags, the window name,
   // the event slots, and the base control properties (bounds, cursor, hint, font, colour,
   // parent switches, tab settings) that the record holds.

@@ -19,6 +19,11 @@ class DrawnItem : public ItemModel, public DesignFlags {
   // their accessibility.
   void applyDesignFlags() override { setVisible(visibleCheck()); }
 
+ protected:
+  void showEnabled(bool v) override { setEnabled(v); }
+  void showVisible(bool v) override { setVisible(v); }
+
+ public:
   // Pointer input from the view, in the item's coordinates. A left release inside the item
   // after a left press on it is a click and reaches the bound handler.
   void mouseDown(MouseButton button, int32_t x, int32_t y);
