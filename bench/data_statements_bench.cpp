@@ -13,7 +13,7 @@
 #include "items/controls/NewButton.h"
 #include "items/controls/RunListBox.h"
 #include "platform/HeadlessPlatform.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 #include "stores/DataQueue.h"
 #include "stores/MainData.h"
 
@@ -43,7 +43,7 @@ std::string field(int r, int f) {
 
 struct Fixture {
   HeadlessPlatform platform;
-  TMain hub{platform};
+  Hub hub{platform};
   TNewButton* button = nullptr;
   TRunListBox* list = nullptr;
   std::string dir;

@@ -15,7 +15,7 @@
 #include "items/controls/NewLabel.h"
 #include "items/controls/RunListBox.h"
 #include "platform/HeadlessPlatform.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 #include "stores/DataQueue.h"
 #include "stores/MainData.h"
 
@@ -24,12 +24,12 @@ namespace {
 using namespace qav;
 
 // A hub with a button whose click script is the workload.
-struct Hub {
+struct Bench {
   HeadlessPlatform platform;
-  TMain hub{platform};
+  qav::Hub hub{platform};
   TNewButton* run = nullptr;
 
-  Hub() {
+  Bench() {
     run = &add<TNewButton>("Run");
     // The clock is read as the player reads it, but no run counts as long: on a loaded
     // machine the question whether to go on would otherwise end a workload.
@@ -55,7 +55,7 @@ struct Hub {
 };
 
 void BM_ScriptLoop(benchmark::State& state) {
-  Hub h;
+  Bench h;
   for (int i = 1; i <= 500; ++i)
     h.add<TNewLabel>("Label" + std::to_string(i))
         .SetItemProperty("제목", "라벨" + std::to_string(i));
@@ -70,7 +70,7 @@ void BM_ScriptLoop(benchmark::State& state) {
 BENCHMARK(BM_ScriptLoop)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_TextJoin(benchmark::State& state) {
-  Hub h;
+  Bench h;
   const int passes = static_cast<int>(state.range(0));
   // Per pass: the join and the loop end; plus the declaration and the loop head.
   h.measure(
@@ -83,7 +83,7 @@ BENCHMARK(BM_TextJoin)->Arg(10000)->Unit(benchmark::kMillisecond);
 constexpr int kSearchRows = 200;
 
 void BM_DataSearch(benchmark::State& state) {
-  Hub h;
+  Bench h;
   auto settings = std::make_unique<MainData>();
   settings->setSchemaEntry(1, 0, "회원");
   settings->setSchemaEntry(1, 1, "번호");
@@ -110,7 +110,7 @@ void BM_DataSearch(benchmark::State& state) {
 BENCHMARK(BM_DataSearch)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void BM_ListFill(benchmark::State& state) {
-  Hub h;
+  Bench h;
   auto& list = h.add<TRunListBox>("목록1");
   const int passes = static_cast<int>(state.range(0));
   // Per pass: the append and the loop end; plus the declaration, the clearing and the loop head.

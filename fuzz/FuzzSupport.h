@@ -24,7 +24,7 @@
 #include "platform/HeadlessPlatform.h"
 #include "props/PropertyAccess.h"
 #include "props/Schema.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 
 namespace qav::fuzz {
 
@@ -89,7 +89,7 @@ struct TraceAtEnd {
 class LineBudget {
  public:
   explicit LineBudget(long lines) : left_(lines) {}
-  void attach(TMain& hub) {
+  void attach(Hub& hub) {
     hub.interpreter().setLineGate([this] { return left_-- > 0; });
   }
   bool spent() const { return left_ <= 0; }
@@ -104,7 +104,7 @@ inline text::DateTime fixedClock() {
 }
 
 // What a user can do to one item: click it, pick its first entries, type into it, tick it.
-inline void actOn(TMain& hub, Component& c, std::string_view typed) {
+inline void actOn(Hub& hub, Component& c, std::string_view typed) {
   if (!c.isItem()) return;
   auto& item = static_cast<ItemModel&>(c);
   if (auto* box = dynamic_cast<TNewCheckBox*>(&c)) {
@@ -136,7 +136,7 @@ inline void actOn(TMain& hub, Component& c, std::string_view typed) {
 }
 
 // Reads every property an item's schema names, as a script reference would.
-inline void readAllProperties(TMain& hub, Component& c) {
+inline void readAllProperties(Hub& hub, Component& c) {
   const SchemaTable* table = schemaForClass(c.className());
   if (!table) return;
   for (const std::string& row : table->rows())

@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   platform.files[kProgram] = std::string(kPayloadOffset, '\0') + payload;
   platform.files[kDataPath] = std::string(reinterpret_cast<const char*>(data), size);
 
-  TMain hub(platform);
+  Hub hub(platform);
   fuzz::LineBudget budget(kLineBudget);
   budget.attach(hub);
   if (!hub.FormCreate(kProgram)) return 0;

@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   program.append(reinterpret_cast<const char*>(data), size);
   platform.files[kProgram] = std::move(program);
 
-  TMain hub(platform);
+  Hub hub(platform);
   fuzz::LineBudget budget(kLineBudget);
   budget.attach(hub);
   if (!hub.FormCreate(kProgram)) return 0;

@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   platform.files[kProgram] = std::move(program);
   platform.files[kDataPath] = dataFileBytes();
 
-  TMain hub(platform);
+  Hub hub(platform);
   fuzz::LineBudget budget(kLineBudget);
   budget.attach(hub);
   if (!hub.FormCreate(kProgram)) return 0;

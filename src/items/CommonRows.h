@@ -94,4 +94,27 @@ typename PropTable<T>::Row hint() {
   return text<T>(prop::kHint, &ItemModel::hint, &ItemModel::setHint);
 }
 
+// The rows a placed item's table starts with: "접근" and "존재" as designed (record-and-live
+// and drawn items) or live (run-time controls), the four geometry rows and the cursor.
+template <class T>
+typename PropTable<T>::Rows designPlaced() {
+  return {designAccess<T>(), designExists<T>(), left<T>(),     top<T>(),
+          width<T>(),        height<T>(),       cursorRow<T>()};
+}
+template <class T>
+typename PropTable<T>::Rows livePlaced() {
+  return {liveAccess<T>(), liveExists<T>(), left<T>(),     top<T>(),
+          width<T>(),      height<T>(),     cursorRow<T>()};
+}
+// The parent switches, "부모바탕색" and "부모글자모양".
+template <class T>
+typename PropTable<T>::Rows parents() {
+  return {parentColour<T>(), parentFont<T>()};
+}
+// The rows a focusable control's table ends with: tab stop, tab order and the hint.
+template <class T>
+typename PropTable<T>::Rows tabsAndHint() {
+  return {tabStop<T>(), tabOrder<T>(), hint<T>()};
+}
+
 }  // namespace qav::rows

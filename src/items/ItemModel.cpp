@@ -1,8 +1,17 @@
 #include "items/ItemModel.h"
 
+#include "items/PropTable.h"
 #include "items/WindowModel.h"
 
 namespace qav {
+
+void ItemModel::SetItemProperty(std::string_view name, std::string_view value) {
+  if (const PropertyTable* table = propertyTable()) table->set(*this, name, value);
+}
+
+void ItemModel::GetItemProperty(std::string_view name, std::string& result) const {
+  if (const PropertyTable* table = propertyTable()) table->get(*this, name, result);
+}
 
 void ItemModel::setBounds(int32_t l, int32_t t, int32_t w, int32_t h) {
   if (l == left_ && t == top_ && w == width_ && h == height_) return;

@@ -16,6 +16,7 @@ namespace qav {
 
 class WindowModel;
 class ItemModel;
+class PropertyTable;
 
 // What changed, for the view. Views may treat any value as "refresh everything".
 enum class Attr {
@@ -62,13 +63,10 @@ class ItemModel : public Component {
   bool isItem() const override { return true; }
 
   // The Korean property table of the item. Unknown names do nothing; a read that matches no
-  // row leaves result exactly as the caller passed it. May throw ItemError.
-  virtual void SetItemProperty(std::string_view name, std::string_view value) {
-    (void)name, (void)value;
-  }
-  virtual void GetItemProperty(std::string_view name, std::string& result) const {
-    (void)name, (void)result;
-  }
+  // row leaves result exactly as the caller passed it. May throw ItemError. The item's table
+  // (propertyTable()) answers; an item without one ignores every name.
+  virtual void SetItemProperty(std::string_view name, std::string_view value);
+  virtual void GetItemProperty(std::string_view name, std::string& result) const;
 
   // Placement.
   WindowModel* parentWindow() const { return parent_; }
@@ -160,6 +158,9 @@ class ItemModel : public Component {
   }
 
  protected:
+  // The rows behind SetItemProperty and GetItemProperty, or null for an item without a table.
+  virtual const PropertyTable* propertyTable() const { return nullptr; }
+
   void notify(Attr what) {
     if (observer_) observer_->modelChanged(what);
   }

@@ -16,8 +16,18 @@
 
 namespace qav {
 
+class ItemModel;
+
+// A table as the item model sees it: the rows of the item's own class behind a virtual call.
+class PropertyTable {
+ public:
+  virtual ~PropertyTable() = default;
+  virtual void set(ItemModel& item, std::string_view name, std::string_view value) const = 0;
+  virtual void get(const ItemModel& item, std::string_view name, std::string& result) const = 0;
+};
+
 template <class T>
-class PropTable {
+class PropTable : public PropertyTable {
  public:
   using Write = std::function<void(T&, std::string_view)>;
   using Read = std::function<void(const T&, std::string&)>;
@@ -42,6 +52,12 @@ class PropTable {
   void get(const T& item, std::string_view name, std::string& result) const {
     for (const Row& r : rows_)
       if (r.name == name && r.read) r.read(item, result);
+  }
+  void set(ItemModel& item, std::string_view name, std::string_view value) const override {
+    set(static_cast<T&>(item), name, value);
+  }
+  void get(const ItemModel& item, std::string_view name, std::string& result) const override {
+    get(static_cast<const T&>(item), name, result);
   }
   bool has(std::string_view name) const {
     for (const Row& r : rows_)

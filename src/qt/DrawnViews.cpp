@@ -79,23 +79,4 @@ void LineView::paintEvent(QPaintEvent* event) {
   canvas.strokes(line_.strokes());
 }
 
-QWidget* createDrawnItemView(QtPlatform& platform, ItemModel& item) {
-  auto* drawn = dynamic_cast<DrawnItem*>(&item);
-  if (!drawn || platform.itemView(item)) return nullptr;
-  WindowModel* window = item.parentWindow();
-  if (!window) return nullptr;
-  QWidget* parent = platform.clientAreaOf(*window);
-  QWidget* view = nullptr;
-  if (auto* m = dynamic_cast<TMultiShape*>(drawn))
-    view = new ShapeView(*m, parent);
-  else if (auto* l = dynamic_cast<TLine*>(drawn))
-    view = new LineView(*l, parent);
-  else if (auto* c = dynamic_cast<TClock*>(drawn))
-    view = new ClockView(*c, parent, [&platform] { return platform.now(); });
-  else if (auto* g = dynamic_cast<TGauge*>(drawn))
-    view = new GaugeView(*g, parent);
-  if (view) platform.addItemView(item, view);
-  return view;
-}
-
 }  // namespace qav::qt

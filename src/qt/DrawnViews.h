@@ -117,8 +117,4 @@ class GaugeView : public DrawnView {
   TGauge& gauge_;
 };
 
-// Makes the view of a drawn item on its window and registers it with the platform; null for
-// items that are not drawn or have no window.
-QWidget* createDrawnItemView(QtPlatform& platform, ItemModel& item);
-
 }  // namespace qav::qt

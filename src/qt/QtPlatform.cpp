@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "lang/ClassNames.h"
 #include "lang/WindowTexts.h"
 #include "qt/AboutWindow.h"
 #include "qt/ControlViews.h"
@@ -49,18 +50,52 @@ void QtPlatform::createWindowView(WindowModel& window) {
 
 namespace {
 
-// The widget of a control item, or null for kinds that show nothing.
-QWidget* makeControlView(ItemModel& item, QWidget* parent) {
-  if (auto* m = dynamic_cast<TNewLabel*>(&item)) return new LabelView(*m, parent);
-  if (auto* m = dynamic_cast<TNewButton*>(&item)) return new ButtonView(*m, parent);
-  if (auto* m = dynamic_cast<TNewImage*>(&item)) return new ImageView(*m, parent);
-  if (auto* m = dynamic_cast<TNewEdit*>(&item)) return new EditView(*m, parent);
-  if (auto* m = dynamic_cast<TNewMemo*>(&item)) return new MemoView(*m, parent);
-  if (auto* m = dynamic_cast<TRunListBox*>(&item)) return new ListBoxView(*m, parent);
-  if (auto* m = dynamic_cast<TRunComboBox*>(&item)) return new ComboBoxView(*m, parent);
-  if (auto* m = dynamic_cast<TNewCheckBox*>(&item)) return new CheckBoxView(*m, parent);
-  if (auto* m = dynamic_cast<TNewRadioButton*>(&item)) return new RadioButtonView(*m, parent);
-  if (auto* m = dynamic_cast<TRunPage*>(&item)) return new PageView(*m, parent);
+// The view of each kind of item, by run-time class: a widget on the item's window, or for
+// timers and alarms a driver that ticks them. Items of classes not listed show nothing.
+struct ViewKind {
+  std::string_view runtimeClass;
+  QWidget* (*widget)(QtPlatform&, ItemModel&, QWidget* parent) = nullptr;
+  QObject* (*driver)(QtPlatform&, ItemModel&, QObject* home) = nullptr;
+};
+
+template <class View, class Model>
+QWidget* widget(QtPlatform&, ItemModel& item, QWidget* parent) {
+  return new View(static_cast<Model&>(item), parent);
+}
+
+QWidget* clockView(QtPlatform& platform, ItemModel& item, QWidget* parent) {
+  return new ClockView(static_cast<TClock&>(item), parent, [&platform] { return platform.now(); });
+}
+QObject* timerDriver(QtPlatform&, ItemModel& item, QObject* home) {
+  return new TimerDriver(static_cast<TRunTimer&>(item), home);
+}
+QObject* alarmDriver(QtPlatform& platform, ItemModel& item, QObject* home) {
+  return new AlarmDriver(
+      static_cast<TRunAlarm&>(item), [&platform] { return platform.now(); }, home);
+}
+
+const ViewKind kViews[] = {
+    {cls::kLabel, widget<LabelView, TNewLabel>},
+    {cls::kButton, widget<ButtonView, TNewButton>},
+    {cls::kImage, widget<ImageView, TNewImage>},
+    {cls::kEdit, widget<EditView, TNewEdit>},
+    {cls::kMemo, widget<MemoView, TNewMemo>},
+    {cls::kListBox, widget<ListBoxView, TRunListBox>},
+    {cls::kComboBox, widget<ComboBoxView, TRunComboBox>},
+    {cls::kCheckBox, widget<CheckBoxView, TNewCheckBox>},
+    {cls::kRadioButton, widget<RadioButtonView, TNewRadioButton>},
+    {cls::kPage, widget<PageView, TRunPage>},
+    {cls::kBox, widget<ShapeView, TMultiShape>},
+    {cls::kLine, widget<LineView, TLine>},
+    {cls::kWatch, clockView},
+    {cls::kProgress, widget<GaugeView, TGauge>},
+    {cls::kTimer, nullptr, timerDriver},
+    {cls::kAlarm, nullptr, alarmDriver},
+};
+
+const ViewKind* viewKind(std::string_view runtimeClass) {
+  for (const ViewKind& k : kViews)
+    if (k.runtimeClass == runtimeClass) return &k;
   return nullptr;
 }
 
@@ -68,23 +103,17 @@ QWidget* makeControlView(ItemModel& item, QWidget* parent) {
 
 void QtPlatform::createItemView(ItemModel& item) {
   if (itemView(item) || drivers_.count(&item)) return;
-  if (createDrawnItemView(*this, item)) return;
-  // In a scripted run timers and alarms move only by the runner's ticks.
-  if (scriptedInput() && (dynamic_cast<TRunTimer*>(&item) || dynamic_cast<TRunAlarm*>(&item)))
-    return;
-  if (auto* t = dynamic_cast<TRunTimer*>(&item)) {
-    drivers_[&item] = new TimerDriver(*t, &driverHome_);
-    return;
-  }
-  if (auto* a = dynamic_cast<TRunAlarm*>(&item)) {
-    drivers_[&item] = new AlarmDriver(
-        *a, [this] { return now(); }, &driverHome_);
+  const ViewKind* kind = viewKind(item.className());
+  if (!kind) return;
+  if (kind->driver) {
+    // In a scripted run timers and alarms move only by the runner's ticks.
+    if (scriptedInput()) return;
+    drivers_[&item] = kind->driver(*this, item, &driverHome_);
     return;
   }
   WindowModel* window = item.parentWindow();
   if (!window) return;
-  QWidget* view = makeControlView(item, clientAreaOf(*window));
-  if (!view) return;
+  QWidget* view = kind->widget(*this, item, clientAreaOf(*window));
   addItemView(item, view);
   // A page control may have embedded its first window before it had a view: place it now.
   if (dynamic_cast<PageAreaHost*>(view))

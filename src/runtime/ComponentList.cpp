@@ -3,9 +3,14 @@
 #include <algorithm>
 
 #include "base/Text.h"
+#include "lang/ClassNames.h"
 #include "stream/LoadError.h"
 
 namespace qav {
+
+bool isPlainWindow(const Component* c) {
+  return c && c->className() == cls::kForm;
+}
 
 std::string CutName(std::string_view streamName) {
   // Characters, not bytes: names are ASCII by the naming rule, but a cut must never split a

@@ -18,6 +18,9 @@ std::string CutName(std::string_view streamName);
 // ASCII letters, digits and underscore, not starting with a digit.
 bool isIdentifier(std::string_view name);
 
+// A window made from a window record other than the start window's ("TForm").
+bool isPlainWindow(const Component* c);
+
 class ComponentList {
  public:
   // Appends a component, owned by the list, without any check of its name.

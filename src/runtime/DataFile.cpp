@@ -190,4 +190,48 @@ std::string refuseDataSave(Platform& platform, const std::string& programPath,
   return {};
 }
 
+void DataFiles::open(const std::string& dataFile) {
+  DataLocation where = locateDataFile(platform_, programPath_, dataFile);
+  path_ = std::move(where.path);
+  refusal_ = std::move(where.refusal);
+  if (!path_.empty()) load();
+}
+
+DataFileState DataFiles::load() {
+  const DataFileState state = DataLoad(box_, path_, platform_);
+  if (state != DataFileState::Unreadable) {
+    keepUnreadable_ = false;
+    return state;
+  }
+  keepUnreadable_ = true;
+  const std::string shown = text::printable(path_);
+  platform_.messageBox(DialogKind::Warning, msg::kWarningCaption,
+                       std::string(msg::kDataFileUnreadable) + shown +
+                           std::string(msg::kDataFileUnreadableKept) + shown +
+                           std::string(msg::kBackupSuffix),
+                       kOk);
+  return state;
+}
+
+bool DataFiles::save(std::string& error) {
+  if (path_.empty()) {
+    error = refusal_.empty() ? std::string(msg::kNoDataFile) : refusal_;
+    return false;
+  }
+  // Checked again at every save: a link may have been put in the file's place meanwhile. (A
+  // store given its data path directly, without a program, has no folder to keep it in.)
+  error.clear();
+  if (!programPath_.empty()) error = refuseDataSave(platform_, programPath_, path_);
+  if (!error.empty()) return false;
+  // A file that could not be read is kept aside, never overwritten.
+  if (keepUnreadable_ && platform_.exists(path_)) {
+    if (!platform_.renameFile(path_, path_ + std::string(msg::kBackupSuffix))) {
+      error = std::string(msg::kBackupFailed) + text::printable(path_);
+      return false;
+    }
+  }
+  keepUnreadable_ = false;
+  return DataSave(*box_, path_, platform_, error);
+}
+
 }  // namespace qav

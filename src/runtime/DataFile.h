@@ -41,4 +41,42 @@ DataLocation locateDataFile(Platform& platform, const std::string& programPath,
 std::string refuseDataSave(Platform& platform, const std::string& programPath,
                            const std::string& path);
 
+// The data-table store DataBox and its file beside the program: loading, with the warning for
+// a file that cannot be read, and saving, which keeps such a file aside first.
+class DataFiles {
+ public:
+  explicit DataFiles(Platform& platform)
+      : platform_(platform), box_(std::make_unique<DataQueue>()) {}
+
+  // The store. Loading the data file replaces the object: reach it through here.
+  DataQueue& box() { return *box_; }
+  std::unique_ptr<DataQueue>& boxSlot() { return box_; }
+
+  // The program file whose folder holds the data file.
+  void setProgramPath(std::string p) { programPath_ = std::move(p); }
+  // Finds the data file for the settings' DataFile in the program's folder, and loads it.
+  void open(const std::string& dataFile);
+  // Loads the data file; a file that is there but cannot be read is reported once and kept.
+  // What the load found (the data menu says so).
+  DataFileState load();
+  // False with a reason when the data file cannot be written.
+  bool save(std::string& error);
+
+  // The program's directory followed by the settings' DataFile; empty when the program has
+  // no settings or DataFile was refused (the reason is what a save reports).
+  const std::string& path() const { return path_; }
+  void setPath(std::string p) { path_ = std::move(p); }
+  const std::string& refusal() const { return refusal_; }
+
+ private:
+  Platform& platform_;
+  std::unique_ptr<DataQueue> box_;
+  std::string programPath_;
+  std::string path_;
+  std::string refusal_;
+  // The data file was there but could not be read: it is kept as "<file>.bak" before the
+  // first save replaces it.
+  bool keepUnreadable_ = false;
+};
+
 }  // namespace qav

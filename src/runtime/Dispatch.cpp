@@ -1,42 +1,55 @@
 // Event dispatch: every bound user action and timer tick ends in IventClick, which picks the
 // sender's script by its class and runs it, unless a script is already running.
+#include "runtime/Dispatch.h"
 #include "base/Text.h"
+#include "items/ItemKind.h"
 #include "items/ItemModel.h"
 #include "items/Ivent.h"
 #include "items/WindowModel.h"
 #include "items/controls/ControlModel.h"
 #include "items/controls/RunAlarm.h"
+#include "items/controls/RunPage.h"
+#include "items/graphic/Rounding.h"
 #include "lang/ClassNames.h"
 #include "lang/Messages.h"
 #include "platform/Platform.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 
 namespace qav {
 
-void TMain::bind(ItemModel& item) {
+void EventDispatch::reset() {
+  scriptRunning_ = false;
+  scriptList_.clear();
+}
+
+void EventDispatch::bind(ItemModel& item) {
   item.setHandler([this](ItemModel& sender) { IventClick(sender); });
 }
 
-std::vector<std::string> TMain::EventScript(Component& sender) {
-  const std::string& c = sender.className();
-  auto slot = [&](int n) {
-    auto* control = dynamic_cast<ControlModel*>(&sender);
-    return control ? control->ivent(n) : std::vector<std::string>();
-  };
-  if (c == cls::kLabel || c == cls::kButton) return slot(2);
+std::vector<std::string> EventDispatch::EventScript(Component& sender) {
   if (sender.isWindow()) {
-    Component* holder = FindControl(std::string(msg::kEventHolderPrefix) + sender.name());
+    Component* holder = hub_.FindControl(std::string(msg::kEventHolderPrefix) + sender.name());
     if (holder && holder->className() == cls::kIvent) return static_cast<TIvent*>(holder)->data();
     return {};
   }
-  if (c == cls::kEdit || c == cls::kMemo || c == cls::kListBox || c == cls::kComboBox ||
-      c == cls::kCheckBox || c == cls::kRadioButton || c == cls::kPage)
-    return slot(3);
-  if (c == cls::kTimer || c == cls::kAlarm) return slot(5);
-  return {};
+  const int slot = eventSlot(sender.className());
+  auto* control = slot ? dynamic_cast<ControlModel*>(&sender) : nullptr;
+  return control ? control->ivent(slot) : std::vector<std::string>();
 }
 
 namespace {
+// Whether showing window w in the page area of page would put w inside itself: the page sits
+// on w, or on a window that is (through further pages) shown inside w.
+bool containsPage(const WindowModel& w, const ItemModel& page) {
+  const WindowModel* host = page.parentWindow();
+  for (int guard = 0; host && guard < 10000; ++guard) {
+    if (host == &w) return true;
+    const ItemModel* outer = host->pageHost();
+    host = outer ? outer->parentWindow() : nullptr;
+  }
+  return host != nullptr;
+}
+
 // Whether a script would do anything at all: it has a line that is not blank.
 bool hasStatements(const std::vector<std::string>& script) {
   for (const std::string& line : script)
@@ -45,7 +58,7 @@ bool hasStatements(const std::vector<std::string>& script) {
 }
 }  // namespace
 
-bool TMain::SelectEvent(Component& sender) {
+bool EventDispatch::SelectEvent(Component& sender) {
   if (scriptRunning_) {
     // Only a drop that cost a script is worth telling: an edit field without a change script,
     // written by the running script, loses nothing.
@@ -54,26 +67,60 @@ bool TMain::SelectEvent(Component& sender) {
   }
   scriptList_.clear();
   if (sender.className() == cls::kCheckBox)
-    interpreter_->CheckBox_GroupCheck(static_cast<ItemModel&>(sender));
+    hub_.interpreter().CheckBox_GroupCheck(static_cast<ItemModel&>(sender));
   scriptList_ = EventScript(sender);
   eventSource_ = sender.name();
   return true;
 }
 
-void TMain::IventClick(Component& sender) {
+void EventDispatch::IventClick(Component& sender) {
   // The event loop never sees an exception: a failing check-box write or dialog ends here.
   try {
     if (!SelectEvent(sender)) return;
-    interpreter_->IventRun();
+    hub_.interpreter().IventRun();
   } catch (...) {
     scriptRunning_ = false;
   }
 }
 
-void TMain::OnAlarm(ItemModel& alarm) {
+void EventDispatch::OnAlarm(ItemModel& alarm) {
   // The alarm decides whether this tick is its moment (once per alarm second, on its date or
   // daily) and then reports itself to its bound handler, IventClick.
-  if (auto* a = dynamic_cast<TRunAlarm*>(&alarm)) a->check(platform_.now());
+  if (auto* a = dynamic_cast<TRunAlarm*>(&alarm)) a->check(hub_.platform().now());
+}
+
+void EventDispatch::embedActivePage(TRunPage& page) {
+  const PageTab* tab = page.activeTab();
+  if (!tab) return;
+  Component* found = hub_.FindControl(tab->window);
+  if (!isPlainWindow(found)) return;
+  auto& w = static_cast<WindowModel&>(*found);
+  if (containsPage(w, page)) return;  // a window is never shown inside itself
+  w.setBorderStyle(BorderStyle::None);
+  w.setStayOnTop(true);
+  w.setPageHost(&page);
+  w.setBounds(graphic::add(page.left(), page.sheetLeft()),
+              graphic::add(page.top(), page.sheetTop()), w.width(), w.height());
+  hub_.platform().showWindow(w);
+}
+
+void EventDispatch::PageChangeBefore(TRunPage& page) {
+  const PageTab* tab = page.activeTab();
+  if (!tab) return;
+  Component* found = hub_.FindControl(tab->window);
+  if (!isPlainWindow(found)) return;
+  auto& w = static_cast<WindowModel&>(*found);
+  w.setBorderStyle(BorderStyle::Single);
+  w.setStayOnTop(false);
+  w.setPageHost(nullptr);
+  hub_.platform().hideWindow(w);
+}
+
+void EventDispatch::PageChangeAfter(TRunPage& page) {
+  const PageTab* tab = page.activeTab();
+  if (!tab || !isPlainWindow(hub_.FindControl(tab->window))) return;
+  embedActivePage(page);
+  IventClick(page);
 }
 
 }  // namespace qav

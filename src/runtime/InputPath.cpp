@@ -9,7 +9,7 @@
 #include "items/controls/RunPage.h"
 #include "lang/ClassNames.h"
 #include "platform/Platform.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 
 namespace qav {
 namespace {

@@ -13,11 +13,11 @@
 namespace qav {
 
 class ItemModel;
-class TMain;
+class Hub;
 
 class InputPath : public UserInput {
  public:
-  explicit InputPath(TMain& hub) : hub_(hub) {}
+  explicit InputPath(Hub& hub) : hub_(hub) {}
 
   Refusal check(const UserAction& action) const override;
   // Whether the action would be performed now.
@@ -47,7 +47,7 @@ class InputPath : public UserInput {
   // back, and its activation script runs.
   void focusReturns();
 
-  TMain& hub_;
+  Hub& hub_;
   ItemModel* focused_ = nullptr;
   WindowModel* active_ = nullptr;
 };

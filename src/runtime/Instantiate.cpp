@@ -1,31 +1,16 @@
 // Instantiation: window records configure the main window or make a new window; item records
 // become the items that scripts address, placed on their windows and bound to the dispatch.
-#include <algorithm>
-
+#include "runtime/Instantiate.h"
+#include "items/ItemKind.h"
 #include "items/Ivent.h"
 #include "items/NewData.h"
 #include "items/RecordComponent.h"
-#include "items/controls/MediaPlayer.h"
-#include "items/controls/NewButton.h"
-#include "items/controls/NewCheckBox.h"
-#include "items/controls/NewEdit.h"
-#include "items/controls/NewImage.h"
-#include "items/controls/NewLabel.h"
-#include "items/controls/NewMemo.h"
-#include "items/controls/RunAlarm.h"
-#include "items/controls/RunComboBox.h"
-#include "items/controls/RunListBox.h"
 #include "items/controls/RunPage.h"
-#include "items/controls/RunTimer.h"
-#include "items/graphic/Box.h"
-#include "items/graphic/Line.h"
-#include "items/graphic/NewProgress.h"
-#include "items/graphic/NewWatch.h"
 #include "items/graphic/Rounding.h"
 #include "lang/ClassNames.h"
 #include "lang/Messages.h"
 #include "platform/Platform.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 #include "stream/LoadError.h"
 #include "stream/RecordProps.h"
 
@@ -44,39 +29,16 @@ void hintRule(ItemModel& item) {
   if (!item.hint().empty()) item.setShowHint(true);
 }
 
-bool isPlainWindow(const Component* c) {
-  return c && c->className() == cls::kForm;
-}
-
-// Whether showing window w in the page area of page would put w inside itself: the page sits
-// on w, or on a window that is (through further pages) shown inside w.
-bool containsPage(const WindowModel& w, const ItemModel& page) {
-  const WindowModel* host = page.parentWindow();
-  for (int guard = 0; host && guard < 10000; ++guard) {
-    if (host == &w) return true;
-    const ItemModel* outer = host->pageHost();
-    host = outer ? outer->parentWindow() : nullptr;
-  }
-  return host != nullptr;
-}
-
 }  // namespace
 
-std::string TMain::EventCreate(const Record& record) {
-  static const std::string_view kWithParent[] = {
-      cls::kLabel,          cls::kLine,     cls::kBox,         cls::kImage,
-      cls::kButton,         cls::kEdit,     cls::kMemo,        cls::kListBoxRecord,
-      cls::kComboBoxRecord, cls::kCheckBox, cls::kRadioButton, cls::kAlarmRecord,
-      cls::kTimerRecord,    cls::kWatch,    cls::kPageRecord,  cls::kSoundRecord,
-      cls::kProgress,       cls::kLoadBox,  cls::kSaveBox,     cls::kData};
-  if (std::find(std::begin(kWithParent), std::end(kWithParent), record.className) ==
-      std::end(kWithParent))
-    return {};
+std::string Instantiation::EventCreate(const Record& record) {
+  const ItemKind* kind = itemKind(record.className);
+  if (!kind || !kind->hasParent) return {};
   const Value* v = record.find(kParentName);
   return (v && v->isText()) ? v->text : std::string();
 }
 
-void TMain::Setting(ItemModel& control, const Record& record, WindowModel& window) {
+void Instantiation::Setting(ItemModel& control, const Record& record, WindowModel& window) {
   control.setParentWindow(&window);
   const std::string& c = record.className;
   if (c == cls::kRadioButton || c == cls::kWatch) {
@@ -84,11 +46,11 @@ void TMain::Setting(ItemModel& control, const Record& record, WindowModel& windo
     // that left them unnamed and unplaced: a run-time name that another component already
     // uses must not stop the load, so such an item keeps its stream name.
     try {
-      list_.rename(control, CutName(record.name));
+      hub_.components().rename(control, CutName(record.name));
     } catch (const LoadError&) {
     }
   } else {
-    list_.rename(control, CutName(record.name));
+    hub_.components().rename(control, CutName(record.name));
   }
   RecordProps rp(record);
   control.setLeft(rp.integer("Left"));
@@ -97,23 +59,57 @@ void TMain::Setting(ItemModel& control, const Record& record, WindowModel& windo
   control.setHeight(rp.integer("Height"));
 }
 
-void TMain::CreateWindowRecord(Record record) {
-  const bool isStart = CutName(startWindowName_) == CutName(record.name);
-  WindowModel* target = main_.get();
+void Instantiation::CreateWindowRecord(Record record) {
+  const bool isStart = CutName(hub_.StartWindowName()) == CutName(record.name);
+  WindowModel* target = &hub_.mainWindow();
   if (isStart) {
     std::string name = CutName(record.name);
     if (!isIdentifier(name)) throw LoadError("\"" + name + "\" is not a valid component name");
-    main_->setName(std::move(name));
+    hub_.mainWindow().setName(std::move(name));
   } else {
     auto w = std::make_unique<WindowModel>(std::string(cls::kForm));
     target = w.get();
-    list_.add(std::move(w));
-    list_.rename(*target, CutName(record.name));
+    hub_.components().add(std::move(w));
+    hub_.components().rename(*target, CutName(record.name));
   }
   CreateComponent(*target, record, nullptr);
 }
 
-void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel* window) {
+namespace {
+
+// A page control made from its design record, with a listed tab for each of its pages.
+void placePage(Hub& hub_, Instantiation& in, const Record& record, const RecordProps& rp,
+               WindowModel& window) {
+  auto owned = std::make_unique<TRunPage>(record);
+  TRunPage& page = *owned;
+  hub_.components().add(std::move(owned));
+  in.Setting(page, record, window);
+  hintRule(page);
+  for (std::size_t i = 0; i < page.tabs().size(); ++i) {
+    auto tab = std::make_unique<TabSheet>();
+    tab->setName(page.tabName(i));
+    hub_.components().addNamed(std::move(tab));
+  }
+  // Only a page whose first tab shows a plain window is sized, shows its active tab's
+  // window and follows tab changes; any other stays a bare tab strip.
+  Component* first = page.tabs().empty() ? nullptr : hub_.FindControl(page.tabs().front().window);
+  if (isPlainWindow(first)) {
+    auto& w = static_cast<WindowModel&>(*first);
+    // Sizes come from the project: kept inside 32 bits at the edge of the range.
+    page.setBounds(page.left(), page.top(), graphic::add(w.width(), TRunPage::kExtraWidth),
+                   graphic::add(w.height(), TRunPage::kExtraHeight));
+    page.chooseActiveTab(rp.text("ActivePage"));
+    hub_.dispatch().embedActivePage(page);
+    EventDispatch& dispatch = hub_.dispatch();
+    page.setChangeHandlers([&dispatch](TRunPage& p) { dispatch.PageChangeBefore(p); },
+                           [&dispatch](TRunPage& p) { dispatch.PageChangeAfter(p); });
+  }
+  hub_.platform().createItemView(page);
+}
+
+}  // namespace
+
+void Instantiation::CreateComponent(Component& loaded, const Record& record, WindowModel* window) {
   const std::string& c = record.className;
   RecordProps rp(record);
 
@@ -122,7 +118,7 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
     w.setCaption(rp.text("Title"));
     if (std::string icon = rp.text("Icon"); !icon.empty()) {
       std::string error;
-      auto pic = platform_.loadPicture(icon, error);
+      auto pic = hub_.platform().loadPicture(icon, error);
       if (!pic)
         throw LoadError::ofRecord(record.name, c, std::string(msg::kIconUnreadable) + icon, error);
       w.setIcon(std::move(*pic));
@@ -158,171 +154,88 @@ void TMain::CreateComponent(Component& loaded, const Record& record, WindowModel
     auto holder = std::make_unique<TIvent>();
     holder->setName(std::string(msg::kEventHolderPrefix) + w.name());
     holder->setData(rp.lines("Ivent1"));
-    list_.addNamed(std::move(holder));
-    bind(w);
-    if (!w.isMain()) platform_.createWindowView(w);
+    hub_.components().addNamed(std::move(holder));
+    hub_.dispatch().bind(w);
+    if (!w.isMain()) hub_.platform().createWindowView(w);
     return;
   }
 
   // Items whose record is itself the live item.
   auto placeLive = [&](ItemModel& item, bool bound) {
     if (auto* design = dynamic_cast<DesignFlags*>(&item)) design->applyDesignFlags();
-    if (bound) bind(item);
+    if (bound) hub_.dispatch().bind(item);
     Setting(item, record, *window);
     hintRule(item);
-    platform_.createItemView(item);
+    hub_.platform().createItemView(item);
   };
   // Run-time objects made from a design record, named after it; the record stays listed.
   auto adopt = [&](std::unique_ptr<ItemModel> obj) -> ItemModel& {
     ItemModel& ref = *obj;
-    list_.add(std::move(obj));
-    list_.rename(ref, CutName(record.name));
+    hub_.components().add(std::move(obj));
+    hub_.components().rename(ref, CutName(record.name));
     return ref;
   };
 
-  if (c == cls::kLabel || c == cls::kButton || c == cls::kCheckBox || c == cls::kRadioButton ||
-      c == cls::kEdit || c == cls::kMemo) {
-    // Radio buttons are placed like check boxes; their click runs their script.
-    placeLive(static_cast<ItemModel&>(loaded), true);
-  } else if (c == cls::kImage || c == cls::kLine || c == cls::kBox || c == cls::kWatch ||
-             c == cls::kProgress) {
-    placeLive(static_cast<ItemModel&>(loaded), false);
-  } else if (c == cls::kListBoxRecord || c == cls::kComboBoxRecord) {
-    std::unique_ptr<ItemModel> obj;
-    if (c == cls::kListBoxRecord)
-      obj = std::make_unique<TRunListBox>(record);
-    else
-      obj = std::make_unique<TRunComboBox>(record);
-    ItemModel& item = *obj;
-    list_.add(std::move(obj));
-    Setting(item, record, *window);
-    bind(item);
-    hintRule(item);
-    platform_.createItemView(item);
-  } else if (c == cls::kTimerRecord) {
-    ItemModel& t = adopt(std::make_unique<TRunTimer>(record));
-    bind(t);
-    platform_.createItemView(t);
-  } else if (c == cls::kAlarmRecord) {
-    ItemModel& a = adopt(std::make_unique<TRunAlarm>(record));
-    bind(a);  // ticks go through OnAlarm, which reports a due alarm here
-    platform_.createItemView(a);
-  } else if (c == cls::kSoundRecord) {
-    ItemModel& s = adopt(std::make_unique<TMediaPlayer>(record));
-    s.setParentWindow(window);
-    s.setVisible(false);
-    platform_.createItemView(s);
-  } else if (c == cls::kData) {
-    static_cast<TNewData&>(loaded).unpackSlots();  // a failure names the record's stream name
-    list_.rename(loaded, CutName(record.name));
-  } else if (c == cls::kPageRecord) {
-    auto owned = std::make_unique<TRunPage>(record);
-    TRunPage& page = *owned;
-    list_.add(std::move(owned));
-    Setting(page, record, *window);
-    hintRule(page);
-    for (std::size_t i = 0; i < page.tabs().size(); ++i) {
-      auto tab = std::make_unique<TabSheet>();
-      tab->setName(page.tabName(i));
-      list_.addNamed(std::move(tab));
+  const ItemKind* kind = itemKind(c);
+  switch (kind ? kind->placement : Placement::Listed) {
+    case Placement::LiveBound:
+    case Placement::Live:
+      placeLive(static_cast<ItemModel&>(loaded), kind->placement == Placement::LiveBound);
+      break;
+    case Placement::Control: {
+      std::unique_ptr<ItemModel> obj = kind->runtime(record);
+      ItemModel& item = *obj;
+      hub_.components().add(std::move(obj));
+      Setting(item, record, *window);
+      hub_.dispatch().bind(item);
+      hintRule(item);
+      hub_.platform().createItemView(item);
+      break;
     }
-    // Only a page whose first tab shows a plain window is sized, shows its active tab's
-    // window and follows tab changes; any other stays a bare tab strip.
-    Component* first = page.tabs().empty() ? nullptr : FindControl(page.tabs().front().window);
-    if (isPlainWindow(first)) {
-      auto& w = static_cast<WindowModel&>(*first);
-      // Sizes come from the project: kept inside 32 bits at the edge of the range.
-      page.setBounds(page.left(), page.top(), graphic::add(w.width(), TRunPage::kExtraWidth),
-                     graphic::add(w.height(), TRunPage::kExtraHeight));
-      page.chooseActiveTab(rp.text("ActivePage"));
-      embedActivePage(page);
-      page.setChangeHandlers([this](TRunPage& p) { PageChangeBefore(p); },
-                             [this](TRunPage& p) { PageChangeAfter(p); });
+    case Placement::Driver: {
+      // An alarm's ticks go through OnAlarm, which reports a due alarm to the bound handler.
+      ItemModel& t = adopt(kind->runtime(record));
+      hub_.dispatch().bind(t);
+      hub_.platform().createItemView(t);
+      break;
     }
-    platform_.createItemView(page);
+    case Placement::Sound: {
+      ItemModel& s = adopt(kind->runtime(record));
+      s.setParentWindow(window);
+      s.setVisible(false);
+      hub_.platform().createItemView(s);
+      break;
+    }
+    case Placement::Data:
+      static_cast<TNewData&>(loaded).unpackSlots();  // a failure names the record's stream name
+      hub_.components().rename(loaded, CutName(record.name));
+      break;
+    case Placement::Page:
+      placePage(hub_, *this, record, rp, *window);
+      break;
+    case Placement::Listed:
+      break;  // file dialogs, stores, paint boxes stay listed and unplaced
   }
-  // Every other record (file dialogs, stores, paint boxes) stays listed and unplaced.
 }
 
-void TMain::embedActivePage(TRunPage& page) {
-  const PageTab* tab = page.activeTab();
-  if (!tab) return;
-  Component* found = FindControl(tab->window);
-  if (!isPlainWindow(found)) return;
-  auto& w = static_cast<WindowModel&>(*found);
-  if (containsPage(w, page)) return;  // a window is never shown inside itself
-  w.setBorderStyle(BorderStyle::None);
-  w.setStayOnTop(true);
-  w.setPageHost(&page);
-  w.setBounds(graphic::add(page.left(), page.sheetLeft()),
-              graphic::add(page.top(), page.sheetTop()), w.width(), w.height());
-  platform_.showWindow(w);
-}
-
-void TMain::PageChangeBefore(TRunPage& page) {
-  const PageTab* tab = page.activeTab();
-  if (!tab) return;
-  Component* found = FindControl(tab->window);
-  if (!isPlainWindow(found)) return;
-  auto& w = static_cast<WindowModel&>(*found);
-  w.setBorderStyle(BorderStyle::Single);
-  w.setStayOnTop(false);
-  w.setPageHost(nullptr);
-  platform_.hideWindow(w);
-}
-
-void TMain::PageChangeAfter(TRunPage& page) {
-  const PageTab* tab = page.activeTab();
-  if (!tab || !isPlainWindow(FindControl(tab->window))) return;
-  embedActivePage(page);
-  IventClick(page);
-}
-
-void TMain::PlaceItemRecord(Record record) {
+void Instantiation::PlaceItemRecord(Record record) {
   if (record.className == cls::kPanel) return;
-  const std::string& c = record.className;
   // The loaded object: the live item itself for record-and-live classes, else the record.
-  std::unique_ptr<Component> obj;
-  if (c == cls::kLabel)
-    obj = std::make_unique<TNewLabel>(record);
-  else if (c == cls::kButton)
-    obj = std::make_unique<TNewButton>(record);
-  else if (c == cls::kImage)
-    obj = std::make_unique<TNewImage>(record);
-  else if (c == cls::kEdit)
-    obj = std::make_unique<TNewEdit>(record);
-  else if (c == cls::kMemo)
-    obj = std::make_unique<TNewMemo>(record);
-  else if (c == cls::kCheckBox)
-    obj = std::make_unique<TNewCheckBox>(record);
-  else if (c == cls::kRadioButton)
-    obj = std::make_unique<TNewRadioButton>(record);
-  else if (c == cls::kLine)
-    obj = TLine::fromRecord(record);
-  else if (c == cls::kBox)
-    obj = TBox::fromRecord(record);
-  else if (c == cls::kWatch)
-    obj = TNewWatch::fromRecord(record);
-  else if (c == cls::kProgress)
-    obj = TNewProgress::fromRecord(record);
-  else if (c == cls::kData)
-    obj = std::make_unique<TNewData>(record);
-  else
-    obj = std::make_unique<RecordComponent>(record);
+  std::unique_ptr<Component> obj = loadComponent(record);
   obj->setName(record.name);
-  Component& loaded = list_.addNamed(std::move(obj));
+  Component& loaded = hub_.components().addNamed(std::move(obj));
 
   const std::string parent = EventCreate(record);
   if (parent.empty()) return;
-  if (CutName(startWindowName_) == CutName(parent)) {
-    CreateComponent(loaded, record, main_.get());
+  if (CutName(hub_.StartWindowName()) == CutName(parent)) {
+    CreateComponent(loaded, record, &hub_.mainWindow());
     return;
   }
   // The windows listed before this record; components added while placing it are not visited.
-  const std::size_t count = list_.size() - 1;
+  const std::size_t count = hub_.components().size() - 1;
   const std::string windowName = CutName(parent);
   for (std::size_t i = 0; i < count; ++i) {
-    Component* w = list_.items()[i];
+    Component* w = hub_.components().items()[i];
     if (w->className() == cls::kForm && w->name() == windowName)
       CreateComponent(loaded, record, static_cast<WindowModel*>(w));
   }

@@ -8,7 +8,7 @@
 #include "lang/Messages.h"
 #include "props/Schema.h"
 #include "runtime/ComponentList.h"
-#include "runtime/TMain.h"
+#include "runtime/Instantiate.h"
 #include "stores/MainData.h"
 #include "stream/ClassRegistry.h"
 #include "stream/LoadError.h"
@@ -176,7 +176,7 @@ void LoadCheck::take(const std::string& name, const Item& record) {
 }
 
 void LoadCheck::record(const Record& record) {
-  Item item{record.className, record.name, TMain::EventCreate(record)};
+  Item item{record.className, record.name, Instantiation::EventCreate(record)};
   identifier(record.name, item);
   if (!haveSettings_) {
     haveSettings_ = true;

@@ -5,8 +5,8 @@
 #include "lang/Messages.h"
 #include "platform/Platform.h"
 #include "runtime/DataFile.h"
+#include "runtime/Hub.h"
 #include "runtime/ProjectLoader.h"
-#include "runtime/TMain.h"
 #include "stream/LoadError.h"
 
 namespace qav {
@@ -14,29 +14,32 @@ namespace {
 
 class HubSink : public ProjectSink {
  public:
-  explicit HubSink(TMain& hub) : hub_(hub) {}
+  explicit HubSink(Hub& hub) : hub_(hub) {}
   void settings(std::unique_ptr<MainData> s) override {
     hub_.setStartWindowName(s->startWindowName());
     hub_.setSettings(std::move(s));
   }
-  void windowRecord(Record record) override { hub_.CreateWindowRecord(std::move(record)); }
-  void itemRecord(Record record) override { hub_.PlaceItemRecord(std::move(record)); }
+  void windowRecord(Record record) override {
+    hub_.instantiation().CreateWindowRecord(std::move(record));
+  }
+  void itemRecord(Record record) override {
+    hub_.instantiation().PlaceItemRecord(std::move(record));
+  }
 
  private:
-  TMain& hub_;
+  Hub& hub_;
 };
 
 }  // namespace
 
-void TMain::LoadPayload(std::string_view payload) {
+void Hub::LoadPayload(std::string_view payload) {
   HubSink sink(*this);
   loadProject(payload, sink);
 }
 
-bool TMain::FormCreate(const std::string& programPath) {
-  scriptRunning_ = false;
-  scriptList_.clear();
-  programPath_ = programPath;
+bool Hub::FormCreate(const std::string& programPath) {
+  dispatch_.reset();
+  data_.setProgramPath(programPath);
   bool tooShort = false;
   std::string error;
   auto payload = readPayload(platform_, programPath, tooShort, error);
@@ -48,14 +51,9 @@ bool TMain::FormCreate(const std::string& programPath) {
   try {
     if (!payload) throw LoadError(error);
     LoadPayload(*payload);
-    programInfoCaption_ =
-        (settings_ ? settings_->ProgramName : std::string()) + std::string(msg::kEllipsis);
-    if (settings_) {
-      DataLocation where = locateDataFile(platform_, programPath, settings_->DataFile);
-      dataPath_ = std::move(where.path);
-      dataRefusal_ = std::move(where.refusal);
-      if (!dataPath_.empty()) loadData();
-    }
+    menu_.setProgramInfoCaption((settings_ ? settings_->ProgramName : std::string()) +
+                                std::string(msg::kEllipsis));
+    if (settings_) data_.open(settings_->DataFile);
   } catch (const LoadError& e) {
     // One message with the failure's own text; the program runs with what was built.
     platform_.messageBox(DialogKind::Error, msg::kAppTitle,

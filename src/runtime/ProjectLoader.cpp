@@ -1,6 +1,7 @@
 #include "runtime/ProjectLoader.h"
 
 #include <exception>
+#include <vector>
 
 #include "base/Text.h"
 #include "lang/Messages.h"
@@ -70,20 +71,22 @@ void loadProject(std::string_view payload, ProjectSink& sink) {
   LoadCheck check;
   check.record(first);
 
-  // Windows first, so that every item's window exists when the item is placed. Every name is
-  // checked as its record is read, and all of them before any item is placed.
+  // Every record is read once. Windows are handed over as they are read, every other record
+  // after all of them, so that every item's window exists when the item is placed. Every name
+  // is checked as its record is read, and all of them before any item is placed.
+  std::vector<Record> items;
+  items.push_back(std::move(first));
   while (!reader.atEnd()) {
     Record record = next(reader);
     check.record(record);
-    if (record.className == "TNewPanel") deliver([&] { sink.windowRecord(std::move(record)); });
+    if (record.className == "TNewPanel")
+      deliver([&] { sink.windowRecord(std::move(record)); });
+    else
+      items.push_back(std::move(record));
   }
   check.finish();
 
-  reader.seek(0);
-  while (!reader.atEnd()) {
-    Record record = next(reader);
-    if (record.className != "TNewPanel") deliver([&] { sink.itemRecord(std::move(record)); });
-  }
+  for (Record& record : items) deliver([&] { sink.itemRecord(std::move(record)); });
 }
 
 }  // namespace qav

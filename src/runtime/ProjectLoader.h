@@ -27,11 +27,12 @@ class ProjectSink {
  public:
   virtual ~ProjectSink() = default;
   virtual void settings(std::unique_ptr<MainData> settings) = 0;
-  virtual void windowRecord(Record record) = 0;  // first pass: window records (TNewPanel)
-  virtual void itemRecord(Record record) = 0;    // second pass: every other record
+  virtual void windowRecord(Record record) = 0;  // window records (TNewPanel), as read
+  virtual void itemRecord(Record record) = 0;    // then every other record, in stream order
 };
 
-// Runs the passes over the payload, handing records to the sink as they are read. Throws
+// Reads the payload once, handing records to the sink: the windows as they are read, the
+// other records after them. Throws
 // LoadError with the failure's own text at the first failure, after everything read before
 // it has been handed over. An empty payload hands over nothing.
 void loadProject(std::string_view payload, ProjectSink& sink);

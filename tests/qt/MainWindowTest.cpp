@@ -13,7 +13,7 @@
 #include "qt/Dialogs.h"
 #include "qt/QtPlatform.h"
 #include "qt/TitleWindow.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 
 using namespace qav;
 using qavtest::pressWhenModal;
@@ -95,7 +95,7 @@ TEST_F(MainFixture, ClientAreaShowsTheDesignPanelAtItsPlace) {
 
 TEST_F(MainFixture, ClosingAsksAndOnlyYesEnds) {
   // The question is the hub's menu's; this side only shows it.
-  TMain hub(platform);
+  Hub hub(platform);
   qt::connectShell(platform, hub);
   int endedWith = -1;
   platform.setQuitAction([&](int code) { endedWith = code; });

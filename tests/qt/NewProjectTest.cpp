@@ -14,7 +14,7 @@
 
 #include "Support.h"
 #include "app/player/Player.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 #include "support/ProjectBuilder.h"
 
 using namespace qav;

@@ -12,7 +12,7 @@
 #include "Support.h"
 #include "app/player/Player.h"
 #include "qt/AboutWindow.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 #include "support/ProjectBuilder.h"
 
 // The project is appended at byte offset 1,000,000 of a copy of the player: the player itself,

@@ -13,7 +13,7 @@
 #include "qt/QtPlatform.h"
 #include "qt/SoundPlayer.h"
 #include "qt/TitleWindow.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 
 using namespace qav;
 using namespace qav::qt;
@@ -156,7 +156,7 @@ TEST(SplashWindow, ClosesWhenItsTimerRunsOut) {
 TEST(SplashWindow, MenuEntryOpensItAndAMissingSoundIsSilent) {
   QtPlatform platform;
   platform.setProgramPath("/nonexistent/dir/program");
-  TMain hub(platform);
+  Hub hub(platform);
   connectShell(platform, hub);
   platform.createWindowView(hub.mainWindow());
   bool shown = false;

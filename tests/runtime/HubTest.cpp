@@ -124,7 +124,7 @@ class BusyUserPlatform : public HeadlessPlatform {
 
 TEST(Dispatch, ClicksWhileATimersMessageWaitsAreLostForGood) {
   BusyUserPlatform platform;
-  TMain hub{platform};
+  qav::Hub hub{platform};
   hub.setSettings(std::make_unique<MainData>());
   auto add = [&](std::string cls, std::string name) -> FakeItem& {
     auto p = std::make_unique<FakeItem>(std::move(cls), std::move(name));

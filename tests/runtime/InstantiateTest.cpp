@@ -46,7 +46,7 @@ class Load : public ::testing::Test {
   ProjectBuilder project;
   std::string path;
   HeadlessPlatform platform;
-  TMain hub{platform};
+  Hub hub{platform};
 };
 
 TEST_F(Load, WindowsAndItemsArePlacedByTheirWindowNames) {
@@ -306,7 +306,7 @@ TEST_F(Load, NamedValueItemsAreFilledWhenPlaced) {
 
   // Placed with short lists, it stops the load there.
   HeadlessPlatform p2;
-  TMain other{p2};
+  Hub other{p2};
   ProjectBuilder b;
   b.window("PanelMain", 0, 0, 10, 10);
   b.item("TNewData", "DataBShort", "PanelMain",
@@ -354,7 +354,7 @@ TEST_F(Load, ARefusedDataFileIsNeitherLoadedNorWritten) {
     const std::string programBytes = slurpFile(program);
     HeadlessPlatform pl;
     pl.setProgramPath(program);
-    TMain h{pl};
+    Hub h{pl};
     ASSERT_TRUE(h.FormCreate(program));
     EXPECT_EQ(h.DataPath(), "") << name;
     EXPECT_TRUE(pl.log().empty()) << name;  // refused quietly at the start
@@ -437,7 +437,7 @@ TEST_F(Load, AFailureIsShownOnceAndTheRestIsSkipped) {
   EXPECT_EQ(hub.programInfoCaption(), "프로그램...");  // later steps did not run
 
   // A window icon that cannot be loaded stops the load as well.
-  TMain other{platform};
+  Hub other{platform};
   ProjectBuilder p2;
   p2.window("PanelMain", 0, 0, 10, 10, {Text("Icon", "없는아이콘.ico")});
   p2.item("TNewLabel", "LabelOne", "PanelMain");
@@ -461,7 +461,7 @@ TEST_F(Load, ShortAndEmptyProgramFiles) {
   EXPECT_EQ(platform.exitCode(), 0);
 
   HeadlessPlatform p2;
-  TMain empty{p2};
+  Hub empty{p2};
   std::string exact = dir.path() + "/exact";
   std::ofstream(exact, std::ios::binary) << std::string(kPayloadOffset, '\0');
   EXPECT_TRUE(empty.FormCreate(exact));

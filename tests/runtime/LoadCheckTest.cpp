@@ -157,7 +157,7 @@ TEST(LoadCheck, TheLoaderStopsBeforeBuildingWhatFollowsABadName) {
   b.window("PanelTwo", 0, 0, 10, 10);
   TempDir dir;
   HeadlessPlatform platform;
-  TMain hub{platform};
+  Hub hub{platform};
   const std::string path = b.writeProgram(dir.path());
   platform.setProgramPath(path);
   ASSERT_TRUE(hub.FormCreate(path));

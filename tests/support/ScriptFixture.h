@@ -13,7 +13,7 @@
 #include "items/WindowModel.h"
 #include "items/controls/ControlModel.h"
 #include "platform/HeadlessPlatform.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 #include "stores/MainData.h"
 
 namespace qav::testing {
@@ -103,7 +103,7 @@ class ScriptTest : public ::testing::Test {
   }
 
   HeadlessPlatform platform;
-  TMain hub{platform};
+  Hub hub{platform};
   FakeItem* button = nullptr;
 };
 

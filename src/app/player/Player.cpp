@@ -7,8 +7,8 @@
 #include "lang/Messages.h"
 #include "lang/WindowTexts.h"
 #include "qt/Mapping.h"
+#include "runtime/Hub.h"
 #include "runtime/InputPath.h"
-#include "runtime/TMain.h"
 
 namespace qav::qt {
 
@@ -18,7 +18,7 @@ constexpr int kMinUsableSide = 40;
 }  // namespace
 
 Player::Player(const std::string& programFile)
-    : programFile_(programFile), hub_(std::make_unique<TMain>(platform_)) {
+    : programFile_(programFile), hub_(std::make_unique<Hub>(platform_)) {
   platform_.setProgramPath(programFile_);
   connectShell(platform_, *hub_);
 }
@@ -35,7 +35,7 @@ bool Player::load() {
   return true;
 }
 
-void connectShell(QtPlatform& platform, TMain& hub) {
+void connectShell(QtPlatform& platform, Hub& hub) {
   // The menu and the close box are user input like any other: through the input path.
   platform.setShellCommands({[&hub](std::string_view entry) {
                                UserAction a{UserActionKind::Menu};
@@ -49,7 +49,7 @@ void connectShell(QtPlatform& platform, TMain& hub) {
                              [&hub] { return hub.aboutLines(); }});
 }
 
-void showMainWindow(TMain& hub, QtPlatform& platform) {
+void showMainWindow(Hub& hub, QtPlatform& platform) {
   if (MainWindowView* main = platform.mainWindow())
     main->setProgramEntryCaption(hub.programInfoCaption());
   // A load that failed before the start window configured the main window leaves it without
@@ -83,7 +83,7 @@ int Player::run() {
 }
 
 int runPlayerApplication(char* programName, const std::optional<std::string>& programFile,
-                         const std::function<void(TMain&)>& prepare) {
+                         const std::function<void(Hub&)>& prepare) {
   if (!displayAvailable()) {
     std::fprintf(stderr, "%s\n", kNoDisplayMessage);
     return 1;

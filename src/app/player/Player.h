@@ -9,7 +9,7 @@
 #include "qt/QtPlatform.h"
 
 namespace qav {
-class TMain;
+class Hub;
 }
 
 namespace qav::qt {
@@ -27,21 +27,21 @@ class Player {
   int run();
 
   QtPlatform& platform() { return platform_; }
-  TMain& hub() { return *hub_; }
+  Hub& hub() { return *hub_; }
 
  private:
   std::string programFile_;
   QtPlatform platform_;
-  std::unique_ptr<TMain> hub_;
+  std::unique_ptr<Hub> hub_;
 };
 
 // Hands the main window's menu entries, its close request and the information window's lines
 // to the hub: menu entries and the close request go through its input path, like any user
 // action; the Qt side only shows what the hub decides.
-void connectShell(QtPlatform& platform, TMain& hub);
+void connectShell(QtPlatform& platform, Hub& hub);
 // After the load: the information entry named after the program, the main window at a usable
 // size (400 by 300 when no start window gave it one) and shown.
-void showMainWindow(TMain& hub, QtPlatform& platform);
+void showMainWindow(Hub& hub, QtPlatform& platform);
 
 // Whether a display can be had: a platform named in QT_QPA_PLATFORM, or an X or Wayland
 // display. Without one Qt would abort.
@@ -54,6 +54,6 @@ inline constexpr const char* kNoDisplayMessage =
 // and plays programFile, or the running program's own file when none is given.
 // prepare, when given, sees the hub before the project is loaded.
 int runPlayerApplication(char* programName, const std::optional<std::string>& programFile,
-                         const std::function<void(TMain&)>& prepare = {});
+                         const std::function<void(Hub&)>& prepare = {});
 
 }  // namespace qav::qt

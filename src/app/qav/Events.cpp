@@ -8,8 +8,8 @@
 #include "items/controls/RunTimer.h"
 #include "platform/HeadlessPlatform.h"
 #include "props/PropertyAccess.h"
+#include "runtime/Hub.h"
 #include "runtime/InputPath.h"
-#include "runtime/TMain.h"
 
 namespace qav::tool {
 
@@ -81,7 +81,7 @@ std::u32string typedKeys(const std::string& s) {
   return keys;
 }
 
-EventPlayer::EventPlayer(std::deque<Event> events, HeadlessPlatform& recorder, TMain& hub)
+EventPlayer::EventPlayer(std::deque<Event> events, HeadlessPlatform& recorder, Hub& hub)
     : hub_(hub), recorder_(recorder), events_(std::move(events)) {}
 
 bool EventPlayer::performNext() {
@@ -128,8 +128,8 @@ void EventPlayer::perform(const Event& e) {
     action.entry = e.name;
   } else {
     Component* c = hub_.FindControl(e.name);
-    if (!c && e.name == hub_.splashWindow().name()) c = &hub_.splashWindow();
-    if (!c && e.name == hub_.aboutWindow().name()) c = &hub_.aboutWindow();
+    if (!c && e.name == hub_.menu().splashWindow().name()) c = &hub_.menu().splashWindow();
+    if (!c && e.name == hub_.menu().aboutWindow().name()) c = &hub_.menu().aboutWindow();
     if (!c) return fail("no window or item named \"" + e.name + "\" (event " + e.kind + ")");
     currentTarget_ = c;
     action.target = c;

@@ -13,7 +13,7 @@
 
 namespace qav {
 class HeadlessPlatform;
-class TMain;
+class Hub;
 }  // namespace qav
 
 namespace qav::tool {
@@ -35,7 +35,7 @@ std::u32string typedKeys(const std::string& text);
 // (clock, print, tick) is done here the same way for every front end.
 class EventPlayer {
  public:
-  EventPlayer(std::deque<Event> events, HeadlessPlatform& recorder, TMain& hub);
+  EventPlayer(std::deque<Event> events, HeadlessPlatform& recorder, Hub& hub);
   virtual ~EventPlayer() = default;
 
   // Performs the next event; false when none is left or the run must stop.
@@ -49,7 +49,7 @@ class EventPlayer {
   // Performs a user action the rules allow, as the front end's user would.
   virtual void deliver(const Event& e, const UserAction& action) = 0;
   void fail(const std::string& why);
-  TMain& hub_;
+  Hub& hub_;
   HeadlessPlatform& recorder_;
 
  private:
@@ -70,6 +70,6 @@ int runOnDisplay(const std::string& file, std::deque<Event> events,
 // front ends keep their order.
 void printLine(const nlohmann::json& j);
 // Prints {"trace": NAME, "line": N, "text": LINE} before each script line runs.
-void traceTo(TMain& hub);
+void traceTo(Hub& hub);
 
 }  // namespace qav::tool

@@ -13,8 +13,8 @@
 #include "platform/HeadlessPlatform.h"
 #include "props/Schema.h"
 #include "runtime/ComponentList.h"
+#include "runtime/Hub.h"
 #include "runtime/LoadCheck.h"
-#include "runtime/TMain.h"
 #include "script/StatementForms.h"
 #include "script/Tokenizer.h"
 #include "stores/MainData.h"
@@ -134,7 +134,7 @@ std::vector<Finding> checkLoad(const std::vector<Record>& records, const std::st
   }
   HeadlessPlatform platform;  // shows nothing
   platform.setProgramPath(programPath);
-  TMain hub(platform);
+  Hub hub(platform);
   try {
     hub.LoadPayload(payload);
   } catch (const std::exception& e) {

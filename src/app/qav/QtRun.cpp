@@ -22,8 +22,8 @@
 #include "qt/PageView.h"
 #include "qt/QtPlatform.h"
 #include "qt/WindowView.h"
+#include "runtime/Hub.h"
 #include "runtime/InputPath.h"
-#include "runtime/TMain.h"
 
 namespace qav::tool {
 namespace {
@@ -101,7 +101,7 @@ void sendKey(QWidget* w, char32_t key) {
 // Performs each user action on the widget that shows its target.
 class QtRunner : public EventPlayer {
  public:
-  QtRunner(std::deque<Event> events, HeadlessPlatform& recorder, TMain& hub,
+  QtRunner(std::deque<Event> events, HeadlessPlatform& recorder, Hub& hub,
            ScriptedQtPlatform& platform)
       : EventPlayer(std::move(events), recorder, hub), platform_(platform) {}
 
@@ -199,7 +199,7 @@ int runOnDisplay(const std::string& file, std::deque<Event> events,
   platform.setProgramPath(file);
   int code = 0;
   {
-    TMain hub(platform);
+    Hub hub(platform);
     if (trace) traceTo(hub);
     recorder.setUserInput(&hub.input());
     qt::connectShell(platform, hub);

@@ -17,7 +17,7 @@
 #include "props/Schema.h"
 #include "props/SchemaRows.h"
 #include "runtime/ComponentList.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 #include "script/StatementForms.h"
 #include "stores/MainData.h"
 #include "stream/ClassRegistry.h"
@@ -77,15 +77,15 @@ Record probeRecord(const ClassInfo& info, const std::string& name, const std::st
   return r;
 }
 
-int markedSlot(TMain& hub, Component& c) {
-  std::vector<std::string> script = hub.EventScript(c);
+int markedSlot(Hub& hub, Component& c) {
+  std::vector<std::string> script = hub.dispatch().EventScript(c);
   const std::string mark = kSlotMark;
   if (script.size() == 1 && script[0].rfind(mark, 0) == 0)
     return std::stoi(script[0].substr(mark.size()));
   return 0;
 }
 
-ItemKind describe(TMain& hub, const ClassInfo& info, Component* placed) {
+ItemKind describe(Hub& hub, const ClassInfo& info, Component* placed) {
   ItemKind k;
   k.recordClass = info.name;
   k.baseKind = info.baseKind;
@@ -107,13 +107,13 @@ ItemKind describe(TMain& hub, const ClassInfo& info, Component* placed) {
 
 std::vector<ItemKind> itemKinds() {
   HeadlessPlatform platform;
-  TMain hub(platform);
+  Hub hub(platform);
   hub.setSettings(std::make_unique<MainData>());
   hub.setStartWindowName(kStartWindow);
   const ClassRegistry& registry = ClassRegistry::instance();
   const ClassInfo* panel = registry.find(cls::kPanel);
-  hub.CreateWindowRecord(probeRecord(*panel, kStartWindow, ""));
-  hub.CreateWindowRecord(probeRecord(*panel, kOtherWindow, ""));
+  hub.instantiation().CreateWindowRecord(probeRecord(*panel, kStartWindow, ""));
+  hub.instantiation().CreateWindowRecord(probeRecord(*panel, kOtherWindow, ""));
 
   std::vector<ItemKind> kinds;
   // Windows: the first window of a project is the main window, every other a plain one.
@@ -126,7 +126,7 @@ std::vector<ItemKind> itemKinds() {
                              static_cast<char>('a' + n % 26) + "Probe";
     ++n;
     const std::size_t before = hub.componentList().size();
-    hub.PlaceItemRecord(probeRecord(info, name, kOtherWindow));
+    hub.instantiation().PlaceItemRecord(probeRecord(info, name, kOtherWindow));
     // The placed window or item carries the run-time name; a record never placed keeps its
     // stream name.
     Component* placed = nullptr;

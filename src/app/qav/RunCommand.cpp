@@ -12,8 +12,8 @@
 #include "app/qav/Events.h"
 #include "app/qav/Explorer.h"
 #include "platform/HeadlessPlatform.h"
+#include "runtime/Hub.h"
 #include "runtime/InputPath.h"
-#include "runtime/TMain.h"
 #ifdef QAV_HAVE_QT
 #include "app/player/Player.h"
 #endif
@@ -28,7 +28,7 @@ void printLine(const nlohmann::json& j) {
 }
 
 // Prints a line of the trace before each script line runs.
-void traceTo(TMain& hub) {
+void traceTo(Hub& hub) {
   hub.interpreter().setTrace([](const std::string& source, int line, const std::string& text) {
     printLine({{"trace", source}, {"line", line}, {"text", text}});
   });
@@ -112,7 +112,7 @@ int run(const std::vector<std::string>& args) {
     }
     if (!events.empty() || !answers.empty()) return runOnDisplay(file, events, answers, trace);
     static char name[] = "qav";
-    return qt::runPlayerApplication(name, file, [trace](TMain& hub) {
+    return qt::runPlayerApplication(name, file, [trace](Hub& hub) {
       if (trace) traceTo(hub);
     });
   }
@@ -127,7 +127,7 @@ int run(const std::vector<std::string>& args) {
   platform.setProgramPath(file);
   for (auto& a : answers) platform.queueAnswer(a);
   platform.setListener(printLine);
-  TMain hub(platform);
+  Hub hub(platform);
   if (trace) traceTo(hub);
   Runner runner(std::move(events), platform, hub);
   hub.setDropListener([&](const std::string& name) { runner.reportDrop(name); });

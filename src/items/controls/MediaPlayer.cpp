@@ -20,11 +20,8 @@ TMediaPlayer::TMediaPlayer() : ItemModel("TMediaPlayer") {
   setVisible(false);
 }
 
-void TMediaPlayer::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TMediaPlayer::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TMediaPlayer::propertyTable() const {
+  return &table();
 }
 
 }  // namespace qav

@@ -16,11 +16,11 @@ class TMediaPlayer : public ItemModel {
   // Takes the file name of a TNewSound record.
   explicit TMediaPlayer(const Record& record);
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
-
   const std::string& fileName() const { return fileName_; }
   void setFileName(std::string f) { fileName_ = std::move(f); }
+
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   std::string fileName_;

@@ -10,9 +10,7 @@ const PropTable<TNewButton>& table() {
   using T = TNewButton;
   static const PropTable<T> t{
       rows::text<T>(prop::kCaption, &T::caption, &T::setCaption),
-      rows::designFlags<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::designPlaced<T>(),
       rows::colourRow<T>(),
       rows::choice<T, GlyphLayout>(prop::kPictureLayout,
                                    {{words::kUp, GlyphLayout::Top},
@@ -22,9 +20,7 @@ const PropTable<TNewButton>& table() {
                                    &T::layout, &T::setLayout),
       rows::number<T>(prop::kPictureMargin, &T::spacing, &T::setSpacing),
       rows::parentFont<T>(),
-      rows::tabStop<T>(),
-      rows::tabOrder<T>(),
-      rows::hint<T>(),
+      rows::tabsAndHint<T>(),
   };
   return t;
 }
@@ -33,11 +29,8 @@ const PropTable<TNewButton>& table() {
 
 TNewButton::TNewButton() : RecordControl("TNewButton", {2}, 2) {}
 
-void TNewButton::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TNewButton::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewButton::propertyTable() const {
+  return &table();
 }
 
 void TNewButton::setCaption(std::string c) {

@@ -17,9 +17,6 @@ class TNewButton : public RecordControl {
   TNewButton();
   explicit TNewButton(const Record& record);
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
-
   const std::string& caption() const { return caption_; }
   void setCaption(std::string c);
   const Picture& glyph() const { return glyph_; }
@@ -37,6 +34,9 @@ class TNewButton : public RecordControl {
   void setMargin(int32_t v);
 
   void userClick() { fire(); }
+
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   std::string caption_;

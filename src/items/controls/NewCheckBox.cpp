@@ -12,9 +12,7 @@ const PropTable<TNewCheckBox>& table() {
   using T = TNewCheckBox;
   static const PropTable<T> t{
       rows::text<T>(prop::kCaption, &T::caption, &T::setCaption),
-      rows::designFlags<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::designPlaced<T>(),
       rows::colourRow<T>(),
       rows::truth<T>(prop::kChecked, &T::checks, &T::writeChecks),
       rows::choice<T, BoxSide>(prop::kDirection,
@@ -22,11 +20,8 @@ const PropTable<TNewCheckBox>& table() {
                                &T::side, &T::setSide),
       rows::truth<T>(prop::kOnly, &T::only, &T::setOnly),
       rows::number<T>(prop::kGroup, &T::group, &T::setGroup),
-      rows::parentColour<T>(),
-      rows::parentFont<T>(),
-      rows::tabStop<T>(),
-      rows::tabOrder<T>(),
-      rows::hint<T>(),
+      rows::parents<T>(),
+      rows::tabsAndHint<T>(),
   };
   return t;
 }
@@ -37,11 +32,8 @@ TNewCheckBox::TNewCheckBox() : RecordControl("TNewCheckBox", {3}, 3) {
   setBounds(0, 0, kBoxWidth, kBoxHeight);
 }
 
-void TNewCheckBox::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TNewCheckBox::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewCheckBox::propertyTable() const {
+  return &table();
 }
 
 void TNewCheckBox::setCaption(std::string c) {

@@ -17,9 +17,6 @@ class TNewCheckBox : public RecordControl {
   TNewCheckBox();
   explicit TNewCheckBox(const Record& record);
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
-
   const std::string& caption() const { return caption_; }
   void setCaption(std::string c);
 
@@ -39,6 +36,9 @@ class TNewCheckBox : public RecordControl {
   void setOnly(bool v) { only_ = v; }
   int32_t group() const { return group_; }
   void setGroup(int32_t g) { group_ = g; }
+
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   std::string caption_;

@@ -47,9 +47,7 @@ PropTable<TNewEdit>::Row inputStyleRow() {
 const PropTable<TNewEdit>& table() {
   using T = TNewEdit;
   static const PropTable<T> t{
-      rows::designFlags<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::designPlaced<T>(),
       rows::text<T>(prop::kText, &T::text, &T::writeText),
       rows::colourRow<T>(),
       inputStyleRow(),
@@ -73,11 +71,8 @@ const PropTable<TNewEdit>& table() {
           prop::kPassword, [](const T& m) { return m.passwordChar() == kPasswordStar; },
           [](T& m, bool v) { m.setPasswordChar(v ? kPasswordStar : 0); }),
       rows::designReadOnly<T>(),
-      rows::parentColour<T>(),
-      rows::parentFont<T>(),
-      rows::tabStop<T>(),
-      rows::tabOrder<T>(),
-      rows::hint<T>(),
+      rows::parents<T>(),
+      rows::tabsAndHint<T>(),
   };
   return t;
 }
@@ -88,11 +83,8 @@ TNewEdit::TNewEdit() : RecordControl("TNewEdit", {3, 4}, 3) {
   setCursor(-2);
 }
 
-void TNewEdit::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TNewEdit::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewEdit::propertyTable() const {
+  return &table();
 }
 
 void TNewEdit::applyDesignFlags() {

@@ -39,8 +39,6 @@ class TNewEdit : public RecordControl {
   TNewEdit();
   explicit TNewEdit(const Record& record);
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
   void applyDesignFlags() override;
 
   const std::string& text() const { return text_; }
@@ -79,6 +77,9 @@ class TNewEdit : public RecordControl {
   void setPasswordChar(char32_t c);
   bool readOnly() const { return readOnly_; }
   void setReadOnly(bool v);
+
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   std::string text_, backupText_;

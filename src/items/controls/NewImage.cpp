@@ -8,9 +8,7 @@ namespace {
 const PropTable<TNewImage>& table() {
   using T = TNewImage;
   static const PropTable<T> t{
-      rows::designFlags<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::designPlaced<T>(),
       rows::truth<T>(prop::kAutoSize, &T::autoSize, &T::setAutoSize),
       rows::truth<T>(prop::kStretch, &T::stretch, &T::setStretch),
       rows::truth<T>(prop::kCentre, &T::center, &T::setCenter),
@@ -24,11 +22,8 @@ const PropTable<TNewImage>& table() {
 
 TNewImage::TNewImage() : RecordControl("TNewImage", {}, 0) {}
 
-void TNewImage::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TNewImage::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewImage::propertyTable() const {
+  return &table();
 }
 
 void TNewImage::setPicture(Picture p) {

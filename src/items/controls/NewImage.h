@@ -12,9 +12,6 @@ class TNewImage : public RecordControl {
   TNewImage();
   explicit TNewImage(const Record& record);
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
-
   const Picture& picture() const { return picture_; }
   void setPicture(Picture p);
   // The control takes the picture's size.
@@ -27,6 +24,9 @@ class TNewImage : public RecordControl {
   void setCenter(bool v);
   bool transparent() const { return transparent_; }
   void setTransparent(bool v);
+
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   Picture picture_;

@@ -25,8 +25,7 @@ const PropTable<TNewLabel>& table() {
       rows::truth<T>(prop::kAutoSize, &T::autoSize, &T::setAutoSize),
       rows::cursorRow<T>(),
       rows::colourRow<T>(),
-      rows::parentColour<T>(),
-      rows::parentFont<T>(),
+      rows::parents<T>(),
       rows::truth<T>(prop::kTransparent, &T::transparent, &T::setTransparent),
       rows::hint<T>(),
   };
@@ -37,11 +36,8 @@ const PropTable<TNewLabel>& table() {
 
 TNewLabel::TNewLabel() : RecordControl("TNewLabel", {2}, 2) {}
 
-void TNewLabel::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TNewLabel::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewLabel::propertyTable() const {
+  return &table();
 }
 
 void TNewLabel::setCaption(std::string c) {

@@ -14,9 +14,6 @@ class TNewLabel : public RecordControl {
   TNewLabel();
   explicit TNewLabel(const Record& record);
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
-
   const std::string& caption() const { return caption_; }
   void setCaption(std::string c);
   HAlign alignment() const { return alignment_; }
@@ -32,6 +29,9 @@ class TNewLabel : public RecordControl {
 
   // The user clicked the label.
   void userClick() { fire(); }
+
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   std::string caption_;

@@ -11,9 +11,7 @@ namespace {
 const PropTable<TNewMemo>& table() {
   using T = TNewMemo;
   static const PropTable<T> t{
-      rows::designFlags<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::designPlaced<T>(),
       rows::colourRow<T>(),
       rows::number<T>(prop::kMaxBytes, &T::maxLength, &T::setMaxLength),
       rows::number<T>(prop::kMaxLines, &T::maxLine, &T::setMaxLine),
@@ -31,11 +29,8 @@ const PropTable<TNewMemo>& table() {
                                &T::imeMode, &T::setImeMode),
       rows::designReadOnly<T>(),
       rows::truth<T>(prop::kWordWrap, &T::wordWrap, &T::setWordWrap),
-      rows::parentColour<T>(),
-      rows::parentFont<T>(),
-      rows::tabStop<T>(),
-      rows::tabOrder<T>(),
-      rows::hint<T>(),
+      rows::parents<T>(),
+      rows::tabsAndHint<T>(),
   };
   return t;
 }
@@ -46,11 +41,8 @@ TNewMemo::TNewMemo() : RecordControl("TNewMemo", {3, 4}, 3) {
   setCursor(-2);
 }
 
-void TNewMemo::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TNewMemo::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewMemo::propertyTable() const {
+  return &table();
 }
 
 void TNewMemo::applyDesignFlags() {

@@ -19,8 +19,6 @@ class TNewMemo : public RecordControl, public LineList {
   TNewMemo();
   explicit TNewMemo(const Record& record);
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
   void applyDesignFlags() override;
 
   const std::string& text() const { return text_; }
@@ -61,6 +59,9 @@ class TNewMemo : public RecordControl, public LineList {
   void setReadOnly(bool v);
   bool wordWrap() const { return wordWrap_; }
   void setWordWrap(bool v);
+
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   void store(std::string t);  // stores, notifies and fires when different

@@ -29,11 +29,8 @@ int64_t dayOf(const text::DateTime& t) {
 
 TRunAlarm::TRunAlarm() : ControlModel("TRunAlarm", {5}, 5) {}
 
-void TRunAlarm::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TRunAlarm::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TRunAlarm::propertyTable() const {
+  return &table();
 }
 
 void TRunAlarm::setEnabled(bool v) {

@@ -22,8 +22,6 @@ class TRunAlarm : public ControlModel {
   explicit TRunAlarm(const Record& record);
 
   // May throw ItemError for a date or time that is none.
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
 
   void setEnabled(bool v) override;
   bool shouldTick() const { return enabled(); }
@@ -49,6 +47,9 @@ class TRunAlarm : public ControlModel {
   // One clock check: when running and due, reports the alarm, at most once per alarm second.
   // Returns whether it reported.
   bool check(const text::DateTime& now);
+
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   AlarmRepeat repeat_ = AlarmRepeat::Custom;

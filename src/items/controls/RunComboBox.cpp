@@ -8,21 +8,15 @@ namespace {
 const PropTable<TRunComboBox>& table() {
   using T = TRunComboBox;
   static const PropTable<T> t{
-      rows::liveAccess<T>(),
-      rows::liveExists<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::livePlaced<T>(),
       rows::colourRow<T>(),
       // "True" takes the text field away: the row reads the opposite of direct input.
       rows::truth<T>(
           prop::kEditable, [](const T& m) { return m.style() == ComboStyle::DropDownList; },
           [](T& m, bool v) { m.setStyle(v ? ComboStyle::DropDownList : ComboStyle::DropDown); }),
       rows::truth<T>(prop::kSorted, &T::sorted, &T::setSorted),
-      rows::parentColour<T>(),
-      rows::parentFont<T>(),
-      rows::tabStop<T>(),
-      rows::tabOrder<T>(),
-      rows::hint<T>(),
+      rows::parents<T>(),
+      rows::tabsAndHint<T>(),
   };
   return t;
 }
@@ -31,11 +25,8 @@ const PropTable<TRunComboBox>& table() {
 
 TRunComboBox::TRunComboBox() : ControlModel("TRunComboBox", {3}, 3) {}
 
-void TRunComboBox::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TRunComboBox::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TRunComboBox::propertyTable() const {
+  return &table();
 }
 
 void TRunComboBox::setItems(const Lines& items) {

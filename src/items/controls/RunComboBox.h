@@ -20,9 +20,6 @@ class TRunComboBox : public ControlModel, public LineList {
   // Copies what instantiation takes from a TNewComboBox record.
   explicit TRunComboBox(const Record& record);
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
-
   const std::vector<std::string>& items() const { return list_.items(); }
   void setItems(const Lines& items);
 
@@ -57,6 +54,9 @@ class TRunComboBox : public ControlModel, public LineList {
   void setStyle(ComboStyle s);
   bool sorted() const { return list_.sorted(); }
   void setSorted(bool v);
+
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   ItemList list_;

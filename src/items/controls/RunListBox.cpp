@@ -8,19 +8,13 @@ namespace {
 const PropTable<TRunListBox>& table() {
   using T = TRunListBox;
   static const PropTable<T> t{
-      rows::liveAccess<T>(),
-      rows::liveExists<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::livePlaced<T>(),
       rows::colourRow<T>(),
       rows::truth<T>(prop::kBorder, &T::border, &T::setBorder),
       rows::truth<T>(prop::kMultiSelect, &T::multiSelect, &T::setMultiSelect),
       rows::truth<T>(prop::kSorted, &T::sorted, &T::setSorted),
-      rows::parentColour<T>(),
-      rows::parentFont<T>(),
-      rows::tabStop<T>(),
-      rows::tabOrder<T>(),
-      rows::hint<T>(),
+      rows::parents<T>(),
+      rows::tabsAndHint<T>(),
   };
   return t;
 }
@@ -29,11 +23,8 @@ const PropTable<TRunListBox>& table() {
 
 TRunListBox::TRunListBox() : ControlModel("TRunListBox", {3}, 3) {}
 
-void TRunListBox::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TRunListBox::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TRunListBox::propertyTable() const {
+  return &table();
 }
 
 void TRunListBox::setItems(const Lines& items) {

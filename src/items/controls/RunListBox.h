@@ -17,9 +17,6 @@ class TRunListBox : public ControlModel, public LineList {
   // Copies what instantiation takes from a TNewListBox record.
   explicit TRunListBox(const Record& record);
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
-
   const std::vector<std::string>& items() const { return list_.items(); }
   void setItems(const Lines& items);
 
@@ -48,6 +45,9 @@ class TRunListBox : public ControlModel, public LineList {
   void setMultiSelect(bool v);
   bool border() const { return border_; }
   void setBorder(bool single);
+
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   ItemList list_;

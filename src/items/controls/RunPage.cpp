@@ -9,10 +9,7 @@ namespace {
 const PropTable<TRunPage>& table() {
   using T = TRunPage;
   static const PropTable<T> t{
-      rows::liveAccess<T>(),
-      rows::liveExists<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::livePlaced<T>(),
       rows::colourRow<T>(),
       rows::truth<T>(prop::kMultiLine, &T::multiLine, &T::setMultiLine),
       rows::choice<T, TabPosition>(
@@ -20,9 +17,7 @@ const PropTable<TRunPage>& table() {
           {{words::kTabsTop, TabPosition::Top}, {words::kTabsBottom, TabPosition::Bottom}},
           &T::tabPosition, &T::setTabPosition),
       rows::parentFont<T>(),
-      rows::tabStop<T>(),
-      rows::tabOrder<T>(),
-      rows::hint<T>(),
+      rows::tabsAndHint<T>(),
   };
   return t;
 }
@@ -31,11 +26,8 @@ const PropTable<TRunPage>& table() {
 
 TRunPage::TRunPage() : ControlModel("TRunPage", {3}, 3) {}
 
-void TRunPage::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TRunPage::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TRunPage::propertyTable() const {
+  return &table();
 }
 
 void TRunPage::buildTabs(const Lines& pageNames, const Lines& pageWindows) {

@@ -36,9 +36,6 @@ class TRunPage : public ControlModel {
   // hint, tab position, multi-line, the tabs, Ivent3, and the first active tab.
   explicit TRunPage(const Record& record);
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
-
   // One tab per page line other than "[None]", captioned with the line and showing the
   // window named by the same line of the window list (a missing line gives an empty name).
   // Replaces any tabs; the first tab becomes active.
@@ -67,6 +64,9 @@ class TRunPage : public ControlModel {
   int32_t sheetTop() const {
     return position_ == TabPosition::Top ? kSheetTopTabsAbove : kSheetTopTabsBelow;
   }
+
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   std::vector<PageTab> tabs_;

@@ -19,11 +19,8 @@ const PropTable<TRunTimer>& table() {
 
 TRunTimer::TRunTimer() : ControlModel("TRunTimer", {5}, 5) {}
 
-void TRunTimer::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-void TRunTimer::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TRunTimer::propertyTable() const {
+  return &table();
 }
 
 void TRunTimer::setEnabled(bool v) {

@@ -15,9 +15,6 @@ class TRunTimer : public ControlModel {
   // Copies what instantiation takes from a TNewTimer record.
   explicit TRunTimer(const Record& record);
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
-
   // Running is the live enabled state; every write restarts the countdown (Attr::Timer).
   void setEnabled(bool v) override;
   int32_t interval() const { return interval_; }
@@ -26,6 +23,9 @@ class TRunTimer : public ControlModel {
   bool shouldTick() const { return enabled() && interval_ > 0; }
   // One tick of the real timer: reports it when the timer should tick.
   void tick();
+
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   int32_t interval_ = kDefaultInterval;

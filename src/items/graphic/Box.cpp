@@ -9,9 +9,7 @@ namespace {
 const PropTable<TBox>& table() {
   using T = TBox;
   static const PropTable<T> t{
-      rows::designFlags<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::designPlaced<T>(),
       rows::number<T>(prop::kAngle, &T::angle, &T::setAngle),
       rows::truth<T>(prop::kFilled, &T::filled, &T::setFilled),
       rows::colour<T>(prop::kColour, &T::colour, &T::setColour),
@@ -61,12 +59,8 @@ void TBox::setShadows(int32_t n) {
   setShadow(n > 0);
 }
 
-void TBox::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-
-void TBox::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TBox::propertyTable() const {
+  return &table();
 }
 
 }  // namespace qav

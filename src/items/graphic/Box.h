@@ -29,8 +29,8 @@ class TBox : public TMultiShape {
   // Shadow offset in both directions; 0 removes the shadow. Negative values are ignored.
   void setShadows(int32_t n);
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   std::vector<std::string> ivent2_;

@@ -50,12 +50,8 @@ std::vector<graphic::Segment> TLine::strokes() const {
   return graphic::bevelStrokes(shape_, style_, width(), height());
 }
 
-void TLine::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-
-void TLine::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TLine::propertyTable() const {
+  return &table();
 }
 
 }  // namespace qav

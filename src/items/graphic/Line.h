@@ -30,8 +30,8 @@ class TLine : public DrawnItem {
   // The strokes to draw, in order.
   std::vector<graphic::Segment> strokes() const;
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
+ protected:
+  const PropertyTable* propertyTable() const override;
 
  private:
   BevelShape shape_ = BevelShape::bsTopLine;

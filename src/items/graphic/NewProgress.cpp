@@ -97,9 +97,7 @@ namespace {
 const PropTable<TNewProgress>& table() {
   using T = TNewProgress;
   static const PropTable<T> t{
-      rows::designFlags<T>(),
-      rows::geometry<T>(),
-      rows::cursorRow<T>(),
+      rows::designPlaced<T>(),
       rows::colour<T>(prop::kColour, &T::backColour, &T::setBackColour),
       rows::colour<T>(prop::kBarColour, &T::foreColour, &T::setForeColour),
       rows::choice<T, GaugeKind>(prop::kStyle,
@@ -112,8 +110,7 @@ const PropTable<TNewProgress>& table() {
       rows::number<T>(prop::kMinValue, &T::minValue, &T::setMinValue),
       rows::number<T>(prop::kMaxValue, &T::maxValue, &T::setMaxValue),
       rows::number<T>(prop::kProgress, &T::progress, &T::setProgress),
-      rows::parentColour<T>(),
-      rows::parentFont<T>(),
+      rows::parents<T>(),
       rows::hint<T>(),
   };
   return t;
@@ -121,12 +118,8 @@ const PropTable<TNewProgress>& table() {
 
 }  // namespace
 
-void TNewProgress::SetItemProperty(std::string_view name, std::string_view value) {
-  table().set(*this, name, value);
-}
-
-void TNewProgress::GetItemProperty(std::string_view name, std::string& result) const {
-  table().get(*this, name, result);
+const PropertyTable* TNewProgress::propertyTable() const {
+  return &table();
 }
 
 }  // namespace qav

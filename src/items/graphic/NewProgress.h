@@ -66,8 +66,8 @@ class TNewProgress : public TGauge {
     setVisible(visibleCheck());
   }
 
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
+ protected:
+  const PropertyTable* propertyTable() const override;
 };
 
 }  // namespace qav

@@ -1,7 +1,8 @@
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 
 #include "base/Font.h"
 #include "base/Text.h"
+#include "lang/ClassNames.h"
 #include "lang/Messages.h"
 #include "platform/Platform.h"
 #include "runtime/InputPath.h"
@@ -12,19 +13,14 @@ constexpr char kMainWindowFont[] = "굴림체";
 constexpr uint32_t kWindowText = 0x80000008;
 }  // namespace
 
-TMain::TMain(Platform& platform)
+Hub::Hub(Platform& platform)
     : platform_(platform),
-      main_(std::make_unique<WindowModel>("TMain")),
-      splash_(std::make_unique<WindowModel>("TTitle")),
-      about_(std::make_unique<WindowModel>("TAbout")),
-      dataBox_(std::make_unique<DataQueue>()),
+      main_(std::make_unique<WindowModel>(std::string(cls::kMain))),
+      data_(platform),
       interpreter_(std::make_unique<script::Interpreter>(*this)),
       input_(std::make_unique<InputPath>(*this)) {
   platform_.setUserInput(input_.get());
   main_->setName("Main");
-  splash_->setName("Title");
-  about_->setName("About");
-  about_->setCaption(std::string(msg::kAboutCaption));
   main_->setCaption(std::string(msg::kAppTitle));
   Font f;
   f.name = kMainWindowFont;
@@ -37,14 +33,13 @@ TMain::TMain(Platform& platform)
   icons.minimize = false;
   icons.maximize = true;
   main_->setBorderIcons(icons);
-  programInfoCaption_ = std::string(msg::kProgramInfoDesign);
 }
 
-TMain::~TMain() {
+Hub::~Hub() {
   if (platform_.userInput() == input_.get()) platform_.setUserInput(nullptr);
 }
 
-Component* TMain::FindControl(std::string_view name) {
+Component* Hub::FindControl(std::string_view name) {
   if (text::equalsIgnoreAsciiCase(name, main_->name())) return main_.get();
   return list_.find(name);
 }
