@@ -10,7 +10,7 @@
 #include "items/controls/RunListBox.h"
 #include "items/controls/RunPage.h"
 #include "platform/HeadlessPlatform.h"
-#include "runtime/TMain.h"
+#include "runtime/Hub.h"
 
 namespace qav::tool {
 namespace {
@@ -27,9 +27,9 @@ void appendUtf8(std::string& out, char32_t cp) {
 
 }  // namespace
 
-std::vector<Possible> possibleActions(TMain& hub, const HeadlessPlatform& platform) {
+std::vector<Possible> possibleActions(Hub& hub, const HeadlessPlatform& platform) {
   const WindowModel* modal = nullptr;
-  for (WindowModel* w : {&hub.mainWindow(), &hub.splashWindow(), &hub.aboutWindow()})
+  for (WindowModel* w : {&hub.mainWindow(), &hub.menu().splashWindow(), &hub.menu().aboutWindow()})
     if (platform.isModalOpen(*w)) modal = w;
   for (Component* c : hub.componentList())
     if (c->isWindow() && platform.isModalOpen(static_cast<WindowModel&>(*c)))
@@ -40,7 +40,7 @@ std::vector<Possible> possibleActions(TMain& hub, const HeadlessPlatform& platfo
   std::vector<Possible> out;
   if (reachable(&hub.mainWindow())) out.push_back({"activate:" + hub.mainWindow().name()});
   // The splash and information windows that the menu shows, as the user sees them.
-  std::vector<Component*> all{&hub.splashWindow(), &hub.aboutWindow()};
+  std::vector<Component*> all{&hub.menu().splashWindow(), &hub.menu().aboutWindow()};
   all.insert(all.end(), hub.componentList().begin(), hub.componentList().end());
   for (Component* c : all) {
     const std::string& name = c->name();
@@ -123,7 +123,7 @@ std::string Explorer::answer() {
   return typed;
 }
 
-std::optional<std::string> Explorer::next(TMain& hub, HeadlessPlatform& platform) {
+std::optional<std::string> Explorer::next(Hub& hub, HeadlessPlatform& platform) {
   if (left_ <= 0) return std::nullopt;
   --left_;
   while (platform.answersLeft() < 4) platform.queueAnswer(answer());

@@ -11,7 +11,7 @@
 
 namespace qav {
 class HeadlessPlatform;
-class TMain;
+class Hub;
 }  // namespace qav
 
 namespace qav::tool {
@@ -28,7 +28,7 @@ struct Possible {
 // a shown window (typing not where a field is read only), activate or close a shown window
 // other than the main one, and use the menu entries other than quitting; while a window waits
 // modally, only what lies on that window.
-std::vector<Possible> possibleActions(TMain& hub, const HeadlessPlatform& platform);
+std::vector<Possible> possibleActions(Hub& hub, const HeadlessPlatform& platform);
 
 class Explorer {
  public:
@@ -36,7 +36,7 @@ class Explorer {
 
   // The next random event, queuing random answers for the dialogs it may raise; nothing when
   // all are spent. An empty text: no user could do anything now, and the turn is spent.
-  std::optional<std::string> next(TMain& hub, HeadlessPlatform& platform);
+  std::optional<std::string> next(Hub& hub, HeadlessPlatform& platform);
 
  private:
   int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
