@@ -10,7 +10,9 @@
 #include "items/controls/RunListBox.h"
 #include "items/controls/RunPage.h"
 #include "platform/HeadlessPlatform.h"
+#include "platform/UserInput.h"
 #include "runtime/Hub.h"
+#include "runtime/InputPath.h"
 
 namespace qav::tool {
 namespace {
@@ -58,24 +60,26 @@ std::vector<Possible> possibleActions(Hub& hub, const HeadlessPlatform& platform
     }
     if (!c->isItem()) continue;
     auto* item = static_cast<ItemModel*>(c);
-    if (!item->visible() || !item->enabled() || !reachable(item->parentWindow())) continue;
+    if (!reachable(item->parentWindow())) continue;
+    // The input path's own rules say what a user could do to the item now.
+    auto allowed = [&](UserActionKind kind) {
+      return hub.input().check(UserAction(kind, c, 0, U'1')) == Refusal::None;
+    };
     if (dynamic_cast<TNewLabel*>(c) || dynamic_cast<TNewButton*>(c) ||
         dynamic_cast<TNewCheckBox*>(c) || dynamic_cast<TNewRadioButton*>(c)) {
-      out.push_back({"click:" + name});
+      if (allowed(UserActionKind::Click)) out.push_back({"click:" + name});
     } else if (auto* list = dynamic_cast<TRunListBox*>(c)) {
-      if (!list->items().empty())
+      if (allowed(UserActionKind::Select))
         out.push_back({"select:" + name, static_cast<int>(list->items().size())});
     } else if (auto* combo = dynamic_cast<TRunComboBox*>(c)) {
-      if (!combo->items().empty())
+      if (allowed(UserActionKind::Select))
         out.push_back({"select:" + name, static_cast<int>(combo->items().size())});
-      out.push_back({"type:" + name});
+      if (allowed(UserActionKind::Type)) out.push_back({"type:" + name});
     } else if (auto* page = dynamic_cast<TRunPage*>(c)) {
-      if (!page->tabs().empty())
+      if (allowed(UserActionKind::Page))
         out.push_back({"page:" + name, static_cast<int>(page->tabs().size())});
-    } else if (auto* edit = dynamic_cast<TNewEdit*>(c)) {
-      if (!edit->readOnly()) out.push_back({"type:" + name});
-    } else if (auto* memo = dynamic_cast<TNewMemo*>(c)) {
-      if (!memo->readOnly()) out.push_back({"type:" + name});
+    } else if (dynamic_cast<TNewEdit*>(c) || dynamic_cast<TNewMemo*>(c)) {
+      if (allowed(UserActionKind::Type)) out.push_back({"type:" + name});
     }
   }
   if (modal == nullptr)
