@@ -48,7 +48,8 @@ constexpr std::array<FontAlias, 14> kAliases{{
 int pixelHeight(int32_t height) {
   if (height < 0) return height == INT32_MIN ? 1000 : std::min(-height, 1000);
   if (height == 0) return 11;
-  return std::clamp(height * 5 / 6, 1, 1000);
+  // Bounded before scaling: a project may give any 32-bit height.
+  return std::clamp(std::min(height, 1200) * 5 / 6, 1, 1000);
 }
 
 }  // namespace
