@@ -45,6 +45,8 @@ class ModelObserver {
  public:
   virtual ~ModelObserver() = default;
   virtual void modelChanged(Attr what) = 0;
+  // The model is being destroyed: the observer must not touch it again.
+  virtual void modelGone() {}
 };
 
 // The single action of an item that is bound to the event dispatch (click, change, tick, ...).
@@ -60,6 +62,9 @@ class ItemError : public std::runtime_error {
 class ItemModel : public Component {
  public:
   using Component::Component;
+  ~ItemModel() override {
+    if (observer_) observer_->modelGone();
+  }
   bool isItem() const override { return true; }
 
   // The Korean property table of the item. Unknown names do nothing; a read that matches no

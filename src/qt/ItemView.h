@@ -28,6 +28,8 @@ class ItemView : public ModelObserver {
   QWidget* widget() const { return widget_; }
 
   void modelChanged(Attr what) final;
+  // A view that outlives its model leaves it alone.
+  void modelGone() override { detached_ = true; }
   // Forgets the model; called before the models go away.
   void detach();
   bool detached() const { return detached_; }

@@ -17,6 +17,10 @@ class TimerDriver : public QObject, public ModelObserver {
   explicit TimerDriver(TRunTimer& model, QObject* parent = nullptr);
   ~TimerDriver() override;
   void modelChanged(Attr what) override;
+  void modelGone() override {
+    detached_ = true;
+    timer_.stop();
+  }
   void detach();
   const QTimer& timer() const { return timer_; }
 
@@ -32,6 +36,10 @@ class AlarmDriver : public QObject, public ModelObserver {
   AlarmDriver(TRunAlarm& model, std::function<text::DateTime()> clock, QObject* parent = nullptr);
   ~AlarmDriver() override;
   void modelChanged(Attr what) override;
+  void modelGone() override {
+    detached_ = true;
+    timer_.stop();
+  }
   // One look at the clock, as the timer does once a second.
   void checkNow();
   void detach();

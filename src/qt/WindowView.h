@@ -39,6 +39,8 @@ class WindowView : public QWidget, public ModelObserver {
   bool embedded() const { return embeddedIn_ != nullptr; }
 
   void modelChanged(Attr what) override;
+  // A view that outlives its model leaves it alone.
+  void modelGone() override { detached_ = true; }
   // Forgets the model; called before the models go away.
   void detach();
   // Closes the window as the program does (the user's close asks the runtime first).
