@@ -191,7 +191,7 @@ TEST(Box, CommonRowsAndUnknownNames) {
 TEST(Box, RepaintsOnlyOnChange) {
   TBox b;
   testing::Recorder rec;
-  b.setObserver(&rec);
+  rec.watch(b);
   b.SetItemProperty("바탕", "참");
   b.SetItemProperty("선색", "흰색");
   b.SetItemProperty("회전", "0");

@@ -78,7 +78,7 @@ TEST(Gauge, ValueChangesRepaintOnlyWhenThePercentageMoves) {
   g.setMaxValue(1000);
   g.setProgress(100);
   testing::Recorder rec;
-  g.setObserver(&rec);
+  rec.watch(g);
   g.SetItemProperty("현재값", "105");
   EXPECT_EQ(g.progress(), 105);
   EXPECT_EQ(g.percent(), 10);

@@ -19,7 +19,7 @@ TEST(Line, DirectionAndStyleWords) {
   EXPECT_EQ(l.className(), "TLine");
   EXPECT_EQ(l.width(), 50);
   testing::Recorder rec;
-  l.setObserver(&rec);
+  rec.watch(l);
   EXPECT_EQ(read(l, "방향"), "위쪽");
   EXPECT_EQ(read(l, "스타일"), "오목");
   l.SetItemProperty("방향", "위쪽");
