@@ -154,6 +154,18 @@ std::size_t decodedSize(std::string_view bytes) {
   return size;
 }
 
+// Copies eight bytes at once when they are all ASCII, advancing both positions.
+inline bool copyAsciiWord(const unsigned char* in, std::size_t& i, std::size_t end, char*& o) {
+  if (i + 8 > end) return false;
+  uint64_t w;
+  std::memcpy(&w, in + i, 8);
+  if ((w & 0x8080808080808080ULL) != 0) return false;
+  std::memcpy(o, in + i, 8);
+  o += 8;
+  i += 8;
+  return true;
+}
+
 // Writes exactly decodedSize(bytes) bytes at o, and may write one byte beyond them (a pair's
 // third byte is stored whether it counts or not); returns the end of what counts.
 char* decodeInto(char* o, std::string_view bytes) {
@@ -162,16 +174,7 @@ char* decodeInto(char* o, std::string_view bytes) {
   const std::size_t n = bytes.size();
   std::size_t i = 0;
   while (i < n) {
-    if (i + 8 <= n) {
-      uint64_t w;
-      std::memcpy(&w, in + i, 8);
-      if ((w & 0x8080808080808080ULL) == 0) {
-        std::memcpy(o, in + i, 8);
-        o += 8;
-        i += 8;
-        continue;
-      }
-    }
+    if (copyAsciiWord(in, i, n, o)) continue;
     const unsigned char c = in[i];
     if (c < 0x80) {
       *o++ = static_cast<char>(c);
@@ -232,16 +235,7 @@ void appendCp949(std::string& out, std::string_view utf8) {
     char* const begin = out.data() + base;
     char* o = begin;
     while (i < stop) {
-      if (i + 8 <= stop) {
-        uint64_t w;
-        std::memcpy(&w, in + i, 8);
-        if ((w & 0x8080808080808080ULL) == 0) {
-          std::memcpy(o, in + i, 8);
-          o += 8;
-          i += 8;
-          continue;
-        }
-      }
+      if (copyAsciiWord(in, i, stop, o)) continue;
       const unsigned char c = in[i];
       if (c < 0x80) {
         *o++ = static_cast<char>(c);
