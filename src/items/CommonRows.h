@@ -6,7 +6,7 @@
 #include "items/DesignFlags.h"
 #include "items/ItemModel.h"
 #include "items/PropTable.h"
-#include "lang/PropertyNames.h"
+#include "lang/Texts.h"
 
 namespace qav::rows {
 

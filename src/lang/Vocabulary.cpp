@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "lang/Words.h"
+#include "lang/Texts.h"
 
 namespace qav {
 namespace {

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "qt/Mapping.h"
 
 namespace qav::qt {

@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "lang/WindowTexts.h"
+#include "lang/Texts.h"
 #include "qt/Dialogs.h"
 #include "qt/ItemView.h"
 #include "qt/Mapping.h"

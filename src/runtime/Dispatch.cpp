@@ -10,8 +10,7 @@
 #include "items/controls/RunAlarm.h"
 #include "items/controls/RunPage.h"
 #include "items/graphic/Rounding.h"
-#include "lang/ClassNames.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "runtime/Hub.h"
 

@@ -4,8 +4,7 @@
 
 #include "base/Text.h"
 #include "items/controls/RunPage.h"
-#include "lang/ClassNames.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "props/Schema.h"
 #include "runtime/ComponentList.h"
 #include "runtime/Instantiate.h"

@@ -9,10 +9,8 @@
 #include <nlohmann/json.hpp>
 
 #include "app/qav/CompactJson.h"
-#include "lang/ClassNames.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "lang/Vocabulary.h"
-#include "lang/Words.h"
 #include "platform/HeadlessPlatform.h"
 #include "props/Schema.h"
 #include "props/SchemaRows.h"
