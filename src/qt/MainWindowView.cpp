@@ -93,9 +93,7 @@ void MainWindowView::applyBounds() {
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   setGeometry(r);
-  const BorderStyle b = model_.borderStyle();
-  if (b == BorderStyle::Single || b == BorderStyle::Dialog || b == BorderStyle::ToolWindow)
-    setFixedSize(r.size());
+  if (fixedBorder(model_.borderStyle())) setFixedSize(r.size());
 }
 
 bool MainWindowView::event(QEvent* event) {

@@ -29,6 +29,10 @@ void applyClientLook(QWidget* client, const WindowModel& model) {
     client->unsetCursor();
 }
 
+bool fixedBorder(BorderStyle b) {
+  return b == BorderStyle::Single || b == BorderStyle::Dialog || b == BorderStyle::ToolWindow;
+}
+
 Qt::WindowFlags windowFlagsFor(const WindowModel& model) {
   Qt::WindowFlags f = Qt::Window;
   const BorderStyle border = model.borderStyle();

@@ -12,6 +12,8 @@ namespace qav::qt {
 // The look that windows share: caption, icon, font and colour of the client area, cursor.
 void applyCaption(QWidget* top, const WindowModel& model);
 void applyClientLook(QWidget* client, const WindowModel& model);
+// Whether the border style keeps the window's size as designed.
+bool fixedBorder(BorderStyle b);
 // Window flags for the border style, border icons and stay-on-top switch.
 Qt::WindowFlags windowFlagsFor(const WindowModel& model);
 

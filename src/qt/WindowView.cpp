@@ -13,10 +13,6 @@ namespace qav::qt {
 
 namespace {
 
-bool fixedBorder(BorderStyle b) {
-  return b == BorderStyle::Single || b == BorderStyle::Dialog || b == BorderStyle::ToolWindow;
-}
-
 // The top-left corner that centres a window of the given size on the screen.
 QPoint centredOn(const QWidget* w, QSize size) {
   const QRect area = availableArea(w);
