@@ -13,18 +13,10 @@ TMultiShape::TMultiShape(std::string className) : DrawnItem(std::move(className)
   setBounds(0, 0, 30, 30);
 }
 
-void TMultiShape::setText(std::string t) {
-  change(text_, std::move(t));
-}
-
 void TMultiShape::setAngle(int32_t v) {
   if (v == angle_) return;
   angle_ = graphic::normaliseAngle(v, shapeType_);
   notify(Attr::Paint);
-}
-
-void TMultiShape::setFilled(bool v) {
-  change(filled_, v);
 }
 
 void TMultiShape::setRepeatMode(RepeatMode m) {
@@ -40,85 +32,11 @@ void TMultiShape::setRepeatMode(RepeatMode m) {
   notify(Attr::Paint);
 }
 
-void TMultiShape::setShapeType(ShapeType t) {
-  change(shapeType_, t);
-}
-
 void TMultiShape::fitItemToFigure() {
   if (!fit_) return;
   const int64_t w = 2 * int64_t{xMargin_} + shapeW_ + (shadow_ ? shadowX_ : 0);
   const int64_t h = 2 * int64_t{yMargin_} + shapeH_ + (shadow_ ? shadowY_ : 0);
   setBounds(left(), top(), clamp64(w), clamp64(h));
-}
-
-void TMultiShape::setShapeW(int32_t v) {
-  if (v == shapeW_) return;
-  shapeW_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
-}
-
-void TMultiShape::setShapeH(int32_t v) {
-  if (v == shapeH_) return;
-  shapeH_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
-}
-
-void TMultiShape::setXSpacing(int32_t v) {
-  change(xSpacing_, v);
-}
-void TMultiShape::setYSpacing(int32_t v) {
-  change(ySpacing_, v);
-}
-
-void TMultiShape::setXMargin(int32_t v) {
-  if (v == xMargin_) return;
-  xMargin_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
-}
-
-void TMultiShape::setYMargin(int32_t v) {
-  if (v == yMargin_) return;
-  yMargin_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
-}
-
-void TMultiShape::setBorder(bool v) {
-  change(border_, v);
-}
-void TMultiShape::setBorderColour(uint32_t c) {
-  change(borderColour_, c);
-}
-void TMultiShape::setBorderWidth(int32_t v) {
-  change(borderWidth_, v);
-}
-
-void TMultiShape::setShadow(bool v) {
-  if (v == shadow_) return;
-  shadow_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
-}
-
-void TMultiShape::setShadowColour(uint32_t c) {
-  change(shadowColour_, c);
-}
-
-void TMultiShape::setShadowX(int32_t v) {
-  if (v == shadowX_) return;
-  shadowX_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
-}
-
-void TMultiShape::setShadowY(int32_t v) {
-  if (v == shadowY_) return;
-  shadowY_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
 }
 
 void TMultiShape::setColour(uint32_t c) {

@@ -38,24 +38,24 @@ class TMultiShape : public DrawnItem {
   bool fit() const { return fit_; }
 
   // Each setter stores only a different value, keeps the fit rules and asks for a repaint.
-  void setText(std::string t);
+  void setText(std::string t) { change(text_, std::move(t), Attr::Paint); }
   void setAngle(int32_t v);  // normalised into -179..180, snapped for triangles and lines
-  void setFilled(bool v);
+  void setFilled(bool v) { change(filled_, v, Attr::Paint); }
   void setRepeatMode(RepeatMode m);
-  void setShapeType(ShapeType t);
-  void setShapeW(int32_t v);
-  void setShapeH(int32_t v);
-  void setXSpacing(int32_t v);
-  void setYSpacing(int32_t v);
-  void setXMargin(int32_t v);
-  void setYMargin(int32_t v);
-  void setBorder(bool v);
-  void setBorderColour(uint32_t c);
-  void setBorderWidth(int32_t v);
-  void setShadow(bool v);
-  void setShadowColour(uint32_t c);
-  void setShadowX(int32_t v);
-  void setShadowY(int32_t v);
+  void setShapeType(ShapeType t) { change(shapeType_, t, Attr::Paint); }
+  void setShapeW(int32_t v) { changeFigure(shapeW_, v); }
+  void setShapeH(int32_t v) { changeFigure(shapeH_, v); }
+  void setXSpacing(int32_t v) { change(xSpacing_, v, Attr::Paint); }
+  void setYSpacing(int32_t v) { change(ySpacing_, v, Attr::Paint); }
+  void setXMargin(int32_t v) { changeFigure(xMargin_, v); }
+  void setYMargin(int32_t v) { changeFigure(yMargin_, v); }
+  void setBorder(bool v) { change(border_, v, Attr::Paint); }
+  void setBorderColour(uint32_t c) { change(borderColour_, c, Attr::Paint); }
+  void setBorderWidth(int32_t v) { change(borderWidth_, v, Attr::Paint); }
+  void setShadow(bool v) { changeFigure(shadow_, v); }
+  void setShadowColour(uint32_t c) { change(shadowColour_, c, Attr::Paint); }
+  void setShadowX(int32_t v) { changeFigure(shadowX_, v); }
+  void setShadowY(int32_t v) { changeFigure(shadowY_, v); }
 
   // The fill colour and the font colour follow each other.
   void setColour(uint32_t c) override;
@@ -68,14 +68,17 @@ class TMultiShape : public DrawnItem {
   graphic::ShapeGrid grid() const;
 
  private:
-  template <class T>
-  void change(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    notify(Attr::Paint);
-  }
   // Item size from the figure, while fitting.
   void fitItemToFigure();
+  // Stores a different value of what the figure's extent depends on, fits the item to the
+  // figure and asks for a repaint.
+  template <class T>
+  void changeFigure(T& field, T value) {
+    if (field == value) return;
+    field = value;
+    fitItemToFigure();
+    notify(Attr::Paint);
+  }
 
   std::string text_;
   int32_t angle_ = 0;
