@@ -90,11 +90,6 @@ struct Reader {
   void operator()(const T& m, std::string& r) const { Put(std::invoke(get, m), r); }
 };
 
-template <class T, auto Take, auto Put, class G, class S>
-typename PropTable<T>::Row converting(std::string_view name, G get, S set) {
-  return {name, Writer<T, Take, S>{set}, Reader<T, Put, G>{get}};
-}
-
 inline void putTruth(bool v, std::string& r) {
   r = TruthToWord(v);
 }
@@ -108,26 +103,24 @@ inline void putText(const std::string& v, std::string& r) {
   r = v;
 }
 
-template <class T, class G, class S>
-typename PropTable<T>::Row truth(std::string_view name, G get, S set) {
-  return converting<T, WordToTruth, putTruth>(name, get, set);
-}
-template <class T, class G, class S>
-typename PropTable<T>::Row number(std::string_view name, G get, S set) {
-  return converting<T, TextToNumber, putNumber>(name, get, set);
-}
-template <class T, class G, class S>
-typename PropTable<T>::Row text(std::string_view name, G get, S set) {
-  return converting<T, takeText, putText>(name, get, set);
-}
-template <class T, class G, class S>
-typename PropTable<T>::Row colour(std::string_view name, G get, S set) {
-  return converting<T, WordToColour, ColourToWord>(name, get, set);
-}
-template <class T, class G, class S>
-typename PropTable<T>::Row cursor(std::string_view name, G get, S set) {
-  return converting<T, WordToCursor, CursorToWord>(name, get, set);
-}
+// Builds a converting row: rows::truth<T>(name, getter, setter).
+template <class T, auto Take, auto Put>
+struct Converting {
+  template <class G, class S>
+  typename PropTable<T>::Row operator()(std::string_view name, G get, S set) const {
+    return {name, Writer<T, Take, S>{set}, Reader<T, Put, G>{get}};
+  }
+};
+template <class T>
+inline constexpr Converting<T, WordToTruth, putTruth> truth{};
+template <class T>
+inline constexpr Converting<T, TextToNumber, putNumber> number{};
+template <class T>
+inline constexpr Converting<T, takeText, putText> text{};
+template <class T>
+inline constexpr Converting<T, WordToColour, ColourToWord> colour{};
+template <class T>
+inline constexpr Converting<T, WordToCursor, CursorToWord> cursor{};
 
 // A closed set of words: a write that matches no word changes nothing; a state without a
 // word reads as nothing (the caller's result stays).
