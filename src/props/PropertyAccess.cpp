@@ -81,9 +81,18 @@ bool hasPropertyTable(std::string_view className) {
 }
 
 std::string Propertys(PropertyContext& ctx, std::string_view ref) {
-  std::string result(ref);
-  if (text::trim(ref).empty()) return result;
+  if (text::trim(ref).empty()) return std::string(ref);
   Reference r = splitReference(ref);
+  return readReference(ctx, ref, r, ctx.FindControl(r.qualifier));
+}
+
+std::string readReference(PropertyContext& ctx, std::string_view ref, const Reference& r,
+                          Component* c) {
+  if (!c && r.qualifier.empty()) {  // a script variable, the commonest reference
+    const std::string* v = ctx.variables().find(r.name);
+    return v ? *v : std::string(ref);
+  }
+  std::string result(ref);
 
   if (r.qualifier == msg::kDataQualifier) {
     result.clear();
@@ -101,7 +110,7 @@ std::string Propertys(PropertyContext& ctx, std::string_view ref) {
     if (MainData* s = ctx.settings()) result = system ? s->systemValue(n) : s->registerValue(n);
   }
 
-  if (Component* c = ctx.FindControl(r.qualifier)) {
+  if (c) {
     if (r.name == prop::kName) result.assign(r.qualifier);
     if (c->isWindow()) readWindow(static_cast<const WindowModel&>(*c), r.name, result);
     if (c->isItem() && hasPropertyTable(c->className()))
@@ -116,7 +125,11 @@ std::string Propertys(PropertyContext& ctx, std::string_view ref) {
 void PropertySet(PropertyContext& ctx, std::string_view ref, std::string_view value) {
   if (text::trim(ref).empty()) return;
   Reference r = splitReference(ref);
+  writeReference(ctx, r, ctx.FindControl(r.qualifier), value);
+}
 
+void writeReference(PropertyContext& ctx, const Reference& r, Component* c,
+                    std::string_view value) {
   if (r.qualifier == msg::kDataQualifier) {
     script::DataRecord& rec = ctx.currentRecord();
     for (int i = 0; i < script::kRecordFields; ++i)
@@ -134,7 +147,7 @@ void PropertySet(PropertyContext& ctx, std::string_view ref, std::string_view va
       if (MainData* s = ctx.settings()) s->setRegister(n, std::string(value));
   }
 
-  if (Component* c = ctx.FindControl(r.qualifier)) {
+  if (c) {
     if (c->isWindow()) writeWindow(ctx, static_cast<WindowModel&>(*c), r.name, value);
     if (c->isItem() && hasPropertyTable(c->className()))
       static_cast<ItemModel&>(*c).SetItemProperty(r.name, value);
