@@ -5,7 +5,7 @@
 
 #include "base/Cp949.h"
 #include "base/Text.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "stream/ClassRegistry.h"
 #include "stream/RecordReader.h"

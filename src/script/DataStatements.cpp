@@ -14,7 +14,7 @@
 #endif
 
 #include "items/ItemModel.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
 #include "script/StatementSupport.h"

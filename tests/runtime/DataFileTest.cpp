@@ -15,7 +15,7 @@
 #include <sstream>
 
 #include "base/Cp949.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "runtime/DataFile.h"
 #include "stream/ClassRegistry.h"

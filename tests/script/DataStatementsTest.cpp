@@ -4,7 +4,7 @@
 #include "items/controls/NewMemo.h"
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunListBox.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "stream/RecordReader.h"
 #include "support/ProjectBuilder.h"
 #include "support/ScriptFixture.h"
