@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "base/Cp949.h"
 #include "base/Text.h"
@@ -19,33 +18,37 @@ constexpr std::string_view kClassName = "TDataQueue";
 constexpr std::string_view kStoreName = "DataBox";
 constexpr std::string_view kLinesProperty = "Data_Backup.Strings";
 
-// The file image is written through a pointer into a buffer sized for the worst case (a
-// line's CP949 form is never longer than its UTF-8 form), so that nothing is copied twice.
-char* putShortText(char* o, std::string_view s) {
-  *o++ = static_cast<char>(s.size());
-  return std::copy(s.begin(), s.end(), o);
+void appendShortText(std::string& out, std::string_view s) {
+  out += static_cast<char>(s.size());
+  out += s;
+}
+
+// Where bytes at..at+n of a file image lie, when offsets of that size can be kept.
+RowList::Span spanOf(std::size_t at, std::size_t n) {
+  if (at + n >= RowList::Span::kNone) return {};
+  return {static_cast<uint32_t>(at), static_cast<uint32_t>(n)};
 }
 
 // One line of the list: tag 6 with a length byte, or tag 12 with a 4-byte length when the
-// CP949 form is longer than 255 bytes. The n bytes of the form are already at o + 5; a short
-// line is moved back over the three length bytes it does not need.
-char* finishLine(char* o, std::size_t n) {
-  char* const text = o + 5;
+// CP949 form is longer than 255 bytes. The form is known (data set) or converted straight
+// into the output. Returns where the form lies in the output.
+RowList::Span appendLine(std::string& out, std::string_view utf8, std::string_view known = {}) {
+  const std::size_t at = out.size();
+  out.append(5, '\0');
+  if (known.data())
+    out += known;
+  else
+    text::appendCp949(out, utf8);
+  const std::size_t n = out.size() - at - 5;
   if (n <= 255) {
-    o[0] = static_cast<char>(Tag::String);
-    o[1] = static_cast<char>(n);
-    std::memmove(o + 2, text, n);
-    return o + 2 + n;
+    out[at] = static_cast<char>(Tag::String);
+    out[at + 1] = static_cast<char>(n);
+    out.erase(at + 2, 3);
+    return spanOf(at + 2, n);
   }
-  o[0] = static_cast<char>(Tag::LString);
-  for (int i = 0; i < 4; ++i) o[1 + i] = static_cast<char>(n >> (8 * i) & 0xFF);
-  return text + n;
-}
-
-// A line whose CP949 form is at hand.
-char* putLineBytes(char* o, std::string_view bytes) {
-  std::memcpy(o + 5, bytes.data(), bytes.size());
-  return finishLine(o, bytes.size());
+  out[at] = static_cast<char>(Tag::LString);
+  for (int i = 0; i < 4; ++i) out[at + 1 + i] = static_cast<char>(n >> (8 * i) & 0xFF);
+  return spanOf(at + 5, n);
 }
 
 // A count line: leading blanks, an optional sign, then decimal digits up to the first other
@@ -63,13 +66,11 @@ int64_t rowCount(std::string_view line) {
 }
 
 // Hands the counted blocks of the flattened lines to row lists 1-9, decoding each line as it
-// goes, so that the rows are the only copy made; each row keeps its bytes in the file image
-// as its form for the next save. Stops at the first count line that is missing
+// goes, so that the rows are the only copy made; each row keeps where its bytes lie in the
+// file image for the next save. Stops at the first count line that is missing
 // or at the end of the lines, keeping what was handed over so far; lines after the last block
 // are never decoded.
-void distribute(const std::shared_ptr<const std::string>& image, std::size_t start,
-                DataQueue& box) {
-  TextListCursor lines(*image, start);
+void distribute(TextListCursor lines, const std::string& image, DataQueue& box) {
   for (int t = 1; t <= DataQueue::kTables; ++t) {
     const auto countLine = lines.next();
     if (!countLine) return;
@@ -80,7 +81,9 @@ void distribute(const std::shared_ptr<const std::string>& image, std::size_t sta
     for (int64_t i = 0; i < n; ++i) {
       const auto line = lines.next();
       if (!line) return;
-      rows.pushLoaded(text::decodeCp949(*line), *line, image);
+      rows.push_back(text::decodeCp949(*line));
+      rows.setSpan(rows.size() - 1,
+                   spanOf(static_cast<std::size_t>(line->data() - image.data()), line->size()));
     }
   }
 }
@@ -93,8 +96,7 @@ DataFileState DataLoad(std::unique_ptr<DataQueue>& box, const std::string& path,
   for (int t = 1; t <= DataQueue::kTables; ++t) box->rowList(t).clear();
   // Any failure from here on ends the load silently, keeping what was done.
   try {
-    auto image = std::make_shared<std::string>();
-    std::string& bytes = *image;
+    std::string bytes;
     if (!platform.readFile(path, bytes, kSignature))
       return platform.exists(path) ? DataFileState::Unreadable : DataFileState::Missing;
     if (bytes.empty()) return DataFileState::Missing;
@@ -104,7 +106,8 @@ DataFileState DataLoad(std::unique_ptr<DataQueue>& box, const std::string& path,
     Record record = reader.read();
     if (record.className != kClassName) return DataFileState::Unreadable;
     box = std::make_unique<DataQueue>();
-    if (reader.listStart()) distribute(image, *reader.listStart(), *box);
+    if (reader.listStart()) distribute(TextListCursor(bytes, *reader.listStart()), bytes, *box);
+    box->setFileImage(std::move(bytes));
     return DataFileState::Loaded;
   } catch (...) {
     return DataFileState::Unreadable;
@@ -113,37 +116,45 @@ DataFileState DataLoad(std::unique_ptr<DataQueue>& box, const std::string& path,
 
 bool DataSave(DataQueue& box, const std::string& path, Platform& platform, std::string& error) {
   // The lines go straight from the row lists into the file image; the store's flattened list
-  // is not needed for that and stays as it is.
-  constexpr std::size_t kFixed = 96, kPerLine = 5, kCountLine = kPerLine + 20;
-  std::size_t room = kFixed + DataQueue::kTables * kCountLine;
+  // is not needed for that and stays as it is. Rows unchanged since the last load or save are
+  // copied from that image; the new image then takes its place.
+  std::size_t estimate = 64;
   for (int t = 1; t <= DataQueue::kTables; ++t)
-    for (const auto& row : box.rowList(t)) room += row.size() + kPerLine;
-  const auto image = std::make_unique_for_overwrite<char[]>(room);
-  char* o = image.get();
+    for (const auto& row : box.rowList(t)) estimate += row.size() + 5;
+  std::string out;
+  out.reserve(estimate + 16 * DataQueue::kTables);
 
-  o = std::copy(kSignature.begin(), kSignature.end(), o);
-  o = putShortText(o, kClassName);
-  o = putShortText(o, kStoreName);
-  o = putShortText(o, kLinesProperty);
-  *o++ = static_cast<char>(Tag::List);
+  out += "TPF0";
+  appendShortText(out, kClassName);
+  appendShortText(out, kStoreName);
+  appendShortText(out, kLinesProperty);
+  out += static_cast<char>(Tag::List);
   for (int t = 1; t <= DataQueue::kTables; ++t) {
-    const auto& rows = box.rowList(t);
-    o = putLineBytes(o, std::to_string(rows.size()));  // digits: the same in CP949
-    for (std::size_t i = 0; i < rows.size(); ++i) o = putLineBytes(o, rows.fileForm(i));
+    RowList& rows = box.rowList(t);
+    appendLine(out, std::to_string(rows.size()));
+    const std::string& last = box.fileImage();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      const RowList::Span was = rows.span(i);
+      rows.setSpan(i, appendLine(out, rows[i],
+                                 was.at == RowList::Span::kNone
+                                     ? std::string_view()
+                                     : std::string_view(last).substr(was.at, was.size)));
+    }
   }
-  *o++ = static_cast<char>(Tag::Null);
+  out += static_cast<char>(Tag::Null);
   // The store's design position, which readers ignore.
-  o = putShortText(o, "Left");
-  *o++ = static_cast<char>(Tag::Int8);
-  *o++ = static_cast<char>(8);
-  o = putShortText(o, "Top");
-  *o++ = static_cast<char>(Tag::Int16);
-  *o++ = static_cast<char>(184);
-  *o++ = static_cast<char>(0);
-  *o++ = '\0';  // end of properties
-  *o++ = '\0';  // end of children
-  return platform.writeFileAtomic(
-      path, std::string_view(image.get(), static_cast<std::size_t>(o - image.get())), error);
+  appendShortText(out, "Left");
+  out += static_cast<char>(Tag::Int8);
+  out += static_cast<char>(8);
+  appendShortText(out, "Top");
+  out += static_cast<char>(Tag::Int16);
+  out += static_cast<char>(184);
+  out += static_cast<char>(0);
+  out += '\0';  // end of properties
+  out += '\0';  // end of children
+  const bool written = platform.writeFileAtomic(path, out, error);
+  box.setFileImage(std::move(out));
+  return written;
 }
 
 namespace {

@@ -4,26 +4,36 @@
 // the table's 100 fields, each followed by the character with code 1.
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace qav {
 
-// The rows of one table. Beside each row it keeps the row's bytes as the data file holds them
-// (CP949): a view into the file image for rows that were loaded, or the form made at a save;
-// any change of a row drops its form. Saving then copies the forms of unchanged rows instead
-// of converting every row again.
+// The rows of one table. Beside each row it may know where the row's bytes lie in its store's
+// file image (the data file as last loaded or saved); any change of a row forgets that.
+// Saving copies those bytes for unchanged rows instead of converting every row again.
 class RowList {
  public:
   using value_type = std::string;
   using const_iterator = std::vector<std::string>::const_iterator;
   using iterator = const_iterator;
 
+  // Where a row's bytes lie in the file image (files stay far below 4 GB).
+  struct Span {
+    static constexpr uint32_t kNone = UINT32_MAX;
+    uint32_t at = kNone;
+    uint32_t size = 0;
+  };
+
+  RowList() = default;
+  // Rows taken from elsewhere bring no spans: those would point into another image.
+  RowList(const RowList& other) : rows_(other.rows_) {}
+  RowList(RowList&& other) noexcept : rows_(std::move(other.rows_)) {}
+  RowList& operator=(const RowList& other) { return *this = other.rows_; }
+  RowList& operator=(RowList&& other) noexcept { return *this = std::move(other.rows_); }
   RowList& operator=(std::vector<std::string> rows) {
     rows_ = std::move(rows);
-    dropForms();
+    spans_.clear();
     return *this;
   }
 
@@ -45,41 +55,16 @@ class RowList {
   void resize(std::size_t n);
   void reserve(std::size_t n) {
     rows_.reserve(n);
-    loaded_.reserve(n);
+    spans_.reserve(n);
   }
-  void clear() {
-    rows_.clear();
-    dropForms();
-  }
+  void clear() { *this = std::vector<std::string>(); }
 
-  // A row read from the data file: bytes is its form there and lies within image, which the
-  // list keeps while it holds such rows.
-  void pushLoaded(std::string row, std::string_view bytes,
-                  const std::shared_ptr<const std::string>& image);
-
-  // Row i as the data file holds it, made now if the row has no form yet.
-  std::string_view fileForm(std::size_t i) const;
+  Span span(std::size_t i) const { return i < spans_.size() ? spans_[i] : Span{}; }
+  void setSpan(std::size_t i, Span s);
 
  private:
-  // Where a loaded row's bytes lie in the image (files are far below 4 GB); kNone for a row
-  // that has none there.
-  static constexpr uint32_t kNone = UINT32_MAX;
-  struct Span {
-    uint32_t at = kNone;
-    uint32_t size = 0;
-  };
-  void dropForms() {
-    loaded_.clear();
-    made_.clear();
-    image_.reset();
-  }
-
   std::vector<std::string> rows_;
-  // Both may be shorter than rows_: the rows past their ends have no form yet. A made form
-  // that is empty was not made yet (a row that is not empty never converts to nothing).
-  std::vector<Span> loaded_;
-  mutable std::vector<std::string> made_;
-  std::shared_ptr<const std::string> image_;
+  std::vector<Span> spans_;  // may be shorter than rows_: the rest have none
 };
 
 class DataQueue {
@@ -92,11 +77,16 @@ class DataQueue {
   RowList& rowList(int t) { return lists_[t - 1]; }
   const RowList& rowList(int t) const { return lists_[t - 1]; }
 
+  // The data file's bytes as last loaded or saved, which the rows' spans point into.
+  const std::string& fileImage() const { return image_; }
+  void setFileImage(std::string image) { image_ = std::move(image); }
+
   // The flattened form of lists 1-9, used only when reading or writing the data file.
   std::vector<std::string> Data_Backup;
 
  private:
   std::array<RowList, kLists> lists_;
+  std::string image_;
 };
 
 }  // namespace qav
