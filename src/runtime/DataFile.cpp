@@ -81,9 +81,8 @@ void distribute(TextListCursor lines, const std::string& image, DataQueue& box) 
     for (int64_t i = 0; i < n; ++i) {
       const auto line = lines.next();
       if (!line) return;
-      rows.push_back(text::decodeCp949(*line));
-      rows.setSpan(rows.size() - 1,
-                   spanOf(static_cast<std::size_t>(line->data() - image.data()), line->size()));
+      rows.push_back(text::decodeCp949(*line),
+                     spanOf(static_cast<std::size_t>(line->data() - image.data()), line->size()));
     }
   }
 }

@@ -49,6 +49,12 @@ class RowList {
   bool operator==(const std::vector<std::string>& other) const { return rows_ == other; }
 
   void push_back(std::string row) { rows_.push_back(std::move(row)); }
+  // A row whose bytes lie at span in the file image.
+  void push_back(std::string row, Span span) {
+    spans_.resize(rows_.size());
+    rows_.push_back(std::move(row));
+    spans_.push_back(span);
+  }
   void set(std::size_t i, std::string row);
   void erase(std::size_t i);
   void pop_back() { erase(rows_.size() - 1); }
