@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <mutex>
@@ -155,15 +154,21 @@ std::size_t decodedSize(std::string_view bytes) {
   return size;
 }
 
-// Copies eight bytes at once when they are all ASCII, advancing both positions.
-inline bool copyAsciiWord(const unsigned char* in, std::size_t& i, std::size_t end, char*& o) {
-  if (i + 8 > end) return false;
-  uint64_t w;
-  std::memcpy(&w, in + i, 8);
-  if ((w & 0x8080808080808080ULL) != 0) return false;
-  std::memcpy(o, in + i, 8);
-  o += 8;
-  i += 8;
+// Copies the ASCII at in[i] (i < end), advancing both positions: eight bytes at once when they
+// are all ASCII, else the one byte when it is. False when in[i] is no ASCII byte.
+inline bool copyAscii(const unsigned char* in, std::size_t& i, std::size_t end, char*& o) {
+  if (i + 8 <= end) {
+    uint64_t w;
+    std::memcpy(&w, in + i, 8);
+    if ((w & 0x8080808080808080ULL) == 0) {
+      std::memcpy(o, in + i, 8);
+      o += 8;
+      i += 8;
+      return true;
+    }
+  }
+  if (in[i] >= 0x80) return false;
+  *o++ = static_cast<char>(in[i++]);
   return true;
 }
 
@@ -175,13 +180,8 @@ char* decodeInto(char* o, std::string_view bytes) {
   const std::size_t n = bytes.size();
   std::size_t i = 0;
   while (i < n) {
-    if (copyAsciiWord(in, i, n, o)) continue;
+    if (copyAscii(in, i, n, o)) continue;
     const unsigned char c = in[i];
-    if (c < 0x80) {
-      *o++ = static_cast<char>(c);
-      ++i;
-      continue;
-    }
     if (i + 1 < n) {
       const uint32_t u = t.pairUtf8[(c - 0x80) * 256 + in[i + 1]];
       if (u != 0) {
@@ -222,71 +222,40 @@ std::string decodeCp949(std::string_view bytes) {
   return out;
 }
 
-namespace {
-
-// Encodes in[i, stop) at o and advances i; a character that starts before stop is read whole
-// from in[0, n), so i may end up to three bytes past stop. The output of a stretch is never
-// longer than its input, and the only bytes stored past the output's end lie within the room
-// the input's length makes.
-char* encodeRange(char* o, const unsigned char* in, std::size_t& i, std::size_t stop,
-                  std::size_t n) {
-  const Tables& t = tables();
-  while (i < stop) {
-    // Eight bytes are stored at once and as many count as are ASCII before the first other.
-    if (i + 8 <= stop) {
-      uint64_t w;
-      std::memcpy(&w, in + i, 8);
-      std::memcpy(o, &w, 8);
-      const uint64_t high = w & 0x8080808080808080ULL;
-      if (high == 0) {
-        o += 8;
-        i += 8;
-        continue;
-      }
-      const std::size_t ascii = static_cast<std::size_t>(std::countr_zero(high)) / 8;
-      o += ascii;
-      i += ascii;
-    }
-    const unsigned char c = in[i];
-    if (c < 0x80) {
-      *o++ = static_cast<char>(c);
-      ++i;
-      continue;
-    }
-    // Three-byte characters (all of Hangul) without the general decoder.
-    if ((c & 0xF0) == 0xE0 && i + 2 < n && (in[i + 1] & 0xC0) == 0x80 &&
-        (in[i + 2] & 0xC0) == 0x80) {
-      const char32_t cp = (c & 0x0Fu) << 12 | (in[i + 1] & 0x3Fu) << 6 | (in[i + 2] & 0x3Fu);
-      if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF)) {
-        const uint16_t v = t.reverse[cp];
-        if (v != 0) {
-          *o++ = static_cast<char>(v >> 8);
-          *o++ = static_cast<char>(v & 0xFF);
-        } else {
-          *o++ = '?';
-        }
-        i += 3;
-        continue;
-      }
-    }
-    o = putCp949(o, t, nextCodePoint(std::string_view(reinterpret_cast<const char*>(in), n), i));
-  }
-  return o;
-}
-
-}  // namespace
-
 void appendCp949(std::string& out, std::string_view utf8) {
+  const Tables& t = tables();
   const auto* in = reinterpret_cast<const unsigned char*>(utf8.data());
   const std::size_t n = utf8.size();
   std::size_t i = 0;
   while (i < n) {
-    // One character may run past the chunk by up to three bytes.
+    // No character gives more output bytes than its input bytes; one character may run past
+    // the chunk by up to three bytes.
     const std::size_t stop = std::min(n, i + kChunk);
     const std::size_t base = out.size();
     out.resize(base + (stop - i) + 4);
     char* const begin = out.data() + base;
-    char* const o = encodeRange(begin, in, i, stop, n);
+    char* o = begin;
+    while (i < stop) {
+      if (copyAscii(in, i, stop, o)) continue;
+      const unsigned char c = in[i];
+      // Three-byte characters (all of Hangul) without the general decoder.
+      if ((c & 0xF0) == 0xE0 && i + 2 < n && (in[i + 1] & 0xC0) == 0x80 &&
+          (in[i + 2] & 0xC0) == 0x80) {
+        const char32_t cp = (c & 0x0Fu) << 12 | (in[i + 1] & 0x3Fu) << 6 | (in[i + 2] & 0x3Fu);
+        if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF)) {
+          const uint16_t v = t.reverse[cp];
+          if (v != 0) {
+            *o++ = static_cast<char>(v >> 8);
+            *o++ = static_cast<char>(v & 0xFF);
+          } else {
+            *o++ = '?';
+          }
+          i += 3;
+          continue;
+        }
+      }
+      o = putCp949(o, t, nextCodePoint(utf8, i));
+    }
     out.resize(base + static_cast<std::size_t>(o - begin));
   }
 }

@@ -1,6 +1,7 @@
 #include "props/PropertyAccess.h"
 
 #include <array>
+#include <utility>
 
 #include "base/Text.h"
 #include "items/ItemModel.h"
@@ -27,6 +28,13 @@ constexpr std::array<std::string_view, 16> kTableClasses = {
     cls::kPage,  cls::kSound,   cls::kProgress, cls::kData,
 };
 
+// The window state words and the border styles they stand for; other styles have no word.
+constexpr std::pair<std::string_view, BorderStyle> kWindowStates[] = {
+    {words::kBorderNone, BorderStyle::None},
+    {words::kBorderSingle, BorderStyle::Single},
+    {words::kBorderSizeable, BorderStyle::Sizeable},
+};
+
 void readWindow(const WindowModel& w, std::string_view name, std::string& result) {
   if (name == prop::kCaption) {
     result = w.caption();
@@ -36,19 +44,8 @@ void readWindow(const WindowModel& w, std::string_view name, std::string& result
              name == prop::kStayOnTop || name == prop::kAutoScale) {
     result = msg::kErrorValue;
   } else if (name == prop::kWindowState) {
-    switch (w.borderStyle()) {
-      case BorderStyle::None:
-        result = words::kBorderNone;
-        break;
-      case BorderStyle::Single:
-        result = words::kBorderSingle;
-        break;
-      case BorderStyle::Sizeable:
-        result = words::kBorderSizeable;
-        break;
-      default:
-        break;
-    }
+    for (const auto& [word, style] : kWindowStates)
+      if (style == w.borderStyle()) result = word;
   } else if (name == prop::kCursor) {
     CursorToWord(w.cursor(), result);
   } else if (name == prop::kColour) {
@@ -66,12 +63,8 @@ void writeWindow(PropertyContext& ctx, WindowModel& w, std::string_view name,
     if (!pic) throw ItemError(error);
     w.setIcon(std::move(*pic));
   } else if (name == prop::kWindowState) {
-    if (value == words::kBorderNone)
-      w.setBorderStyle(BorderStyle::None);
-    else if (value == words::kBorderSingle)
-      w.setBorderStyle(BorderStyle::Single);
-    else if (value == words::kBorderSizeable)
-      w.setBorderStyle(BorderStyle::Sizeable);
+    for (const auto& [word, style] : kWindowStates)
+      if (value == word) w.setBorderStyle(style);
   } else if (name == prop::kCursor) {
     w.setCursor(WordToCursor(value));
   } else if (name == prop::kColour) {
@@ -88,9 +81,18 @@ bool hasPropertyTable(std::string_view className) {
 }
 
 std::string Propertys(PropertyContext& ctx, std::string_view ref) {
-  std::string result(ref);
-  if (text::trim(ref).empty()) return result;
+  if (text::trim(ref).empty()) return std::string(ref);
   Reference r = splitReference(ref);
+  return readReference(ctx, ref, r, ctx.FindControl(r.qualifier));
+}
+
+std::string readReference(PropertyContext& ctx, std::string_view ref, const Reference& r,
+                          Component* c) {
+  if (!c && r.qualifier.empty()) {  // a script variable, the commonest reference
+    const std::string* v = ctx.variables().find(r.name);
+    return v ? *v : std::string(ref);
+  }
+  std::string result(ref);
 
   if (r.qualifier == msg::kDataQualifier) {
     result.clear();
@@ -108,7 +110,7 @@ std::string Propertys(PropertyContext& ctx, std::string_view ref) {
     if (MainData* s = ctx.settings()) result = system ? s->systemValue(n) : s->registerValue(n);
   }
 
-  if (Component* c = ctx.FindControl(r.qualifier)) {
+  if (c) {
     if (r.name == prop::kName) result.assign(r.qualifier);
     if (c->isWindow()) readWindow(static_cast<const WindowModel&>(*c), r.name, result);
     if (c->isItem() && hasPropertyTable(c->className()))
@@ -123,7 +125,11 @@ std::string Propertys(PropertyContext& ctx, std::string_view ref) {
 void PropertySet(PropertyContext& ctx, std::string_view ref, std::string_view value) {
   if (text::trim(ref).empty()) return;
   Reference r = splitReference(ref);
+  writeReference(ctx, r, ctx.FindControl(r.qualifier), value);
+}
 
+void writeReference(PropertyContext& ctx, const Reference& r, Component* c,
+                    std::string_view value) {
   if (r.qualifier == msg::kDataQualifier) {
     script::DataRecord& rec = ctx.currentRecord();
     for (int i = 0; i < script::kRecordFields; ++i)
@@ -141,7 +147,7 @@ void PropertySet(PropertyContext& ctx, std::string_view ref, std::string_view va
       if (MainData* s = ctx.settings()) s->setRegister(n, std::string(value));
   }
 
-  if (Component* c = ctx.FindControl(r.qualifier)) {
+  if (c) {
     if (c->isWindow()) writeWindow(ctx, static_cast<WindowModel&>(*c), r.name, value);
     if (c->isItem() && hasPropertyTable(c->className()))
       static_cast<ItemModel&>(*c).SetItemProperty(r.name, value);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "props/Reference.h"
+
 namespace qav {
 
 class Component;
@@ -33,6 +35,13 @@ std::string Propertys(PropertyContext& ctx, std::string_view ref);
 // Stores a value where a reference names; names that match nothing are ignored. Item tables
 // may throw ItemError (an alarm date that is no date, a picture file that cannot be read).
 void PropertySet(PropertyContext& ctx, std::string_view ref, std::string_view value);
+
+// The same two for a reference already split, with c the component its qualifier names
+// (FindControl), for callers that keep both while the components stay the same. A blank
+// reference is the caller's to handle.
+std::string readReference(PropertyContext& ctx, std::string_view ref, const Reference& r,
+                          Component* c);
+void writeReference(PropertyContext& ctx, const Reference& r, Component* c, std::string_view value);
 
 // Does the class answer the item property tables (label, line, box, button, image, edit,
 // memo, list box, combo box, check box, timer, alarm, page control, sound, gauge, data item).

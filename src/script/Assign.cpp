@@ -7,6 +7,7 @@
 #include "props/Reference.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
+#include "script/StatementSupport.h"
 #include "stores/MainData.h"
 
 namespace qav::script {
@@ -28,6 +29,14 @@ bool allowed(char target, char source) {
 
 void assign(Interpreter& in) {
   const Tokens& t = in.tokens();
+  // Text into a text: no source word names a font, a picture, a list, a choice or a name.
+  bool plain = !in.AbortRequested();
+  for (int i = 4; plain && i <= t.count(); ++i)
+    plain = t[i].find(':') == std::string::npos || in.lineRef(i, tokenText, i).letter == 'S';
+  if (CachedRef& ref = in.lineRef(0, variableRef, 2); plain && ref.letter == 'S')
+    return in.write(ref, in.wordsMaths(4));
+
+  const std::string target = variableRef(t, 2);
   std::string sourceText = text::trimmed(t.joinFrom(4));
   char sourceType = 'S';
   std::string choiceText;
@@ -63,8 +72,6 @@ void assign(Interpreter& in) {
   }
   if (sourceType == 'X') return in.Error(msg::kNoFinalValue);
 
-  std::string target = t[2];
-  if (target.find(':') == std::string::npos) target.insert(0, ":");
   char targetType = in.TypeCheck(target);
   if (!allowed(targetType, sourceType)) return in.Error(msg::kTypeMismatch);
 

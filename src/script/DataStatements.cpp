@@ -220,7 +220,7 @@ void findRecord(Interpreter& in) {
   if (!t) return in.Error(msg::kBadTable);
   int f = findField(*s, t, tk[3]);
   if (!f) return in.Error(msg::kNoField);
-  std::string value = in.Maths(tk[4]);
+  std::string value = in.tokenMaths(4);
   DataRecord& r = in.currentRecord();
   clearRecord(r);
   // The last match is the one that stays, so the rows are looked at from the last one back
@@ -291,16 +291,15 @@ void load(Interpreter& in) {
 
 }  // namespace
 
-void registerDataStatements(Interpreter& in) {
-  in.registerStatement(msg::kDataNew, newRecord);
-  in.registerStatement(msg::kDataAdd, appendRecord);
-  in.registerStatement(msg::kDataFind, findRecord);
-  in.registerStatement(msg::kDataUpdate, updateRecord);
-  in.registerStatement(msg::kDataDelete, deleteRecord);
-  in.registerStatement(msg::kDataCount, countRecords);
-  in.registerStatement(msg::kDataList, listRecords);
-  in.registerStatement(msg::kDataLoad, load);
-  in.registerStatement(msg::kDataSave, save);
+std::span<const StatementEntry> dataStatements() {
+  static constexpr StatementEntry kTable[] = {
+      {msg::kDataNew, newRecord},       {msg::kDataAdd, appendRecord},
+      {msg::kDataFind, findRecord},     {msg::kDataUpdate, updateRecord},
+      {msg::kDataDelete, deleteRecord}, {msg::kDataCount, countRecords},
+      {msg::kDataList, listRecords},    {msg::kDataLoad, load},
+      {msg::kDataSave, save},
+  };
+  return kTable;
 }
 
 }  // namespace qav::script

@@ -109,13 +109,16 @@ void play(Interpreter& in) {
 
 }  // namespace
 
-void registerDialogStatements(Interpreter& in) {
-  in.registerStatement(msg::kInput, input);
-  in.registerStatement(msg::kMessage, message);
-  in.registerStatement(msg::kMessageButtons, messageButtons);
-  in.registerStatement(msg::kShowWindow, showWindow);
-  in.registerStatement(msg::kHideWindow, hideWindow);
-  in.registerStatement(msg::kPlay, play);
+std::span<const StatementEntry> dialogStatements() {
+  static constexpr StatementEntry kTable[] = {
+      {msg::kInput, input},
+      {msg::kMessage, message},
+      {msg::kMessageButtons, messageButtons},
+      {msg::kShowWindow, showWindow},
+      {msg::kHideWindow, hideWindow},
+      {msg::kPlay, play},
+  };
+  return kTable;
 }
 
 }  // namespace qav::script

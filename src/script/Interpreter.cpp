@@ -26,10 +26,8 @@
 namespace qav::script {
 
 Interpreter::Interpreter(ScriptHost& host) : host_(host) {
-  registerCoreStatements(*this);
-  registerDialogStatements(*this);
-  registerListStatements(*this);
-  registerDataStatements(*this);
+  for (auto group : {coreStatements(), dialogStatements(), listStatements(), dataStatements()})
+    for (const StatementEntry& s : group) registerStatement(s.keyword, s.run);
 }
 
 void Interpreter::registerStatement(std::string_view keyword, Statement handler) {
@@ -47,16 +45,94 @@ void Interpreter::compileLine(const std::string& line, std::size_t index) {
   if (!c.made || c.text != line) {
     c.text = line;
     c.tokens.parse(line);
-    auto it =
-        c.tokens.count() ? statements_.find(std::string_view(c.tokens[1])) : statements_.end();
+    const std::string& kw = c.tokens[1];
+    auto it = c.tokens.count() ? statements_.find(std::string_view(kw)) : statements_.end();
     c.statement = it == statements_.end() ? nullptr : &it->second;
+    c.flow = kw == msg::kIf      ? Flow::If
+             : kw == msg::kElse  ? Flow::Else
+             : kw == msg::kEndIf ? Flow::EndIf
+             : kw == msg::kEnd   ? Flow::End
+                                 : Flow::Other;
+    c.trees.clear();
+    c.refs.clear();
     c.made = true;
   }
+  current_ = &c;
   tokens_ = &c.tokens;
   statement_ = c.statement;
 }
 
+std::string Interpreter::lineMaths(int key, MakeText make, int a, int b) {
+  if (!current_) return Maths(make(tokens(), a, b));
+  for (auto& [k, tree] : current_->trees)
+    if (k == key) return Maths(*tree);
+  auto tree = std::make_unique<ExprTree>();
+  tree->source = make(tokens(), a, b);
+  tree->reset(tree->source);
+  return Maths(*current_->trees.emplace_back(key, std::move(tree)).second);
+}
+
+std::string tokenText(const Tokens& t, int n, int) {
+  return t[n];
+}
+
+std::string Interpreter::tokenMaths(int n) {
+  return lineMaths(n, tokenText, n);
+}
+
+std::string Interpreter::wordsMaths(int first) {
+  return lineMaths(
+      kMaxTokens + first,
+      [](const Tokens& t, int first, int) { return text::trimmed(t.joinFrom(first)); }, first);
+}
+
+CachedRef& Interpreter::lineRef(int key, std::string_view text, MakeText make, int a) {
+  CachedRef* ref = &scratchRef_;
+  if (current_) {
+    LineRef* found = nullptr;
+    for (auto& r : current_->refs)
+      if (r->key == key) found = r.get();
+    if (!found) {
+      found = current_->refs.emplace_back(std::make_unique<LineRef>()).get();
+      found->key = key;
+    }
+    if (found->ref.run == 0 || (!make && found->text != text)) {
+      found->text = make ? make(tokens(), a, 0) : std::string(text);
+      found->ref = CachedRef{splitReference(found->text)};
+    }
+    ref = &found->ref;
+  } else {
+    scratchText_ = make ? make(tokens(), a, 0) : std::string(text);
+    scratchRef_ = CachedRef{splitReference(scratchText_)};
+  }
+  refresh(*ref);
+  return *ref;
+}
+
+void Interpreter::refresh(CachedRef& ref) {
+  if (ref.run == run_) return;
+  const std::string_view q = ref.parts.qualifier;
+  ref.component = host_.FindControl(q);
+  ref.letter = 'S';
+  if (ref.parts.hasColon && !q.empty() && q != msg::kDataQualifier && q != msg::kSystemQualifier &&
+      q != msg::kRegisterQualifier && ref.component)
+    if (const SchemaTable* table = schemaForClass(ref.component->className()))
+      ref.letter = table->typeLetter(ref.parts.name);
+  ref.run = run_;
+}
+
+std::string Interpreter::read(CachedRef& ref, std::string_view text) {
+  if (text::trim(text).empty()) return std::string(text);
+  return readReference(host_, text, ref.parts, ref.component);
+}
+
+void Interpreter::write(CachedRef& ref, std::string_view value) {
+  if (!ref.parts.hasColon && text::trim(ref.parts.name).empty()) return;  // a blank reference
+  writeReference(host_, ref.parts, ref.component, value);
+}
+
 void Interpreter::resetRun() {
+  if (++run_ == 0) ++run_;  // 0 marks a reference never looked up
   currentLine_ = 0;
   variables_.clear();
   abort_ = false;
@@ -118,28 +194,28 @@ bool Interpreter::runOnce() {
       if (lineGate_ && !lineGate_()) break;
       const std::string& line = lines[static_cast<std::size_t>(currentLine_)];
       compileLine(line, static_cast<std::size_t>(currentLine_));
-      const std::string& kw = (*tokens_)[1];
+      const Flow flow = current_->flow;
       const bool skipped =
-          skippedBlocks_ > 0 || (kw != msg::kEndIf && kw != msg::kElse && conditionDepth_ > 0 &&
+          skippedBlocks_ > 0 || (flow != Flow::EndIf && flow != Flow::Else && conditionDepth_ > 0 &&
                                  !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)]);
       if (trace_ && !skipped) trace_(host_.EventSourceName(), currentLine_ + 1, line);
       if (skippedBlocks_ > 0) {
         // Inside a block opened in a skipped region: every line is skipped.
-        if (kw == msg::kIf)
+        if (flow == Flow::If)
           ++skippedBlocks_;
-        else if (kw == msg::kEndIf)
+        else if (flow == Flow::EndIf)
           --skippedBlocks_;
-      } else if (kw == msg::kEndIf) {
+      } else if (flow == Flow::EndIf) {
         if (conditionDepth_ > 0) --conditionDepth_;
-      } else if (kw == msg::kElse) {
+      } else if (flow == Flow::Else) {
         if (conditionDepth_ >= 1)
           conditions_[static_cast<std::size_t>(conditionDepth_ - 1)] =
               !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)];
       } else if (skipped) {
-        if (kw == msg::kIf) skippedBlocks_ = 1;  // skipped, with its own branches
+        if (flow == Flow::If) skippedBlocks_ = 1;  // skipped, with its own branches
       } else {
         execute();
-        if (kw == msg::kEnd || abort_ || endRequested_ || chainTarget_) break;
+        if (flow == Flow::End || abort_ || endRequested_ || chainTarget_) break;
       }
       if (!lineDone()) break;  // the user ended a long run: as "종료" after this line
       ++currentLine_;
@@ -148,6 +224,7 @@ bool Interpreter::runOnce() {
     // Only the error report itself can get here (a failing dialog); the run ends.
     chainTarget_ = nullptr;
   }
+  current_ = nullptr;
   imageBuffer_.reset();
   listBuffer_.clear();
   return true;
@@ -253,9 +330,14 @@ std::optional<int> Interpreter::labelLine(std::string_view label) const {
 // --- Maths -----------------------------------------------------------------------------
 
 std::string Interpreter::Maths(std::string_view expression) {
+  scratch_.reset(expression);
+  return Maths(scratch_);
+}
+
+std::string Interpreter::Maths(ExprTree& tree) {
   depthExceeded_ = false;
   steps_ = 0;
-  std::string r = evaluate(expression, 0);
+  std::string r = evaluate(tree, 0);
   if (depthExceeded_) return std::string(msg::kErrorValue);
   return r;
 }
@@ -270,22 +352,40 @@ bool isBlank(char c) {
   return static_cast<unsigned char>(c) <= 32;
 }
 
+// The special operands, by the text an operand is or reads as; false for any other text.
+bool special(Platform& platform, std::string_view v, std::string& out) {
+  if (v == msg::kEmptyOperand) {
+    out.clear();
+  } else if (v == msg::kSpaceOperand) {
+    out = " ";
+  } else if (v == msg::kReturnOperand) {
+    out = "\r";
+  } else if (text::equalsIgnoreAsciiCase(v, msg::kDateOperand)) {
+    out = text::formatDate(platform.now());
+  } else if (text::equalsIgnoreAsciiCase(v, msg::kTimeOperand)) {
+    out = text::formatTime(platform.now());
+  } else {
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-// What one step makes of a text (outer parentheses, the split operator): a value at once, or
-// the chain of operands that the split rule would take apart one operator at a time. "+" and
-// "-" split at the rightmost of them, so they group from the left; "*", "/", "%" and "~" at
-// the leftmost, so they group from the right. Taking the whole chain at once spares one
-// evaluation level per operator.
-bool Interpreter::shape(std::string_view e, Chain& chain, std::string& value) {
-  // A step, and one more for every 8 KB the two walks below go over: deep parentheses in a
-  // long line are taken apart one pair at a time.
-  steps_ += 1 + static_cast<long>(e.size() / 8192);
-  if (steps_ > kMaxExpressionSteps) depthExceeded_ = true;
-  if (depthExceeded_ || e == msg::kErrorValue) {
-    value = msg::kErrorValue;
-    return true;
-  }
+// What one step makes of a text (outer parentheses, the split operator): a value, a single
+// operand, or the chain of operands that the split rule would take apart one operator at a
+// time. "+" and "-" split at the rightmost of them, so they group from the left; "*", "/", "%"
+// and "~" at the leftmost, so they group from the right. Taking the whole chain at once spares
+// one evaluation level per operator. Nothing here depends on the run: the shape is kept.
+void Interpreter::shape(ExprTree& tree, std::size_t index) {
+  ExprNode* n = &tree.nodes[index];
+  std::string_view e = n->text;
+  auto value = [&](std::string_view v) {
+    n->kind = ExprNode::Kind::Value;
+    n->value.assign(v);
+  };
+  if (e == msg::kErrorValue) return value(msg::kErrorValue);
+  Chain& chain = n->chain;
   chain.parenthesised = false;
   if (e.size() >= 2 && e[0] == '(') {
     int d = 1;
@@ -298,10 +398,7 @@ bool Interpreter::shape(std::string_view e, Chain& chain, std::string& value) {
         break;
       }
     }
-    if (close == std::string_view::npos) {
-      value = msg::kErrorValue;
-      return true;
-    }
+    if (close == std::string_view::npos) return value(msg::kErrorValue);
     if (close == e.size() - 1) {
       e = e.substr(1, e.size() - 2);
       chain.parenthesised = true;
@@ -310,7 +407,7 @@ bool Interpreter::shape(std::string_view e, Chain& chain, std::string& value) {
 
   // The operators outside parentheses, found walking from the last byte to the first (the
   // depth counts each byte before it is tested): "+" and "-" from the right, else the others.
-  std::vector<std::size_t>& at = chain.at;
+  std::vector<std::size_t>& at = splitAt_;
   at.clear();
   bool additive = false;
   int d = 0;
@@ -337,8 +434,20 @@ bool Interpreter::shape(std::string_view e, Chain& chain, std::string& value) {
     if (!at.empty() && at.front() <= firstByte) at.clear();
   }
   if (at.empty()) {
-    value = operand(e);
-    return true;
+    // A single operand: a reference is read at each evaluation, a special operand stands for
+    // its value, anything else for itself.
+    n->operand = e;
+    if (e.find(':') != std::string_view::npos && !IsNumber(e)) {
+      n->kind = ExprNode::Kind::Reference;
+      n->ref = CachedRef{splitReference(e)};
+    } else if (e.size() == 5 && e[0] == '#') {
+      n->kind = ExprNode::Kind::Clock;  // perhaps the date or the time: asked each time
+    } else if (special(host_.platform(), e, n->value)) {
+      n->kind = ExprNode::Kind::Value;
+    } else {
+      value(e);
+    }
+    return;
   }
 
   chain.additive = additive;
@@ -348,74 +457,89 @@ bool Interpreter::shape(std::string_view e, Chain& chain, std::string& value) {
   auto part = [&](std::size_t from, std::size_t to) {
     return text::trim(e.substr(from, to - from));
   };
+  if (part(at.front() + 1, e.size()).empty()) return value(msg::kErrorValue);
   if (additive) {
-    if (part(at.front() + 1, e.size()).empty()) {
-      value = msg::kErrorValue;  // an operator with nothing after it
-      return true;
-    }
     // at holds the positions right to left: operands from the left.
     chain.operands.push_back(part(0, at.back()));
     for (std::size_t k = at.size(); k-- > 0;) {
       chain.ops.push_back(e[at[k]]);
       chain.operands.push_back(part(at[k] + 1, k == 0 ? e.size() : at[k - 1]));
     }
-    return false;
+  } else {
+    chain.operands.push_back(part(0, at.front()));
+    for (std::size_t k = 0; k < at.size(); ++k) {
+      const std::string_view rest = part(at[k] + 1, e.size());
+      chain.ops.push_back(e[at[k]]);
+      chain.rests.push_back(rest);
+      if (rest.empty()) {
+        // Nothing after this operator: the part from the operand before it is the error value.
+        chain.ops.pop_back();
+        chain.rests.pop_back();
+        chain.operands.back() = msg::kErrorValue;
+        break;
+      }
+      const bool last = k + 1 == at.size() || part(at[k] + 1, at[k + 1]).empty();
+      if (last) {
+        chain.operands.push_back(rest);  // the rest is one operand
+        break;
+      }
+      chain.operands.push_back(part(at[k] + 1, at[k + 1]));
+    }
   }
-  if (part(at.front() + 1, e.size()).empty()) {
+  n->kind = ExprNode::Kind::Chain;
+  const std::size_t count = chain.operands.size();
+  const std::size_t first = tree.add(count);  // moves the nodes
+  n = &tree.nodes[index];
+  n->firstChild = first;
+  for (std::size_t k = 0; k < count; ++k) tree.nodes[first + k].text = n->chain.operands[k];
+}
+
+bool Interpreter::visit(ExprTree& tree, std::size_t index, std::string& value) {
+  // A step, and one more for every 8 KB the shaping walks go over: deep parentheses in a long
+  // line are taken apart one pair at a time.
+  steps_ += 1 + static_cast<long>(tree.nodes[index].text.size() / 8192);
+  if (steps_ > kMaxExpressionSteps) depthExceeded_ = true;
+  if (depthExceeded_) {
     value = msg::kErrorValue;
     return true;
   }
-  chain.operands.push_back(part(0, at.front()));
-  for (std::size_t k = 0; k < at.size(); ++k) {
-    const std::string_view rest = part(at[k] + 1, e.size());
-    chain.ops.push_back(e[at[k]]);
-    chain.rests.push_back(rest);
-    if (rest.empty()) {
-      // Nothing after this operator: the part from the operand before it is the error value.
-      chain.ops.pop_back();
-      chain.rests.pop_back();
-      chain.operands.back() = msg::kErrorValue;
-      break;
+  if (tree.nodes[index].kind == ExprNode::Kind::Unshaped) shape(tree, index);
+  ExprNode& n = tree.nodes[index];
+  switch (n.kind) {
+    case ExprNode::Kind::Chain:
+      return false;
+    case ExprNode::Kind::Reference: {
+      refresh(n.ref);
+      std::string read;  // fonts, pictures, lists and names are not read as text here
+      std::string_view v = n.operand;
+      if (n.ref.letter == 'C' || n.ref.letter == 'S') {
+        read = readReference(host_, v, n.ref.parts, n.ref.component);
+        v = read;
+      }
+      if (!special(host_.platform(), v, value))
+        value = v.data() == read.data() ? std::move(read) : std::string(v);
+      return true;
     }
-    const bool last = k + 1 == at.size() || part(at[k] + 1, at[k + 1]).empty();
-    if (last) {
-      chain.operands.push_back(rest);  // the rest is one operand
-      break;
-    }
-    chain.operands.push_back(part(at[k] + 1, at[k + 1]));
+    case ExprNode::Kind::Clock:
+      if (!special(host_.platform(), n.operand, value)) value.assign(n.operand);
+      return true;
+    default:
+      value = n.value;
+      return true;
   }
-  return false;
 }
 
-// A single operand: a reference is read, a special operand stands for its value, anything
-// else for itself.
-std::string Interpreter::operand(std::string_view e) {
-  std::string read;  // the value of a reference; other operands are only looked at
-  std::string_view v = e;
-  if (v.find(':') != std::string_view::npos && !IsNumber(v)) {
-    char t = TypeCheck(v);
-    if (t == 'C' || t == 'S') {
-      read = Propertys(host_, v);
-      v = read;
-    }
-  }
-  if (v == msg::kEmptyOperand) return {};
-  if (v == msg::kSpaceOperand) return " ";
-  if (v == msg::kReturnOperand) return "\r";
-  if (v.size() == 5) {
-    std::string up = text::upperAscii(v);
-    if (up == msg::kDateOperand) return text::formatDate(host_.platform().now());
-    if (up == msg::kTimeOperand) return text::formatTime(host_.platform().now());
-  }
-  if (v.data() == read.data()) return read;
-  return std::string(v);
+std::string Interpreter::evaluate(std::string_view e, int depth) {
+  ExprTree tree;
+  tree.reset(e);
+  return evaluate(tree, depth);
 }
 
 // The chains still open are kept on a list, not on the call stack, so that only parentheses
 // nest (up to kMaxParenthesisNesting) and no length of line can exhaust the stack. The list's
 // entries and their vectors are reused by later evaluations, so an evaluation allocates
 // nothing for its chains once the list has grown to the scripts' nesting.
-std::string Interpreter::evaluate(std::string_view e, int depth) {
+std::string Interpreter::evaluate(ExprTree& tree, int depth) {
   if (depth > kMaxRereadDepth) depthExceeded_ = true;
   const std::size_t base = opensUsed_;
   struct Release {  // the entries taken here go back however the evaluation ends
@@ -424,39 +548,39 @@ std::string Interpreter::evaluate(std::string_view e, int depth) {
     ~Release() { used = base; }
   } release{opensUsed_, base};
   std::string value;
-  std::string_view next = e;
+  std::size_t node = 0;
   for (;;) {
-    // The next entry is taken before shaping: reading an operand can evaluate again.
     if (opensUsed_ == opens_.size()) opens_.emplace_back();
     Open& slot = opens_[opensUsed_++];
-    if (!shape(next, slot.chain, value)) {
+    if (!visit(tree, node, value)) {
       const int parentheses = (opensUsed_ - 1 == base ? 0 : opens_[opensUsed_ - 2].parentheses) +
-                              (slot.chain.parenthesised ? 1 : 0);
+                              (tree.nodes[node].chain.parenthesised ? 1 : 0);
       if (parentheses > kMaxParenthesisNesting) {
         depthExceeded_ = true;
         return std::string(msg::kErrorValue);
       }
       slot.parentheses = parentheses;
+      slot.node = node;
       slot.values.clear();
     } else {
       --opensUsed_;
       for (;;) {
         if (opensUsed_ == base) return value;
         Open& top = opens_[opensUsed_ - 1];
+        const Chain& chain = tree.nodes[top.node].chain;
         top.values.push_back(std::move(value));
-        if (top.values.size() < top.chain.operands.size()) break;
-        value = fold(top, depth);
+        if (top.values.size() < chain.operands.size()) break;
+        value = fold(chain, top, depth);
         --opensUsed_;
       }
     }
     if (depthExceeded_) return std::string(msg::kErrorValue);
     const Open& top = opens_[opensUsed_ - 1];
-    next = top.chain.operands[top.values.size()];
+    node = tree.nodes[top.node].firstChild + top.values.size();
   }
 }
 
-std::string Interpreter::fold(Open& open, int depth) {
-  const Chain& chain = open.chain;
+std::string Interpreter::fold(const Chain& chain, Open& open, int depth) {
   std::vector<std::string>& values = open.values;
   if (chain.additive) {
     std::string v = std::move(values[0]);
@@ -503,8 +627,9 @@ std::string Interpreter::combine(char op, std::string l, std::string r, std::str
     if (l != left) l = evaluate(l, depth + 1);
     if (r != right) r = evaluate(r, depth + 1);
   }
-  if (op != '~' && IsNumber(l) && IsNumber(r)) {
-    int64_t a = TextToNumber(text::trim(l)), b = TextToNumber(text::trim(r));
+  int32_t na = 0, nb = 0;
+  if (op != '~' && IsNumber(l, &na) && IsNumber(r, &nb)) {
+    const int64_t a = na, b = nb;
     auto wrap = [](int64_t v) {
       return static_cast<int64_t>(static_cast<int32_t>(static_cast<uint32_t>(v)));
     };
@@ -539,13 +664,9 @@ std::string Interpreter::combine(char op, std::string l, std::string r, std::str
 
 char Interpreter::TypeCheck(std::string_view ref) {
   if (ref.find(':') == std::string_view::npos) return 'S';
-  Reference r = splitReference(ref);
-  if (r.qualifier.empty() || r.qualifier == msg::kDataQualifier ||
-      r.qualifier == msg::kSystemQualifier || r.qualifier == msg::kRegisterQualifier)
-    return 'S';
-  Component* c = host_.FindControl(r.qualifier);
-  const SchemaTable* table = c ? schemaForClass(c->className()) : nullptr;
-  return table ? table->typeLetter(r.name) : 'S';
+  CachedRef r{splitReference(ref)};
+  refresh(r);
+  return r.letter;
 }
 
 bool Interpreter::ListCheck(std::string_view ref, std::string_view value) {

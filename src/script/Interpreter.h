@@ -5,7 +5,9 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,6 +16,7 @@
 #include "base/Font.h"
 #include "base/Picture.h"
 #include "props/PropertyAccess.h"
+#include "script/Expression.h"
 #include "script/Tokenizer.h"
 #include "stores/DataRecord.h"
 #include "stores/VariableTable.h"
@@ -99,6 +102,22 @@ class Interpreter {
 
   // Evaluation and checks.
   std::string Maths(std::string_view expression);
+  std::string Maths(ExprTree& tree);
+  // Maths of token n, and of the tokens from first on joined with one blank and trimmed: each
+  // text is taken apart once for as long as the running line keeps its text.
+  std::string tokenMaths(int n);
+  std::string wordsMaths(int first);
+  // Maths of a text that the running line's tokens alone make (make(tokens, a, b) gives it),
+  // key telling it from the line's other such texts.
+  using MakeText = std::string (*)(const Tokens&, int, int);
+  std::string lineMaths(int key, MakeText make, int a, int b = 0);
+  // A reference of the running line under key, looked up for this run, for reading and
+  // writing as Propertys and PropertySet do: a text that the line's tokens alone make, or any
+  // text (which must outlive the use).
+  CachedRef& lineRef(int key, MakeText make, int a) { return lineRef(key, {}, make, a); }
+  CachedRef& lineRef(int key, std::string_view text) { return lineRef(key, text, nullptr, 0); }
+  std::string read(CachedRef& ref, std::string_view text);
+  void write(CachedRef& ref, std::string_view value);
   char TypeCheck(std::string_view ref);
   bool ListCheck(std::string_view ref, std::string_view value);
   void CheckBox_GroupCheck(ItemModel& box);
@@ -166,26 +185,25 @@ class Interpreter {
   void execute();
   // The line's tokens and statement, from the cache when its text is unchanged.
   void compileLine(const std::string& line, std::size_t index);
-  // Expressions: a text to split into a chain of operands under one group of operators.
-  struct Chain {
-    bool additive = false;        // "+" and "-", folded from the left
-    bool parenthesised = false;   // one pair of outer parentheses was removed
-    std::vector<std::size_t> at;  // operator positions while splitting
-    std::vector<std::string_view> operands;
-    std::vector<char> ops;                // ops[k] stands between operands k and k + 1
-    std::vector<std::string_view> rests;  // folded from the right: the text after ops[k]
-  };
+  CachedRef& lineRef(int key, std::string_view text, MakeText make, int a);
+  // Looks the reference's qualifier up unless it was in this run.
+  void refresh(CachedRef& ref);
   // A chain still open during an evaluation, with the values of its operands so far.
   struct Open {
-    Chain chain;
+    std::size_t node = 0;
     std::vector<std::string> values;
     std::vector<std::string> pieces;  // fold's run of "~" operands
     int parentheses = 0;
   };
   std::string evaluate(std::string_view e, int depth);
-  bool shape(std::string_view e, Chain& chain, std::string& value);
-  std::string operand(std::string_view e);
-  std::string fold(Open& open, int depth);
+  std::string evaluate(ExprTree& tree, int depth);
+  // Counts the step of reaching a node and gives its value; false for a chain.
+  bool visit(ExprTree& tree, std::size_t node, std::string& value);
+  void shape(ExprTree& tree, std::size_t node);
+  std::string fold(const Chain& chain, Open& open, int depth);
+  // The tree of a text that no line keeps.
+  ExprTree scratch_;
+  std::vector<std::size_t> splitAt_;  // operator positions while shaping
   // The open chains of every evaluation under way, kept with their storage from one
   // evaluation to the next: an evaluation takes the entries above those of the evaluations it
   // runs within (a deque, so entries stay put while nested ones are added).
@@ -202,13 +220,27 @@ class Interpreter {
   // assignment can rewrite a running script, and every event brings its own), and all are
   // dropped (before the next line) when a statement is registered. Entries change only
   // between lines.
+  enum class Flow : unsigned char { Other, If, Else, EndIf, End };
+  struct LineRef {
+    int key = 0;
+    std::string text;
+    CachedRef ref;
+  };
   struct CompiledLine {
     std::string text;
     Tokens tokens;
     const Statement* statement = nullptr;  // null: no keyword, the line is a comment
+    Flow flow = Flow::Other;
     bool made = false;
+    // The line's expressions and references as its statement first asked for them.
+    std::vector<std::pair<int, std::unique_ptr<ExprTree>>> trees;
+    std::vector<std::unique_ptr<LineRef>> refs;
   };
   std::vector<CompiledLine> compiled_;
+  CompiledLine* current_ = nullptr;  // the running line's entry
+  unsigned run_ = 1;                 // counts runs: a reference's lookups hold for one
+  CachedRef scratchRef_;             // outside a run
+  std::string scratchText_;
   const Tokens noTokens_;
   const Tokens* tokens_ = &noTokens_;
   const Statement* statement_ = nullptr;
@@ -250,13 +282,21 @@ class Interpreter {
   std::unordered_map<std::string, Statement, StringHash, std::equal_to<>> statements_;
 };
 
+// Token n of t (a MakeText).
+std::string tokenText(const Tokens& t, int n, int = 0);
+
+// A keyword and its statement.
+struct StatementEntry {
+  std::string_view keyword;
+  void (*run)(Interpreter&);
+};
 // The control-flow, declaration and assignment statements.
-void registerCoreStatements(Interpreter& in);
+std::span<const StatementEntry> coreStatements();
 // Dialogs, windows and sound.
-void registerDialogStatements(Interpreter& in);
+std::span<const StatementEntry> dialogStatements();
 // The lines of memos, list and combo boxes, and the selected entry of lists and pages.
-void registerListStatements(Interpreter& in);
+std::span<const StatementEntry> listStatements();
 // Data tables.
-void registerDataStatements(Interpreter& in);
+std::span<const StatementEntry> dataStatements();
 
 }  // namespace qav::script

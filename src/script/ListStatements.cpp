@@ -37,7 +37,7 @@ void addLine(Interpreter& in) {
 // A position outside the lines is reported as a script error, so the user learns that the
 // script deleted nothing, and may stop the run there.
 void deleteLine(Interpreter& in) {
-  std::string position = in.Maths(in.tokens()[3]);
+  std::string position = in.tokenMaths(3);
   if (!IsNumber(position)) return in.Error(msg::kDeleteLineNotNumber);
   LineList* lines = lineItem(in);
   if (!lines) return;
@@ -86,13 +86,13 @@ void currentEntry(Interpreter& in) {
 
 }  // namespace
 
-void registerListStatements(Interpreter& in) {
-  in.registerStatement(msg::kClearLines, clearLines);
-  in.registerStatement(msg::kAddLine, addLine);
-  in.registerStatement(msg::kDeleteLine, deleteLine);
-  in.registerStatement(msg::kFindLine, findLine);
-  in.registerStatement(msg::kCountLines, countLines);
-  in.registerStatement(msg::kCurrentItem, currentEntry);
+std::span<const StatementEntry> listStatements() {
+  static constexpr StatementEntry kTable[] = {
+      {msg::kClearLines, clearLines}, {msg::kAddLine, addLine},
+      {msg::kDeleteLine, deleteLine}, {msg::kFindLine, findLine},
+      {msg::kCountLines, countLines}, {msg::kCurrentItem, currentEntry},
+  };
+  return kTable;
 }
 
 }  // namespace qav::script

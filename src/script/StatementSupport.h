@@ -13,13 +13,16 @@ namespace qav::script {
 
 // The component named by token n, evaluated; null when there is none.
 inline Component* itemOperand(Interpreter& in, int n) {
-  return in.host().FindControl(in.Maths(in.tokens()[n]));
+  return in.host().FindControl(in.tokenMaths(n));
 }
 
 // Tokens first to the last, joined with one blank, trimmed and evaluated.
 inline std::string wordsFrom(Interpreter& in, int first) {
-  return in.Maths(text::trim(in.tokens().joinFrom(first)));
+  return in.wordsMaths(first);
 }
+
+// Token n as a reference: a bare word names a variable.
+std::string variableRef(const Tokens& t, int n, int = 0);
 
 // Writes register n through the property layer ("*레지스터:n").
 inline void setRegister(Interpreter& in, int n, std::string_view value) {

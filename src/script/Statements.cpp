@@ -5,8 +5,16 @@
 #include "lang/Messages.h"
 #include "lang/Vocabulary.h"
 #include "script/Interpreter.h"
+#include "script/StatementSupport.h"
 
 namespace qav::script {
+
+std::string variableRef(const Tokens& t, int n, int) {
+  std::string ref = t[n];
+  if (ref.find(':') == std::string::npos) ref.insert(0, ":");
+  return ref;
+}
+
 namespace {
 
 void declare(Interpreter& in) {
@@ -43,25 +51,26 @@ void condition(Interpreter& in) {
   bool acc = false;
   int i = 2;
   for (;;) {
-    std::string left = t[i];
-    if (left.find(':') == std::string::npos) left.insert(0, ":");
-    if (in.TypeCheck(left) != 'S') return in.Error(msg::kCannotCompareType);
+    if (in.lineRef(i, variableRef, i).letter != 'S') return in.Error(msg::kCannotCompareType);
     auto op = comparison(t[i + 1]);
     if (!op) return in.Error(msg::kBadOperator);
     bool magnitude = *op != Op::Eq && *op != Op::Ne;
-    std::string lv = in.Maths(left);
-    if (magnitude && !IsNumber(lv)) return in.Error(msg::kMagnitudeNeedsNumber);
+    std::string lv = in.lineMaths(2 * kMaxTokens + i, variableRef, i);
+    int32_t a = 0, b = 0;
+    if (magnitude && !IsNumber(lv, &a)) return in.Error(msg::kMagnitudeNeedsNumber);
     int j = i + 2;
     while (j <= t.count() && !isConnector(t[j])) ++j;
-    std::string rv = in.Maths(text::trim(t.join(i + 2, j - 1)));
-    if (magnitude && !IsNumber(rv)) return in.Error(msg::kMagnitudeNeedsNumber);
+    std::string rv = in.lineMaths(
+        3 * kMaxTokens + i,
+        [](const Tokens& t, int from, int to) { return text::trimmed(t.join(from, to)); }, i + 2,
+        j - 1);
+    if (magnitude && !IsNumber(rv, &b)) return in.Error(msg::kMagnitudeNeedsNumber);
 
     bool result;
     if (!magnitude) {
       bool equal = text::trim(lv) == text::trim(rv);
       result = *op == Op::Eq ? equal : !equal;
     } else {
-      int32_t a = TextToNumber(text::trim(lv)), b = TextToNumber(text::trim(rv));
       switch (*op) {
         case Op::Gt:
           result = a > b;
@@ -98,9 +107,9 @@ void condition(Interpreter& in) {
 
 void loop(Interpreter& in) {
   const Tokens& t = in.tokens();
-  std::string start = in.Maths(t[4]);
+  std::string start = in.tokenMaths(4);
   if (!IsNumber(start)) return in.Error(msg::kStartNotNumber);
-  std::string target = in.Maths(t[6]);
+  std::string target = in.tokenMaths(6);
   if (!IsNumber(target)) return in.Error(msg::kTargetNotNumber);
   std::string_view name = t[2];
   if (!name.empty() && name[0] == ':') name.remove_prefix(1);
@@ -122,10 +131,10 @@ void loop(Interpreter& in) {
 void endLoop(Interpreter& in) {
   Interpreter::Loop* top = in.topLoop();
   if (!top) return in.Error(msg::kNoOpenLoop);
-  int32_t v =
-      static_cast<int32_t>(static_cast<uint32_t>(TextToNumber(Propertys(in.host(), top->ref))) +
-                           static_cast<uint32_t>(top->step));
-  PropertySet(in.host(), top->ref, text::decimal(v));
+  CachedRef& ref = in.lineRef(0, top->ref);
+  int32_t v = static_cast<int32_t>(static_cast<uint32_t>(TextToNumber(in.read(ref, top->ref))) +
+                                   static_cast<uint32_t>(top->step));
+  in.write(ref, text::decimal(v));
   bool finished = (top->step == -1 && v < top->target) || (top->step == 1 && v > top->target);
   if (finished)
     in.popLoop();
@@ -144,7 +153,7 @@ void jump(Interpreter& in) {
 }
 
 void runEvent(Interpreter& in) {
-  Component* c = in.host().FindControl(in.Maths(in.tokens()[2]));
+  Component* c = in.host().FindControl(in.tokenMaths(2));
   if (!c) return in.Error(msg::kNoEventItem);
   if (in.chainedRuns() >= kMaxChainedRuns) {
     in.Error(msg::kTooManyEventRuns);
@@ -160,16 +169,13 @@ void end(Interpreter&) {}  // the run loop ends the run after this line
 
 void assign(Interpreter& in);  // Assign.cpp
 
-void registerCoreStatements(Interpreter& in) {
-  in.registerStatement(msg::kDeclare, declare);
-  in.registerStatement(msg::kDefine, assign);
-  in.registerStatement(msg::kIf, condition);
-  in.registerStatement(msg::kLoop, loop);
-  in.registerStatement(msg::kEndLoop, endLoop);
-  in.registerStatement(msg::kLabel, label);
-  in.registerStatement(msg::kGoto, jump);
-  in.registerStatement(msg::kRunEvent, runEvent);
-  in.registerStatement(msg::kEnd, end);
+std::span<const StatementEntry> coreStatements() {
+  static constexpr StatementEntry kTable[] = {
+      {msg::kDeclare, declare}, {msg::kDefine, assign},     {msg::kIf, condition},
+      {msg::kLoop, loop},       {msg::kEndLoop, endLoop},   {msg::kLabel, label},
+      {msg::kGoto, jump},       {msg::kRunEvent, runEvent}, {msg::kEnd, end},
+  };
+  return kTable;
 }
 
 }  // namespace qav::script

@@ -42,7 +42,7 @@ std::string Tokens::join(int first, int last) const {
   return out;
 }
 
-bool IsNumber(std::string_view s) {
+bool IsNumber(std::string_view s, int32_t* value) {
   s = text::trim(s);
   if (s.empty() || s.size() > 11) return false;
   std::size_t i = 0;
@@ -58,7 +58,9 @@ bool IsNumber(std::string_view s) {
   }
   // The text must survive the 32-bit conversion unchanged: no leading zero (above) and a value
   // within the 32-bit range.
-  return i == 1 ? n <= int64_t{1} << 31 : n < int64_t{1} << 31;
+  if (i == 1 ? n > int64_t{1} << 31 : n >= int64_t{1} << 31) return false;
+  if (value) *value = static_cast<int32_t>(i == 1 ? -n : n);
+  return true;
 }
 
 std::size_t LastPos(std::string_view pattern, std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 // Cutting script lines into tokens, and the small text helpers of the interpreter.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,7 +40,8 @@ class Tokens {
 };
 
 // Is the text, without surrounding blanks, the plain decimal form of a 32-bit integer.
-bool IsNumber(std::string_view text);
+// With value, also gives the number when the answer is yes.
+bool IsNumber(std::string_view text, int32_t* value = nullptr);
 
 // 1-based position of the last occurrence of pattern in text, 0 when none.
 std::size_t LastPos(std::string_view pattern, std::string_view text);

@@ -1,0 +1,68 @@
+#pragma once
+// Expressions taken apart once. A text becomes a tree: chains (operands under one group of
+// operators) and single operands. Each part is shaped the first time an evaluation reaches
+// it and kept for the next evaluation, so a line that runs again evaluates without splitting
+// its texts again. A reference operand keeps the lookups of its qualifier for one run.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "props/Reference.h"
+
+namespace qav {
+class Component;
+}
+
+namespace qav::script {
+
+// A reference with the component its qualifier names and its TypeLetter, both as they were in
+// run number `run` (components do not change while a script runs).
+struct CachedRef {
+  Reference parts;
+  unsigned run = 0;  // 0: not looked up yet
+  Component* component = nullptr;
+  char letter = 'S';
+};
+
+// A text split at the operators of one group. "+" and "-" (additive) fold from the left;
+// "*", "/", "%" and "~" from the right, rests[k] being the text after ops[k].
+struct Chain {
+  bool additive = false;
+  bool parenthesised = false;  // one pair of outer parentheses was removed
+  std::vector<std::string_view> operands;
+  std::vector<char> ops;  // ops[k] stands between operands k and k + 1
+  std::vector<std::string_view> rests;
+};
+
+struct ExprNode {
+  enum class Kind : unsigned char { Unshaped, Value, Clock, Reference, Chain };
+  std::string_view text;
+  std::string_view operand;  // a single operand: the text without its outer parentheses
+  Kind kind = Kind::Unshaped;
+  std::string value;  // Value: the result, whatever the run
+  CachedRef ref;      // Reference: read at each evaluation
+  Chain chain;
+  std::size_t firstChild = 0;  // Chain: the nodes of its operands, in order, from here
+};
+
+// The nodes of one text; node 0 is the whole text. A tree kept for a line owns its text.
+struct ExprTree {
+  std::string source;
+  std::vector<ExprNode> nodes;
+  std::size_t used = 0;  // nodes beyond are storage kept for the next text
+
+  void reset(std::string_view text) {
+    used = 0;
+    nodes[add(1)].text = text;
+  }
+  // Appends n unshaped nodes; the index of the first.
+  std::size_t add(std::size_t n) {
+    if (nodes.size() < used + n) nodes.resize(used + n);
+    for (std::size_t i = used; i < used + n; ++i) nodes[i].kind = ExprNode::Kind::Unshaped;
+    used += n;
+    return used - n;
+  }
+};
+
+}  // namespace qav::script
