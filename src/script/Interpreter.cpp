@@ -24,6 +24,9 @@
 #include "stores/MainData.h"
 
 namespace qav::script {
+namespace {
+bool special(Platform& platform, std::string_view v, std::string& out);
+}  // namespace
 
 Interpreter::Interpreter(ScriptHost& host) : host_(host) {
   for (auto group : {coreStatements(), dialogStatements(), listStatements(), dataStatements()})
@@ -63,27 +66,77 @@ void Interpreter::compileLine(const std::string& line, std::size_t index) {
 }
 
 std::string Interpreter::lineMaths(int key, MakeText make, int a, int b) {
-  if (!current_) return Maths(make(tokens(), a, b));
+  if (ExprTree* tree = lineTree(key, make, a, b)) return Maths(*tree);
+  return Maths(make(tokens(), a, b));
+}
+
+ExprTree* Interpreter::lineTree(int key, MakeText make, int a, int b) {
+  if (!current_) return nullptr;
   for (auto& [k, tree] : current_->trees)
-    if (k == key) return Maths(*tree);
+    if (k == key) return tree.get();
   auto tree = std::make_unique<ExprTree>();
   tree->source = make(tokens(), a, b);
   tree->reset(tree->source);
-  return Maths(*current_->trees.emplace_back(key, std::move(tree)).second);
+  return current_->trees.emplace_back(key, std::move(tree)).second.get();
 }
 
 std::string tokenText(const Tokens& t, int n, int) {
   return t[n];
 }
 
+std::string wordsText(const Tokens& t, int first, int) {
+  return text::trimmed(t.joinFrom(first));
+}
+
 std::string Interpreter::tokenMaths(int n) {
   return lineMaths(n, tokenText, n);
 }
 
+void Interpreter::assignWords(CachedRef& target, int first) {
+  ExprTree* tree = lineTree(kMaxTokens + first, wordsText, first);
+  if (!tree || !appendInPlace(*tree, target)) write(target, wordsMaths(first));
+}
+
+// A variable given its own text with more joined to it ("정의 s = :s ~ ..."): the more is
+// appended where the text is, not to a copy that then replaces it. Any other form, or a text
+// that reads as a special operand, is left to the general way (false).
+bool Interpreter::appendInPlace(ExprTree& tree, CachedRef& target) {
+  constexpr std::size_t kMaxJoined = 64;
+  if (target.component || !target.parts.qualifier.empty() || !target.parts.hasColon) return false;
+  if (tree.nodes[0].kind == ExprNode::Kind::Unshaped) shape(tree, 0);
+  const Chain& chain = tree.nodes[0].chain;
+  const std::size_t first = tree.nodes[0].firstChild, n = chain.operands.size();
+  if (tree.nodes[0].kind != ExprNode::Kind::Chain || chain.additive || n > kMaxJoined) return false;
+  for (char op : chain.ops)
+    if (op != '~') return false;
+  for (std::size_t k = 0; k < n; ++k) {
+    if (tree.nodes[first + k].kind == ExprNode::Kind::Unshaped) shape(tree, first + k);
+    if (tree.nodes[first + k].kind == ExprNode::Kind::Chain) return false;
+  }
+  CachedRef& own = tree.nodes[first].ref;
+  if (tree.nodes[first].kind != ExprNode::Kind::Reference || !own.parts.qualifier.empty() ||
+      own.parts.name != target.parts.name)
+    return false;
+  std::string* text = variables_.only(target.parts.name);
+  std::string unused;
+  if (!text || special(host_.platform(), *text, unused)) return false;
+  // The other operands, as an evaluation of the whole would read them.
+  depthExceeded_ = false;
+  steps_ = 2;
+  std::vector<std::string>& values = scratchValues_;
+  values.resize(n);
+  std::size_t size = text->size();
+  for (std::size_t k = 1; k < n; ++k) {
+    visit(tree, first + k, values[k]);
+    size += values[k].size();
+  }
+  if (size > kMaxTextBytes) throw std::length_error(std::string(msg::kTextTooLong));
+  for (std::size_t k = 1; k < n; ++k) *text += values[k];
+  return true;
+}
+
 std::string Interpreter::wordsMaths(int first) {
-  return lineMaths(
-      kMaxTokens + first,
-      [](const Tokens& t, int first, int) { return text::trimmed(t.joinFrom(first)); }, first);
+  return lineMaths(kMaxTokens + first, wordsText, first);
 }
 
 CachedRef& Interpreter::lineRef(int key, std::string_view text, MakeText make, int a) {
@@ -550,10 +603,10 @@ std::string Interpreter::evaluate(ExprTree& tree, int depth) {
   std::string value;
   std::size_t node = 0;
   for (;;) {
-    if (opensUsed_ == opens_.size()) opens_.emplace_back();
-    Open& slot = opens_[opensUsed_++];
+    if (opensUsed_ == opens_.size()) opens_.push_back(std::make_unique<Open>());
+    Open& slot = *opens_[opensUsed_++];
     if (!visit(tree, node, value)) {
-      const int parentheses = (opensUsed_ - 1 == base ? 0 : opens_[opensUsed_ - 2].parentheses) +
+      const int parentheses = (opensUsed_ - 1 == base ? 0 : opens_[opensUsed_ - 2]->parentheses) +
                               (tree.nodes[node].chain.parenthesised ? 1 : 0);
       if (parentheses > kMaxParenthesisNesting) {
         depthExceeded_ = true;
@@ -566,7 +619,7 @@ std::string Interpreter::evaluate(ExprTree& tree, int depth) {
       --opensUsed_;
       for (;;) {
         if (opensUsed_ == base) return value;
-        Open& top = opens_[opensUsed_ - 1];
+        Open& top = *opens_[opensUsed_ - 1];
         const Chain& chain = tree.nodes[top.node].chain;
         top.values.push_back(std::move(value));
         if (top.values.size() < chain.operands.size()) break;
@@ -575,7 +628,7 @@ std::string Interpreter::evaluate(ExprTree& tree, int depth) {
       }
     }
     if (depthExceeded_) return std::string(msg::kErrorValue);
-    const Open& top = opens_[opensUsed_ - 1];
+    const Open& top = *opens_[opensUsed_ - 1];
     node = tree.nodes[top.node].firstChild + top.values.size();
   }
 }

@@ -24,6 +24,17 @@ const std::string* VariableTable::find(std::string_view name) const {
   return nullptr;
 }
 
+std::string* VariableTable::only(std::string_view name) {
+  std::string* found = nullptr;
+  for (int i = 0; i < count_; ++i) {
+    Variable& v = vars_[static_cast<std::size_t>(i)];
+    if (v.name != name) continue;
+    if (found) return nullptr;
+    found = &v.value;
+  }
+  return found;
+}
+
 bool VariableTable::assign(std::string_view name, std::string_view value) {
   bool any = false;
   for (int i = 0; i < count_; ++i) {

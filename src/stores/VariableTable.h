@@ -25,6 +25,8 @@ class VariableTable {
   bool declared(std::string_view name) const;
   // The value of the last variable of that name, or null.
   const std::string* find(std::string_view name) const;
+  // The value of the one variable of that name; null when there is none or more than one.
+  std::string* only(std::string_view name);
   // Sets every variable of that name; false when there is none.
   bool assign(std::string_view name, std::string_view value);
   const Variable& at(int n) const { return vars_[static_cast<std::size_t>(n - 1)]; }
