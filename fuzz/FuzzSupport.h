@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,7 @@
 #include "props/PropertyAccess.h"
 #include "props/Schema.h"
 #include "runtime/Hub.h"
+#include "runtime/ProjectLoader.h"
 
 namespace qav::fuzz {
 
@@ -32,12 +34,29 @@ namespace qav::fuzz {
 class MemoryPlatform : public HeadlessPlatform {
  public:
   static constexpr std::size_t kMaxFileBytes = 8u << 20;
+  static constexpr const char* kProgram = "/fuzz/program.exe";
 
   std::map<std::string, std::string> files;
   int writes = 0;
 
+  // The program being played holds the project after a megabyte of its own; only the project
+  // is kept, so that an input costs one copy of that megabyte (when the program is read)
+  // rather than several.
+  void setProgram(std::string project) {
+    setProgramPath(kProgram);
+    project_ = std::move(project);
+    files.erase(kProgram);
+  }
+
   bool readFile(const std::string& path, std::string& bytes,
                 std::string_view signature = {}) override {
+    if (path == kProgram && project_) {
+      if (!signature.empty()) return false;
+      bytes.reserve(kPayloadOffset + project_->size());
+      bytes.assign(kPayloadOffset, '\0');
+      bytes += *project_;
+      return true;
+    }
     auto it = files.find(path);
     if (it == files.end()) return false;
     if (!it->second.empty() && it->second.compare(0, signature.size(), signature) != 0)
@@ -45,10 +64,13 @@ class MemoryPlatform : public HeadlessPlatform {
     bytes = it->second;
     return true;
   }
-  bool exists(const std::string& path) override { return files.count(path) != 0; }
+  bool exists(const std::string& path) override {
+    return files.count(path) != 0 || (path == kProgram && project_);
+  }
   bool renameFile(const std::string& from, const std::string& to) override {
     auto it = files.find(from);
     if (it == files.end()) return false;
+    if (to == kProgram) project_.reset();
     files[to] = std::move(it->second);
     files.erase(from);
     return true;
@@ -61,6 +83,7 @@ class MemoryPlatform : public HeadlessPlatform {
       error = "Cannot write file \"" + path + "\". No space left on device";
       return false;
     }
+    if (path == kProgram) project_.reset();
     files[path] = std::string(bytes);
     return true;
   }
@@ -70,6 +93,9 @@ class MemoryPlatform : public HeadlessPlatform {
       if (c == '\\') c = '/';
     return p;
   }
+
+ private:
+  std::optional<std::string> project_;
 };
 
 // With QAV_FUZZ_TRACE set, prints what the input made the player show (for reproducing).

@@ -19,7 +19,7 @@ using namespace qav;
 using namespace qav::testing;
 
 constexpr long kLineBudget = 5000;
-const char* const kProgram = "/fuzz/program.exe";
+const char* const kProgram = fuzz::MemoryPlatform::kProgram;
 const char* const kDataPath = "/fuzz/table.dat";
 
 using Tables = std::array<std::vector<std::string>, DataQueue::kTables>;
@@ -95,8 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::MemoryPlatform platform;
   platform.setClock(fuzz::fixedClock());
   fuzz::TraceAtEnd traceAtEnd{platform};
-  platform.setProgramPath(kProgram);
-  platform.files[kProgram] = std::string(kPayloadOffset, '\0') + payload;
+  platform.setProgram(payload);
   platform.files[kDataPath] = std::string(reinterpret_cast<const char*>(data), size);
 
   Hub hub(platform);

@@ -36,7 +36,7 @@ using namespace qav;
 constexpr long kLineBudget = 3000;
 constexpr std::size_t kMaxActedItems = 300;
 constexpr int kMaxFiguresPainted = 64;
-const char* const kProgram = "/fuzz/program.exe";
+const char* const kProgram = fuzz::MemoryPlatform::kProgram;
 
 // What a view would compute to paint a drawn item, without a canvas.
 void paint(Component& c, const text::DateTime& now) {
@@ -67,10 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::MemoryPlatform platform;
   platform.setClock(fuzz::fixedClock());
   fuzz::TraceAtEnd traceAtEnd{platform};
-  platform.setProgramPath(kProgram);
-  std::string program(kPayloadOffset, '\0');
-  program.append(reinterpret_cast<const char*>(data), size);
-  platform.files[kProgram] = std::move(program);
+  platform.setProgram(std::string(reinterpret_cast<const char*>(data), size));
 
   Hub hub(platform);
   fuzz::LineBudget budget(kLineBudget);

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Runs every fuzz target in turn, each for SECONDS, at the lowest priority: seeded with its
+# Runs every fuzz target in turn, each for SECONDS, niced (NICE, default 5): seeded with its
 # committed corpus (fuzz/corpus/<target>/), new inputs kept in WORK/<target>/, crashing inputs
 # in WORK/artifacts/<target>/. Prints each target's closing figures (executions, coverage,
 # crashes). A crashing input belongs in the committed corpus once its fault is mended.
@@ -28,7 +28,7 @@ for t in $targets; do
     *) options="$options -max_len=16384" ;;
   esac
   # Crashes are kept and the run goes on, so that one fault does not hide the others.
-  nice -n 19 "$build/${t}_fuzz" $options -fork=1 -ignore_crashes=1 -ignore_timeouts=1 \
+  nice -n "${NICE:-5}" "$build/${t}_fuzz" $options -fork=1 -ignore_crashes=1 -ignore_timeouts=1 \
     -ignore_ooms=1 -artifact_prefix="$work/artifacts/$t/" "$work/$t" "$here/corpus/$t" \
     >"$work/$t.log" 2>&1
   execs=$(grep -o '^#[0-9]*' "$work/$t.log" | tail -1 | tr -d '#')

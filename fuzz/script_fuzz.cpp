@@ -26,7 +26,7 @@ using namespace qav::testing;
 
 constexpr long kLineBudget = 3000;
 constexpr std::size_t kMaxLinesPerScript = 400;
-const char* const kProgram = "/fuzz/program.exe";
+const char* const kProgram = fuzz::MemoryPlatform::kProgram;
 const char* const kDataPath = "/fuzz/script.dat";
 
 // The fixed project, with the three fuzzed scripts in its event slots.
@@ -82,10 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::MemoryPlatform platform;
   platform.setClock(fuzz::fixedClock());
   fuzz::TraceAtEnd traceAtEnd{platform};
-  platform.setProgramPath(kProgram);
-  std::string program(kPayloadOffset, '\0');
-  program += buildPayload(scripts);
-  platform.files[kProgram] = std::move(program);
+  platform.setProgram(buildPayload(scripts));
   platform.files[kDataPath] = dataFileBytes();
 
   Hub hub(platform);

@@ -154,15 +154,21 @@ std::size_t decodedSize(std::string_view bytes) {
   return size;
 }
 
-// Copies eight bytes at once when they are all ASCII, advancing both positions.
-inline bool copyAsciiWord(const unsigned char* in, std::size_t& i, std::size_t end, char*& o) {
-  if (i + 8 > end) return false;
-  uint64_t w;
-  std::memcpy(&w, in + i, 8);
-  if ((w & 0x8080808080808080ULL) != 0) return false;
-  std::memcpy(o, in + i, 8);
-  o += 8;
-  i += 8;
+// Copies the ASCII at in[i] (i < end), advancing both positions: eight bytes at once when they
+// are all ASCII, else the one byte when it is. False when in[i] is no ASCII byte.
+inline bool copyAscii(const unsigned char* in, std::size_t& i, std::size_t end, char*& o) {
+  if (i + 8 <= end) {
+    uint64_t w;
+    std::memcpy(&w, in + i, 8);
+    if ((w & 0x8080808080808080ULL) == 0) {
+      std::memcpy(o, in + i, 8);
+      o += 8;
+      i += 8;
+      return true;
+    }
+  }
+  if (in[i] >= 0x80) return false;
+  *o++ = static_cast<char>(in[i++]);
   return true;
 }
 
@@ -174,13 +180,8 @@ char* decodeInto(char* o, std::string_view bytes) {
   const std::size_t n = bytes.size();
   std::size_t i = 0;
   while (i < n) {
-    if (copyAsciiWord(in, i, n, o)) continue;
+    if (copyAscii(in, i, n, o)) continue;
     const unsigned char c = in[i];
-    if (c < 0x80) {
-      *o++ = static_cast<char>(c);
-      ++i;
-      continue;
-    }
     if (i + 1 < n) {
       const uint32_t u = t.pairUtf8[(c - 0x80) * 256 + in[i + 1]];
       if (u != 0) {
@@ -235,13 +236,8 @@ void appendCp949(std::string& out, std::string_view utf8) {
     char* const begin = out.data() + base;
     char* o = begin;
     while (i < stop) {
-      if (copyAsciiWord(in, i, stop, o)) continue;
+      if (copyAscii(in, i, stop, o)) continue;
       const unsigned char c = in[i];
-      if (c < 0x80) {
-        *o++ = static_cast<char>(c);
-        ++i;
-        continue;
-      }
       // Three-byte characters (all of Hangul) without the general decoder.
       if ((c & 0xF0) == 0xE0 && i + 2 < n && (in[i + 1] & 0xC0) == 0x80 &&
           (in[i + 2] & 0xC0) == 0x80) {

@@ -1,5 +1,6 @@
 #include "base/DateTime.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -51,6 +52,26 @@ std::optional<int> readNumber(std::string_view s, std::size_t& i, std::size_t ma
   return v;
 }
 
+// Up to three numbers of at most the given digits, separated by sep, with nothing around them
+// but blanks. Fields after the first `required` may be missing (they read as 0).
+std::optional<std::array<int, 3>> readFields(std::string_view s, char sep,
+                                             std::array<std::size_t, 3> digits, int required) {
+  s = trim(s);
+  std::array<int, 3> v{};
+  std::size_t i = 0;
+  for (int f = 0; f < 3; ++f) {
+    if (f > 0) {
+      if (i == s.size() && f >= required) break;
+      if (i >= s.size() || s[i++] != sep) return std::nullopt;
+    }
+    const auto n = readNumber(s, i, digits[static_cast<std::size_t>(f)]);
+    if (!n) return std::nullopt;
+    v[static_cast<std::size_t>(f)] = *n;
+  }
+  if (i != s.size()) return std::nullopt;
+  return v;
+}
+
 }  // namespace
 
 int64_t dayNumber(int year, int month, int day) {
@@ -97,40 +118,26 @@ std::string formatTime(const DateTime& t) {
 }
 
 std::optional<DateTime> parseDate(std::string_view s) {
-  s = trim(s);
-  std::size_t i = 0;
-  auto y = readNumber(s, i, 4);
-  if (!y || i >= s.size() || s[i++] != '-') return std::nullopt;
-  auto m = readNumber(s, i, 2);
-  if (!m || i >= s.size() || s[i++] != '-') return std::nullopt;
-  auto d = readNumber(s, i, 2);
-  if (!d || i != s.size()) return std::nullopt;
-  if (*y < 1 || *m < 1 || *m > 12 || *d < 1 || *d > daysInMonth(*y, *m)) return std::nullopt;
+  const auto f = readFields(s, '-', {4, 2, 2}, 3);
+  if (!f) return std::nullopt;
+  const auto [y, m, d] = *f;
+  if (y < 1 || m < 1 || m > 12 || d < 1 || d > daysInMonth(y, m)) return std::nullopt;
   DateTime t;
-  t.year = *y;
-  t.month = *m;
-  t.day = *d;
+  t.year = y;
+  t.month = m;
+  t.day = d;
   return t;
 }
 
 std::optional<DateTime> parseTime(std::string_view s) {
-  s = trim(s);
-  std::size_t i = 0;
-  auto h = readNumber(s, i, 2);
-  if (!h || i >= s.size() || s[i++] != ':') return std::nullopt;
-  auto mi = readNumber(s, i, 2);
-  if (!mi) return std::nullopt;
-  std::optional<int> sec = 0;
-  if (i < s.size()) {
-    if (s[i++] != ':') return std::nullopt;
-    sec = readNumber(s, i, 2);
-    if (!sec || i != s.size()) return std::nullopt;
-  }
-  if (*h > 23 || *mi > 59 || *sec > 59) return std::nullopt;
+  const auto f = readFields(s, ':', {2, 2, 2}, 2);
+  if (!f) return std::nullopt;
+  const auto [h, mi, sec] = *f;
+  if (h > 23 || mi > 59 || sec > 59) return std::nullopt;
   DateTime t;
-  t.hour = *h;
-  t.minute = *mi;
-  t.second = *sec;
+  t.hour = h;
+  t.minute = mi;
+  t.second = sec;
   return t;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 // The rows most item tables share: design or live access and existence, the four geometry
-// rows, cursor, background colour, the parent switches, tab settings and the hint.
+// rows, cursor, background colour, the parent switches, tab settings and the hint; and the
+// rows two controls share.
 #include <cstdint>
 
 #include "items/DesignFlags.h"
 #include "items/ItemModel.h"
 #include "items/PropTable.h"
+#include "items/controls/InputControl.h"
 #include "lang/PropertyNames.h"
+#include "lang/Words.h"
 
 namespace qav::rows {
 
@@ -115,6 +118,16 @@ typename PropTable<T>::Rows parents() {
 template <class T>
 typename PropTable<T>::Rows tabsAndHint() {
   return {tabStop<T>(), tabOrder<T>(), hint<T>()};
+}
+
+// The input-method mode of the edit field and the memo: the three modes scripts can name.
+template <class T>
+typename PropTable<T>::Row imeMode() {
+  return choice<T, ImeMode>(prop::kImeMode,
+                            {{words::kImeCurrent, ImeMode::DontCare},
+                             {words::kImeAlpha, ImeMode::SAlpha},
+                             {words::kImeHangul, ImeMode::Hanguel}},
+                            &InputControl::imeMode, &InputControl::setImeMode);
 }
 
 }  // namespace qav::rows

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "base/Font.h"
 #include "items/Component.h"
@@ -75,10 +76,7 @@ class ItemModel : public Component {
 
   // Placement.
   WindowModel* parentWindow() const { return parent_; }
-  void setParentWindow(WindowModel* w) {
-    parent_ = w;
-    notify(Attr::Parent);
-  }
+  void setParentWindow(WindowModel* w) { assign(parent_, w, Attr::Parent); }
 
   int32_t left() const { return left_; }
   int32_t top() const { return top_; }
@@ -92,34 +90,15 @@ class ItemModel : public Component {
 
   // Live state the view shows.
   bool visible() const { return visible_; }
-  virtual void setVisible(bool v) {
-    if (v != visible_) {
-      visible_ = v;
-      notify(Attr::Visible);
-    }
-  }
+  virtual void setVisible(bool v) { change(visible_, v, Attr::Visible); }
   bool enabled() const { return enabled_; }
-  virtual void setEnabled(bool v) {
-    if (v != enabled_) {
-      enabled_ = v;
-      notify(Attr::Enabled);
-    }
-  }
+  virtual void setEnabled(bool v) { change(enabled_, v, Attr::Enabled); }
   const std::string& hint() const { return hint_; }
-  void setHint(std::string h) {
-    hint_ = std::move(h);
-    notify(Attr::Hint);
-  }
+  void setHint(std::string h) { assign(hint_, std::move(h), Attr::Hint); }
   bool showHint() const { return showHint_; }
-  void setShowHint(bool v) {
-    showHint_ = v;
-    notify(Attr::Hint);
-  }
+  void setShowHint(bool v) { assign(showHint_, v, Attr::Hint); }
   int16_t cursor() const { return cursor_; }
-  void setCursor(int16_t c) {
-    cursor_ = c;
-    notify(Attr::Cursor);
-  }
+  void setCursor(int16_t c) { assign(cursor_, c, Attr::Cursor); }
   // Font and colour as the item shows them: while a parent switch is on and the item sits on a
   // window, the window's. Giving the item a font or colour of its own turns the switch off;
   // turning a switch off keeps what the item shows.
@@ -140,15 +119,9 @@ class ItemModel : public Component {
   bool parentColour() const { return parentColour_; }
   void setParentColour(bool v);
   bool tabStop() const { return tabStop_; }
-  void setTabStop(bool v) {
-    tabStop_ = v;
-    notify(Attr::Style);
-  }
+  void setTabStop(bool v) { assign(tabStop_, v, Attr::Style); }
   int32_t tabOrder() const { return tabOrder_; }
-  void setTabOrder(int32_t v) {
-    tabOrder_ = v;
-    notify(Attr::Style);
-  }
+  void setTabOrder(int32_t v) { assign(tabOrder_, v, Attr::Style); }
 
   // The view (at most one). Headless runs have none.
   void setObserver(ModelObserver* o) { observer_ = o; }
@@ -168,6 +141,22 @@ class ItemModel : public Component {
 
   void notify(Attr what) {
     if (observer_) observer_->modelChanged(what);
+  }
+
+  // The body of a setter: stores the value and tells the view what changed.
+  template <class T, class V>
+  void assign(T& field, V&& value, Attr what) {
+    field = std::forward<V>(value);
+    notify(what);
+  }
+  // The body of a setter that tells the view only of a different value; returns whether the
+  // value changed.
+  template <class T, class V>
+  bool change(T& field, V&& value, Attr what) {
+    if (field == value) return false;
+    field = std::forward<V>(value);
+    notify(what);
+    return true;
   }
 
  private:

@@ -77,37 +77,50 @@ class PropTable : public PropertyTable {
 // callables taking the item.
 namespace rows {
 
-template <class T, class G, class S>
-typename PropTable<T>::Row truth(std::string_view name, G get, S set) {
-  return {name, [set](T& m, std::string_view v) { std::invoke(set, m, WordToTruth(v)); },
-          [get](const T& m, std::string& r) { r = TruthToWord(std::invoke(get, m)); }};
+// The two halves of a converting row: the written word converted by Take goes to the setter;
+// the getter's value is put into the read word by Put.
+template <class T, auto Take, class S>
+struct Writer {
+  S set;
+  void operator()(T& m, std::string_view v) const { std::invoke(set, m, Take(v)); }
+};
+template <class T, auto Put, class G>
+struct Reader {
+  G get;
+  void operator()(const T& m, std::string& r) const { Put(std::invoke(get, m), r); }
+};
+
+inline void putTruth(bool v, std::string& r) {
+  r = TruthToWord(v);
+}
+inline void putNumber(int64_t v, std::string& r) {
+  r = text::decimal(v);
+}
+inline std::string takeText(std::string_view v) {
+  return std::string(v);
+}
+inline void putText(const std::string& v, std::string& r) {
+  r = v;
 }
 
-template <class T, class G, class S>
-typename PropTable<T>::Row number(std::string_view name, G get, S set) {
-  return {name, [set](T& m, std::string_view v) { std::invoke(set, m, TextToNumber(v)); },
-          [get](const T& m, std::string& r) {
-            r = text::decimal(static_cast<int64_t>(std::invoke(get, m)));
-          }};
-}
-
-template <class T, class G, class S>
-typename PropTable<T>::Row text(std::string_view name, G get, S set) {
-  return {name, [set](T& m, std::string_view v) { std::invoke(set, m, std::string(v)); },
-          [get](const T& m, std::string& r) { r = std::invoke(get, m); }};
-}
-
-template <class T, class G, class S>
-typename PropTable<T>::Row colour(std::string_view name, G get, S set) {
-  return {name, [set](T& m, std::string_view v) { std::invoke(set, m, WordToColour(v)); },
-          [get](const T& m, std::string& r) { ColourToWord(std::invoke(get, m), r); }};
-}
-
-template <class T, class G, class S>
-typename PropTable<T>::Row cursor(std::string_view name, G get, S set) {
-  return {name, [set](T& m, std::string_view v) { std::invoke(set, m, WordToCursor(v)); },
-          [get](const T& m, std::string& r) { CursorToWord(std::invoke(get, m), r); }};
-}
+// Builds a converting row: rows::truth<T>(name, getter, setter).
+template <class T, auto Take, auto Put>
+struct Converting {
+  template <class G, class S>
+  typename PropTable<T>::Row operator()(std::string_view name, G get, S set) const {
+    return {name, Writer<T, Take, S>{set}, Reader<T, Put, G>{get}};
+  }
+};
+template <class T>
+inline constexpr Converting<T, WordToTruth, putTruth> truth{};
+template <class T>
+inline constexpr Converting<T, TextToNumber, putNumber> number{};
+template <class T>
+inline constexpr Converting<T, takeText, putText> text{};
+template <class T>
+inline constexpr Converting<T, WordToColour, ColourToWord> colour{};
+template <class T>
+inline constexpr Converting<T, WordToCursor, CursorToWord> cursor{};
 
 // A closed set of words: a write that matches no word changes nothing; a state without a
 // word reads as nothing (the caller's result stays).

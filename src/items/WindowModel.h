@@ -33,39 +33,21 @@ class WindowModel : public ItemModel {
   bool isMain() const { return className() == "TMain"; }
 
   const std::string& caption() const { return caption_; }
-  void setCaption(std::string c) {
-    caption_ = std::move(c);
-    notify(Attr::Caption);
-  }
+  void setCaption(std::string c) { assign(caption_, std::move(c), Attr::Caption); }
 
   const Picture& icon() const { return icon_; }
-  void setIcon(Picture p) {
-    icon_ = std::move(p);
-    notify(Attr::Picture);
-  }
+  void setIcon(Picture p) { assign(icon_, std::move(p), Attr::Picture); }
 
   BorderStyle borderStyle() const { return borderStyle_; }
-  void setBorderStyle(BorderStyle b) {
-    borderStyle_ = b;
-    notify(Attr::Style);
-  }
+  void setBorderStyle(BorderStyle b) { assign(borderStyle_, b, Attr::Style); }
   const BorderIcons& borderIcons() const { return borderIcons_; }
-  void setBorderIcons(BorderIcons b) {
-    borderIcons_ = b;
-    notify(Attr::Style);
-  }
+  void setBorderIcons(BorderIcons b) { assign(borderIcons_, b, Attr::Style); }
   bool stayOnTop() const { return stayOnTop_; }
-  void setStayOnTop(bool v) {
-    stayOnTop_ = v;
-    notify(Attr::Style);
-  }
+  void setStayOnTop(bool v) { assign(stayOnTop_, v, Attr::Style); }
   bool autoScale() const { return autoScale_; }
   void setAutoScale(bool v) { autoScale_ = v; }
   bool centred() const { return centred_; }
-  void setCentred(bool v) {
-    centred_ = v;
-    notify(Attr::Bounds);
-  }
+  void setCentred(bool v) { assign(centred_, v, Attr::Bounds); }
 
   // Set by the window-showing statement: a window shown modally is closed, not hidden.
   bool modalMark() const { return modalMark_; }
@@ -73,10 +55,7 @@ class WindowModel : public ItemModel {
 
   // The page control whose page area shows this window, or null.
   ItemModel* pageHost() const { return pageHost_; }
-  void setPageHost(ItemModel* page) {
-    pageHost_ = page;
-    notify(Attr::Parent);
-  }
+  void setPageHost(ItemModel* page) { assign(pageHost_, page, Attr::Parent); }
 
  private:
   std::string caption_;

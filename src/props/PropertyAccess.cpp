@@ -1,6 +1,7 @@
 #include "props/PropertyAccess.h"
 
 #include <array>
+#include <utility>
 
 #include "base/Text.h"
 #include "items/ItemModel.h"
@@ -27,6 +28,13 @@ constexpr std::array<std::string_view, 16> kTableClasses = {
     cls::kPage,  cls::kSound,   cls::kProgress, cls::kData,
 };
 
+// The window state words and the border styles they stand for; other styles have no word.
+constexpr std::pair<std::string_view, BorderStyle> kWindowStates[] = {
+    {words::kBorderNone, BorderStyle::None},
+    {words::kBorderSingle, BorderStyle::Single},
+    {words::kBorderSizeable, BorderStyle::Sizeable},
+};
+
 void readWindow(const WindowModel& w, std::string_view name, std::string& result) {
   if (name == prop::kCaption) {
     result = w.caption();
@@ -36,19 +44,8 @@ void readWindow(const WindowModel& w, std::string_view name, std::string& result
              name == prop::kStayOnTop || name == prop::kAutoScale) {
     result = msg::kErrorValue;
   } else if (name == prop::kWindowState) {
-    switch (w.borderStyle()) {
-      case BorderStyle::None:
-        result = words::kBorderNone;
-        break;
-      case BorderStyle::Single:
-        result = words::kBorderSingle;
-        break;
-      case BorderStyle::Sizeable:
-        result = words::kBorderSizeable;
-        break;
-      default:
-        break;
-    }
+    for (const auto& [word, style] : kWindowStates)
+      if (style == w.borderStyle()) result = word;
   } else if (name == prop::kCursor) {
     CursorToWord(w.cursor(), result);
   } else if (name == prop::kColour) {
@@ -66,12 +63,8 @@ void writeWindow(PropertyContext& ctx, WindowModel& w, std::string_view name,
     if (!pic) throw ItemError(error);
     w.setIcon(std::move(*pic));
   } else if (name == prop::kWindowState) {
-    if (value == words::kBorderNone)
-      w.setBorderStyle(BorderStyle::None);
-    else if (value == words::kBorderSingle)
-      w.setBorderStyle(BorderStyle::Single);
-    else if (value == words::kBorderSizeable)
-      w.setBorderStyle(BorderStyle::Sizeable);
+    for (const auto& [word, style] : kWindowStates)
+      if (value == word) w.setBorderStyle(style);
   } else if (name == prop::kCursor) {
     w.setCursor(WordToCursor(value));
   } else if (name == prop::kColour) {

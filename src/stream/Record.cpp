@@ -4,53 +4,51 @@
 
 namespace qav {
 
-Value Value::makeInteger(int32_t n) {
+namespace {
+
+Value tagged(Tag tag, std::string text = {}) {
   Value v;
-  v.tag = (n >= -128 && n <= 127)       ? Tag::Int8
-          : (n >= -32768 && n <= 32767) ? Tag::Int16
-                                        : Tag::Int32;
+  v.tag = tag;
+  v.text = std::move(text);
+  return v;
+}
+
+}  // namespace
+
+Value Value::makeInteger(int32_t n) {
+  Value v = tagged((n >= -128 && n <= 127)       ? Tag::Int8
+                   : (n >= -32768 && n <= 32767) ? Tag::Int16
+                                                 : Tag::Int32);
   v.integer = n;
   return v;
 }
 
 Value Value::makeText(std::string utf8) {
-  Value v;
-  v.tag = text::cp949Size(utf8) <= 255 ? Tag::String : Tag::LString;
-  v.text = std::move(utf8);
-  return v;
+  const Tag tag = text::cp949Size(utf8) <= 255 ? Tag::String : Tag::LString;
+  return tagged(tag, std::move(utf8));
 }
 
 Value Value::makeBool(bool b) {
-  Value v;
-  v.tag = b ? Tag::True : Tag::False;
-  return v;
+  return tagged(b ? Tag::True : Tag::False);
 }
 
 Value Value::makeIdent(std::string ident) {
-  Value v;
-  v.tag = Tag::Ident;
-  v.text = std::move(ident);
-  return v;
+  return tagged(Tag::Ident, std::move(ident));
 }
 
 Value Value::makeLines(const std::vector<std::string>& lines) {
-  Value v;
-  v.tag = Tag::List;
+  Value v = tagged(Tag::List);
   v.list.reserve(lines.size());
   for (const auto& l : lines) v.list.push_back(makeText(l));
   return v;
 }
 
 Value Value::makeBinary(std::string bytes) {
-  Value v;
-  v.tag = Tag::Binary;
-  v.text = std::move(bytes);
-  return v;
+  return tagged(Tag::Binary, std::move(bytes));
 }
 
 Value Value::makeExtended(double d) {
-  Value v;
-  v.tag = Tag::Extended;
+  Value v = tagged(Tag::Extended);
   v.extended = d;
   return v;
 }

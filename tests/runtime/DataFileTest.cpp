@@ -199,6 +199,21 @@ TEST(DataFile, LoadThenSaveReproducesTheLinesAndLongRowsUseLongTexts) {
   EXPECT_EQ(lineTexts(r.properties[0].value), lines);
 }
 
+TEST(DataFile, RowsOfUpTo255Cp949BytesAreSavedAsShortTexts) {
+  TempDir dir;
+  FilePlatform platform;
+  DataQueue box;
+  // 255 and 256 bytes in the file; the Korean rows are far longer in UTF-8.
+  box.rowList(1) = {row({std::string(155, 'y')}), row({std::string(156, 'y')}),
+                    row({"가" + std::string(153, 'y')}), row({"가" + std::string(154, 'y')})};
+  std::string error;
+  ASSERT_TRUE(DataSave(box, dir.file("data.dat"), platform, error)) << error;
+  const std::string bytes = slurp(dir.file("data.dat"));
+  const auto& lines = RecordReader(bytes).read().properties[0].value.list;
+  const Tag tags[] = {Tag::String, Tag::LString, Tag::String, Tag::LString};
+  for (std::size_t i = 0; i < std::size(tags); ++i) EXPECT_EQ(lines[i + 1].tag, tags[i]) << i;
+}
+
 TEST(DataFile, UnreadableFilesLeaveEmptyTablesAndKeepTheStore) {
   TempDir dir;
   FilePlatform platform;

@@ -47,6 +47,25 @@ TEST_F(Flow, ConditionsChooseBranches) {
   EXPECT_TRUE(errors().empty());
 }
 
+TEST_F(Flow, EveryComparisonSpellingHoldsOnItsSideOfTheBoundary) {
+  // Whether 4, 5 and 6 compare true with 5.
+  const struct {
+    const char* op;
+    const char* holds;
+  } cases[] = {{"=", "FTF"},  {"<>", "TFT"}, {"><", "TFT"}, {">", "FFT"}, {"<", "TFF"},
+               {">=", "FTT"}, {"=>", "FTT"}, {"<=", "TTF"}, {"=<", "TTF"}};
+  for (const auto& c : cases) {
+    std::string holds;
+    for (const char* a : {"4", "5", "6"}) {
+      run({"선언 a r", std::string("정의 a = ") + a, "정의 r = F",
+           std::string("비교 :a ") + c.op + " 5 이면", "정의 r = T", "비교끝"});
+      holds += var("r");
+    }
+    EXPECT_EQ(holds, c.holds) << c.op;
+  }
+  EXPECT_TRUE(errors().empty());
+}
+
 TEST_F(Flow, BlocksInsideSkippedBranchesKeepTheirOwnBranches) {
   // Each branch appends its mark to r.
   const std::vector<std::string> nested = {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "stream/RecordReader.h"
 #include "stream/RecordWriter.h"
@@ -107,12 +108,26 @@ TEST(RecordStream, IntegersReadTheSameWhateverTheirTagAndKeepIt) {
                                    shortText("C") + hex("04 FF 7F FF FF") + shortText("D") +
                                    hex("04 00 00 00 80 00 00"));
   EXPECT_EQ(readOne(writeRecords({r})).find("D")->integer, INT32_MIN);
+}
 
-  // A value that does not fit the tag it carries is refused rather than cut.
-  Value tooBig = Value::makeInteger(5);
-  tooBig.integer = 300;
-  r.set("E", tooBig);
-  EXPECT_THROW(writeRecords({r}), std::invalid_argument);
+TEST(RecordStream, AnIntegerBeyondTheRangeOfTheTagItCarriesIsRefusedRatherThanCut) {
+  Record r;
+  r.className = "TX";
+  r.name = "X";
+  const std::tuple<Tag, int32_t, bool> carried[] = {
+      {Tag::Int8, -129, false},  {Tag::Int8, -128, true},     {Tag::Int8, 127, true},
+      {Tag::Int8, 128, false},   {Tag::Int16, -32769, false}, {Tag::Int16, -32768, true},
+      {Tag::Int16, 32767, true}, {Tag::Int16, 32768, false}};
+  for (const auto& [tag, n, fits] : carried) {
+    Value v;
+    v.tag = tag;
+    v.integer = n;
+    r.set("E", v);
+    if (fits)
+      EXPECT_EQ(readOne(writeRecords({r})).find("E")->integer, n) << n;
+    else
+      EXPECT_THROW(writeRecords({r}), std::invalid_argument) << n;
+  }
 }
 
 TEST(RecordStream, TheSmallestIntegerTagReachesTheEndsOfItsRange) {

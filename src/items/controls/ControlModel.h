@@ -58,12 +58,38 @@ class RecordControl : public ControlModel, public DesignFlags {
   void showEnabled(bool v) override { setEnabled(v); }
   void showVisible(bool v) override { setVisible(v); }
 
- public:
- protected:
   // Reads what every record-and-live control carries: the design flags, the window name,
   // the event slots, and the base control properties (bounds, cursor, hint, font, colour,
   // parent switches, tab settings) that the record holds.
   void loadControlRecord(const RecordProps& rp);
+};
+
+// A control that a timer of the view drives (the timer and the alarm): running is the live
+// enabled state, and every write of it restarts the countdown (Attr::Timer). Ivent5 runs.
+class TimedControl : public ControlModel {
+ public:
+  explicit TimedControl(std::string className) : ControlModel(std::move(className), {5}, 5) {}
+
+  void setEnabled(bool v) override {
+    ControlModel::setEnabled(v);
+    notify(Attr::Timer);
+  }
+};
+
+// A record-and-live control that shows a caption: the button, the label and the check marks.
+class CaptionControl : public RecordControl {
+ public:
+  using RecordControl::RecordControl;
+
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string c) { assign(caption_, std::move(c), Attr::Caption); }
+
+ protected:
+  // The control record and the caption.
+  void loadCaptionRecord(const RecordProps& rp);
+
+ private:
+  std::string caption_;
 };
 
 }  // namespace qav

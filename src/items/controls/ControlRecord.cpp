@@ -71,12 +71,17 @@ void loadLiveFlags(ItemModel& m, const RecordProps& rp) {
   m.setVisible(rp.boolean("VisibleCheck"));
 }
 
-ImeMode imeModeOf(const RecordProps& rp) {
-  using I = ImeMode;
-  return ordinalAs(rp, "ImeMode",
-                   {I::Disable, I::Close, I::Open, I::DontCare, I::SAlpha, I::Alpha, I::Hira,
-                    I::SKata, I::Kata, I::Chinese, I::SHanguel, I::Hanguel},
-                   I::DontCare);
+// What a list box or combo box takes from its design record first: flags, bounds, the items,
+// cursor, font, colour and the sorting.
+template <class List>
+void loadList(List& list, const RecordProps& rp) {
+  loadLiveFlags(list, rp);
+  loadBounds(list, rp);
+  list.setItems(rp.lines("BackupString"));
+  loadCursor(list, rp);
+  loadFont(list, rp);
+  loadColour(list, rp);
+  list.setSorted(rp.boolean("Sorted"));
 }
 
 // The first character of a one-character text property; 0 for none.
@@ -107,10 +112,32 @@ void RecordControl::loadControlRecord(const RecordProps& rp) {
   copySlots(rp);
 }
 
-TNewLabel::TNewLabel(const Record& record) : TNewLabel() {
-  const RecordProps rp(record);
+void CaptionControl::loadCaptionRecord(const RecordProps& rp) {
   loadControlRecord(rp);
   caption_ = rp.text("Caption");
+}
+
+void CheckControl::loadCheckRecord(const RecordProps& rp) {
+  loadCaptionRecord(rp);
+  checks_ = rp.boolean("Checks");
+  checked_ = rp.boolean("Checked");
+}
+
+void InputControl::loadInputRecord(const RecordProps& rp) {
+  loadControlRecord(rp);
+  maxLength_ = rp.integer("MaxLength");
+  if (known(rp, "BorderStyle")) border_ = rp.ordinal("BorderStyle") == 1;
+  using I = ImeMode;
+  imeMode_ = ordinalAs(rp, "ImeMode",
+                       {I::Disable, I::Close, I::Open, I::DontCare, I::SAlpha, I::Alpha, I::Hira,
+                        I::SKata, I::Kata, I::Chinese, I::SHanguel, I::Hanguel},
+                       I::DontCare);
+  readOnly_ = rp.boolean("ReadOnly");
+}
+
+TNewLabel::TNewLabel(const Record& record) : TNewLabel() {
+  const RecordProps rp(record);
+  loadCaptionRecord(rp);
   alignment_ =
       ordinalAs(rp, "Alignment", {HAlign::Left, HAlign::Right, HAlign::Centre}, alignment_);
   layout_ = ordinalAs(rp, "Layout", {VAlign::Top, VAlign::Centre, VAlign::Bottom}, layout_);
@@ -121,8 +148,7 @@ TNewLabel::TNewLabel(const Record& record) : TNewLabel() {
 
 TNewButton::TNewButton(const Record& record) : TNewButton() {
   const RecordProps rp(record);
-  loadControlRecord(rp);
-  caption_ = rp.text("Caption");
+  loadCaptionRecord(rp);
   glyph_ = rp.picture("Glyph.Data");
   if (known(rp, "NumGlyphs")) numGlyphs_ = rp.integer("NumGlyphs");
   using L = GlyphLayout;
@@ -143,17 +169,13 @@ TNewImage::TNewImage(const Record& record) : TNewImage() {
 
 TNewEdit::TNewEdit(const Record& record) : TNewEdit() {
   const RecordProps rp(record);
-  loadControlRecord(rp);
+  loadInputRecord(rp);
   inputStyle_ = ordinalAs(rp, "InputStyle", {InputStyle::Number, InputStyle::Alpha}, inputStyle_);
   minValue_ = rp.integer("MinValue");
   maxValue_ = rp.integer("MaxValue");
-  maxLength_ = rp.integer("MaxLength");
   charCase_ =
       ordinalAs(rp, "CharCase", {CharCase::Normal, CharCase::Upper, CharCase::Lower}, charCase_);
-  if (known(rp, "BorderStyle")) border_ = rp.ordinal("BorderStyle") == 1;
-  imeMode_ = imeModeOf(rp);
   passwordChar_ = firstChar(rp.text("PasswordChar"));
-  readOnly_ = rp.boolean("ReadOnly");
   backupText_ = rp.text("BackupText");
   // The field starts with its backup text; nothing is bound yet, so nothing is reported.
   setText(backupText_);
@@ -161,15 +183,11 @@ TNewEdit::TNewEdit(const Record& record) : TNewEdit() {
 
 TNewMemo::TNewMemo(const Record& record) : TNewMemo() {
   const RecordProps rp(record);
-  loadControlRecord(rp);
+  loadInputRecord(rp);
   maxLine_ = rp.integer("MaxLine");
-  maxLength_ = rp.integer("MaxLength");
-  if (known(rp, "BorderStyle")) border_ = rp.ordinal("BorderStyle") == 1;
   using S = ScrollBars;
   scrollBars_ =
       ordinalAs(rp, "ScrollBars", {S::None, S::Horizontal, S::Vertical, S::Both}, scrollBars_);
-  imeMode_ = imeModeOf(rp);
-  readOnly_ = rp.boolean("ReadOnly");
   if (known(rp, "WordWrap")) wordWrap_ = rp.boolean("WordWrap");
   backupString_ = rp.lines("BackupString");
   setLines(backupString_);
@@ -177,10 +195,7 @@ TNewMemo::TNewMemo(const Record& record) : TNewMemo() {
 
 TNewCheckBox::TNewCheckBox(const Record& record) : TNewCheckBox() {
   const RecordProps rp(record);
-  loadControlRecord(rp);
-  caption_ = rp.text("Caption");
-  checks_ = rp.boolean("Checks");
-  checked_ = rp.boolean("Checked");
+  loadCheckRecord(rp);
   only_ = rp.boolean("Only");
   group_ = rp.integer("Group");
   // taLeftJustify puts the caption left, so the box right of it.
@@ -189,37 +204,22 @@ TNewCheckBox::TNewCheckBox(const Record& record) : TNewCheckBox() {
 
 TNewRadioButton::TNewRadioButton(const Record& record) : TNewRadioButton() {
   const RecordProps rp(record);
-  loadControlRecord(rp);
-  caption_ = rp.text("Caption");
-  checks_ = rp.boolean("Checks");
-  checked_ = rp.boolean("Checked");
+  loadCheckRecord(rp);
   groupIndex_ = rp.integer("GroupIndex");
 }
 
 TRunListBox::TRunListBox(const Record& record) : TRunListBox() {
   const RecordProps rp(record);
-  loadLiveFlags(*this, rp);
-  loadBounds(*this, rp);
-  setItems(rp.lines("BackupString"));
-  loadCursor(*this, rp);
-  loadFont(*this, rp);
-  loadColour(*this, rp);
+  loadList(*this, rp);
   border_ = rp.ordinal("BorderStyle") == 1;
   multiSelect_ = rp.boolean("MultiSelect");
-  setSorted(rp.boolean("Sorted"));
   setHint(rp.text("Hint"));
   copySlots(rp);
 }
 
 TRunComboBox::TRunComboBox(const Record& record) : TRunComboBox() {
   const RecordProps rp(record);
-  loadLiveFlags(*this, rp);
-  loadBounds(*this, rp);
-  setItems(rp.lines("BackupString"));
-  loadCursor(*this, rp);
-  loadFont(*this, rp);
-  loadColour(*this, rp);
-  setSorted(rp.boolean("Sorted"));
+  loadList(*this, rp);
   if (rp.boolean("Input")) {
     setStyle(ComboStyle::DropDown);
     setText(rp.text("Text"));
@@ -230,7 +230,6 @@ TRunComboBox::TRunComboBox(const Record& record) : TRunComboBox() {
   setHint(rp.text("Hint"));
   copySlots(rp);
 }
-
 TRunTimer::TRunTimer(const Record& record) : TRunTimer() {
   const RecordProps rp(record);
   setEnabled(rp.boolean("EnabledCheck"));

@@ -12,7 +12,7 @@ struct Record;
 
 class TMediaPlayer : public ItemModel {
  public:
-  TMediaPlayer();
+  TMediaPlayer() : ItemModel("TMediaPlayer") { setVisible(false); }
   // Takes the file name of a TNewSound record.
   explicit TMediaPlayer(const Record& record);
 

@@ -4,11 +4,10 @@
 #include "lang/Words.h"
 
 namespace qav {
-namespace {
 
-const PropTable<TNewButton>& table() {
+const PropertyTable* TNewButton::propertyTable() const {
   using T = TNewButton;
-  static const PropTable<T> t{
+  static const PropTable<T> table{
       rows::text<T>(prop::kCaption, &T::caption, &T::setCaption),
       rows::designPlaced<T>(),
       rows::colourRow<T>(),
@@ -22,40 +21,7 @@ const PropTable<TNewButton>& table() {
       rows::parentFont<T>(),
       rows::tabsAndHint<T>(),
   };
-  return t;
-}
-
-}  // namespace
-
-TNewButton::TNewButton() : RecordControl("TNewButton", {2}, 2) {}
-
-const PropertyTable* TNewButton::propertyTable() const {
-  return &table();
-}
-
-void TNewButton::setCaption(std::string c) {
-  caption_ = std::move(c);
-  notify(Attr::Caption);
-}
-void TNewButton::setGlyph(Picture p) {
-  glyph_ = std::move(p);
-  notify(Attr::Picture);
-}
-void TNewButton::setNumGlyphs(int32_t n) {
-  numGlyphs_ = n;
-  notify(Attr::Picture);
-}
-void TNewButton::setLayout(GlyphLayout l) {
-  layout_ = l;
-  notify(Attr::Style);
-}
-void TNewButton::setSpacing(int32_t v) {
-  spacing_ = v;
-  notify(Attr::Style);
-}
-void TNewButton::setMargin(int32_t v) {
-  margin_ = v;
-  notify(Attr::Style);
+  return &table;
 }
 
 }  // namespace qav

@@ -12,26 +12,24 @@ namespace qav {
 // Place of the glyph relative to the caption.
 enum class GlyphLayout { Left, Right, Top, Bottom };
 
-class TNewButton : public RecordControl {
+class TNewButton : public CaptionControl {
  public:
-  TNewButton();
+  TNewButton() : CaptionControl("TNewButton", {2}, 2) {}
   explicit TNewButton(const Record& record);
 
-  const std::string& caption() const { return caption_; }
-  void setCaption(std::string c);
   const Picture& glyph() const { return glyph_; }
-  void setGlyph(Picture p);
+  void setGlyph(Picture p) { assign(glyph_, std::move(p), Attr::Picture); }
   // Number of images side by side in the glyph (up, disabled, down, ...).
   int32_t numGlyphs() const { return numGlyphs_; }
-  void setNumGlyphs(int32_t n);
+  void setNumGlyphs(int32_t n) { assign(numGlyphs_, n, Attr::Picture); }
   GlyphLayout layout() const { return layout_; }
-  void setLayout(GlyphLayout l);
+  void setLayout(GlyphLayout l) { assign(layout_, l, Attr::Style); }
   // Pixels between glyph and caption.
   int32_t spacing() const { return spacing_; }
-  void setSpacing(int32_t v);
+  void setSpacing(int32_t v) { assign(spacing_, v, Attr::Style); }
   // Pixels between the edge and the glyph; -1 centres glyph and caption together.
   int32_t margin() const { return margin_; }
-  void setMargin(int32_t v);
+  void setMargin(int32_t v) { assign(margin_, v, Attr::Style); }
 
   void userClick() { fire(); }
 
@@ -39,7 +37,6 @@ class TNewButton : public RecordControl {
   const PropertyTable* propertyTable() const override;
 
  private:
-  std::string caption_;
   Picture glyph_;
   int32_t numGlyphs_ = 1;
   GlyphLayout layout_ = GlyphLayout::Left;

@@ -8,9 +8,15 @@ namespace {
 
 constexpr int32_t kBoxWidth = 100, kBoxHeight = 25;
 
-const PropTable<TNewCheckBox>& table() {
+}  // namespace
+
+CheckControl::CheckControl(std::string className) : CaptionControl(std::move(className), {3}, 3) {
+  setBounds(0, 0, kBoxWidth, kBoxHeight);
+}
+
+const PropertyTable* TNewCheckBox::propertyTable() const {
   using T = TNewCheckBox;
-  static const PropTable<T> t{
+  static const PropTable<T> table{
       rows::text<T>(prop::kCaption, &T::caption, &T::setCaption),
       rows::designPlaced<T>(),
       rows::colourRow<T>(),
@@ -23,60 +29,19 @@ const PropTable<TNewCheckBox>& table() {
       rows::parents<T>(),
       rows::tabsAndHint<T>(),
   };
-  return t;
-}
-
-}  // namespace
-
-TNewCheckBox::TNewCheckBox() : RecordControl("TNewCheckBox", {3}, 3) {
-  setBounds(0, 0, kBoxWidth, kBoxHeight);
-}
-
-const PropertyTable* TNewCheckBox::propertyTable() const {
-  return &table();
-}
-
-void TNewCheckBox::setCaption(std::string c) {
-  caption_ = std::move(c);
-  notify(Attr::Caption);
+  return &table;
 }
 
 void TNewCheckBox::writeChecks(bool v) {
   checks_ = v;
-  if (checked_ == v) return;
+  if (checked() == v) return;
   setChecked(v);
   fire();
 }
 
-void TNewCheckBox::setChecked(bool v) {
-  if (checked_ == v) return;
-  checked_ = v;
-  notify(Attr::Checked);
-}
-
 void TNewCheckBox::userClick() {
-  setChecked(!checked_);
+  setChecked(!checked());
   fire();
-}
-
-void TNewCheckBox::setSide(BoxSide s) {
-  side_ = s;
-  notify(Attr::Style);
-}
-
-TNewRadioButton::TNewRadioButton() : RecordControl("TNewRadioButton", {3}, 3) {
-  setBounds(0, 0, kBoxWidth, kBoxHeight);
-}
-
-void TNewRadioButton::setCaption(std::string c) {
-  caption_ = std::move(c);
-  notify(Attr::Caption);
-}
-
-void TNewRadioButton::setChecked(bool v) {
-  if (checked_ == v) return;
-  checked_ = v;
-  notify(Attr::Checked);
 }
 
 void TNewRadioButton::userClick() {

@@ -44,9 +44,11 @@ PropTable<TNewEdit>::Row inputStyleRow() {
       &T::inputStyle, &T::setInputStyle);
 }
 
-const PropTable<TNewEdit>& table() {
+}  // namespace
+
+const PropertyTable* TNewEdit::propertyTable() const {
   using T = TNewEdit;
-  static const PropTable<T> t{
+  static const PropTable<T> table{
       rows::designPlaced<T>(),
       rows::text<T>(prop::kText, &T::text, &T::writeText),
       rows::colourRow<T>(),
@@ -62,11 +64,7 @@ const PropTable<TNewEdit>& table() {
                                  {words::kCaseUpper, CharCase::Upper}},
                                 &T::charCase, &T::setCharCase),
       rows::truth<T>(prop::kBorder, &T::border, &T::setBorder),
-      rows::choice<T, ImeMode>(prop::kImeMode,
-                               {{words::kImeCurrent, ImeMode::DontCare},
-                                {words::kImeAlpha, ImeMode::SAlpha},
-                                {words::kImeHangul, ImeMode::Hanguel}},
-                               &T::imeMode, &T::setImeMode),
+      rows::imeMode<T>(),
       rows::truth<T>(
           prop::kPassword, [](const T& m) { return m.passwordChar() == kPasswordStar; },
           [](T& m, bool v) { m.setPasswordChar(v ? kPasswordStar : 0); }),
@@ -74,36 +72,17 @@ const PropTable<TNewEdit>& table() {
       rows::parents<T>(),
       rows::tabsAndHint<T>(),
   };
-  return t;
-}
-
-}  // namespace
-
-TNewEdit::TNewEdit() : RecordControl("TNewEdit", {3, 4}, 3) {
-  setCursor(-2);
-}
-
-const PropertyTable* TNewEdit::propertyTable() const {
-  return &table();
-}
-
-void TNewEdit::applyDesignFlags() {
-  RecordControl::applyDesignFlags();
-  setReadOnly(readCheck());
+  return &table;
 }
 
 std::string TNewEdit::normalised(std::string_view t) const {
   std::string r = applyCharCase(t, charCase_);
-  if (maxLength_ > 0) r = limitBytes(r, static_cast<std::size_t>(maxLength_));
+  if (maxLength() > 0) r = limitBytes(r, static_cast<std::size_t>(maxLength()));
   return r;
 }
 
 void TNewEdit::setText(std::string_view t) {
-  std::string n = normalised(t);
-  if (n == text_) return;
-  text_ = std::move(n);
-  notify(Attr::Text);
-  fire();
+  if (change(text_, normalised(t), Attr::Text)) fire();
 }
 
 void TNewEdit::writeText(std::string_view t) {
@@ -123,37 +102,6 @@ bool TNewEdit::acceptKey(char32_t key) const {
   std::string candidate = text_;
   candidate += static_cast<char>(key);
   return !(maxValue_ > 0 && aboveMaximum(candidate, maxValue_));
-}
-
-void TNewEdit::setMaxLength(int32_t v) {
-  maxLength_ = v;
-  notify(Attr::Style);
-}
-
-void TNewEdit::setCharCase(CharCase c) {
-  charCase_ = c;
-  notify(Attr::Style);
-  setText(text_);
-}
-
-void TNewEdit::setBorder(bool single) {
-  border_ = single;
-  notify(Attr::Style);
-}
-
-void TNewEdit::setImeMode(ImeMode m) {
-  imeMode_ = m;
-  notify(Attr::Style);
-}
-
-void TNewEdit::setPasswordChar(char32_t c) {
-  passwordChar_ = c;
-  notify(Attr::Style);
-}
-
-void TNewEdit::setReadOnly(bool v) {
-  readOnly_ = v;
-  notify(Attr::ReadOnly);
 }
 
 }  // namespace qav

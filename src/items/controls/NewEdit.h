@@ -6,40 +6,17 @@
 #include <string>
 #include <string_view>
 
-#include "items/controls/ControlModel.h"
 #include "items/controls/EditText.h"
+#include "items/controls/InputControl.h"
 
 namespace qav {
 
 enum class InputStyle { Number, Alpha };  // stored ordinals: isNumber, isAlpha
 
-// Input-method mode taken when the control gets the focus (stored ordinals imDisable ...
-// imHanguel).
-enum class ImeMode {
-  Disable,
-  Close,
-  Open,
-  DontCare,
-  SAlpha,
-  Alpha,
-  Hira,
-  SKata,
-  Kata,
-  Chinese,
-  SHanguel,
-  Hanguel
-};
-
-inline constexpr char32_t kKeyBackspace = 8;
-inline constexpr char32_t kKeyEnter = 13;
-inline constexpr char32_t kKeyLineFeed = 10;
-
-class TNewEdit : public RecordControl {
+class TNewEdit : public InputControl {
  public:
-  TNewEdit();
+  TNewEdit() : InputControl("TNewEdit") {}
   explicit TNewEdit(const Record& record);
-
-  void applyDesignFlags() override;
 
   const std::string& text() const { return text_; }
   // A program write: case and byte limit applied; fires when the text changed.
@@ -62,21 +39,15 @@ class TNewEdit : public RecordControl {
   void setMinValue(int32_t v) { minValue_ = v; }
   int32_t maxValue() const { return maxValue_; }
   void setMaxValue(int32_t v) { maxValue_ = v; }
-  // Largest text in code-page-949 bytes; 0 (or less) is no limit. Later input only.
-  int32_t maxLength() const { return maxLength_; }
-  void setMaxLength(int32_t v);
   CharCase charCase() const { return charCase_; }
   // Changing the case converts the text the field holds.
-  void setCharCase(CharCase c);
-  bool border() const { return border_; }
-  void setBorder(bool single);
-  ImeMode imeMode() const { return imeMode_; }
-  void setImeMode(ImeMode m);
+  void setCharCase(CharCase c) {
+    assign(charCase_, c, Attr::Style);
+    setText(text_);
+  }
   // Character shown for every character of the text; 0 shows the text plainly.
   char32_t passwordChar() const { return passwordChar_; }
-  void setPasswordChar(char32_t c);
-  bool readOnly() const { return readOnly_; }
-  void setReadOnly(bool v);
+  void setPasswordChar(char32_t c) { assign(passwordChar_, c, Attr::Style); }
 
  protected:
   const PropertyTable* propertyTable() const override;
@@ -84,10 +55,8 @@ class TNewEdit : public RecordControl {
  private:
   std::string text_, backupText_;
   InputStyle inputStyle_ = InputStyle::Alpha;
-  int32_t minValue_ = 0, maxValue_ = 0, maxLength_ = 0;
+  int32_t minValue_ = 0, maxValue_ = 0;
   CharCase charCase_ = CharCase::Normal;
-  bool border_ = true, readOnly_ = false;
-  ImeMode imeMode_ = ImeMode::DontCare;
   char32_t passwordChar_ = 0;
 };
 

@@ -4,11 +4,10 @@
 #include "lang/Words.h"
 
 namespace qav {
-namespace {
 
-const PropTable<TNewLabel>& table() {
+const PropertyTable* TNewLabel::propertyTable() const {
   using T = TNewLabel;
-  static const PropTable<T> t{
+  static const PropTable<T> table{
       rows::text<T>(prop::kCaption, &T::caption, &T::setCaption),
       rows::designFlags<T>(),
       rows::geometry<T>(),
@@ -29,40 +28,7 @@ const PropTable<TNewLabel>& table() {
       rows::truth<T>(prop::kTransparent, &T::transparent, &T::setTransparent),
       rows::hint<T>(),
   };
-  return t;
-}
-
-}  // namespace
-
-TNewLabel::TNewLabel() : RecordControl("TNewLabel", {2}, 2) {}
-
-const PropertyTable* TNewLabel::propertyTable() const {
-  return &table();
-}
-
-void TNewLabel::setCaption(std::string c) {
-  caption_ = std::move(c);
-  notify(Attr::Caption);
-}
-void TNewLabel::setAlignment(HAlign a) {
-  alignment_ = a;
-  notify(Attr::Style);
-}
-void TNewLabel::setLayout(VAlign l) {
-  layout_ = l;
-  notify(Attr::Style);
-}
-void TNewLabel::setAutoSize(bool v) {
-  autoSize_ = v;
-  notify(Attr::Bounds);
-}
-void TNewLabel::setTransparent(bool v) {
-  transparent_ = v;
-  notify(Attr::Colour);
-}
-void TNewLabel::setWordWrap(bool v) {
-  wordWrap_ = v;
-  notify(Attr::Style);
+  return &table;
 }
 
 }  // namespace qav

@@ -6,11 +6,10 @@
 #include "lang/Words.h"
 
 namespace qav {
-namespace {
 
-const PropTable<TNewMemo>& table() {
+const PropertyTable* TNewMemo::propertyTable() const {
   using T = TNewMemo;
-  static const PropTable<T> t{
+  static const PropTable<T> table{
       rows::designPlaced<T>(),
       rows::colourRow<T>(),
       rows::number<T>(prop::kMaxBytes, &T::maxLength, &T::setMaxLength),
@@ -22,32 +21,13 @@ const PropTable<TNewMemo>& table() {
                                    {words::kScrollHorizontal, ScrollBars::Horizontal},
                                    {words::kScrollBoth, ScrollBars::Both}},
                                   &T::scrollBars, &T::setScrollBars),
-      rows::choice<T, ImeMode>(prop::kImeMode,
-                               {{words::kImeCurrent, ImeMode::DontCare},
-                                {words::kImeAlpha, ImeMode::SAlpha},
-                                {words::kImeHangul, ImeMode::Hanguel}},
-                               &T::imeMode, &T::setImeMode),
+      rows::imeMode<T>(),
       rows::designReadOnly<T>(),
       rows::truth<T>(prop::kWordWrap, &T::wordWrap, &T::setWordWrap),
       rows::parents<T>(),
       rows::tabsAndHint<T>(),
   };
-  return t;
-}
-
-}  // namespace
-
-TNewMemo::TNewMemo() : RecordControl("TNewMemo", {3, 4}, 3) {
-  setCursor(-2);
-}
-
-const PropertyTable* TNewMemo::propertyTable() const {
-  return &table();
-}
-
-void TNewMemo::applyDesignFlags() {
-  RecordControl::applyDesignFlags();
-  setReadOnly(readCheck());
+  return &table;
 }
 
 Lines TNewMemo::lines() const {
@@ -55,10 +35,7 @@ Lines TNewMemo::lines() const {
 }
 
 void TNewMemo::store(std::string t) {
-  if (t == text_) return;
-  text_ = std::move(t);
-  notify(Attr::Lines);
-  fire();
+  if (change(text_, std::move(t), Attr::Lines)) fire();
 }
 
 void TNewMemo::setLines(const Lines& l) {
@@ -67,7 +44,7 @@ void TNewMemo::setLines(const Lines& l) {
 
 void TNewMemo::userEdited(std::string_view t) {
   std::string n = crlfBreaks(t);
-  if (maxLength_ > 0) n = limitBytes(n, static_cast<std::size_t>(maxLength_));
+  if (maxLength() > 0) n = limitBytes(n, static_cast<std::size_t>(maxLength()));
   store(std::move(n));
 }
 
@@ -109,31 +86,6 @@ std::optional<std::string> TNewMemo::lineAt(int index) const {
   Lines l = lines();
   if (index < 0 || index >= static_cast<int>(l.size())) return std::nullopt;
   return l[static_cast<std::size_t>(index)];
-}
-
-void TNewMemo::setMaxLength(int32_t v) {
-  maxLength_ = v;
-  notify(Attr::Style);
-}
-void TNewMemo::setBorder(bool single) {
-  border_ = single;
-  notify(Attr::Style);
-}
-void TNewMemo::setScrollBars(ScrollBars s) {
-  scrollBars_ = s;
-  notify(Attr::Style);
-}
-void TNewMemo::setImeMode(ImeMode m) {
-  imeMode_ = m;
-  notify(Attr::Style);
-}
-void TNewMemo::setReadOnly(bool v) {
-  readOnly_ = v;
-  notify(Attr::ReadOnly);
-}
-void TNewMemo::setWordWrap(bool v) {
-  wordWrap_ = v;
-  notify(Attr::Style);
 }
 
 }  // namespace qav

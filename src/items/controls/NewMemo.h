@@ -6,20 +6,17 @@
 #include <string>
 #include <string_view>
 
-#include "items/controls/ControlModel.h"
+#include "items/controls/InputControl.h"
 #include "items/controls/LineList.h"
-#include "items/controls/NewEdit.h"
 
 namespace qav {
 
 enum class ScrollBars { None, Horizontal, Vertical, Both };  // stored ordinals ssNone ... ssBoth
 
-class TNewMemo : public RecordControl, public LineList {
+class TNewMemo : public InputControl, public LineList {
  public:
-  TNewMemo();
+  TNewMemo() : InputControl("TNewMemo") {}
   explicit TNewMemo(const Record& record);
-
-  void applyDesignFlags() override;
 
   const std::string& text() const { return text_; }
   // The lines; a line break at the very end starts no further line.
@@ -43,22 +40,13 @@ class TNewMemo : public RecordControl, public LineList {
   int lineCount() const override;
   std::optional<std::string> lineAt(int index) const override;
 
-  // Largest text in code-page-949 bytes the user may type; 0 (or less) is no limit.
-  int32_t maxLength() const { return maxLength_; }
-  void setMaxLength(int32_t v);
   // Largest number of lines the user may make with Enter; 0 or less is no limit.
   int32_t maxLine() const { return maxLine_; }
   void setMaxLine(int32_t v) { maxLine_ = v; }
-  bool border() const { return border_; }
-  void setBorder(bool single);
   ScrollBars scrollBars() const { return scrollBars_; }
-  void setScrollBars(ScrollBars s);
-  ImeMode imeMode() const { return imeMode_; }
-  void setImeMode(ImeMode m);
-  bool readOnly() const { return readOnly_; }
-  void setReadOnly(bool v);
+  void setScrollBars(ScrollBars s) { assign(scrollBars_, s, Attr::Style); }
   bool wordWrap() const { return wordWrap_; }
-  void setWordWrap(bool v);
+  void setWordWrap(bool v) { assign(wordWrap_, v, Attr::Style); }
 
  protected:
   const PropertyTable* propertyTable() const override;
@@ -68,10 +56,9 @@ class TNewMemo : public RecordControl, public LineList {
 
   std::string text_;
   Lines backupString_;
-  int32_t maxLength_ = 0, maxLine_ = 0;
-  bool border_ = true, readOnly_ = false, wordWrap_ = true;
+  int32_t maxLine_ = 0;
+  bool wordWrap_ = true;
   ScrollBars scrollBars_ = ScrollBars::None;
-  ImeMode imeMode_ = ImeMode::DontCare;
 };
 
 }  // namespace qav

@@ -7,9 +7,15 @@
 namespace qav {
 namespace {
 
-const PropTable<TRunAlarm>& table() {
+int64_t dayOf(const text::DateTime& t) {
+  return text::dayNumber(t.year, t.month, t.day);
+}
+
+}  // namespace
+
+const PropertyTable* TRunAlarm::propertyTable() const {
   using T = TRunAlarm;
-  static const PropTable<T> t{
+  static const PropTable<T> table{
       rows::truth<T>(prop::kRunning, &T::enabled, &T::setEnabled),
       rows::choice<T, AlarmRepeat>(
           prop::kInterval,
@@ -18,24 +24,7 @@ const PropTable<TRunAlarm>& table() {
       rows::text<T>(prop::kAlarmDate, &T::dateText, &T::setDateText),
       rows::text<T>(prop::kAlarmTime, &T::timeText, &T::setTimeText),
   };
-  return t;
-}
-
-int64_t dayOf(const text::DateTime& t) {
-  return text::dayNumber(t.year, t.month, t.day);
-}
-
-}  // namespace
-
-TRunAlarm::TRunAlarm() : ControlModel("TRunAlarm", {5}, 5) {}
-
-const PropertyTable* TRunAlarm::propertyTable() const {
-  return &table();
-}
-
-void TRunAlarm::setEnabled(bool v) {
-  ControlModel::setEnabled(v);
-  notify(Attr::Timer);
+  return &table;
 }
 
 std::string TRunAlarm::dateText() const {

@@ -13,17 +13,14 @@ namespace qav {
 
 enum class AlarmRepeat { Custom, Day };  // one date (aaCustom) or every day (aaDay)
 
-class TRunAlarm : public ControlModel {
+class TRunAlarm : public TimedControl {
  public:
   static constexpr int32_t kCheckInterval = 1000;  // milliseconds between clock checks
 
-  TRunAlarm();
+  TRunAlarm() : TimedControl("TRunAlarm") {}
   // Copies what instantiation takes from a TNewAlarm record.
   explicit TRunAlarm(const Record& record);
 
-  // May throw ItemError for a date or time that is none.
-
-  void setEnabled(bool v) override;
   bool shouldTick() const { return enabled(); }
 
   AlarmRepeat repeat() const { return repeat_; }

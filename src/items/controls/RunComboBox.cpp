@@ -3,11 +3,10 @@
 #include "items/CommonRows.h"
 
 namespace qav {
-namespace {
 
-const PropTable<TRunComboBox>& table() {
+const PropertyTable* TRunComboBox::propertyTable() const {
   using T = TRunComboBox;
-  static const PropTable<T> t{
+  static const PropTable<T> table{
       rows::livePlaced<T>(),
       rows::colourRow<T>(),
       // "True" takes the text field away: the row reads the opposite of direct input.
@@ -18,46 +17,30 @@ const PropTable<TRunComboBox>& table() {
       rows::parents<T>(),
       rows::tabsAndHint<T>(),
   };
-  return t;
-}
-
-}  // namespace
-
-TRunComboBox::TRunComboBox() : ControlModel("TRunComboBox", {3}, 3) {}
-
-const PropertyTable* TRunComboBox::propertyTable() const {
-  return &table();
+  return &table;
 }
 
 void TRunComboBox::setItems(const Lines& items) {
-  list_.clear();
-  for (const auto& item : items) list_.add(item);
-  itemIndex_ = -1;
+  replaceItems(items);
   if (style_ == ComboStyle::DropDownList) text_.clear();
   notify(Attr::Lines);
 }
 
 void TRunComboBox::clearLines() {
-  list_.clear();
-  itemIndex_ = -1;
+  replaceItems({});
   text_.clear();
   notify(Attr::Lines);
 }
 
 void TRunComboBox::addLine(std::string line) {
-  const int at = list_.add(std::move(line));
-  if (itemIndex_ >= at) ++itemIndex_;
+  insertItem(std::move(line));
   notify(Attr::Lines);
 }
 
 bool TRunComboBox::deleteLine(int index) {
-  if (!list_.erase(index)) return false;
-  if (itemIndex_ == index) {
-    itemIndex_ = -1;
-    if (style_ == ComboStyle::DropDownList) text_.clear();
-  } else if (itemIndex_ > index) {
-    --itemIndex_;
-  }
+  const bool current = index == itemIndex_;
+  if (!eraseItem(index)) return false;
+  if (current && style_ == ComboStyle::DropDownList) text_.clear();
   notify(Attr::Lines);
   return true;
 }
@@ -67,12 +50,11 @@ void TRunComboBox::setText(std::string_view t) {
     selectText(t);
     return;
   }
-  text_ = std::string(t);
-  notify(Attr::Text);
+  assign(text_, t, Attr::Text);
 }
 
 void TRunComboBox::setItemIndex(int index) {
-  if (index < 0 || index >= list_.count()) index = -1;
+  if (!inList(index)) index = -1;
   itemIndex_ = index;
   if (index >= 0)
     text_ = *list_.at(index);
@@ -81,12 +63,8 @@ void TRunComboBox::setItemIndex(int index) {
   notify(Attr::Selection);
 }
 
-void TRunComboBox::selectText(std::string_view t) {
-  setItemIndex(list_.find(t));
-}
-
 bool TRunComboBox::userSelect(int index) {
-  if (index < 0 || index >= list_.count()) return false;
+  if (!inList(index)) return false;
   setItemIndex(index);
   fire();
   return true;
@@ -103,21 +81,8 @@ bool TRunComboBox::userEdited(std::string_view t) {
 
 void TRunComboBox::setStyle(ComboStyle s) {
   style_ = s;
-  if (s == ComboStyle::DropDownList) {
-    auto chosen = list_.at(itemIndex_);
-    text_ = chosen ? *chosen : std::string();
-  }
+  if (s == ComboStyle::DropDownList) text_ = selectedText().value_or(std::string());
   notify(Attr::Style);
-}
-
-void TRunComboBox::setSorted(bool v) {
-  const std::vector<int> order = list_.setSorted(v);
-  for (std::size_t i = 0; i < order.size(); ++i)
-    if (order[i] == itemIndex_) {
-      itemIndex_ = static_cast<int>(i);
-      break;
-    }
-  notify(Attr::Lines);
 }
 
 }  // namespace qav

@@ -2,46 +2,38 @@
 // The run-time combo box built from a combo design record: a drop-down list, with a text field
 // for direct input (DropDown) or choice only (DropDownList). A user's choice or typing runs
 // its Ivent3 script; the list statements work on its items through LineList.
-#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "items/controls/ControlModel.h"
-#include "items/controls/ItemList.h"
-#include "items/controls/LineList.h"
+#include "items/controls/ListControl.h"
 
 namespace qav {
 
 enum class ComboStyle { DropDown, DropDownList };
 
-class TRunComboBox : public ControlModel, public LineList {
+class TRunComboBox : public ListControl {
  public:
-  TRunComboBox();
+  TRunComboBox() : ListControl("TRunComboBox") {}
   // Copies what instantiation takes from a TNewComboBox record.
   explicit TRunComboBox(const Record& record);
 
-  const std::vector<std::string>& items() const { return list_.items(); }
   void setItems(const Lines& items);
 
-  // LineList. Indexes count from 0. Clearing also empties the text.
+  // LineList. Clearing also empties the text.
   void clearLines() override;
   void addLine(std::string line) override;
   bool deleteLine(int index) override;
-  int findLine(std::string_view text) const override { return list_.find(text); }
-  int lineCount() const override { return list_.count(); }
-  std::optional<std::string> lineAt(int index) const override { return list_.at(index); }
 
   // The text shown: the typed text, or the chosen item.
   const std::string& text() const { return text_; }
   // A program write; in the list style it selects the first item equal to the text
   // (case-blind), or nothing. Reports nothing.
   void setText(std::string_view t);
-  int itemIndex() const { return itemIndex_; }
-  std::optional<std::string> selectedText() const { return list_.at(itemIndex_); }
   // A program selection; -1 or out of range clears it. Reports nothing.
   void setItemIndex(int index);
   // Selects the first item equal to the text without regard to ASCII case, or nothing.
-  void selectText(std::string_view t);
+  void selectText(std::string_view t) { setItemIndex(list_.find(t)); }
 
   // The user chose an item from the list; reports the change. Out of range does nothing.
   bool userSelect(int index);
@@ -52,16 +44,16 @@ class TRunComboBox : public ControlModel, public LineList {
   ComboStyle style() const { return style_; }
   // The list style shows only the chosen item's text.
   void setStyle(ComboStyle s);
-  bool sorted() const { return list_.sorted(); }
-  void setSorted(bool v);
+  void setSorted(bool v) {
+    sortItems(v);
+    notify(Attr::Lines);
+  }
 
  protected:
   const PropertyTable* propertyTable() const override;
 
  private:
-  ItemList list_;
   std::string text_;
-  int itemIndex_ = -1;
   ComboStyle style_ = ComboStyle::DropDown;
 };
 

@@ -4,11 +4,10 @@
 #include "lang/Words.h"
 
 namespace qav {
-namespace {
 
-const PropTable<TRunPage>& table() {
+const PropertyTable* TRunPage::propertyTable() const {
   using T = TRunPage;
-  static const PropTable<T> t{
+  static const PropTable<T> table{
       rows::livePlaced<T>(),
       rows::colourRow<T>(),
       rows::truth<T>(prop::kMultiLine, &T::multiLine, &T::setMultiLine),
@@ -19,15 +18,7 @@ const PropTable<TRunPage>& table() {
       rows::parentFont<T>(),
       rows::tabsAndHint<T>(),
   };
-  return t;
-}
-
-}  // namespace
-
-TRunPage::TRunPage() : ControlModel("TRunPage", {3}, 3) {}
-
-const PropertyTable* TRunPage::propertyTable() const {
-  return &table();
+  return &table;
 }
 
 void TRunPage::buildTabs(const Lines& pageNames, const Lines& pageWindows) {
@@ -80,16 +71,6 @@ bool TRunPage::userSelectTab(int index) {
 void TRunPage::setChangeHandlers(PageHandler before, PageHandler after) {
   before_ = std::move(before);
   after_ = std::move(after);
-}
-
-void TRunPage::setTabPosition(TabPosition p) {
-  position_ = p;
-  notify(Attr::Style);
-}
-
-void TRunPage::setMultiLine(bool v) {
-  multiLine_ = v;
-  notify(Attr::Style);
 }
 
 }  // namespace qav

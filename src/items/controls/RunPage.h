@@ -31,7 +31,7 @@ class TRunPage : public ControlModel {
 
   using PageHandler = std::function<void(TRunPage&)>;
 
-  TRunPage();
+  TRunPage() : ControlModel("TRunPage", {3}, 3) {}
   // Copies what instantiation takes from a TNewPage record: flags, bounds, font, cursor,
   // hint, tab position, multi-line, the tabs, Ivent3, and the first active tab.
   explicit TRunPage(const Record& record);
@@ -56,9 +56,9 @@ class TRunPage : public ControlModel {
   void setChangeHandlers(PageHandler before, PageHandler after);
 
   TabPosition tabPosition() const { return position_; }
-  void setTabPosition(TabPosition p);
+  void setTabPosition(TabPosition p) { assign(position_, p, Attr::Style); }
   bool multiLine() const { return multiLine_; }
-  void setMultiLine(bool v);
+  void setMultiLine(bool v) { assign(multiLine_, v, Attr::Style); }
   // Top-left of the page area within the control.
   int32_t sheetLeft() const { return kSheetLeft; }
   int32_t sheetTop() const {

@@ -7,18 +7,16 @@
 
 namespace qav {
 
-class TRunTimer : public ControlModel {
+class TRunTimer : public TimedControl {
  public:
   static constexpr int32_t kDefaultInterval = 1000;
 
-  TRunTimer();
+  TRunTimer() : TimedControl("TRunTimer") {}
   // Copies what instantiation takes from a TNewTimer record.
   explicit TRunTimer(const Record& record);
 
-  // Running is the live enabled state; every write restarts the countdown (Attr::Timer).
-  void setEnabled(bool v) override;
   int32_t interval() const { return interval_; }
-  void setInterval(int32_t ms);
+  void setInterval(int32_t ms) { assign(interval_, ms, Attr::Timer); }
   // No ticks while stopped or while the interval is 0 or less.
   bool shouldTick() const { return enabled() && interval_ > 0; }
   // One tick of the real timer: reports it when the timer should tick.

@@ -4,33 +4,6 @@
 #include "lang/Words.h"
 
 namespace qav {
-namespace {
-
-const PropTable<TBox>& table() {
-  using T = TBox;
-  static const PropTable<T> t{
-      rows::designPlaced<T>(),
-      rows::number<T>(prop::kAngle, &T::angle, &T::setAngle),
-      rows::truth<T>(prop::kFilled, &T::filled, &T::setFilled),
-      rows::colour<T>(prop::kColour, &T::colour, &T::setColour),
-      rows::colour<T>(prop::kBorderColour, &T::borderColour, &T::setBorderColour),
-      rows::number<T>(prop::kBorderWidth, &T::borders, &T::setBorders),
-      rows::colour<T>(prop::kShadowColour, &T::shadowColour, &T::setShadowColour),
-      rows::number<T>(prop::kShadowWidth, &T::shadows, &T::setShadows),
-      // The figures scripts can name; the line and text figures have no word.
-      rows::choice<T, ShapeType>(prop::kStyle,
-                                 {{words::kDiamond, ShapeType::msDiamond},
-                                  {words::kCircle, ShapeType::msEllipse},
-                                  {words::kRectangle, ShapeType::msRectangle},
-                                  {words::kRoundRect, ShapeType::msRoundRect},
-                                  {words::kTriangle, ShapeType::msTriangle}},
-                                 &T::shapeType, &T::setShapeType),
-      rows::hint<T>(),
-  };
-  return t;
-}
-
-}  // namespace
 
 TBox::TBox() : TMultiShape("TBox") {
   setRepeatMode(RepeatMode::rpNone);
@@ -60,7 +33,27 @@ void TBox::setShadows(int32_t n) {
 }
 
 const PropertyTable* TBox::propertyTable() const {
-  return &table();
+  using T = TBox;
+  static const PropTable<T> table{
+      rows::designPlaced<T>(),
+      rows::number<T>(prop::kAngle, &T::angle, &T::setAngle),
+      rows::truth<T>(prop::kFilled, &T::filled, &T::setFilled),
+      rows::colour<T>(prop::kColour, &T::colour, &T::setColour),
+      rows::colour<T>(prop::kBorderColour, &T::borderColour, &T::setBorderColour),
+      rows::number<T>(prop::kBorderWidth, &T::borders, &T::setBorders),
+      rows::colour<T>(prop::kShadowColour, &T::shadowColour, &T::setShadowColour),
+      rows::number<T>(prop::kShadowWidth, &T::shadows, &T::setShadows),
+      // The figures scripts can name; the line and text figures have no word.
+      rows::choice<T, ShapeType>(prop::kStyle,
+                                 {{words::kDiamond, ShapeType::msDiamond},
+                                  {words::kCircle, ShapeType::msEllipse},
+                                  {words::kRectangle, ShapeType::msRectangle},
+                                  {words::kRoundRect, ShapeType::msRoundRect},
+                                  {words::kTriangle, ShapeType::msTriangle}},
+                                 &T::shapeType, &T::setShapeType),
+      rows::hint<T>(),
+  };
+  return &table;
 }
 
 }  // namespace qav

@@ -6,24 +6,12 @@ TClock::TClock(std::string className) : DrawnItem(std::move(className)) {
   setBounds(0, 0, 66, 66);
 }
 
-void TClock::setArrowColour(uint32_t c) {
-  arrowColour_ = c;
-  notify(Attr::Paint);
-}
-
-void TClock::setFaceColour(uint32_t c) {
-  faceColour_ = c;
-  notify(Attr::Paint);
-}
-
 void TClock::setDifHour(int32_t v) {
-  difHour_ = v % 12;
-  notify(Attr::Paint);
+  assign(difHour_, v % 12, Attr::Paint);
 }
 
 void TClock::setDifMinute(int32_t v) {
-  difMinute_ = v % 60;
-  notify(Attr::Paint);
+  assign(difMinute_, v % 60, Attr::Paint);
 }
 
 void TClock::setSecArrow(bool v) {

@@ -22,8 +22,8 @@ class TClock : public DrawnItem {
   int32_t difMinute() const { return difMinute_; }
   bool secArrow() const { return secArrow_; }
 
-  void setArrowColour(uint32_t c);
-  void setFaceColour(uint32_t c);
+  void setArrowColour(uint32_t c) { assign(arrowColour_, c, Attr::Paint); }
+  void setFaceColour(uint32_t c) { assign(faceColour_, c, Attr::Paint); }
   void setDifHour(int32_t v);    // kept as the remainder of 12, sign of the value
   void setDifMinute(int32_t v);  // kept as the remainder of 60
   void setSecArrow(bool v);

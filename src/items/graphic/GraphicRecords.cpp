@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 
 #include "base/Text.h"
 #include "items/graphic/Box.h"
@@ -29,11 +30,16 @@ std::optional<int> identIndex(const RecordProps& p, std::string_view property,
   return std::nullopt;
 }
 
-void applyInteger(const RecordProps& p, std::string_view name, auto&& set) {
-  if (p.has(name)) set(p.integer(name));
-}
-void applyBool(const RecordProps& p, std::string_view name, auto&& set) {
-  if (p.has(name)) set(p.boolean(name));
+// A property the record carries, given to the item's setter as the setter takes it: a truth
+// value, or an integer (a number, colour or cursor).
+template <class Base, class V>
+void apply(const RecordProps& p, std::string_view name, std::type_identity_t<Base>& item,
+           void (Base::*set)(V)) {
+  if (!p.has(name)) return;
+  if constexpr (std::is_same_v<V, bool>)
+    (item.*set)(p.boolean(name));
+  else
+    (item.*set)(static_cast<V>(p.integer(name)));
 }
 
 bool hasFont(const RecordProps& p) {
@@ -43,118 +49,109 @@ bool hasFont(const RecordProps& p) {
   return false;
 }
 
-// Bounds, cursor and hint: what every visual item's record starts with.
-void applyControl(const RecordProps& p, DrawnItem& item) {
-  applyInteger(p, "Left", [&](int32_t v) { item.setLeft(v); });
-  applyInteger(p, "Top", [&](int32_t v) { item.setTop(v); });
-  applyInteger(p, "Width", [&](int32_t v) { item.setWidth(v); });
-  applyInteger(p, "Height", [&](int32_t v) { item.setHeight(v); });
-  applyInteger(p, "Cursor", [&](int32_t v) { item.setCursor(static_cast<int16_t>(v)); });
+// A drawn item from its record: bounds, cursor and hint, which every visual item's record
+// starts with; then what the item's own part applies; then the design flags and window name,
+// which every one of the player's own drawn items ends with.
+template <class Item, class Own>
+std::unique_ptr<Item> build(const Record& record, Own&& own) {
+  const RecordProps p(record);
+  auto made = std::make_unique<Item>();
+  Item& item = *made;
+  apply(p, "Left", item, &ItemModel::setLeft);
+  apply(p, "Top", item, &ItemModel::setTop);
+  apply(p, "Width", item, &ItemModel::setWidth);
+  apply(p, "Height", item, &ItemModel::setHeight);
+  apply(p, "Cursor", item, &ItemModel::setCursor);
   if (p.has("Hint")) item.setHint(p.text("Hint"));
-  applyBool(p, "ShowHint", [&](bool v) { item.setShowHint(v); });
-}
-
-// What every one of the player's own drawn items ends with.
-void applyDesign(const RecordProps& p, DrawnItem& item) {
+  apply(p, "ShowHint", item, &ItemModel::setShowHint);
+  own(p, item);
   if (p.has("ParentName")) item.setParentName(p.text("ParentName"));
-  applyBool(p, "EnabledCheck", [&](bool v) { item.setEnabledCheck(v); });
-  applyBool(p, "VisibleCheck", [&](bool v) { item.setVisibleCheck(v); });
+  apply(p, "EnabledCheck", item, &DesignFlags::setEnabledCheck);
+  apply(p, "VisibleCheck", item, &DesignFlags::setVisibleCheck);
+  item.setName(record.name);
+  return made;
 }
 
 }  // namespace
 
 std::unique_ptr<TBox> TBox::fromRecord(const Record& record) {
-  const RecordProps p(record);
-  auto b = std::make_unique<TBox>();
-  TBox& box = *b;
-  applyControl(p, box);
-  applyInteger(p, "Color", [&](int32_t v) { box.setColour(static_cast<uint32_t>(v)); });
-  if (hasFont(p)) box.setFont(p.font(box.font()));
-  applyBool(p, "ParentColor", [&](bool v) { box.setParentColour(v); });
-  applyBool(p, "ParentFont", [&](bool v) { box.setParentFont(v); });
-  if (p.has("Text")) box.setText(p.text("Text"));
-  applyInteger(p, "Angle", [&](int32_t v) { box.setAngle(v); });
-  applyBool(p, "Filled", [&](bool v) { box.setFilled(v); });
-  if (auto m = identIndex(p, "RepeatMode", {"rpNone", "rpVert", "rpHoriz", "rpBoth"}))
-    box.setRepeatMode(static_cast<RepeatMode>(*m));
-  if (auto t = identIndex(p, "ShapeType",
-                          {"msRectangle", "msRoundRect", "msDiamond", "msEllipse", "msTriangle",
-                           "msLine", "msText"}))
-    box.setShapeType(static_cast<ShapeType>(*t));
-  applyInteger(p, "ShapeH", [&](int32_t v) { box.setShapeH(v); });
-  applyInteger(p, "ShapeW", [&](int32_t v) { box.setShapeW(v); });
-  applyInteger(p, "XSpacing", [&](int32_t v) { box.setXSpacing(v); });
-  applyInteger(p, "YSpacing", [&](int32_t v) { box.setYSpacing(v); });
-  applyInteger(p, "XMargin", [&](int32_t v) { box.setXMargin(v); });
-  applyInteger(p, "YMargin", [&](int32_t v) { box.setYMargin(v); });
-  applyBool(p, "Border", [&](bool v) { box.setBorder(v); });
-  applyInteger(p, "BorderColor", [&](int32_t v) { box.setBorderColour(static_cast<uint32_t>(v)); });
-  applyInteger(p, "BorderWidth", [&](int32_t v) { box.setBorderWidth(v); });
-  applyBool(p, "Shadow", [&](bool v) { box.setShadow(v); });
-  applyInteger(p, "ShadowColor", [&](int32_t v) { box.setShadowColour(static_cast<uint32_t>(v)); });
-  applyInteger(p, "ShadowX", [&](int32_t v) { box.setShadowX(v); });
-  applyInteger(p, "ShadowY", [&](int32_t v) { box.setShadowY(v); });
-  applyDesign(p, box);
-  if (p.has("Ivent2.Strings")) box.setIvent2(p.lines("Ivent2"));
-  applyInteger(p, "Borders", [&](int32_t v) { box.setBorders(v); });
-  applyInteger(p, "Shadows", [&](int32_t v) { box.setShadows(v); });
-  box.setName(record.name);
-  return b;
+  return build<TBox>(record, [](const RecordProps& p, TBox& box) {
+    using B = TBox;
+    apply(p, "Color", box, &B::setColour);
+    if (hasFont(p)) box.setFont(p.font(box.font()));
+    apply(p, "ParentColor", box, &B::setParentColour);
+    apply(p, "ParentFont", box, &B::setParentFont);
+    if (p.has("Text")) box.setText(p.text("Text"));
+    apply(p, "Angle", box, &B::setAngle);
+    apply(p, "Filled", box, &B::setFilled);
+    if (auto m = identIndex(p, "RepeatMode", {"rpNone", "rpVert", "rpHoriz", "rpBoth"}))
+      box.setRepeatMode(static_cast<RepeatMode>(*m));
+    if (auto t = identIndex(p, "ShapeType",
+                            {"msRectangle", "msRoundRect", "msDiamond", "msEllipse", "msTriangle",
+                             "msLine", "msText"}))
+      box.setShapeType(static_cast<ShapeType>(*t));
+    apply(p, "ShapeH", box, &B::setShapeH);
+    apply(p, "ShapeW", box, &B::setShapeW);
+    apply(p, "XSpacing", box, &B::setXSpacing);
+    apply(p, "YSpacing", box, &B::setYSpacing);
+    apply(p, "XMargin", box, &B::setXMargin);
+    apply(p, "YMargin", box, &B::setYMargin);
+    apply(p, "Border", box, &B::setBorder);
+    apply(p, "BorderColor", box, &B::setBorderColour);
+    apply(p, "BorderWidth", box, &B::setBorderWidth);
+    apply(p, "Shadow", box, &B::setShadow);
+    apply(p, "ShadowColor", box, &B::setShadowColour);
+    apply(p, "ShadowX", box, &B::setShadowX);
+    apply(p, "ShadowY", box, &B::setShadowY);
+    if (p.has("Ivent2.Strings")) box.setIvent2(p.lines("Ivent2"));
+    apply(p, "Borders", box, &B::setBorders);
+    apply(p, "Shadows", box, &B::setShadows);
+  });
 }
 
 std::unique_ptr<TLine> TLine::fromRecord(const Record& record) {
-  const RecordProps p(record);
-  auto l = std::make_unique<TLine>();
-  applyControl(p, *l);
-  if (auto s = identIndex(
-          p, "Shape",
-          {"bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine", "bsRightLine"}))
-    l->setShape(static_cast<BevelShape>(*s));
-  if (auto s = identIndex(p, "Style", {"bsLowered", "bsRaised"}))
-    l->setStyle(static_cast<BevelStyle>(*s));
-  applyDesign(p, *l);
-  l->setName(record.name);
-  return l;
+  return build<TLine>(record, [](const RecordProps& p, TLine& line) {
+    if (auto s = identIndex(
+            p, "Shape",
+            {"bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine", "bsRightLine"}))
+      line.setShape(static_cast<BevelShape>(*s));
+    if (auto s = identIndex(p, "Style", {"bsLowered", "bsRaised"}))
+      line.setStyle(static_cast<BevelStyle>(*s));
+  });
 }
 
 std::unique_ptr<TNewWatch> TNewWatch::fromRecord(const Record& record) {
-  const RecordProps p(record);
-  auto c = std::make_unique<TNewWatch>();
-  applyControl(p, *c);
-  applyInteger(p, "ClkArrowColor", [&](int32_t v) { c->setArrowColour(static_cast<uint32_t>(v)); });
-  applyInteger(p, "ClkFaceColor", [&](int32_t v) { c->setFaceColour(static_cast<uint32_t>(v)); });
-  applyInteger(p, "DifHour", [&](int32_t v) { c->setDifHour(v); });
-  applyInteger(p, "DifMinute", [&](int32_t v) { c->setDifMinute(v); });
-  applyBool(p, "SecArrow", [&](bool v) { c->setSecArrow(v); });
-  applyDesign(p, *c);
-  c->setName(record.name);
-  return c;
+  return build<TNewWatch>(record, [](const RecordProps& p, TNewWatch& clock) {
+    using C = TNewWatch;
+    apply(p, "ClkArrowColor", clock, &C::setArrowColour);
+    apply(p, "ClkFaceColor", clock, &C::setFaceColour);
+    apply(p, "DifHour", clock, &C::setDifHour);
+    apply(p, "DifMinute", clock, &C::setDifMinute);
+    apply(p, "SecArrow", clock, &C::setSecArrow);
+  });
 }
 
 std::unique_ptr<TNewProgress> TNewProgress::fromRecord(const Record& record) {
-  const RecordProps p(record);
-  auto g = std::make_unique<TNewProgress>();
-  TNewProgress& gauge = *g;
-  gauge.setLoading(true);
-  applyControl(p, gauge);
-  applyInteger(p, "Color", [&](int32_t v) { gauge.setColour(static_cast<uint32_t>(v)); });
-  if (auto k = identIndex(p, "Kind",
-                          {"gkText", "gkHorizontalBar", "gkVerticalBar", "gkPie", "gkNeedle"}))
-    gauge.setKind(static_cast<GaugeKind>(*k));
-  applyBool(p, "ShowText", [&](bool v) { gauge.setShowText(v); });
-  if (hasFont(p)) gauge.setFont(p.font(gauge.font()));
-  if (auto s = identIndex(p, "BorderStyle", {"bsNone", "bsSingle"})) gauge.setBorder(*s == 1);
-  applyInteger(p, "ForeColor", [&](int32_t v) { gauge.setForeColour(static_cast<uint32_t>(v)); });
-  applyInteger(p, "BackColor", [&](int32_t v) { gauge.setBackColour(static_cast<uint32_t>(v)); });
-  applyInteger(p, "MinValue", [&](int32_t v) { gauge.setMinValue(v); });
-  applyInteger(p, "MaxValue", [&](int32_t v) { gauge.setMaxValue(v); });
-  applyBool(p, "ParentColor", [&](bool v) { gauge.setParentColour(v); });
-  applyBool(p, "ParentFont", [&](bool v) { gauge.setParentFont(v); });
-  applyInteger(p, "Progress", [&](int32_t v) { gauge.setProgress(v); });
-  applyDesign(p, gauge);
-  gauge.setLoading(false);
-  gauge.setName(record.name);
-  return g;
+  return build<TNewProgress>(record, [](const RecordProps& p, TNewProgress& gauge) {
+    using G = TNewProgress;
+    // The record may carry the minimum first: no range check until the values are in.
+    gauge.setLoading(true);
+    apply(p, "Color", gauge, &G::setColour);
+    if (auto k = identIndex(p, "Kind",
+                            {"gkText", "gkHorizontalBar", "gkVerticalBar", "gkPie", "gkNeedle"}))
+      gauge.setKind(static_cast<GaugeKind>(*k));
+    apply(p, "ShowText", gauge, &G::setShowText);
+    if (hasFont(p)) gauge.setFont(p.font(gauge.font()));
+    if (auto s = identIndex(p, "BorderStyle", {"bsNone", "bsSingle"})) gauge.setBorder(*s == 1);
+    apply(p, "ForeColor", gauge, &G::setForeColour);
+    apply(p, "BackColor", gauge, &G::setBackColour);
+    apply(p, "MinValue", gauge, &G::setMinValue);
+    apply(p, "MaxValue", gauge, &G::setMaxValue);
+    apply(p, "ParentColor", gauge, &G::setParentColour);
+    apply(p, "ParentFont", gauge, &G::setParentFont);
+    apply(p, "Progress", gauge, &G::setProgress);
+    gauge.setLoading(false);
+  });
 }
 
 }  // namespace qav

@@ -4,11 +4,10 @@
 #include "lang/Words.h"
 
 namespace qav {
-namespace {
 
-const PropTable<TLine>& table() {
+const PropertyTable* TLine::propertyTable() const {
   using T = TLine;
-  static const PropTable<T> t{
+  static const PropTable<T> table{
       rows::designExists<T>(),
       rows::geometry<T>(),
       rows::cursorRow<T>(),
@@ -25,33 +24,11 @@ const PropTable<TLine>& table() {
           &T::style, &T::setStyle),
       rows::hint<T>(),
   };
-  return t;
-}
-
-}  // namespace
-
-TLine::TLine() : DrawnItem("TLine") {
-  setBounds(0, 0, 50, 50);
-}
-
-void TLine::setShape(BevelShape s) {
-  if (s == shape_) return;
-  shape_ = s;
-  notify(Attr::Paint);
-}
-
-void TLine::setStyle(BevelStyle s) {
-  if (s == style_) return;
-  style_ = s;
-  notify(Attr::Paint);
+  return &table;
 }
 
 std::vector<graphic::Segment> TLine::strokes() const {
   return graphic::bevelStrokes(shape_, style_, width(), height());
-}
-
-const PropertyTable* TLine::propertyTable() const {
-  return &table();
 }
 
 }  // namespace qav

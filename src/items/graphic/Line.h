@@ -19,13 +19,13 @@ struct Record;
 
 class TLine : public DrawnItem {
  public:
-  TLine();
+  TLine() : DrawnItem("TLine") { setBounds(0, 0, 50, 50); }
   static std::unique_ptr<TLine> fromRecord(const Record& record);
 
   BevelShape shape() const { return shape_; }
   BevelStyle style() const { return style_; }
-  void setShape(BevelShape s);
-  void setStyle(BevelStyle s);
+  void setShape(BevelShape s) { change(shape_, s, Attr::Paint); }
+  void setStyle(BevelStyle s) { change(style_, s, Attr::Paint); }
 
   // The strokes to draw, in order.
   std::vector<graphic::Segment> strokes() const;

@@ -13,18 +13,10 @@ TMultiShape::TMultiShape(std::string className) : DrawnItem(std::move(className)
   setBounds(0, 0, 30, 30);
 }
 
-void TMultiShape::setText(std::string t) {
-  change(text_, std::move(t));
-}
-
 void TMultiShape::setAngle(int32_t v) {
-  if (v == angle_) return;
-  angle_ = graphic::normaliseAngle(v, shapeType_);
+  if (v == look_.angle) return;
+  look_.angle = graphic::normaliseAngle(v, look_.type);
   notify(Attr::Paint);
-}
-
-void TMultiShape::setFilled(bool v) {
-  change(filled_, v);
 }
 
 void TMultiShape::setRepeatMode(RepeatMode m) {
@@ -34,91 +26,17 @@ void TMultiShape::setRepeatMode(RepeatMode m) {
   fit_ = m == RepeatMode::rpNone;
   if (fit_ && !wasFitting) {
     // Switching fitting on takes the figure from the item, without the shadow.
-    shapeW_ = add(width(), -2 * int64_t{xMargin_});
-    shapeH_ = add(height(), -2 * int64_t{yMargin_});
+    look_.shapeW = add(width(), -2 * int64_t{xMargin_});
+    look_.shapeH = add(height(), -2 * int64_t{yMargin_});
   }
   notify(Attr::Paint);
 }
 
-void TMultiShape::setShapeType(ShapeType t) {
-  change(shapeType_, t);
-}
-
 void TMultiShape::fitItemToFigure() {
   if (!fit_) return;
-  const int64_t w = 2 * int64_t{xMargin_} + shapeW_ + (shadow_ ? shadowX_ : 0);
-  const int64_t h = 2 * int64_t{yMargin_} + shapeH_ + (shadow_ ? shadowY_ : 0);
+  const int64_t w = 2 * int64_t{xMargin_} + look_.shapeW + (look_.shadow ? look_.shadowX : 0);
+  const int64_t h = 2 * int64_t{yMargin_} + look_.shapeH + (look_.shadow ? look_.shadowY : 0);
   setBounds(left(), top(), clamp64(w), clamp64(h));
-}
-
-void TMultiShape::setShapeW(int32_t v) {
-  if (v == shapeW_) return;
-  shapeW_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
-}
-
-void TMultiShape::setShapeH(int32_t v) {
-  if (v == shapeH_) return;
-  shapeH_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
-}
-
-void TMultiShape::setXSpacing(int32_t v) {
-  change(xSpacing_, v);
-}
-void TMultiShape::setYSpacing(int32_t v) {
-  change(ySpacing_, v);
-}
-
-void TMultiShape::setXMargin(int32_t v) {
-  if (v == xMargin_) return;
-  xMargin_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
-}
-
-void TMultiShape::setYMargin(int32_t v) {
-  if (v == yMargin_) return;
-  yMargin_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
-}
-
-void TMultiShape::setBorder(bool v) {
-  change(border_, v);
-}
-void TMultiShape::setBorderColour(uint32_t c) {
-  change(borderColour_, c);
-}
-void TMultiShape::setBorderWidth(int32_t v) {
-  change(borderWidth_, v);
-}
-
-void TMultiShape::setShadow(bool v) {
-  if (v == shadow_) return;
-  shadow_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
-}
-
-void TMultiShape::setShadowColour(uint32_t c) {
-  change(shadowColour_, c);
-}
-
-void TMultiShape::setShadowX(int32_t v) {
-  if (v == shadowX_) return;
-  shadowX_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
-}
-
-void TMultiShape::setShadowY(int32_t v) {
-  if (v == shadowY_) return;
-  shadowY_ = v;
-  fitItemToFigure();
-  notify(Attr::Paint);
 }
 
 void TMultiShape::setColour(uint32_t c) {
@@ -147,28 +65,15 @@ void TMultiShape::setBounds(int32_t l, int32_t t, int32_t w, int32_t h) {
   if (l == left() && t == top() && w == width() && h == height()) return;
   ItemModel::setBounds(l, t, w, h);
   if (fit_) {
-    shapeW_ = add(w, -2 * int64_t{xMargin_} - (shadow_ ? shadowX_ : 0));
-    shapeH_ = add(h, -2 * int64_t{yMargin_} - (shadow_ ? shadowY_ : 0));
+    look_.shapeW = add(w, -2 * int64_t{xMargin_} - (look_.shadow ? look_.shadowX : 0));
+    look_.shapeH = add(h, -2 * int64_t{yMargin_} - (look_.shadow ? look_.shadowY : 0));
   }
   notify(Attr::Paint);
 }
 
 graphic::ShapeStyle TMultiShape::style() const {
-  graphic::ShapeStyle s;
-  s.type = shapeType_;
-  s.angle = angle_;
-  s.filled = filled_;
-  s.shapeW = shapeW_;
-  s.shapeH = shapeH_;
+  graphic::ShapeStyle s = look_;
   s.colour = colour();
-  s.border = border_;
-  s.borderColour = borderColour_;
-  s.borderWidth = borderWidth_;
-  s.shadow = shadow_;
-  s.shadowColour = shadowColour_;
-  s.shadowX = shadowX_;
-  s.shadowY = shadowY_;
-  s.text = text_;
   return s;
 }
 

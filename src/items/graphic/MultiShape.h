@@ -17,45 +17,45 @@ class TMultiShape : public DrawnItem {
  public:
   explicit TMultiShape(std::string className = "TMultiShape");
 
-  const std::string& text() const { return text_; }
-  int32_t angle() const { return angle_; }
-  bool filled() const { return filled_; }
+  const std::string& text() const { return look_.text; }
+  int32_t angle() const { return look_.angle; }
+  bool filled() const { return look_.filled; }
   RepeatMode repeatMode() const { return repeatMode_; }
-  ShapeType shapeType() const { return shapeType_; }
-  int32_t shapeW() const { return shapeW_; }
-  int32_t shapeH() const { return shapeH_; }
+  ShapeType shapeType() const { return look_.type; }
+  int32_t shapeW() const { return look_.shapeW; }
+  int32_t shapeH() const { return look_.shapeH; }
   int32_t xSpacing() const { return xSpacing_; }
   int32_t ySpacing() const { return ySpacing_; }
   int32_t xMargin() const { return xMargin_; }
   int32_t yMargin() const { return yMargin_; }
-  bool border() const { return border_; }
-  uint32_t borderColour() const { return borderColour_; }
-  int32_t borderWidth() const { return borderWidth_; }
-  bool shadow() const { return shadow_; }
-  uint32_t shadowColour() const { return shadowColour_; }
-  int32_t shadowX() const { return shadowX_; }
-  int32_t shadowY() const { return shadowY_; }
+  bool border() const { return look_.border; }
+  uint32_t borderColour() const { return look_.borderColour; }
+  int32_t borderWidth() const { return look_.borderWidth; }
+  bool shadow() const { return look_.shadow; }
+  uint32_t shadowColour() const { return look_.shadowColour; }
+  int32_t shadowX() const { return look_.shadowX; }
+  int32_t shadowY() const { return look_.shadowY; }
   bool fit() const { return fit_; }
 
   // Each setter stores only a different value, keeps the fit rules and asks for a repaint.
-  void setText(std::string t);
+  void setText(std::string t) { change(look_.text, std::move(t), Attr::Paint); }
   void setAngle(int32_t v);  // normalised into -179..180, snapped for triangles and lines
-  void setFilled(bool v);
+  void setFilled(bool v) { change(look_.filled, v, Attr::Paint); }
   void setRepeatMode(RepeatMode m);
-  void setShapeType(ShapeType t);
-  void setShapeW(int32_t v);
-  void setShapeH(int32_t v);
-  void setXSpacing(int32_t v);
-  void setYSpacing(int32_t v);
-  void setXMargin(int32_t v);
-  void setYMargin(int32_t v);
-  void setBorder(bool v);
-  void setBorderColour(uint32_t c);
-  void setBorderWidth(int32_t v);
-  void setShadow(bool v);
-  void setShadowColour(uint32_t c);
-  void setShadowX(int32_t v);
-  void setShadowY(int32_t v);
+  void setShapeType(ShapeType t) { change(look_.type, t, Attr::Paint); }
+  void setShapeW(int32_t v) { changeFigure(look_.shapeW, v); }
+  void setShapeH(int32_t v) { changeFigure(look_.shapeH, v); }
+  void setXSpacing(int32_t v) { change(xSpacing_, v, Attr::Paint); }
+  void setYSpacing(int32_t v) { change(ySpacing_, v, Attr::Paint); }
+  void setXMargin(int32_t v) { changeFigure(xMargin_, v); }
+  void setYMargin(int32_t v) { changeFigure(yMargin_, v); }
+  void setBorder(bool v) { change(look_.border, v, Attr::Paint); }
+  void setBorderColour(uint32_t c) { change(look_.borderColour, c, Attr::Paint); }
+  void setBorderWidth(int32_t v) { change(look_.borderWidth, v, Attr::Paint); }
+  void setShadow(bool v) { changeFigure(look_.shadow, v); }
+  void setShadowColour(uint32_t c) { change(look_.shadowColour, c, Attr::Paint); }
+  void setShadowX(int32_t v) { changeFigure(look_.shadowX, v); }
+  void setShadowY(int32_t v) { changeFigure(look_.shadowY, v); }
 
   // The fill colour and the font colour follow each other.
   void setColour(uint32_t c) override;
@@ -68,28 +68,22 @@ class TMultiShape : public DrawnItem {
   graphic::ShapeGrid grid() const;
 
  private:
-  template <class T>
-  void change(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    notify(Attr::Paint);
-  }
   // Item size from the figure, while fitting.
   void fitItemToFigure();
+  // Stores a different value of what the figure's extent depends on, fits the item to the
+  // figure and asks for a repaint.
+  template <class T>
+  void changeFigure(T& field, T value) {
+    if (field == value) return;
+    field = value;
+    fitItemToFigure();
+    notify(Attr::Paint);
+  }
 
-  std::string text_;
-  int32_t angle_ = 0;
-  bool filled_ = true;
+  // The figure's look; its colour is the item's.
+  graphic::ShapeStyle look_;
   RepeatMode repeatMode_ = RepeatMode::rpBoth;
-  ShapeType shapeType_ = ShapeType::msRectangle;
-  int32_t shapeW_ = 10, shapeH_ = 10;
   int32_t xSpacing_ = 20, ySpacing_ = 20, xMargin_ = 0, yMargin_ = 0;
-  bool border_ = false;
-  uint32_t borderColour_ = 0x00000000;
-  int32_t borderWidth_ = 1;
-  bool shadow_ = false;
-  uint32_t shadowColour_ = 0x00808080;
-  int32_t shadowX_ = 2, shadowY_ = 2;
   bool fit_ = false;
 };
 

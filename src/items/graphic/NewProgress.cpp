@@ -24,36 +24,6 @@ TGauge::TGauge(std::string className) : DrawnItem(std::move(className)) {
   setBounds(0, 0, 100, 100);
 }
 
-void TGauge::setKind(GaugeKind k) {
-  if (k == kind_) return;
-  kind_ = k;
-  notify(Attr::Paint);
-}
-
-void TGauge::setShowText(bool v) {
-  if (v == showText_) return;
-  showText_ = v;
-  notify(Attr::Paint);
-}
-
-void TGauge::setBorder(bool v) {
-  if (v == border_) return;
-  border_ = v;
-  notify(Attr::Paint);
-}
-
-void TGauge::setForeColour(uint32_t c) {
-  if (c == foreColour_) return;
-  foreColour_ = c;
-  notify(Attr::Paint);
-}
-
-void TGauge::setBackColour(uint32_t c) {
-  if (c == backColour_) return;
-  backColour_ = c;
-  notify(Attr::Paint);
-}
-
 void TGauge::setMinValue(int32_t v) {
   if (!loading_ && v > maxValue_) throw rangeError(-2147483647, int64_t{maxValue_} - 1);
   if (v == minValue_) return;
@@ -92,11 +62,9 @@ TNewProgress::TNewProgress() : TGauge("TNewProgress") {
   setKind(GaugeKind::gkHorizontalBar);
 }
 
-namespace {
-
-const PropTable<TNewProgress>& table() {
+const PropertyTable* TNewProgress::propertyTable() const {
   using T = TNewProgress;
-  static const PropTable<T> t{
+  static const PropTable<T> table{
       rows::designPlaced<T>(),
       rows::colour<T>(prop::kColour, &T::backColour, &T::setBackColour),
       rows::colour<T>(prop::kBarColour, &T::foreColour, &T::setForeColour),
@@ -113,13 +81,7 @@ const PropTable<TNewProgress>& table() {
       rows::parents<T>(),
       rows::hint<T>(),
   };
-  return t;
-}
-
-}  // namespace
-
-const PropertyTable* TNewProgress::propertyTable() const {
-  return &table();
+  return &table;
 }
 
 }  // namespace qav

@@ -30,11 +30,11 @@ class TGauge : public DrawnItem {
   int32_t percent() const { return graphic::gaugePercent(progress_, minValue_, maxValue_); }
 
   // Each setter repaints only when the stored value changes.
-  void setKind(GaugeKind k);
-  void setShowText(bool v);
-  void setBorder(bool v);
-  void setForeColour(uint32_t c);
-  void setBackColour(uint32_t c);
+  void setKind(GaugeKind k) { change(kind_, k, Attr::Paint); }
+  void setShowText(bool v) { change(showText_, v, Attr::Paint); }
+  void setBorder(bool v) { change(border_, v, Attr::Paint); }
+  void setForeColour(uint32_t c) { change(foreColour_, c, Attr::Paint); }
+  void setBackColour(uint32_t c) { change(backColour_, c, Attr::Paint); }
   // Throw ItemError for an inverted range, except while the gauge is being loaded.
   void setMinValue(int32_t v);
   void setMaxValue(int32_t v);

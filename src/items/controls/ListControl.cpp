@@ -1,0 +1,36 @@
+#include "items/controls/ListControl.h"
+
+namespace qav {
+
+void ListControl::replaceItems(const Lines& items) {
+  list_.clear();
+  for (const auto& item : items) list_.add(item);
+  itemIndex_ = -1;
+}
+
+int ListControl::insertItem(std::string line) {
+  const int at = list_.add(std::move(line));
+  if (itemIndex_ >= at) ++itemIndex_;
+  return at;
+}
+
+bool ListControl::eraseItem(int index) {
+  if (!list_.erase(index)) return false;
+  if (itemIndex_ == index)
+    itemIndex_ = -1;
+  else if (itemIndex_ > index)
+    --itemIndex_;
+  return true;
+}
+
+std::vector<int> ListControl::sortItems(bool v) {
+  std::vector<int> order = list_.setSorted(v);
+  for (std::size_t i = 0; i < order.size(); ++i)
+    if (order[i] == itemIndex_) {
+      itemIndex_ = static_cast<int>(i);
+      break;
+    }
+  return order;
+}
+
+}  // namespace qav
