@@ -3,6 +3,7 @@
 #include <time.h>
 
 #include <algorithm>
+#include <charconv>
 #include <exception>
 #include <new>
 #include <stdexcept>
@@ -102,7 +103,6 @@ void Interpreter::assignWords(CachedRef& target, int first) {
 // that reads as a special operand, is left to the general way (false).
 bool Interpreter::appendInPlace(ExprTree& tree, CachedRef& target) {
   constexpr std::size_t kMaxJoined = 64;
-  if (target.component || !target.parts.qualifier.empty() || !target.parts.hasColon) return false;
   if (tree.nodes[0].kind == ExprNode::Kind::Unshaped) shape(tree, 0);
   const Chain& chain = tree.nodes[0].chain;
   const std::size_t first = tree.nodes[0].firstChild, n = chain.operands.size();
@@ -117,7 +117,7 @@ bool Interpreter::appendInPlace(ExprTree& tree, CachedRef& target) {
   if (tree.nodes[first].kind != ExprNode::Kind::Reference || !own.parts.qualifier.empty() ||
       own.parts.name != target.parts.name)
     return false;
-  std::string* text = variables_.only(target.parts.name);
+  std::string* text = variableOf(target);
   std::string unused;
   if (!text || special(host_.platform(), *text, unused)) return false;
   // The other operands, as an evaluation of the whole would read them.
@@ -174,12 +174,29 @@ void Interpreter::refresh(CachedRef& ref) {
   ref.run = run_;
 }
 
+// The value of the one variable that a ":" name reference names; null for any other
+// reference, and when no variable or more than one has the name.
+std::string* Interpreter::variableOf(CachedRef& ref) {
+  if (ref.component || !ref.parts.qualifier.empty() || !ref.parts.hasColon) return nullptr;
+  VariableTable& variables = host_.variables();
+  if (ref.names != variables.names()) {
+    ref.variable = variables.only(ref.parts.name);
+    ref.names = variables.names();
+  }
+  return ref.variable;
+}
+
 std::string Interpreter::read(CachedRef& ref, std::string_view text) {
+  if (const std::string* v = variableOf(ref)) return *v;
   if (text::trim(text).empty()) return std::string(text);
   return readReference(host_, text, ref.parts, ref.component);
 }
 
 void Interpreter::write(CachedRef& ref, std::string_view value) {
+  if (std::string* v = variableOf(ref)) {
+    v->assign(value);
+    return;
+  }
   if (!ref.parts.hasColon && text::trim(ref.parts.name).empty()) return;  // a blank reference
   writeReference(host_, ref.parts, ref.component, value);
 }
@@ -566,7 +583,7 @@ bool Interpreter::visit(ExprTree& tree, std::size_t index, std::string& value) {
       std::string read;  // fonts, pictures, lists and names are not read as text here
       std::string_view v = n.operand;
       if (n.ref.letter == 'C' || n.ref.letter == 'S') {
-        read = readReference(host_, v, n.ref.parts, n.ref.component);
+        read = this->read(n.ref, v);
         v = read;
       }
       if (!special(host_.platform(), v, value))
@@ -637,11 +654,12 @@ std::string Interpreter::fold(const Chain& chain, Open& open, int depth) {
   std::vector<std::string>& values = open.values;
   if (chain.additive) {
     std::string v = std::move(values[0]);
-    for (std::size_t k = 1; k < values.size(); ++k)
-      v = chain.operands[k].empty()
-              ? std::string(msg::kErrorValue)  // an operator with nothing after it
-              : combine(chain.ops[k - 1], std::move(v), std::move(values[k]), chain.operands[k - 1],
-                        chain.operands[k], depth);
+    for (std::size_t k = 1; k < values.size(); ++k) {
+      if (chain.operands[k].empty())
+        v = msg::kErrorValue;  // an operator with nothing after it
+      else
+        combine(chain.ops[k - 1], v, values[k], chain.operands[k - 1], chain.operands[k], depth);
+    }
     return v;
   }
   // From the right. Runs of "~" gather their pieces and join them once.
@@ -666,15 +684,16 @@ std::string Interpreter::fold(const Chain& chain, Open& open, int depth) {
       continue;
     }
     settle();
-    v = combine(chain.ops[k], std::move(values[k]), std::move(v), chain.operands[k], chain.rests[k],
-                depth);
+    combine(chain.ops[k], values[k], v, chain.operands[k], chain.rests[k], depth);
+    v.swap(values[k]);
   }
   settle();
   return v;
 }
 
-std::string Interpreter::combine(char op, std::string l, std::string r, std::string_view left,
-                                 std::string_view right, int depth) {
+// Leaves in l the value of l op r.
+void Interpreter::combine(char op, std::string& l, std::string& r, std::string_view left,
+                          std::string_view right, int depth) {
   if (op == '%') {
     // A value that evaluated to its own text would only give itself again.
     if (l != left) l = evaluate(l, depth + 1);
@@ -683,34 +702,37 @@ std::string Interpreter::combine(char op, std::string l, std::string r, std::str
   int32_t na = 0, nb = 0;
   if (op != '~' && IsNumber(l, &na) && IsNumber(r, &nb)) {
     const int64_t a = na, b = nb;
-    auto wrap = [](int64_t v) {
-      return static_cast<int64_t>(static_cast<int32_t>(static_cast<uint32_t>(v)));
-    };
+    int64_t v = 0;
     switch (op) {
       case '+':
-        return text::decimal(wrap(a + b));
+        v = a + b;
+        break;
       case '-':
-        return text::decimal(wrap(a - b));
+        v = a - b;
+        break;
       case '*':
-        return text::decimal(
-            wrap(static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b))));
-      case '/':
-        if (b == 0) return std::string(msg::kErrorValue);
-        return text::decimal(wrap(a / b));
-      case '%':
-        if (b == 0) return std::string(msg::kErrorValue);
-        return text::decimal(wrap(a % b));
-      default:
+        v = static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
+        break;
+      default:  // "/" and "%"
+        if (b == 0) {
+          l = msg::kErrorValue;
+          return;
+        }
+        v = op == '/' ? a / b : a % b;
         break;
     }
+    // The decimal text of the wrapped 32-bit value, written where l is.
+    char digits[16];
+    l.assign(digits, std::to_chars(digits, digits + sizeof digits,
+                                   static_cast<int32_t>(static_cast<uint32_t>(v)))
+                         .ptr);
+    return;
   }
   const bool joined = op == '+' || op == '~';
   if (l.size() + r.size() + (joined ? 0 : 1) > kMaxTextBytes)
     throw std::length_error(std::string(msg::kTextTooLong));
-  std::string out = std::move(l);
-  if (!joined) out += op;
-  out += r;
-  return out;
+  if (!joined) l += op;
+  l += r;
 }
 
 // --- Type and list checks --------------------------------------------------------------

@@ -189,6 +189,7 @@ class Interpreter {
   CachedRef& lineRef(int key, std::string_view text, MakeText make, int a);
   ExprTree* lineTree(int key, MakeText make, int a, int b = 0);
   bool appendInPlace(ExprTree& tree, CachedRef& target);
+  std::string* variableOf(CachedRef& ref);
   std::vector<std::string> scratchValues_;
   // Looks the reference's qualifier up unless it was in this run.
   void refresh(CachedRef& ref);
@@ -213,8 +214,8 @@ class Interpreter {
   // runs within (each entry on its own, so it stays put while nested ones are added).
   std::vector<std::unique_ptr<Open>> opens_;
   std::size_t opensUsed_ = 0;
-  std::string combine(char op, std::string l, std::string r, std::string_view left,
-                      std::string_view right, int depth);
+  void combine(char op, std::string& l, std::string& r, std::string_view left,
+               std::string_view right, int depth);
   // Counts a line of the event; false when the user chose to end a long run there.
   bool lineDone();
 

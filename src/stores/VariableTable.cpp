@@ -8,6 +8,7 @@ bool VariableTable::declare(std::string_view name) {
   v.name.assign(name);
   v.value.clear();
   ++count_;
+  ++names_;
   return true;
 }
 

@@ -18,7 +18,13 @@ struct Variable {
 class VariableTable {
  public:
   int count() const { return count_; }
-  void clear() { count_ = 0; }
+  void clear() {
+    count_ = 0;
+    ++names_;
+  }
+  // Changes whenever the names change (a declaration, a clearing), never back to an earlier
+  // value in practice: a value found by name holds while this stays the same.
+  unsigned names() const { return names_; }
   bool full() const { return count_ >= kMaxVariables; }
   // Appends a variable with the empty value; false when the table is full.
   bool declare(std::string_view name);
@@ -34,6 +40,7 @@ class VariableTable {
  private:
   std::array<Variable, kMaxVariables> vars_;
   int count_ = 0;
+  unsigned names_ = 1;
 };
 
 }  // namespace qav::script
