@@ -137,5 +137,16 @@ TEST_F(Assign, AVariableJoinedToItselfEndsAsAnyOtherTarget) {
   EXPECT_TRUE(errors().empty());
 }
 
+// A line that runs again in a later event finds that event's variables and items, not those
+// of the run it last ran in.
+TEST_F(Assign, ALineRunAgainSeesTheVariablesAndItemsOfItsOwnRun) {
+  run({"선언 a b", "정의 b = x", "정의 a = :b ~ 1 ~ Late:제목"});
+  EXPECT_EQ(var("a"), "x1Late:제목");
+  addNamed<TNewLabel>("Late").SetItemProperty("제목", "늦음");
+  run({"선언 b a", "정의 b = y", "정의 a = :b ~ 1 ~ Late:제목"});
+  EXPECT_EQ(var("a"), "y1늦음");
+  EXPECT_EQ(var("b"), "y");
+}
+
 }  // namespace
 }  // namespace qav::testing
