@@ -34,7 +34,7 @@ void assign(Interpreter& in) {
   for (int i = 4; plain && i <= t.count(); ++i)
     plain = t[i].find(':') == std::string::npos || in.lineRef(i, tokenText, i).letter == 'S';
   if (CachedRef& ref = in.lineRef(0, variableRef, 2); plain && ref.letter == 'S')
-    return in.write(ref, in.wordsMaths(4));
+    return in.assignWords(ref, 4);
 
   const std::string target = variableRef(t, 2);
   std::string sourceText = text::trimmed(t.joinFrom(4));

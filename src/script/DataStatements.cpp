@@ -213,13 +213,26 @@ void appendRecord(Interpreter& in) {
   autoSave(in);
 }
 
-void findRecord(Interpreter& in) {
+// The table that token 2 names and its field that token 3 names; false, after the report,
+// when either is missing.
+bool tableAndField(Interpreter& in, int& t, int& f) {
   const Tokens& tk = in.tokens();
   const MainData* s = in.host().settings();
-  int t = findTable(s, tk[2]);
-  if (!t) return in.Error(msg::kBadTable);
-  int f = findField(*s, t, tk[3]);
-  if (!f) return in.Error(msg::kNoField);
+  t = findTable(s, tk[2]);
+  if (!t) {
+    in.Error(msg::kBadTable);
+    return false;
+  }
+  f = findField(*s, t, tk[3]);
+  if (!f) in.Error(msg::kNoField);
+  return f != 0;
+}
+
+void findRecord(Interpreter& in) {
+  int t = 0, f = 0;
+  if (!tableAndField(in, t, f)) return;
+  const Tokens& tk = in.tokens();
+  const MainData* s = in.host().settings();
   std::string value = in.tokenMaths(4);
   DataRecord& r = in.currentRecord();
   clearRecord(r);
@@ -267,12 +280,8 @@ void countRecords(Interpreter& in) {
 
 // One line per row from the first non-empty value on; the lines replace those of the item.
 void listRecords(Interpreter& in) {
-  const Tokens& tk = in.tokens();
-  const MainData* s = in.host().settings();
-  int t = findTable(s, tk[2]);
-  if (!t) return in.Error(msg::kBadTable);
-  int f = findField(*s, t, tk[3]);
-  if (!f) return in.Error(msg::kNoField);
+  int t = 0, f = 0;
+  if (!tableAndField(in, t, f)) return;
   Component* c = itemOperand(in, 4);
   if (!lineListOf(c)) return in.Error(msg::kNotLineItem);
   std::string joined;
@@ -292,13 +301,15 @@ void load(Interpreter& in) {
 }  // namespace
 
 std::span<const StatementEntry> dataStatements() {
-  static constexpr StatementEntry kTable[] = {
-      {msg::kDataNew, newRecord},       {msg::kDataAdd, appendRecord},
-      {msg::kDataFind, findRecord},     {msg::kDataUpdate, updateRecord},
-      {msg::kDataDelete, deleteRecord}, {msg::kDataCount, countRecords},
-      {msg::kDataList, listRecords},    {msg::kDataLoad, load},
-      {msg::kDataSave, save},
-  };
+  static constexpr StatementEntry kTable[] = {{msg::kDataNew, newRecord},
+                                              {msg::kDataAdd, appendRecord},
+                                              {msg::kDataFind, findRecord},
+                                              {msg::kDataUpdate, updateRecord},
+                                              {msg::kDataDelete, deleteRecord},
+                                              {msg::kDataCount, countRecords},
+                                              {msg::kDataList, listRecords},
+                                              {msg::kDataLoad, load},
+                                              {msg::kDataSave, save}};
   return kTable;
 }
 

@@ -110,14 +110,12 @@ void play(Interpreter& in) {
 }  // namespace
 
 std::span<const StatementEntry> dialogStatements() {
-  static constexpr StatementEntry kTable[] = {
-      {msg::kInput, input},
-      {msg::kMessage, message},
-      {msg::kMessageButtons, messageButtons},
-      {msg::kShowWindow, showWindow},
-      {msg::kHideWindow, hideWindow},
-      {msg::kPlay, play},
-  };
+  static constexpr StatementEntry kTable[] = {{msg::kInput, input},
+                                              {msg::kMessage, message},
+                                              {msg::kMessageButtons, messageButtons},
+                                              {msg::kShowWindow, showWindow},
+                                              {msg::kHideWindow, hideWindow},
+                                              {msg::kPlay, play}};
   return kTable;
 }
 

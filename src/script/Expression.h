@@ -23,6 +23,9 @@ struct CachedRef {
   unsigned run = 0;  // 0: not looked up yet
   Component* component = nullptr;
   char letter = 'S';
+  // A script variable's value, as found while the variable names were numbered `names`.
+  unsigned names = 0;
+  std::string* variable = nullptr;
 };
 
 // A text split at the operators of one group. "+" and "-" (additive) fold from the left;

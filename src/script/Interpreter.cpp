@@ -3,6 +3,7 @@
 #include <time.h>
 
 #include <algorithm>
+#include <charconv>
 #include <exception>
 #include <new>
 #include <stdexcept>
@@ -21,6 +22,9 @@
 #include "stores/MainData.h"
 
 namespace qav::script {
+namespace {
+bool special(Platform& platform, std::string_view v, std::string& out);
+}  // namespace
 
 Interpreter::Interpreter(ScriptHost& host) : host_(host) {
   for (auto group : {coreStatements(), dialogStatements(), listStatements(), dataStatements()})
@@ -60,27 +64,76 @@ void Interpreter::compileLine(const std::string& line, std::size_t index) {
 }
 
 std::string Interpreter::lineMaths(int key, MakeText make, int a, int b) {
-  if (!current_) return Maths(make(tokens(), a, b));
+  if (ExprTree* tree = lineTree(key, make, a, b)) return Maths(*tree);
+  return Maths(make(tokens(), a, b));
+}
+
+ExprTree* Interpreter::lineTree(int key, MakeText make, int a, int b) {
+  if (!current_) return nullptr;
   for (auto& [k, tree] : current_->trees)
-    if (k == key) return Maths(*tree);
+    if (k == key) return tree.get();
   auto tree = std::make_unique<ExprTree>();
   tree->source = make(tokens(), a, b);
   tree->reset(tree->source);
-  return Maths(*current_->trees.emplace_back(key, std::move(tree)).second);
+  return current_->trees.emplace_back(key, std::move(tree)).second.get();
 }
 
 std::string tokenText(const Tokens& t, int n, int) {
   return t[n];
 }
 
+std::string wordsText(const Tokens& t, int first, int) {
+  return text::trimmed(t.joinFrom(first));
+}
+
 std::string Interpreter::tokenMaths(int n) {
   return lineMaths(n, tokenText, n);
 }
 
+void Interpreter::assignWords(CachedRef& target, int first) {
+  ExprTree* tree = lineTree(kMaxTokens + first, wordsText, first);
+  if (!tree || !appendInPlace(*tree, target)) write(target, wordsMaths(first));
+}
+
+// A variable given its own text with more joined to it ("정의 s = :s ~ ..."): the more is
+// appended where the text is, not to a copy that then replaces it. Any other form, or a text
+// that reads as a special operand, is left to the general way (false).
+bool Interpreter::appendInPlace(ExprTree& tree, CachedRef& target) {
+  constexpr std::size_t kMaxJoined = 64;
+  if (tree.nodes[0].kind == ExprNode::Kind::Unshaped) shape(tree, 0);
+  const Chain& chain = tree.nodes[0].chain;
+  const std::size_t first = tree.nodes[0].firstChild, n = chain.operands.size();
+  if (tree.nodes[0].kind != ExprNode::Kind::Chain || chain.additive || n > kMaxJoined) return false;
+  for (char op : chain.ops)
+    if (op != '~') return false;
+  for (std::size_t k = 0; k < n; ++k) {
+    if (tree.nodes[first + k].kind == ExprNode::Kind::Unshaped) shape(tree, first + k);
+    if (tree.nodes[first + k].kind == ExprNode::Kind::Chain) return false;
+  }
+  CachedRef& own = tree.nodes[first].ref;
+  if (tree.nodes[first].kind != ExprNode::Kind::Reference || !own.parts.qualifier.empty() ||
+      own.parts.name != target.parts.name)
+    return false;
+  std::string* text = variableOf(target);
+  std::string unused;
+  if (!text || special(host_.platform(), *text, unused)) return false;
+  // The other operands, as an evaluation of the whole would read them.
+  depthExceeded_ = false;
+  steps_ = 2;
+  std::vector<std::string>& values = scratchValues_;
+  values.resize(n);
+  std::size_t size = text->size();
+  for (std::size_t k = 1; k < n; ++k) {
+    visit(tree, first + k, values[k]);
+    size += values[k].size();
+  }
+  if (size > kMaxTextBytes) throw std::length_error(std::string(msg::kTextTooLong));
+  for (std::size_t k = 1; k < n; ++k) *text += values[k];
+  return true;
+}
+
 std::string Interpreter::wordsMaths(int first) {
-  return lineMaths(
-      kMaxTokens + first,
-      [](const Tokens& t, int first, int) { return text::trimmed(t.joinFrom(first)); }, first);
+  return lineMaths(kMaxTokens + first, wordsText, first);
 }
 
 CachedRef& Interpreter::lineRef(int key, std::string_view text, MakeText make, int a) {
@@ -118,12 +171,29 @@ void Interpreter::refresh(CachedRef& ref) {
   ref.run = run_;
 }
 
+// The value of the one variable that a ":" name reference names; null for any other
+// reference, and when no variable or more than one has the name.
+std::string* Interpreter::variableOf(CachedRef& ref) {
+  if (ref.component || !ref.parts.qualifier.empty() || !ref.parts.hasColon) return nullptr;
+  VariableTable& variables = host_.variables();
+  if (ref.names != variables.names()) {
+    ref.variable = variables.only(ref.parts.name);
+    ref.names = variables.names();
+  }
+  return ref.variable;
+}
+
 std::string Interpreter::read(CachedRef& ref, std::string_view text) {
+  if (const std::string* v = variableOf(ref)) return *v;
   if (text::trim(text).empty()) return std::string(text);
   return readReference(host_, text, ref.parts, ref.component);
 }
 
 void Interpreter::write(CachedRef& ref, std::string_view value) {
+  if (std::string* v = variableOf(ref)) {
+    v->assign(value);
+    return;
+  }
   if (!ref.parts.hasColon && text::trim(ref.parts.name).empty()) return;  // a blank reference
   writeReference(host_, ref.parts, ref.component, value);
 }
@@ -510,7 +580,7 @@ bool Interpreter::visit(ExprTree& tree, std::size_t index, std::string& value) {
       std::string read;  // fonts, pictures, lists and names are not read as text here
       std::string_view v = n.operand;
       if (n.ref.letter == 'C' || n.ref.letter == 'S') {
-        read = readReference(host_, v, n.ref.parts, n.ref.component);
+        read = this->read(n.ref, v);
         v = read;
       }
       if (!special(host_.platform(), v, value))
@@ -547,10 +617,10 @@ std::string Interpreter::evaluate(ExprTree& tree, int depth) {
   std::string value;
   std::size_t node = 0;
   for (;;) {
-    if (opensUsed_ == opens_.size()) opens_.emplace_back();
-    Open& slot = opens_[opensUsed_++];
+    if (opensUsed_ == opens_.size()) opens_.push_back(std::make_unique<Open>());
+    Open& slot = *opens_[opensUsed_++];
     if (!visit(tree, node, value)) {
-      const int parentheses = (opensUsed_ - 1 == base ? 0 : opens_[opensUsed_ - 2].parentheses) +
+      const int parentheses = (opensUsed_ - 1 == base ? 0 : opens_[opensUsed_ - 2]->parentheses) +
                               (tree.nodes[node].chain.parenthesised ? 1 : 0);
       if (parentheses > kMaxParenthesisNesting) {
         depthExceeded_ = true;
@@ -563,7 +633,7 @@ std::string Interpreter::evaluate(ExprTree& tree, int depth) {
       --opensUsed_;
       for (;;) {
         if (opensUsed_ == base) return value;
-        Open& top = opens_[opensUsed_ - 1];
+        Open& top = *opens_[opensUsed_ - 1];
         const Chain& chain = tree.nodes[top.node].chain;
         top.values.push_back(std::move(value));
         if (top.values.size() < chain.operands.size()) break;
@@ -572,7 +642,7 @@ std::string Interpreter::evaluate(ExprTree& tree, int depth) {
       }
     }
     if (depthExceeded_) return std::string(msg::kErrorValue);
-    const Open& top = opens_[opensUsed_ - 1];
+    const Open& top = *opens_[opensUsed_ - 1];
     node = tree.nodes[top.node].firstChild + top.values.size();
   }
 }
@@ -581,11 +651,12 @@ std::string Interpreter::fold(const Chain& chain, Open& open, int depth) {
   std::vector<std::string>& values = open.values;
   if (chain.additive) {
     std::string v = std::move(values[0]);
-    for (std::size_t k = 1; k < values.size(); ++k)
-      v = chain.operands[k].empty()
-              ? std::string(msg::kErrorValue)  // an operator with nothing after it
-              : combine(chain.ops[k - 1], std::move(v), std::move(values[k]), chain.operands[k - 1],
-                        chain.operands[k], depth);
+    for (std::size_t k = 1; k < values.size(); ++k) {
+      if (chain.operands[k].empty())
+        v = msg::kErrorValue;  // an operator with nothing after it
+      else
+        combine(chain.ops[k - 1], v, values[k], chain.operands[k - 1], chain.operands[k], depth);
+    }
     return v;
   }
   // From the right. Runs of "~" gather their pieces and join them once.
@@ -610,15 +681,16 @@ std::string Interpreter::fold(const Chain& chain, Open& open, int depth) {
       continue;
     }
     settle();
-    v = combine(chain.ops[k], std::move(values[k]), std::move(v), chain.operands[k], chain.rests[k],
-                depth);
+    combine(chain.ops[k], values[k], v, chain.operands[k], chain.rests[k], depth);
+    v.swap(values[k]);
   }
   settle();
   return v;
 }
 
-std::string Interpreter::combine(char op, std::string l, std::string r, std::string_view left,
-                                 std::string_view right, int depth) {
+// Leaves in l the value of l op r.
+void Interpreter::combine(char op, std::string& l, std::string& r, std::string_view left,
+                          std::string_view right, int depth) {
   if (op == '%') {
     // A value that evaluated to its own text would only give itself again.
     if (l != left) l = evaluate(l, depth + 1);
@@ -627,34 +699,37 @@ std::string Interpreter::combine(char op, std::string l, std::string r, std::str
   int32_t na = 0, nb = 0;
   if (op != '~' && IsNumber(l, &na) && IsNumber(r, &nb)) {
     const int64_t a = na, b = nb;
-    auto wrap = [](int64_t v) {
-      return static_cast<int64_t>(static_cast<int32_t>(static_cast<uint32_t>(v)));
-    };
+    int64_t v = 0;
     switch (op) {
       case '+':
-        return text::decimal(wrap(a + b));
+        v = a + b;
+        break;
       case '-':
-        return text::decimal(wrap(a - b));
+        v = a - b;
+        break;
       case '*':
-        return text::decimal(
-            wrap(static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b))));
-      case '/':
-        if (b == 0) return std::string(msg::kErrorValue);
-        return text::decimal(wrap(a / b));
-      case '%':
-        if (b == 0) return std::string(msg::kErrorValue);
-        return text::decimal(wrap(a % b));
-      default:
+        v = static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
+        break;
+      default:  // "/" and "%"
+        if (b == 0) {
+          l = msg::kErrorValue;
+          return;
+        }
+        v = op == '/' ? a / b : a % b;
         break;
     }
+    // The decimal text of the wrapped 32-bit value, written where l is.
+    char digits[16];
+    l.assign(digits, std::to_chars(digits, digits + sizeof digits,
+                                   static_cast<int32_t>(static_cast<uint32_t>(v)))
+                         .ptr);
+    return;
   }
   const bool joined = op == '+' || op == '~';
   if (l.size() + r.size() + (joined ? 0 : 1) > kMaxTextBytes)
     throw std::length_error(std::string(msg::kTextTooLong));
-  std::string out = std::move(l);
-  if (!joined) out += op;
-  out += r;
-  return out;
+  if (!joined) l += op;
+  l += r;
 }
 
 // --- Type and list checks --------------------------------------------------------------

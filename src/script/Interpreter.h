@@ -3,7 +3,6 @@
 // time. Program-wide state (tokens, variables, the data record) lives here; the per-run
 // tables (open blocks, loops, labels, transfer buffers) are reset by every run.
 #include <array>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -107,6 +106,8 @@ class Interpreter {
   // text is taken apart once for as long as the running line keeps its text.
   std::string tokenMaths(int n);
   std::string wordsMaths(int first);
+  // Writes wordsMaths(first) where target names.
+  void assignWords(CachedRef& target, int first);
   // Maths of a text that the running line's tokens alone make (make(tokens, a, b) gives it),
   // key telling it from the line's other such texts.
   using MakeText = std::string (*)(const Tokens&, int, int);
@@ -186,6 +187,10 @@ class Interpreter {
   // The line's tokens and statement, from the cache when its text is unchanged.
   void compileLine(const std::string& line, std::size_t index);
   CachedRef& lineRef(int key, std::string_view text, MakeText make, int a);
+  ExprTree* lineTree(int key, MakeText make, int a, int b = 0);
+  bool appendInPlace(ExprTree& tree, CachedRef& target);
+  std::string* variableOf(CachedRef& ref);
+  std::vector<std::string> scratchValues_;
   // Looks the reference's qualifier up unless it was in this run.
   void refresh(CachedRef& ref);
   // A chain still open during an evaluation, with the values of its operands so far.
@@ -206,11 +211,11 @@ class Interpreter {
   std::vector<std::size_t> splitAt_;  // operator positions while shaping
   // The open chains of every evaluation under way, kept with their storage from one
   // evaluation to the next: an evaluation takes the entries above those of the evaluations it
-  // runs within (a deque, so entries stay put while nested ones are added).
-  std::deque<Open> opens_;
+  // runs within (each entry on its own, so it stays put while nested ones are added).
+  std::vector<std::unique_ptr<Open>> opens_;
   std::size_t opensUsed_ = 0;
-  std::string combine(char op, std::string l, std::string r, std::string_view left,
-                      std::string_view right, int depth);
+  void combine(char op, std::string& l, std::string& r, std::string_view left,
+               std::string_view right, int depth);
   // Counts a line of the event; false when the user chose to end a long run there.
   bool lineDone();
 
@@ -282,8 +287,9 @@ class Interpreter {
   std::unordered_map<std::string, Statement, StringHash, std::equal_to<>> statements_;
 };
 
-// Token n of t (a MakeText).
+// Token n of t, and the tokens from first on joined and trimmed (MakeTexts).
 std::string tokenText(const Tokens& t, int n, int = 0);
+std::string wordsText(const Tokens& t, int first, int = 0);
 
 // A keyword and its statement.
 struct StatementEntry {

@@ -90,8 +90,7 @@ std::span<const StatementEntry> listStatements() {
   static constexpr StatementEntry kTable[] = {
       {msg::kClearLines, clearLines}, {msg::kAddLine, addLine},
       {msg::kDeleteLine, deleteLine}, {msg::kFindLine, findLine},
-      {msg::kCountLines, countLines}, {msg::kCurrentItem, currentEntry},
-  };
+      {msg::kCountLines, countLines}, {msg::kCurrentItem, currentEntry}};
   return kTable;
 }
 

@@ -173,8 +173,7 @@ std::span<const StatementEntry> coreStatements() {
   static constexpr StatementEntry kTable[] = {
       {msg::kDeclare, declare}, {msg::kDefine, assign},     {msg::kIf, condition},
       {msg::kLoop, loop},       {msg::kEndLoop, endLoop},   {msg::kLabel, label},
-      {msg::kGoto, jump},       {msg::kRunEvent, runEvent}, {msg::kEnd, end},
-  };
+      {msg::kGoto, jump},       {msg::kRunEvent, runEvent}, {msg::kEnd, end}};
   return kTable;
 }
 

@@ -8,6 +8,7 @@ bool VariableTable::declare(std::string_view name) {
   v.name.assign(name);
   v.value.clear();
   ++count_;
+  ++names_;
   return true;
 }
 
@@ -22,6 +23,17 @@ const std::string* VariableTable::find(std::string_view name) const {
     if (vars_[static_cast<std::size_t>(i)].name == name)
       return &vars_[static_cast<std::size_t>(i)].value;
   return nullptr;
+}
+
+std::string* VariableTable::only(std::string_view name) {
+  std::string* found = nullptr;
+  for (int i = 0; i < count_; ++i) {
+    Variable& v = vars_[static_cast<std::size_t>(i)];
+    if (v.name != name) continue;
+    if (found) return nullptr;
+    found = &v.value;
+  }
+  return found;
 }
 
 bool VariableTable::assign(std::string_view name, std::string_view value) {

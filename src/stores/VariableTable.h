@@ -18,13 +18,21 @@ struct Variable {
 class VariableTable {
  public:
   int count() const { return count_; }
-  void clear() { count_ = 0; }
+  void clear() {
+    count_ = 0;
+    ++names_;
+  }
+  // Changes whenever the names change (a declaration, a clearing), never back to an earlier
+  // value in practice: a value found by name holds while this stays the same.
+  unsigned names() const { return names_; }
   bool full() const { return count_ >= kMaxVariables; }
   // Appends a variable with the empty value; false when the table is full.
   bool declare(std::string_view name);
   bool declared(std::string_view name) const;
   // The value of the last variable of that name, or null.
   const std::string* find(std::string_view name) const;
+  // The value of the one variable of that name; null when there is none or more than one.
+  std::string* only(std::string_view name);
   // Sets every variable of that name; false when there is none.
   bool assign(std::string_view name, std::string_view value);
   const Variable& at(int n) const { return vars_[static_cast<std::size_t>(n - 1)]; }
@@ -32,6 +40,7 @@ class VariableTable {
  private:
   std::array<Variable, kMaxVariables> vars_;
   int count_ = 0;
+  unsigned names_ = 1;
 };
 
 }  // namespace qav::script

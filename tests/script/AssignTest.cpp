@@ -119,5 +119,34 @@ TEST_F(Assign, MismatchedKindsAreRefused) {
   EXPECT_EQ(edit.name(), "Edit1");
 }
 
+// A variable given its own text with more joined to it ends as any other target of the same
+// expression does, whatever its text reads as (special operands) and however it is joined.
+TEST_F(Assign, AVariableJoinedToItselfEndsAsAnyOtherTarget) {
+  const std::vector<std::string> starts = {"ab", "#3 ~ 2", "# ~ 0", "#0", "5"};
+  const std::vector<std::string> sources = {":s ~ 가 ~ :i",     ":s ~ :s",   ":s ~ #0 ~ #32",
+                                            ":s ~ (1 + 2) ~ x", "(:s ~ 나)", ":s ~ #13",
+                                            ":s ~ :i + 1"};
+  for (const auto& start : starts)
+    for (const auto& source : sources) {
+      run({"선언 s t i", "정의 i = 7", "정의 s = " + start, "정의 t = " + source,
+           "정의 s = " + source});
+      EXPECT_EQ(var("s"), var("t")) << start << " / " << source;
+    }
+  run({"선언 s i", "정의 i = 7", "정의 s = ab", "정의 s = :s ~ 가 ~ :i", "정의 s = :s ~ :s"});
+  EXPECT_EQ(var("s"), "ab가7ab가7");
+  EXPECT_TRUE(errors().empty());
+}
+
+// A line that runs again in a later event finds that event's variables and items, not those
+// of the run it last ran in.
+TEST_F(Assign, ALineRunAgainSeesTheVariablesAndItemsOfItsOwnRun) {
+  run({"선언 a b", "정의 b = x", "정의 a = :b ~ 1 ~ Late:제목"});
+  EXPECT_EQ(var("a"), "x1Late:제목");
+  addNamed<TNewLabel>("Late").SetItemProperty("제목", "늦음");
+  run({"선언 b a", "정의 b = y", "정의 a = :b ~ 1 ~ Late:제목"});
+  EXPECT_EQ(var("a"), "y1늦음");
+  EXPECT_EQ(var("b"), "y");
+}
+
 }  // namespace
 }  // namespace qav::testing
