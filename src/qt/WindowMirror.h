@@ -33,6 +33,9 @@ class WindowMirror : public ModelObserver {
   QWidget* clientArea() const { return client_; }
 
   void modelChanged(Attr what) override;
+  // A view that outlives its model leaves it alone.
+  void modelGone() override { detached_ = true; }
+  bool detached() const { return detached_; }
   // Forgets the model; called before the models go away.
   void detach();
 

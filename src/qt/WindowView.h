@@ -28,8 +28,6 @@ class WindowView : public QWidget, public WindowMirror {
   bool embedded() const { return embeddedIn_ != nullptr; }
 
   void modelChanged(Attr what) override;
-  // A view that outlives its model leaves it alone.
-  void modelGone() override { detached_ = true; }
   // Closes the window as the program does (the user's close asks the runtime first).
   void closeByProgram();
   // The frame the window system puts around the client area (none before it is shown).

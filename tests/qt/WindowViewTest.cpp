@@ -13,6 +13,8 @@
 #include "qt/QtPlatform.h"
 #include "qt/WindowView.h"
 
+#include <memory>
+
 using namespace qav;
 using namespace qav::qt;
 
@@ -35,6 +37,21 @@ struct FormFixture : ::testing::Test {
 };
 
 }  // namespace
+
+// The models may go first when a program is unloaded: both kinds of window view let go of theirs.
+TEST(WindowViewLifetime, AViewThatOutlivesItsModelLetsGoOfIt) {
+  for (const char* cls : {"TMain", "TForm"}) {
+    QtPlatform platform;
+    auto model = std::make_unique<WindowModel>(cls);
+    model->setBounds(10, 10, 200, 100);
+    platform.createWindowView(*model);
+    auto* mirror = dynamic_cast<WindowMirror*>(platform.windowView(*model));
+    ASSERT_NE(mirror, nullptr) << cls;
+    EXPECT_FALSE(mirror->detached()) << cls;
+    model.reset();
+    EXPECT_TRUE(mirror->detached()) << cls;
+  }
+}
 
 TEST_F(FormFixture, MirrorsTheModel) {
   EXPECT_FALSE(view->isVisible());  // windows start hidden
