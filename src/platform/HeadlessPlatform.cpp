@@ -110,17 +110,19 @@ void HeadlessPlatform::showWindowModal(WindowModel& window) {
   modal_.erase(&window);
 }
 
-void HeadlessPlatform::hideWindow(WindowModel& window) {
-  record({{"window", window.name()}, {"action", "hide"}});
+void HeadlessPlatform::putAway(WindowModel& window, const char* action, bool endsWait) {
+  record({{"window", window.name()}, {"action", action}});
   window.setVisible(false);
+  if (endsWait) modal_.erase(&window);
   windowGone(window);
 }
 
+void HeadlessPlatform::hideWindow(WindowModel& window) {
+  putAway(window, "hide", false);
+}
+
 void HeadlessPlatform::closeWindow(WindowModel& window) {
-  record({{"window", window.name()}, {"action", "close"}});
-  window.setVisible(false);
-  modal_.erase(&window);
-  windowGone(window);
+  putAway(window, "close", true);
 }
 
 void HeadlessPlatform::quit(int exitCode) {

@@ -62,6 +62,8 @@ class HeadlessPlatform : public Platform {
   std::optional<std::string> nextAnswer();
   Button answerBox(DialogKind kind, std::string_view caption, std::string_view text,
                    Buttons buttons, Button defaultButton);
+  // Hides a window as the action says; a close also ends a modal wait on it.
+  void putAway(WindowModel& window, const char* action, bool endsWait);
 
   std::deque<std::string> answers_;
   std::optional<text::DateTime> clock_;
