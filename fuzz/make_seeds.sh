@@ -57,8 +57,9 @@ open(f"{out}/script/three", "wb").write(
     "\f".join("\n".join(s) for s in scripts[:3]).encode("cp949"))
 
 words = set()
-for header in ["src/lang/Messages.h", "src/lang/PropertyNames.h", "src/lang/Words.h"]:
-    for literal in re.findall(r'"([^"\\]*)"', open(f"{src}/{header}", encoding="utf-8").read()):
+texts = open(f"{src}/src/lang/Texts.h", encoding="utf-8").read()
+for block in re.findall(r"^namespace qav::(?:msg|prop|words) \{\n(.*?)^\}", texts, re.S | re.M):
+    for literal in re.findall(r'"([^"\\]*)"', block):
         if 0 < len(literal.encode("cp949")) <= 24:
             words.add(literal)
 words |= {"#0", "#32", "#13", "#DATE", "#TIME", "#Error", " = ", " ~ ", " % ", "(", ")", ":",

@@ -8,8 +8,7 @@
 #include "items/ItemModel.h"
 #include "items/PropTable.h"
 #include "items/controls/InputControl.h"
-#include "lang/PropertyNames.h"
-#include "lang/Words.h"
+#include "lang/Texts.h"
 
 namespace qav::rows {
 

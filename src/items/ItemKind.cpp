@@ -20,7 +20,7 @@
 #include "items/graphic/Line.h"
 #include "items/graphic/NewProgress.h"
 #include "items/graphic/NewWatch.h"
-#include "lang/ClassNames.h"
+#include "lang/Texts.h"
 
 namespace qav {
 namespace {

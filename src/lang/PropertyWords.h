@@ -1,10 +1,10 @@
 #pragma once
 // Value words that the property layer itself answers for windows and alarms (property names
-// are in lang/PropertyNames.h). They are the choice words of the tables, named for their use
+// are in lang/Texts.h). They are the choice words of the tables, named for their use
 // here.
 #include <string_view>
 
-#include "lang/Words.h"
+#include "lang/Texts.h"
 
 namespace qav::words {
 

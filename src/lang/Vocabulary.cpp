@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "lang/Words.h"
+#include "lang/Texts.h"
 
 namespace qav {
 namespace {
@@ -48,6 +48,14 @@ constexpr std::array<CursorWord, 18> kCursors = {{
     {words::kCursorSizeNWSE, -8},
     {words::kCursorSizeNESW, -6},
 }};
+
+// The first entry of the vocabulary whose field holds the value; null when none does.
+template <class Entry, std::size_t N, class Field, class Value>
+const Entry* entryOf(const std::array<Entry, N>& table, Field Entry::*field, const Value& value) {
+  for (const Entry& e : table)
+    if (e.*field == value) return &e;
+  return nullptr;
+}
 
 }  // namespace
 
@@ -101,31 +109,21 @@ int32_t TextToNumber(std::string_view text) {
 }
 
 uint32_t WordToColour(std::string_view word) {
-  for (const auto& c : kColours)
-    if (c.word == word) return c.code;
-  return 0x00FFFFFF;
+  const ColourWord* c = entryOf(kColours, &ColourWord::word, word);
+  return c ? c->code : 0x00FFFFFF;
 }
 
 void ColourToWord(uint32_t code, std::string& result) {
-  for (const auto& c : kColours)
-    if (c.code == code) {
-      result = c.word;
-      return;
-    }
+  if (const ColourWord* c = entryOf(kColours, &ColourWord::code, code)) result = c->word;
 }
 
 int16_t WordToCursor(std::string_view word) {
-  for (const auto& c : kCursors)
-    if (c.word == word) return c.code;
-  return 0;
+  const CursorWord* c = entryOf(kCursors, &CursorWord::word, word);
+  return c ? c->code : 0;
 }
 
 void CursorToWord(int16_t code, std::string& result) {
-  for (const auto& c : kCursors)
-    if (c.code == code) {
-      result = c.word;
-      return;
-    }
+  if (const CursorWord* c = entryOf(kCursors, &CursorWord::code, code)) result = c->word;
 }
 
 }  // namespace qav

@@ -13,8 +13,7 @@
 
 #include "base/Text.h"
 #include "items/Component.h"
-#include "lang/ClassNames.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/FileRead.h"
 
 namespace qav {

@@ -5,8 +5,7 @@
 
 #include "base/Cp949.h"
 #include "base/Text.h"
-#include "lang/PropertyNames.h"
-#include "lang/Words.h"
+#include "lang/Texts.h"
 
 namespace qav {
 namespace {

@@ -4,8 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "lang/Messages.h"
-#include "lang/WindowTexts.h"
+#include "lang/Texts.h"
 #include "qt/BevelPanel.h"
 #include "qt/Dialogs.h"
 #include "qt/Mapping.h"

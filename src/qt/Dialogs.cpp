@@ -10,15 +10,27 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "qt/Mapping.h"
 
 namespace qav::qt {
 
 namespace {
 
-constexpr std::array<Button, 8> kButtonOrder{kYes,   kNo,    kOk,     kCancel,
-                                             kAbort, kRetry, kIgnore, kAll};
+// The buttons in the order a message box shows them, with the words a Korean desktop puts on
+// them and their access keys.
+struct ButtonText {
+  Button button;
+  const char* caption;
+};
+constexpr std::array<ButtonText, 8> kButtons{{{kYes, "예(&Y)"},
+                                              {kNo, "아니요(&N)"},
+                                              {kOk, "확인"},
+                                              {kCancel, "취소"},
+                                              {kAbort, "중단(&A)"},
+                                              {kRetry, "다시 시도(&R)"},
+                                              {kIgnore, "무시(&I)"},
+                                              {kAll, "모두(&A)"}}};
 
 QIcon iconFor(DialogKind kind, QStyle* style) {
   switch (kind) {
@@ -42,28 +54,10 @@ QString captionOr(const QString& caption) {
 
 }  // namespace
 
-// The words a Korean desktop puts on its dialog buttons, with their access keys.
 QString buttonCaption(Button b) {
-  switch (b) {
-    case kYes:
-      return QStringLiteral("예(&Y)");
-    case kNo:
-      return QStringLiteral("아니요(&N)");
-    case kOk:
-      return QStringLiteral("확인");
-    case kCancel:
-      return QStringLiteral("취소");
-    case kAbort:
-      return QStringLiteral("중단(&A)");
-    case kRetry:
-      return QStringLiteral("다시 시도(&R)");
-    case kIgnore:
-      return QStringLiteral("무시(&I)");
-    case kAll:
-      return QStringLiteral("모두(&A)");
-    default:
-      return {};
-  }
+  for (const ButtonText& t : kButtons)
+    if (t.button == b) return QString::fromUtf8(t.caption);
+  return {};
 }
 
 MessageDialog::MessageDialog(DialogKind kind, const QString& caption, const QString& text,
@@ -95,7 +89,8 @@ MessageDialog::MessageDialog(DialogKind kind, const QString& caption, const QStr
   auto* row = new QHBoxLayout;
   row->addStretch(1);
   QPushButton* first = nullptr;
-  for (Button b : kButtonOrder) {
+  for (const ButtonText& t : kButtons) {
+    const Button b = t.button;
     if (!(buttons & b)) continue;
     auto* button = new QPushButton(buttonCaption(b), this);
     button->setObjectName(QString::fromLatin1(buttonWord(b)));

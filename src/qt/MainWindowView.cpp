@@ -6,11 +6,10 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "lang/WindowTexts.h"
+#include "lang/Texts.h"
 #include "qt/Dialogs.h"
 #include "qt/ItemView.h"
 #include "qt/Mapping.h"
-#include "qt/WindowView.h"
 
 namespace qav::qt {
 
@@ -26,24 +25,14 @@ QAction* addEntry(QMenu* menu, const char* name, std::string_view caption,
 
 }  // namespace
 
-MainWindowView::MainWindowView(WindowModel& model) : QMainWindow(nullptr), model_(model) {
+MainWindowView::MainWindowView(WindowModel& model)
+    : QMainWindow(nullptr), WindowMirror(model, this, new QWidget(this)) {
   setObjectName(QStringLiteral("Main"));
-  client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("client"));
   setCentralWidget(client_);
   buildMenus();
   model_.setObserver(this);
   applyAll();
-}
-
-MainWindowView::~MainWindowView() {
-  detach();
-}
-
-void MainWindowView::detach() {
-  if (detached_) return;
-  detached_ = true;
-  if (model_.observer() == this) model_.setObserver(nullptr);
 }
 
 void MainWindowView::buildMenus() {
@@ -81,17 +70,7 @@ void MainWindowView::setProgramEntryCaption(const std::string& text) {
   if (QAction* a = menuEntry(QStringLiteral("N2"))) a->setText(caption);
 }
 
-void MainWindowView::applyAll() {
-  applying_ = true;
-  applyCaption(this, model_);
-  applyClientLook(client_, model_);
-  applyStyle();
-  applyBounds();
-  applying_ = false;
-  setVisible(model_.visible());
-}
-
-void MainWindowView::applyStyle() {
+void MainWindowView::applyFrame() {
   const Qt::WindowFlags flags = windowFlagsFor(model_);
   if (windowFlags() != flags) {
     const bool wasVisible = isVisible();
@@ -114,46 +93,12 @@ void MainWindowView::applyBounds() {
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   setGeometry(r);
-  const BorderStyle b = model_.borderStyle();
-  if (b == BorderStyle::Single || b == BorderStyle::Dialog || b == BorderStyle::ToolWindow)
-    setFixedSize(r.size());
-}
-
-void MainWindowView::modelChanged(Attr what) {
-  if (detached_) return;
-  applying_ = true;
-  switch (what) {
-    case Attr::Caption:
-    case Attr::Picture:
-      applyCaption(this, model_);
-      break;
-    case Attr::Font:
-    case Attr::Colour:
-    case Attr::Cursor:
-      applyClientLook(client_, model_);
-      if (what == Attr::Colour) windowColourChanged(client_);
-      break;
-    case Attr::Bounds:
-      if (!reporting_) applyBounds();
-      break;
-    case Attr::Style:
-      applyStyle();
-      applyBounds();
-      break;
-    case Attr::Visible:
-      break;
-    default:
-      applying_ = false;
-      applyAll();
-      return;
-  }
-  applying_ = false;
-  if (what == Attr::Visible) setVisible(model_.visible());
+  if (fixedBorder(model_.borderStyle())) setFixedSize(r.size());
 }
 
 bool MainWindowView::event(QEvent* event) {
   const bool handled = QMainWindow::event(event);
-  if (event->type() == QEvent::WindowActivate && !detached_) userActivated(model_);
+  afterEvent(*event);
   return handled;
 }
 
@@ -177,11 +122,6 @@ void MainWindowView::showEvent(QShowEvent* event) {
   shownOnce_ = true;
 }
 
-void MainWindowView::hideEvent(QHideEvent* event) {
-  QMainWindow::hideEvent(event);
-  if (!event->spontaneous()) emit closed();
-}
-
 void MainWindowView::reportBounds() {
   if (applying_ || detached_) return;
   const QRect g = geometry();
@@ -191,16 +131,6 @@ void MainWindowView::reportBounds() {
   model_.setBounds(g.x(), g.y() + menuHeight, scaledLength(g.width(), back),
                    scaledLength(g.height() - menuHeight, back));
   reporting_ = false;
-}
-
-void MainWindowView::moveEvent(QMoveEvent* event) {
-  QMainWindow::moveEvent(event);
-  if (event->spontaneous()) reportBounds();
-}
-
-void MainWindowView::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  if (event->spontaneous()) reportBounds();
 }
 
 }  // namespace qav::qt

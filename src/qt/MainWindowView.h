@@ -5,10 +5,9 @@
 #include <functional>
 #include <string_view>
 
-#include "items/ItemModel.h"
-#include "items/WindowModel.h"
 #include "qt/AboutWindow.h"
 #include "qt/Dialogs.h"
+#include "qt/WindowMirror.h"
 
 class QAction;
 
@@ -24,14 +23,11 @@ struct ShellCommands {
   AboutLines aboutLines;
 };
 
-class MainWindowView : public QMainWindow, public ModelObserver {
+class MainWindowView : public QMainWindow, public WindowMirror {
   Q_OBJECT
  public:
   explicit MainWindowView(WindowModel& model);
-  ~MainWindowView() override;
 
-  WindowModel& model() const { return model_; }
-  QWidget* clientArea() const { return client_; }
   // A menu entry by its name (QavMaker1, N2, N3, N4, N6, N7).
   QAction* menuEntry(const QString& name) const;
 
@@ -43,9 +39,6 @@ class MainWindowView : public QMainWindow, public ModelObserver {
   // The model's bounds are the designed panel of the start window: the client area below the
   // menu bar shows it at its designed place and size, the frame and menu bar go around it.
 
-  void modelChanged(Attr what) override;
-  void detach();
-
  signals:
   void closed();
 
@@ -53,21 +46,15 @@ class MainWindowView : public QMainWindow, public ModelObserver {
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void buildMenus();
-  void applyAll();
-  void applyStyle();
-  void applyBounds();
-  void reportBounds();
+  void applyFrame() override;
+  void applyBounds() override;
+  void reportBounds() override;
+  void hiddenByProgram() override { emit closed(); }
 
-  WindowModel& model_;
   ShellCommands commands_;
-  QWidget* client_;
-  bool applying_ = false, reporting_ = false, detached_ = false, shownOnce_ = false;
 };
 
 }  // namespace qav::qt

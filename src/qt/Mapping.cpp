@@ -80,129 +80,78 @@ QFont toQFont(const Font& font) {
   return f;
 }
 
+namespace {
+
+using R = QPalette::ColorRole;
+
+// The palette colour that stands for a Windows system colour, by its number.
+struct SystemColour {
+  R role;
+  QPalette::ColorGroup group = QPalette::Active;
+};
+constexpr SystemColour kSystemColours[] = {
+    {R::Midlight},                        // 0 scroll bar
+    {R::Window},                          // 1 desktop: a fixed colour
+    {R::Highlight},                       // 2 active caption
+    {R::Mid},                             // 3 inactive caption
+    {R::Window},                          // 4 menu
+    {R::Base},                            // 5 window background
+    {R::Shadow},                          // 6 window frame
+    {R::WindowText},                      // 7 menu text
+    {R::Text},                            // 8 window text
+    {R::HighlightedText},                 // 9 caption text
+    {R::Window},                          // 10 active border
+    {R::Window},                          // 11 inactive border
+    {R::Mid},                             // 12 application workspace
+    {R::Highlight},                       // 13 highlight
+    {R::HighlightedText},                 // 14 highlighted text
+    {R::Button},                          // 15 button face
+    {R::Dark},                            // 16 button shadow
+    {R::Text, QPalette::Disabled},        // 17 grey text
+    {R::ButtonText},                      // 18 button text
+    {R::WindowText, QPalette::Disabled},  // 19 inactive caption text
+    {R::Light},                           // 20 button highlight
+    {R::Shadow},                          // 21 3-D dark shadow
+    {R::Midlight},                        // 22 3-D light
+    {R::ToolTipText},                     // 23 hint text
+    {R::ToolTipBase},                     // 24 hint background
+    {R::Window},                          // 25 not in use
+    {R::Link},                            // 26 hot-tracked item
+    {R::Highlight},                       // 27 active caption gradient
+    {R::Mid},                             // 28 inactive caption gradient
+    {R::Highlight},                       // 29 menu highlight
+    {R::Window},                          // 30 menu bar
+};
+
+// The cursor shapes of the cursor codes that have one.
+constexpr std::pair<int16_t, Qt::CursorShape> kCursorShapes[] = {
+    {-1, Qt::BlankCursor},      {-2, Qt::ArrowCursor},      {-3, Qt::CrossCursor},
+    {-4, Qt::IBeamCursor},      {-5, Qt::SizeAllCursor},    {-6, Qt::SizeBDiagCursor},
+    {-7, Qt::SizeVerCursor},    {-8, Qt::SizeFDiagCursor},  {-9, Qt::SizeHorCursor},
+    {-10, Qt::UpArrowCursor},   {-11, Qt::WaitCursor},      {-12, Qt::DragMoveCursor},
+    {-13, Qt::ForbiddenCursor}, {-14, Qt::SplitHCursor},    {-15, Qt::SplitVCursor},
+    {-16, Qt::DragCopyCursor},  {-17, Qt::WaitCursor},      {-18, Qt::ForbiddenCursor},
+    {-19, Qt::BusyCursor},      {-20, Qt::WhatsThisCursor}, {-21, Qt::PointingHandCursor},
+};
+
+}  // namespace
+
 QColor toQColor(uint32_t code, const QPalette& palette) {
   if ((code & 0xFF000000u) == 0x80000000u) {
-    using R = QPalette::ColorRole;
-    auto c = [&](R role, QPalette::ColorGroup g = QPalette::Active) {
-      return palette.color(g, role);
-    };
-    // Windows system colour numbers.
-    switch (code & 0xFFu) {
-      case 0:
-        return c(R::Midlight);  // scroll bar
-      case 1:
-        return QColor(0, 128, 128);  // desktop
-      case 2:
-        return c(R::Highlight);  // active caption
-      case 3:
-        return c(R::Mid);  // inactive caption
-      case 4:
-        return c(R::Window);  // menu
-      case 5:
-        return c(R::Base);  // window background
-      case 6:
-        return c(R::Shadow);  // window frame
-      case 7:
-        return c(R::WindowText);  // menu text
-      case 8:
-        return c(R::Text);  // window text
-      case 9:
-        return c(R::HighlightedText);  // caption text
-      case 10:
-        return c(R::Window);  // active border
-      case 11:
-        return c(R::Window);  // inactive border
-      case 12:
-        return c(R::Mid);  // application workspace
-      case 13:
-        return c(R::Highlight);  // highlight
-      case 14:
-        return c(R::HighlightedText);  // highlighted text
-      case 15:
-        return c(R::Button);  // button face
-      case 16:
-        return c(R::Dark);  // button shadow
-      case 17:
-        return c(R::Text, QPalette::Disabled);  // grey text
-      case 18:
-        return c(R::ButtonText);  // button text
-      case 19:
-        return c(R::WindowText, QPalette::Disabled);  // inactive caption text
-      case 20:
-        return c(R::Light);  // button highlight
-      case 21:
-        return c(R::Shadow);  // 3-D dark shadow
-      case 22:
-        return c(R::Midlight);  // 3-D light
-      case 23:
-        return c(R::ToolTipText);  // hint text
-      case 24:
-        return c(R::ToolTipBase);  // hint background
-      case 26:
-        return c(R::Link);  // hot-tracked item
-      case 27:
-        return c(R::Highlight);  // active caption gradient
-      case 28:
-        return c(R::Mid);  // inactive caption gradient
-      case 29:
-        return c(R::Highlight);  // menu highlight
-      case 30:
-        return c(R::Window);  // menu bar
-      default:
-        return c(R::Window);
-    }
+    const uint32_t number = code & 0xFFu;
+    if (number == 1) return QColor(0, 128, 128);  // desktop
+    const SystemColour s =
+        number < std::size(kSystemColours) ? kSystemColours[number] : SystemColour{R::Window};
+    return palette.color(s.group, s.role);
   }
   return QColor(static_cast<int>(code & 0xFF), static_cast<int>((code >> 8) & 0xFF),
                 static_cast<int>((code >> 16) & 0xFF));
 }
 
 std::optional<Qt::CursorShape> toCursorShape(int16_t code) {
-  switch (code) {
-    case -1:
-      return Qt::BlankCursor;
-    case -2:
-      return Qt::ArrowCursor;
-    case -3:
-      return Qt::CrossCursor;
-    case -4:
-      return Qt::IBeamCursor;
-    case -5:
-      return Qt::SizeAllCursor;
-    case -6:
-      return Qt::SizeBDiagCursor;
-    case -7:
-      return Qt::SizeVerCursor;
-    case -8:
-      return Qt::SizeFDiagCursor;
-    case -9:
-      return Qt::SizeHorCursor;
-    case -10:
-      return Qt::UpArrowCursor;
-    case -11:
-      return Qt::WaitCursor;
-    case -12:
-      return Qt::DragMoveCursor;
-    case -13:
-      return Qt::ForbiddenCursor;
-    case -14:
-      return Qt::SplitHCursor;
-    case -15:
-      return Qt::SplitVCursor;
-    case -16:
-      return Qt::DragCopyCursor;
-    case -17:
-      return Qt::WaitCursor;
-    case -18:
-      return Qt::ForbiddenCursor;
-    case -19:
-      return Qt::BusyCursor;
-    case -20:
-      return Qt::WhatsThisCursor;
-    case -21:
-      return Qt::PointingHandCursor;
-    default:
-      return std::nullopt;
-  }
+  for (const auto& [c, shape] : kCursorShapes)
+    if (c == code) return shape;
+  return std::nullopt;
 }
 
 QPixmap toPixmap(const Picture& picture) {

@@ -5,8 +5,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "lang/ClassNames.h"
-#include "lang/WindowTexts.h"
+#include "lang/Texts.h"
 #include "qt/AboutWindow.h"
 #include "qt/ControlViews.h"
 #include "qt/Dialogs.h"

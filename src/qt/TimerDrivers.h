@@ -11,45 +11,57 @@
 
 namespace qav::qt {
 
-class TimerDriver : public QObject, public ModelObserver {
+// What both drivers share: the timer runs while the model says it should tick, and the driver
+// lets go of the model when either of them goes.
+class TickDriver : public ModelObserver {
+ public:
+  ~TickDriver() override;
+  // Every change of the running state or the interval starts the countdown again.
+  void modelChanged(Attr what) override;
+  void modelGone() override {
+    detached_ = true;
+    timer_.stop();
+  }
+  void detach();
+  const QTimer& timer() const { return timer_; }
+
+ protected:
+  explicit TickDriver(ItemModel& model) : item_(model) {}
+  virtual bool shouldTick() const = 0;
+  virtual int tickInterval() const = 0;
+
+  QTimer timer_;
+  bool detached_ = false;
+
+ private:
+  ItemModel& item_;
+};
+
+class TimerDriver : public QObject, public TickDriver {
   Q_OBJECT
  public:
   explicit TimerDriver(TRunTimer& model, QObject* parent = nullptr);
-  ~TimerDriver() override;
-  void modelChanged(Attr what) override;
-  void modelGone() override {
-    detached_ = true;
-    timer_.stop();
-  }
-  void detach();
-  const QTimer& timer() const { return timer_; }
 
  private:
+  bool shouldTick() const override { return model_.shouldTick(); }
+  int tickInterval() const override { return model_.interval(); }
+
   TRunTimer& model_;
-  QTimer timer_;
-  bool detached_ = false;
 };
 
-class AlarmDriver : public QObject, public ModelObserver {
+class AlarmDriver : public QObject, public TickDriver {
   Q_OBJECT
  public:
   AlarmDriver(TRunAlarm& model, std::function<text::DateTime()> clock, QObject* parent = nullptr);
-  ~AlarmDriver() override;
-  void modelChanged(Attr what) override;
-  void modelGone() override {
-    detached_ = true;
-    timer_.stop();
-  }
   // One look at the clock, as the timer does once a second.
   void checkNow();
-  void detach();
-  const QTimer& timer() const { return timer_; }
 
  private:
+  bool shouldTick() const override { return model_.shouldTick(); }
+  int tickInterval() const override { return TRunAlarm::kCheckInterval; }
+
   TRunAlarm& model_;
   std::function<text::DateTime()> clock_;
-  QTimer timer_;
-  bool detached_ = false;
 };
 
 }  // namespace qav::qt

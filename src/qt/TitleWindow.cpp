@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "lang/WindowTexts.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "qt/BevelPanel.h"
 #include "qt/Dialogs.h"

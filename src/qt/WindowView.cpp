@@ -11,53 +11,7 @@
 
 namespace qav::qt {
 
-void applyCaption(QWidget* top, const WindowModel& model) {
-  top->setWindowTitle(qs(model.caption()));
-  top->setWindowIcon(toIcon(model.icon()));
-}
-
-void applyClientLook(QWidget* client, const WindowModel& model) {
-  QFont font = toQFont(model.font());
-  const double scale = autoScaleOf(&model);
-  if (scale != 1.0 && font.pixelSize() > 0)
-    font.setPixelSize(scaledLength(font.pixelSize(), scale));
-  client->setFont(font);
-  QPalette pal = client->palette();
-  pal.setColor(QPalette::Window, toQColor(model.colour(), QApplication::palette()));
-  pal.setColor(QPalette::WindowText, toQColor(model.font().colour, QApplication::palette()));
-  client->setPalette(pal);
-  client->setAutoFillBackground(true);
-  if (auto shape = toCursorShape(model.cursor()))
-    client->setCursor(*shape);
-  else
-    client->unsetCursor();
-}
-
-Qt::WindowFlags windowFlagsFor(const WindowModel& model) {
-  Qt::WindowFlags f = Qt::Window;
-  const BorderStyle border = model.borderStyle();
-  if (border == BorderStyle::ToolWindow || border == BorderStyle::SizeToolWin) f = Qt::Tool;
-  if (border == BorderStyle::None)
-    return f | Qt::FramelessWindowHint |
-           (model.stayOnTop() ? Qt::WindowStaysOnTopHint : Qt::WindowFlags());
-  f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  const BorderIcons& icons = model.borderIcons();
-  // Minimize, maximize and help boxes only exist next to the system menu.
-  if (icons.systemMenu) {
-    f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (icons.minimize) f |= Qt::WindowMinimizeButtonHint;
-    if (icons.maximize) f |= Qt::WindowMaximizeButtonHint;
-    if (icons.help) f |= Qt::WindowContextHelpButtonHint;
-  }
-  if (model.stayOnTop()) f |= Qt::WindowStaysOnTopHint;
-  return f;
-}
-
 namespace {
-
-bool fixedBorder(BorderStyle b) {
-  return b == BorderStyle::Single || b == BorderStyle::Dialog || b == BorderStyle::ToolWindow;
-}
 
 // The top-left corner that centres a window of the given size on the screen.
 QPoint centredOn(const QWidget* w, QSize size) {
@@ -69,35 +23,17 @@ QPoint centredOn(const QWidget* w, QSize size) {
 }  // namespace
 
 WindowView::WindowView(WindowModel& model, PageAreaLookup pageAreas)
-    : QWidget(nullptr, Qt::Window), model_(model), pageAreas_(std::move(pageAreas)) {
+    : QWidget(nullptr, Qt::Window),
+      WindowMirror(model, this, this),
+      pageAreas_(std::move(pageAreas)) {
   setAttribute(Qt::WA_DeleteOnClose, false);
   setObjectName(qs(model.name()));
   model_.setObserver(this);
   applyAll();
 }
 
-WindowView::~WindowView() {
-  detach();
-}
-
-void WindowView::detach() {
-  if (detached_) return;
-  detached_ = true;
-  if (model_.observer() == this) model_.setObserver(nullptr);
-}
-
-void WindowView::applyAll() {
-  applying_ = true;
-  applyCaption(this, model_);
-  applyClientLook(this, model_);
-  applyPlacement();
-  applyBounds();
-  applying_ = false;
-  setVisible(model_.visible());
-}
-
 // Top-level, or inside the page area of the page control that hosts the window.
-void WindowView::applyPlacement() {
+void WindowView::applyFrame() {
   QWidget* area = (model_.pageHost() && pageAreas_) ? pageAreas_(model_.pageHost()) : nullptr;
   // A page control on this very window (or inside it) cannot hold it: the window stays apart.
   if (area && (area == this || isAncestorOf(area))) area = nullptr;
@@ -145,44 +81,15 @@ void WindowView::applyBounds() {
 }
 
 void WindowView::modelChanged(Attr what) {
-  if (detached_) return;
-  applying_ = true;
-  switch (what) {
-    case Attr::Caption:
-      applyCaption(this, model_);
-      break;
-    case Attr::Picture:
-      applyCaption(this, model_);
-      break;
-    case Attr::Font:
-    case Attr::Colour:
-    case Attr::Cursor:
-      applyClientLook(this, model_);
-      if (what == Attr::Colour) windowColourChanged(this);
-      break;
-    case Attr::Bounds:
-      if (!reporting_) applyBounds();
-      break;
-    case Attr::Style:
-    case Attr::Parent:
-      applyPlacement();
-      applyBounds();
-      break;
-    case Attr::Visible:
-      break;
-    default:
-      applying_ = false;
-      applyAll();
-      return;
-  }
-  applying_ = false;
-  if (what == Attr::Visible || ((what == Attr::Style || what == Attr::Parent) && isVisible()))
+  WindowMirror::modelChanged(what);
+  // Changing the parent or the flags hides a widget; the model decides whether it is shown.
+  if (!detached_ && (what == Attr::Style || what == Attr::Parent) && isVisible())
     setVisible(model_.visible());
 }
 
 bool WindowView::event(QEvent* event) {
   const bool handled = QWidget::event(event);
-  if (event->type() == QEvent::WindowActivate && !detached_) userActivated(model_);
+  afterEvent(*event);
   return handled;
 }
 
@@ -214,13 +121,6 @@ void WindowView::closeByProgram() {
   closingByProgram_ = false;
 }
 
-void userActivated(WindowModel& window) {
-  // The runtime knows which window is active: the focus coming back from a dialog, or a
-  // window that a script has just shown, is no new activation.
-  if (!scriptedInput())
-    deliverInput({UserActionKind::Activate, &window}, [&window] { window.fire(); });
-}
-
 void WindowView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   orderTabs(this);
@@ -244,11 +144,6 @@ QMargins WindowView::frameMargins() const {
   return handle ? handle->frameMargins() : QMargins();
 }
 
-void WindowView::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  if (!event->spontaneous()) emit closed();
-}
-
 void WindowView::reportBounds() {
   if (applying_ || detached_ || embeddedIn_) return;
   const QRect g = frameGeometry();
@@ -257,16 +152,6 @@ void WindowView::reportBounds() {
   model_.setBounds(g.x(), g.y(), scaledLength(g.width(), 1.0 / scale),
                    scaledLength(g.height(), 1.0 / scale));
   reporting_ = false;
-}
-
-void WindowView::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  if (event->spontaneous()) reportBounds();
-}
-
-void WindowView::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  if (event->spontaneous()) reportBounds();
 }
 
 }  // namespace qav::qt

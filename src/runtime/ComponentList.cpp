@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/Text.h"
-#include "lang/ClassNames.h"
+#include "lang/Texts.h"
 #include "stream/LoadError.h"
 
 namespace qav {

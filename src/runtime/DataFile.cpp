@@ -5,7 +5,7 @@
 
 #include "base/Cp949.h"
 #include "base/Text.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "stream/ClassRegistry.h"
 #include "stream/RecordReader.h"
@@ -23,21 +23,32 @@ void appendShortText(std::string& out, std::string_view s) {
   out += s;
 }
 
+// Where bytes at..at+n of a file image lie, when offsets of that size can be kept.
+RowList::Span spanOf(std::size_t at, std::size_t n) {
+  if (at + n >= RowList::Span::kNone) return {};
+  return {static_cast<uint32_t>(at), static_cast<uint32_t>(n)};
+}
+
 // One line of the list: tag 6 with a length byte, or tag 12 with a 4-byte length when the
-// CP949 form is longer than 255 bytes. Encodes straight into the output.
-void appendLine(std::string& out, std::string_view utf8) {
+// CP949 form is longer than 255 bytes. The form is known (data set) or converted straight
+// into the output. Returns where the form lies in the output.
+RowList::Span appendLine(std::string& out, std::string_view utf8, std::string_view known = {}) {
   const std::size_t at = out.size();
   out.append(5, '\0');
-  text::appendCp949(out, utf8);
+  if (known.data())
+    out += known;
+  else
+    text::appendCp949(out, utf8);
   const std::size_t n = out.size() - at - 5;
   if (n <= 255) {
     out[at] = static_cast<char>(Tag::String);
     out[at + 1] = static_cast<char>(n);
     out.erase(at + 2, 3);
-  } else {
-    out[at] = static_cast<char>(Tag::LString);
-    for (int i = 0; i < 4; ++i) out[at + 1 + i] = static_cast<char>(n >> (8 * i) & 0xFF);
+    return spanOf(at + 2, n);
   }
+  out[at] = static_cast<char>(Tag::LString);
+  for (int i = 0; i < 4; ++i) out[at + 1 + i] = static_cast<char>(n >> (8 * i) & 0xFF);
+  return spanOf(at + 5, n);
 }
 
 // A count line: leading blanks, an optional sign, then decimal digits up to the first other
@@ -55,10 +66,11 @@ int64_t rowCount(std::string_view line) {
 }
 
 // Hands the counted blocks of the flattened lines to row lists 1-9, decoding each line as it
-// goes, so that the rows are the only copy made. Stops at the first count line that is missing
+// goes, so that the rows are the only copy made; each row keeps where its bytes lie in the
+// file image for the next save. Stops at the first count line that is missing
 // or at the end of the lines, keeping what was handed over so far; lines after the last block
 // are never decoded.
-void distribute(TextListCursor lines, DataQueue& box) {
+void distribute(TextListCursor lines, const std::string& image, DataQueue& box) {
   for (int t = 1; t <= DataQueue::kTables; ++t) {
     const auto countLine = lines.next();
     if (!countLine) return;
@@ -69,7 +81,8 @@ void distribute(TextListCursor lines, DataQueue& box) {
     for (int64_t i = 0; i < n; ++i) {
       const auto line = lines.next();
       if (!line) return;
-      rows.push_back(text::decodeCp949(*line));
+      rows.push_back(text::decodeCp949(*line),
+                     spanOf(static_cast<std::size_t>(line->data() - image.data()), line->size()));
     }
   }
 }
@@ -92,7 +105,8 @@ DataFileState DataLoad(std::unique_ptr<DataQueue>& box, const std::string& path,
     Record record = reader.read();
     if (record.className != kClassName) return DataFileState::Unreadable;
     box = std::make_unique<DataQueue>();
-    if (reader.listStart()) distribute(TextListCursor(bytes, *reader.listStart()), *box);
+    if (reader.listStart()) distribute(TextListCursor(bytes, *reader.listStart()), bytes, *box);
+    box->setFileImage(std::move(bytes));
     return DataFileState::Loaded;
   } catch (...) {
     return DataFileState::Unreadable;
@@ -101,7 +115,8 @@ DataFileState DataLoad(std::unique_ptr<DataQueue>& box, const std::string& path,
 
 bool DataSave(DataQueue& box, const std::string& path, Platform& platform, std::string& error) {
   // The lines go straight from the row lists into the file image; the store's flattened list
-  // is not needed for that and stays as it is.
+  // is not needed for that and stays as it is. Rows unchanged since the last load or save are
+  // copied from that image; the new image then takes its place.
   std::size_t estimate = 64;
   for (int t = 1; t <= DataQueue::kTables; ++t)
     for (const auto& row : box.rowList(t)) estimate += row.size() + 5;
@@ -114,9 +129,16 @@ bool DataSave(DataQueue& box, const std::string& path, Platform& platform, std::
   appendShortText(out, kLinesProperty);
   out += static_cast<char>(Tag::List);
   for (int t = 1; t <= DataQueue::kTables; ++t) {
-    const auto& rows = box.rowList(t);
+    RowList& rows = box.rowList(t);
     appendLine(out, std::to_string(rows.size()));
-    for (const auto& row : rows) appendLine(out, row);
+    const std::string& last = box.fileImage();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      const RowList::Span was = rows.span(i);
+      rows.setSpan(i, appendLine(out, rows[i],
+                                 was.at == RowList::Span::kNone
+                                     ? std::string_view()
+                                     : std::string_view(last).substr(was.at, was.size)));
+    }
   }
   out += static_cast<char>(Tag::Null);
   // The store's design position, which readers ignore.
@@ -129,7 +151,9 @@ bool DataSave(DataQueue& box, const std::string& path, Platform& platform, std::
   out += static_cast<char>(0);
   out += '\0';  // end of properties
   out += '\0';  // end of children
-  return platform.writeFileAtomic(path, out, error);
+  const bool written = platform.writeFileAtomic(path, out, error);
+  box.setFileImage(std::move(out));
+  return written;
 }
 
 namespace {

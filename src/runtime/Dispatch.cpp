@@ -10,8 +10,7 @@
 #include "items/controls/RunAlarm.h"
 #include "items/controls/RunPage.h"
 #include "items/graphic/Rounding.h"
-#include "lang/ClassNames.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "runtime/Hub.h"
 
@@ -89,36 +88,35 @@ void EventDispatch::OnAlarm(ItemModel& alarm) {
   if (auto* a = dynamic_cast<TRunAlarm*>(&alarm)) a->check(hub_.platform().now());
 }
 
-void EventDispatch::embedActivePage(TRunPage& page) {
+WindowModel* EventDispatch::activeTabWindow(TRunPage& page) {
   const PageTab* tab = page.activeTab();
-  if (!tab) return;
+  if (!tab) return nullptr;
   Component* found = hub_.FindControl(tab->window);
-  if (!isPlainWindow(found)) return;
-  auto& w = static_cast<WindowModel&>(*found);
-  if (containsPage(w, page)) return;  // a window is never shown inside itself
-  w.setBorderStyle(BorderStyle::None);
-  w.setStayOnTop(true);
-  w.setPageHost(&page);
-  w.setBounds(graphic::add(page.left(), page.sheetLeft()),
-              graphic::add(page.top(), page.sheetTop()), w.width(), w.height());
-  hub_.platform().showWindow(w);
+  return isPlainWindow(found) ? static_cast<WindowModel*>(found) : nullptr;
+}
+
+void EventDispatch::embedActivePage(TRunPage& page) {
+  WindowModel* w = activeTabWindow(page);
+  if (!w || containsPage(*w, page)) return;  // a window is never shown inside itself
+  w->setBorderStyle(BorderStyle::None);
+  w->setStayOnTop(true);
+  w->setPageHost(&page);
+  w->setBounds(graphic::add(page.left(), page.sheetLeft()),
+               graphic::add(page.top(), page.sheetTop()), w->width(), w->height());
+  hub_.platform().showWindow(*w);
 }
 
 void EventDispatch::PageChangeBefore(TRunPage& page) {
-  const PageTab* tab = page.activeTab();
-  if (!tab) return;
-  Component* found = hub_.FindControl(tab->window);
-  if (!isPlainWindow(found)) return;
-  auto& w = static_cast<WindowModel&>(*found);
-  w.setBorderStyle(BorderStyle::Single);
-  w.setStayOnTop(false);
-  w.setPageHost(nullptr);
-  hub_.platform().hideWindow(w);
+  WindowModel* w = activeTabWindow(page);
+  if (!w) return;
+  w->setBorderStyle(BorderStyle::Single);
+  w->setStayOnTop(false);
+  w->setPageHost(nullptr);
+  hub_.platform().hideWindow(*w);
 }
 
 void EventDispatch::PageChangeAfter(TRunPage& page) {
-  const PageTab* tab = page.activeTab();
-  if (!tab || !isPlainWindow(hub_.FindControl(tab->window))) return;
+  if (!activeTabWindow(page)) return;
   embedActivePage(page);
   IventClick(page);
 }

@@ -12,6 +12,7 @@ class Component;
 class Hub;
 class ItemModel;
 class TRunPage;
+class WindowModel;
 
 class EventDispatch {
  public:
@@ -48,6 +49,9 @@ class EventDispatch {
   void setDropListener(std::function<void(const std::string&)> l) { dropListener_ = std::move(l); }
 
  private:
+  // The window that the page's active tab shows, when that names a plain window.
+  WindowModel* activeTabWindow(TRunPage& page);
+
   Hub& hub_;
   std::vector<std::string> scriptList_;
   std::string eventSource_;

@@ -2,8 +2,7 @@
 
 #include "base/Font.h"
 #include "base/Text.h"
-#include "lang/ClassNames.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "runtime/InputPath.h"
 

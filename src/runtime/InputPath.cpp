@@ -7,7 +7,7 @@
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunListBox.h"
 #include "items/controls/RunPage.h"
-#include "lang/ClassNames.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "runtime/Hub.h"
 

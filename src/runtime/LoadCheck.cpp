@@ -1,11 +1,11 @@
 #include "runtime/LoadCheck.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/Text.h"
 #include "items/controls/RunPage.h"
-#include "lang/ClassNames.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "props/Schema.h"
 #include "runtime/ComponentList.h"
 #include "runtime/Instantiate.h"
@@ -57,36 +57,23 @@ std::string kindWords(const PropInfo& p) {
     for (std::size_t i = 0; i < names.size(); ++i) out += (i ? ", " : "") + std::string(names[i]);
     return out;
   };
-  switch (p.kind) {
-    case PropKind::Integer:
-      return std::string(msg::kKindInteger);
-    case PropKind::Boolean:
-      return std::string(msg::kKindBoolean);
-    case PropKind::Text:
-      return std::string(msg::kKindText);
-    case PropKind::Lines:
-      return std::string(msg::kKindLines);
-    case PropKind::Enum:
-      return list(msg::kKindOneOf, p.idents);
-    case PropKind::Set:
-      return list(msg::kKindSetOf, p.idents);
-    case PropKind::DateTime:
-      return std::string(msg::kKindDateTime);
-    case PropKind::Float:
-      return std::string(msg::kKindFloat);
-    case PropKind::Colour:
-      return std::string(msg::kKindColour);
-    case PropKind::Cursor:
-      return std::string(msg::kKindCursor);
-    case PropKind::Charset:
-      return std::string(msg::kKindCharset);
-    case PropKind::Binary:
-      return std::string(msg::kKindBinary);
-    case PropKind::ComponentRef:
-      return std::string(msg::kKindReference);
-    case PropKind::Collection:
-      return std::string(msg::kKindCollection);
-  }
+  if (p.kind == PropKind::Enum) return list(msg::kKindOneOf, p.idents);
+  if (p.kind == PropKind::Set) return list(msg::kKindSetOf, p.idents);
+  static constexpr std::pair<PropKind, std::string_view> kWords[] = {
+      {PropKind::Integer, msg::kKindInteger},
+      {PropKind::Boolean, msg::kKindBoolean},
+      {PropKind::Text, msg::kKindText},
+      {PropKind::Lines, msg::kKindLines},
+      {PropKind::DateTime, msg::kKindDateTime},
+      {PropKind::Float, msg::kKindFloat},
+      {PropKind::Colour, msg::kKindColour},
+      {PropKind::Cursor, msg::kKindCursor},
+      {PropKind::Charset, msg::kKindCharset},
+      {PropKind::Binary, msg::kKindBinary},
+      {PropKind::ComponentRef, msg::kKindReference},
+      {PropKind::Collection, msg::kKindCollection}};
+  for (const auto& [kind, words] : kWords)
+    if (kind == p.kind) return std::string(words);
   return {};
 }
 
@@ -94,34 +81,34 @@ bool isHandlerName(std::string_view name) {
   return name.size() > 2 && name[0] == 'O' && name[1] == 'n' && name[2] >= 'A' && name[2] <= 'Z';
 }
 
+// What is wrong at the place, in the author's terms.
+std::string faultWords(const StreamPlace& at) {
+  const std::string property = std::string(msg::kPropertyWord) + quoted(at.property);
+  switch (at.fault) {
+    case StreamFault::CutShort:
+      if (at.property.empty()) return std::string(msg::kStreamCutShort);
+      return property + std::string(msg::kValueCutShort);
+    case StreamFault::Structure:
+      return std::string(msg::kStreamMalformed);
+    case StreamFault::Class:
+      return std::string(msg::kUnknownClass);
+    case StreamFault::Property: {
+      const ClassInfo* cls = ClassRegistry::instance().find(at.className);
+      if (const PropInfo* p = cls ? cls->find(at.property) : nullptr)
+        return property + std::string(msg::kWrongValue) + kindWords(*p) +
+               std::string(msg::kWrongValueTail);
+      return property +
+             std::string(isHandlerName(at.property) ? msg::kHandlerGiven : msg::kUnknownProperty);
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 LoadError loadFailure(const StreamError& e) {
   const StreamPlace& at = e.place();
-  std::string korean;
-  switch (at.fault) {
-    case StreamFault::CutShort:
-      korean = at.property.empty() ? std::string(msg::kStreamCutShort)
-                                   : std::string(msg::kPropertyWord) + quoted(at.property) +
-                                         std::string(msg::kValueCutShort);
-      break;
-    case StreamFault::Structure:
-      korean = msg::kStreamMalformed;
-      break;
-    case StreamFault::Class:
-      korean = msg::kUnknownClass;
-      break;
-    case StreamFault::Property: {
-      const ClassInfo* cls = ClassRegistry::instance().find(at.className);
-      const PropInfo* p = cls ? cls->find(at.property) : nullptr;
-      korean = std::string(msg::kPropertyWord) + quoted(at.property);
-      if (p)
-        korean += std::string(msg::kWrongValue) + kindWords(*p) + std::string(msg::kWrongValueTail);
-      else
-        korean += isHandlerName(at.property) ? msg::kHandlerGiven : msg::kUnknownProperty;
-      break;
-    }
-  }
+  const std::string korean = faultWords(at);
   if (at.className.empty()) return LoadError(korean, e.what());
   if (at.record.empty())  // read no further than its class
     return LoadError(at.className + std::string(msg::kRecordWord) + korean, e.what());

@@ -2,7 +2,7 @@
 // windows, items, the program-information caption, the data file.
 #include <exception>
 
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "runtime/DataFile.h"
 #include "runtime/Hub.h"

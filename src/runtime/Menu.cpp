@@ -1,7 +1,7 @@
 #include "runtime/Menu.h"
 
 #include "base/Text.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "runtime/Hub.h"
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/Text.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "runtime/LoadCheck.h"
 #include "stream/ClassRegistry.h"

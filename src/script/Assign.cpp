@@ -2,7 +2,7 @@
 // letters of target and source; fonts, pictures and lists go through the run's buffers.
 #include "base/Text.h"
 #include "items/ItemModel.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "props/Reference.h"
 #include "script/Interpreter.h"

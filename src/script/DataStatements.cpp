@@ -14,7 +14,7 @@
 #endif
 
 #include "items/ItemModel.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"
 #include "script/StatementSupport.h"
@@ -178,17 +178,17 @@ void autoSave(Interpreter& in) {
   if (s && s->option(kAutoSaveOption)) save(in);
 }
 
-// The stored row the record points at. Null, silently, for a record that is not stored
-// (row -1); null with the store message when the record points outside the tables.
-std::string* storedRow(Interpreter& in) {
+// Whether the record points at a stored row. False, silently, for a record that is not stored
+// (row -1); false with the store message when the record points outside the tables.
+bool storedRow(Interpreter& in) {
   DataRecord& r = in.currentRecord();
-  if (r.row == -1) return nullptr;
+  if (r.row == -1) return false;
   if (r.table < 1 || r.table > DataQueue::kTables || r.row < 0 ||
       store(in).rowList(r.table).size() < static_cast<std::size_t>(r.row) + 1) {
     in.Error(msg::kBadQueue);
-    return nullptr;
+    return false;
   }
-  return &store(in).rowList(r.table)[static_cast<std::size_t>(r.row)];
+  return true;
 }
 
 void newRecord(Interpreter& in) {
@@ -238,7 +238,7 @@ void findRecord(Interpreter& in) {
   clearRecord(r);
   // The last match is the one that stays, so the rows are looked at from the last one back
   // and the first match found ends the search.
-  const std::vector<std::string>& rows = store(in).rowList(t);
+  const RowList& rows = store(in).rowList(t);
   int match = -1;
   for (std::size_t i = rows.size(); i-- > 0;) {
     if (i > 0) prefetch(rows[i - 1]);
@@ -256,17 +256,16 @@ void findRecord(Interpreter& in) {
 }
 
 void updateRecord(Interpreter& in) {
-  std::string* row = storedRow(in);
-  if (!row) return;
-  *row = buildRow(in.currentRecord());
+  if (!storedRow(in)) return;
+  const DataRecord& r = in.currentRecord();
+  store(in).rowList(r.table).set(static_cast<std::size_t>(r.row), buildRow(r));
   autoSave(in);
 }
 
 void deleteRecord(Interpreter& in) {
   if (!storedRow(in)) return;
   DataRecord& r = in.currentRecord();
-  auto& rows = store(in).rowList(r.table);
-  rows.erase(rows.begin() + r.row);
+  store(in).rowList(r.table).erase(static_cast<std::size_t>(r.row));
   r.tableName.clear();
   r.table = 0;
   r.row = -1;
@@ -286,7 +285,7 @@ void listRecords(Interpreter& in) {
   Component* c = itemOperand(in, 4);
   if (!lineListOf(c)) return in.Error(msg::kNotLineItem);
   std::string joined;
-  const std::vector<std::string>& rows = store(in).rowList(t);
+  const RowList& rows = store(in).rowList(t);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (i + 1 < rows.size()) prefetch(rows[i + 1]);
     if (!joined.empty()) joined += '\r';

@@ -5,7 +5,7 @@
 
 #include "items/WindowModel.h"
 #include "items/controls/MediaPlayer.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "script/Interpreter.h"
 #include "script/StatementSupport.h"

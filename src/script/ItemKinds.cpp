@@ -5,7 +5,7 @@
 #include "items/controls/NewMemo.h"
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunListBox.h"
-#include "lang/ClassNames.h"
+#include "lang/Texts.h"
 
 namespace qav::script {
 

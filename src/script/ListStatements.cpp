@@ -5,7 +5,7 @@
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunListBox.h"
 #include "items/controls/RunPage.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "lang/Vocabulary.h"
 #include "script/Interpreter.h"
 #include "script/ItemKinds.h"

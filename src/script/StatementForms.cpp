@@ -1,6 +1,6 @@
 #include "script/StatementForms.h"
 
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 
 namespace qav::script {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "base/Text.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "props/PropertyAccess.h"
 #include "script/Interpreter.h"
 

@@ -2,7 +2,7 @@
 // "이벤트실행", "종료".
 #include "base/Text.h"
 #include "items/Component.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "lang/Vocabulary.h"
 #include "script/Interpreter.h"
 #include "script/StatementSupport.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 
 namespace qav {
 

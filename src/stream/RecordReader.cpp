@@ -63,12 +63,14 @@ class Parser {
     return s;
   }
 
-  uint32_t u32(const char* what) {
-    std::string_view s = take(4, what);
+  // An unsigned little-endian number of n (at most 4) bytes.
+  uint32_t littleEndian(std::size_t n, const char* what) {
+    std::string_view s = take(n, what);
     uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<uint8_t>(s[i]);
+    for (std::size_t i = n; i-- > 0;) v = v << 8 | static_cast<uint8_t>(s[i]);
     return v;
   }
+  uint32_t u32(const char* what) { return littleEndian(4, what); }
 
   std::string_view shortText(const char* what) {
     std::size_t n = byte(what);
@@ -181,12 +183,9 @@ class Parser {
       case Tag::Int8:
         v.integer = static_cast<int8_t>(byte("an 8-bit integer"));
         break;
-      case Tag::Int16: {
-        std::string_view s = take(2, "a 16-bit integer");
-        v.integer =
-            static_cast<int16_t>(static_cast<uint8_t>(s[0]) | static_cast<uint8_t>(s[1]) << 8);
+      case Tag::Int16:
+        v.integer = static_cast<int16_t>(littleEndian(2, "a 16-bit integer"));
         break;
-      }
       case Tag::Int32:
         v.integer = static_cast<int32_t>(u32("a 32-bit integer"));
         break;

@@ -155,6 +155,37 @@ TEST_F(DumpPack, MistakesGiveClearMessagesAndExitCodes) {
             std::string::npos);
 }
 
+TEST_F(DumpPack, CommandLineMistakesNameTheProblemAndTheUsage) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string problem;
+  };
+  const Case cases[] = {
+      {{"doc", "x"}, "qav doc: unknown argument x"},
+      {{"doc", "--schema", "-o"}, "qav doc: -o needs a file name"},
+      {{"dump"}, "qav dump: no FILE given"},
+      {{"dump", "--raw", "--bogus", "f"}, "qav dump: unknown option --bogus"},
+      {{"dump", "a", "--readable", "b"}, "qav dump: more than one FILE"},
+      {{"dump", "f", "--offset"}, "qav dump: --offset needs a byte count of at most"},
+      {{"pack", "-o", "out"}, "qav pack: no PROJECT.json given"},
+      {{"pack", "p.json", "--raw"}, "qav pack: no output file given (-o OUT)"},
+      {{"pack", "p.json", "-o"}, "qav pack: -o needs a file name"},
+      {{"pack", "p.json", "-o", "out", "--player"}, "qav pack: --player needs a file name"},
+      {{"pack", "a.json", "-o", "--raw", "b.json"}, "qav pack: more than one PROJECT.json"},
+      {{"new"}, "qav new: no FILE.json given"},
+      {{"new", "a.json", "--title"}, "qav new: --title needs a text"},
+      {{"new", "a.json", "--title", "T", "-"}, "qav new: more than one FILE.json"},
+      {{"check", "--offset", "5", "f"}, "qav check: --offset takes 0 (a data file)"},
+      {{"check", "-x"}, "qav check: unknown option -x"},
+  };
+  for (const Case& c : cases) {
+    const Result r = run(c.args);
+    EXPECT_EQ(r.exitCode, 2) << c.problem;
+    EXPECT_EQ(r.err.rfind(c.problem, 0), 0u) << r.err;
+    EXPECT_NE(r.err.find("\nusage: qav " + c.args[0]), std::string::npos) << r.err;
+  }
+}
+
 TEST_F(DumpPack, HostileInputGivesBoundedEscapedMessages) {
   // A class name carrying terminal escapes is quoted with them written out.
   spit(file("escape.dat"),

@@ -15,7 +15,7 @@
 #include <sstream>
 
 #include "base/Cp949.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/Platform.h"
 #include "runtime/DataFile.h"
 #include "stream/ClassRegistry.h"
@@ -197,6 +197,56 @@ TEST(DataFile, LoadThenSaveReproducesTheLinesAndLongRowsUseLongTexts) {
   EXPECT_EQ(list[1].tag, Tag::String);
   EXPECT_EQ(list[2].tag, Tag::LString);
   EXPECT_EQ(lineTexts(r.properties[0].value), lines);
+}
+
+// Rows keep their file bytes from the load, or from the save that converted them, until they
+// change: whatever the edits, a save writes what converting every row afresh would write.
+TEST(DataFile, SavesAfterEditsWriteWhatAFreshConversionWrites) {
+  TempDir dir;
+  FilePlatform platform;
+  const std::string odd = text::decodeCp949(std::string("\x81\x20\xFF", 3));
+  std::vector<std::string> lines = {"5"};
+  for (int i = 0; i < 5; ++i) lines.push_back(row({"행" + std::to_string(i), odd}));
+  lines.insert(lines.end(),
+               {"0", "2", row({std::string(300, 'y')}), "", "0", "0", "0", "0", "0", "0"});
+  spill(dir.file("in.dat"), dataFileWith(lines));
+  auto box = std::make_unique<DataQueue>();
+  ASSERT_EQ(DataLoad(box, dir.file("in.dat"), platform), DataFileState::Loaded);
+
+  // The same rows in a store that has no file bytes for any of them.
+  auto fresh = [&](const char* name) {
+    DataQueue q;
+    for (int t = 1; t <= DataQueue::kTables; ++t)
+      q.rowList(t) = std::vector<std::string>(box->rowList(t).begin(), box->rowList(t).end());
+    std::string error;
+    EXPECT_TRUE(DataSave(q, dir.file(name), platform, error)) << error;
+    return slurp(dir.file(name));
+  };
+  auto saved = [&](const char* name) {
+    std::string error;
+    EXPECT_TRUE(DataSave(*box, dir.file(name), platform, error)) << error;
+    return slurp(dir.file(name));
+  };
+  RowList& rows = box->rowList(1);
+  const std::vector<std::function<void()>> edits = {
+      [&] {
+        rows.set(1, row({"바뀐", odd + "행"}));
+      },
+      [&] { rows.erase(0); },
+      [&] { rows.push_back(row({"새 행"})); },
+      [&] { rows.set(0, row({"다시"})); },  // converted by an earlier save
+      [&] { rows.pop_back(); },
+      [&] { rows.resize(2); },
+      [&] { rows.push_back(row({std::string(300, 'z')})); },
+      [&] { box->rowList(3).set(0, ""); },
+  };
+  for (std::size_t i = 0; i < edits.size(); ++i) {
+    edits[i]();
+    EXPECT_EQ(saved("edited.dat"), fresh("fresh.dat")) << "after edit " << i;
+  }
+  auto back = std::make_unique<DataQueue>();
+  DataLoad(back, dir.file("edited.dat"), platform);
+  EXPECT_EQ(back->rowList(1), box->rowList(1));
 }
 
 TEST(DataFile, RowsOfUpTo255Cp949BytesAreSavedAsShortTexts) {

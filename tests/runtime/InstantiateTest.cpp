@@ -11,7 +11,7 @@
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunPage.h"
 #include "items/controls/RunTimer.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "props/PropertyAccess.h"
 #include "support/ProjectBuilder.h"
 #include "support/ScriptFixture.h"

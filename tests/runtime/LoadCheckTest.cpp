@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "runtime/LoadCheck.h"
 #include "stream/LoadError.h"
 #include "stream/RecordWriter.h"

@@ -6,7 +6,7 @@
 #include "items/controls/NewLabel.h"
 #include "items/controls/NewMemo.h"
 #include "items/controls/RunListBox.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "support/ScriptFixture.h"
 
 namespace qav::testing {

@@ -4,7 +4,7 @@
 #include "items/controls/NewMemo.h"
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunListBox.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "stream/RecordReader.h"
 #include "support/ProjectBuilder.h"
 #include "support/ScriptFixture.h"
@@ -36,7 +36,7 @@ class Data : public ScriptTest {
     hub.setDataPath(path);
   }
 
-  std::vector<std::string>& rows(int t) { return hub.DataBox().rowList(t); }
+  RowList& rows(int t) { return hub.DataBox().rowList(t); }
   std::string reg(int n) { return hub.settings()->registerValue(n); }
   // The lines of the data file's Data_Backup list, read back with the record reader.
   std::vector<std::string> fileLines() {

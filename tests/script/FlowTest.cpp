@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "script/Interpreter.h"
 #include "support/ScriptFixture.h"
 

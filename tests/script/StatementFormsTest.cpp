@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "script/StatementForms.h"
 #include "support/ScriptFixture.h"
 

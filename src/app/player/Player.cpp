@@ -4,8 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "lang/Messages.h"
-#include "lang/WindowTexts.h"
+#include "lang/Texts.h"
 #include "qt/Mapping.h"
 #include "runtime/Hub.h"
 #include "runtime/InputPath.h"

@@ -1,6 +1,5 @@
 // `qav check`: whether the player would load a program file (or a data file), with the
 // warnings of `qav pack` about what loads but is almost surely a mistake.
-#include <cstdio>
 #include <exception>
 #include <memory>
 #include <string>
@@ -19,7 +18,7 @@
 namespace qav::tool {
 namespace {
 
-constexpr const char* kUsage = "qav check [--offset 0] FILE";
+constexpr Reporter kReport{"check", "qav check [--offset 0] FILE"};
 
 // The records from the offset on, as the player reads them; a malformed record ends the
 // reading and becomes a refusal naming its place and byte offset.
@@ -53,27 +52,22 @@ int checkDataFile(const std::string& path, const std::string& bytes) {
 int check(const std::vector<std::string>& args) {
   std::size_t offset = kPayloadOffset;
   std::string path;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--offset") {
-      if (i + 1 >= args.size() || (args[i + 1] != "0" && args[i + 1] != "1000000"))
-        return usageError("check", kUsage, "--offset takes 0 (a data file)");
-      offset = args[++i] == "0" ? 0 : kPayloadOffset;
-    } else if (args[i].size() > 1 && args[i][0] == '-') {
-      return usageError("check", kUsage, "unknown option " + args[i]);
-    } else if (path.empty()) {
-      path = args[i];
-    } else {
-      return usageError("check", kUsage, "more than one FILE");
-    }
-  }
-  if (path.empty()) return usageError("check", kUsage, "no FILE given");
+  const Option dataFileOption{"--offset", nullptr,
+                              [&offset](const std::string& value) {
+                                if (value != "0" && value != "1000000") return false;
+                                offset = value == "0" ? 0 : kPayloadOffset;
+                                return true;
+                              },
+                              "--offset takes 0 (a data file)"};
+  const std::string problem = readArguments(args, {dataFileOption}, &path, "FILE");
+  if (!problem.empty()) return kReport.usageError(problem);
   std::string bytes, error;
-  if (!readWholeFile(path, bytes, error)) return failure("check", error);
+  if (!readWholeFile(path, bytes, error)) return kReport.failure(error);
   if (offset == 0) return checkDataFile(path, bytes);
   if (bytes.size() < offset)
-    return failure("check", path + " has " + std::to_string(bytes.size()) +
-                                " bytes, fewer than 1000000: the player would show that it is "
-                                "damaged and end");
+    return kReport.failure(path + " has " + std::to_string(bytes.size()) +
+                           " bytes, fewer than 1000000: the player would show that it is "
+                           "damaged and end");
 
   std::vector<Finding> findings;
   std::vector<Record> records = readRecords(bytes, offset, findings);
@@ -83,7 +77,7 @@ int check(const std::vector<std::string>& args) {
 }
 
 const Registrar registrar(Command{
-    "check", kUsage,
+    kReport.name, kReport.usage,
     "Checks FILE as the player loads it: exit 0 when it would load (warnings, as qav pack\n"
     "      gives them, on standard error), exit 1 with one line per problem when it would not.\n"
     "      --offset 0 checks a data file instead.",

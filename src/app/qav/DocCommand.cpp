@@ -1,5 +1,4 @@
 // `qav doc`: writes the authors' reference (Markdown) or the JSON Schema of the project form.
-#include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
@@ -12,47 +11,28 @@
 namespace qav::tool {
 namespace {
 
-constexpr const char* kUsage = "qav doc [--schema] [-o FILE]";
-
-int usage(const std::string& problem) {
-  return usageError("doc", kUsage, problem);
-}
-
-int fail(const std::string& problem) {
-  return failure("doc", problem);
-}
+constexpr Reporter kReport{"doc", "qav doc [--schema] [-o FILE]"};
 
 int doc(const std::vector<std::string>& args) {
   bool schema = false;
   std::string output;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--schema") {
-      schema = true;
-    } else if (args[i] == "-o") {
-      if (i + 1 >= args.size()) return usage("-o needs a file name");
-      output = args[++i];
-    } else {
-      return usage("unknown argument " + args[i]);
-    }
-  }
+  const std::string problem = readArguments(
+      args, {{"--schema", &schema}, valueOption("-o", output, "-o needs a file name")}, nullptr);
+  if (!problem.empty()) return kReport.usageError(problem);
   std::string text;
   try {
     text = schema ? projectSchema() : referenceMarkdown();
   } catch (const std::exception& e) {
-    return fail(e.what());
+    return kReport.failure(e.what());
   }
-  if (output.empty()) {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
-      return fail("cannot write the output");
-    return 0;
-  }
+  if (output.empty()) return writeOutput(text) ? 0 : kReport.failure("cannot write the output");
   std::string error;
-  if (!writeWholeFile(output, text, 0644, error)) return fail(error);
+  if (!writeWholeFile(output, text, 0644, error)) return kReport.failure(error);
   return 0;
 }
 
 const Registrar registrar(Command{
-    "doc", kUsage,
+    kReport.name, kReport.usage,
     "Writes the reference for application authors as Markdown (statements, operands, kinds\n"
     "      of items and their event scripts, property words, value words, settings), made\n"
     "      from the player's own tables; with --schema the JSON Schema of the project form.\n"

@@ -21,15 +21,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr const char* kUsage = "qav new FILE.json [--title T]";
-
-int usage(const std::string& problem) {
-  return usageError("new", kUsage, problem);
-}
-
-int fail(const std::string& problem) {
-  return failure("new", problem);
-}
+constexpr Reporter kReport{"new", "qav new FILE.json [--title T]"};
 
 // An item placed on the main window, shown and usable from the start (without VisibleCheck
 // and EnabledCheck an item starts hidden and disabled).
@@ -90,26 +82,17 @@ Json project(const std::string& title, const std::string& dataFile) {
 int makeNew(const std::vector<std::string>& args) {
   std::string path, title;
   bool titleGiven = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--title") {
-      if (i + 1 >= args.size()) return usage("--title needs a text");
-      title = args[++i];
-      titleGiven = true;
-    } else if (args[i].size() > 1 && args[i][0] == '-') {
-      return usage("unknown option " + args[i]);
-    } else if (path.empty()) {
-      path = args[i];
-    } else {
-      return usage("more than one FILE.json");
-    }
-  }
-  if (path.empty()) return usage("no FILE.json given");
+  Option titleOption = valueOption("--title", title, "--title needs a text");
+  titleOption.given = &titleGiven;
+  const std::string problem = readArguments(args, {std::move(titleOption)}, &path, "FILE.json");
+  if (!problem.empty()) return kReport.usageError(problem);
   const std::filesystem::path file(path);
   const std::string stem = file.stem().string();
   if (!titleGiven) title = stem;
-  if (title.empty()) return usage("the title is empty; give one with --title");
+  if (title.empty()) return kReport.usageError("the title is empty; give one with --title");
   if (text::decodeCp949(text::encodeCp949(title)) != title)
-    return fail("the title \"" + title + "\" has a character without a code page 949 form");
+    return kReport.failure("the title \"" + title +
+                           "\" has a character without a code page 949 form");
   // The data file sits beside the program under a name the player accepts.
   std::string dataFile = stem.empty() ? "data" : stem;
   for (char& c : dataFile)
@@ -119,9 +102,10 @@ int makeNew(const std::vector<std::string>& args) {
 
   struct stat st {};
   if (::lstat(path.c_str(), &st) == 0)
-    return fail(path + " exists; qav new does not overwrite a file");
+    return kReport.failure(path + " exists; qav new does not overwrite a file");
   std::string error;
-  if (!writeWholeFile(path, compactJson(project(title, dataFile)), 0644, error)) return fail(error);
+  if (!writeWholeFile(path, compactJson(project(title, dataFile)), 0644, error))
+    return kReport.failure(error);
   std::printf("Wrote %s. Make a program of it with: qav pack %s -o %s\n",
               text::printable(path).c_str(), text::printable(path).c_str(),
               text::printable((file.parent_path() / stem).string()).c_str());
@@ -129,7 +113,7 @@ int makeNew(const std::vector<std::string>& args) {
 }
 
 const Registrar registrar(Command{
-    "new", kUsage,
+    kReport.name, kReport.usage,
     "Writes FILE.json, a small project to start from: the settings, a main window titled T\n"
     "      (default: the file's name) with a label, an edit field and a button whose script\n"
     "      greets with the field's text. It never overwrites a file.",

@@ -2,7 +2,6 @@
 // data file (records alone) from the JSON form of records.
 #include <sys/stat.h>
 
-#include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
@@ -22,64 +21,41 @@
 namespace qav::tool {
 namespace {
 
-constexpr const char* kUsage = "qav pack PROJECT.json -o OUT [--player FILE] [--offset N] [--raw]";
-
-int usage(const std::string& problem) {
-  return usageError("pack", kUsage, problem);
-}
-
-int fail(const std::string& problem) {
-  return failure("pack", problem);
-}
+constexpr Reporter kReport{"pack",
+                           "qav pack PROJECT.json -o OUT [--player FILE] [--offset N] [--raw]"};
 
 int pack(const std::vector<std::string>& args) {
   std::size_t offset = kPayloadOffset;
   std::string input, output, player;
   bool playerGiven = false, raw = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    bool hasValue = i + 1 < args.size();
-    if (a == "--offset") {
-      if (!hasValue || !parseByteCount(args[i + 1], offset, kMaxFileBytes))
-        return usage("--offset needs a byte count of at most " + std::to_string(kMaxFileBytes));
-      ++i;
-    } else if (a == "-o") {
-      if (!hasValue) return usage("-o needs a file name");
-      output = args[++i];
-    } else if (a == "--raw") {
-      raw = true;
-    } else if (a == "--player") {
-      if (!hasValue) return usage("--player needs a file name");
-      player = args[++i];
-      playerGiven = true;
-    } else if (a.size() > 1 && a[0] == '-') {
-      return usage("unknown option " + a);
-    } else if (input.empty()) {
-      input = a;
-    } else {
-      return usage("more than one PROJECT.json");
-    }
-  }
-  if (input.empty()) return usage("no PROJECT.json given");
-  if (output.empty()) return usage("no output file given (-o OUT)");
+  Option playerOption = valueOption("--player", player, "--player needs a file name");
+  playerOption.given = &playerGiven;
+  const std::string problem = readArguments(args,
+                                            {offsetOption(offset),
+                                             valueOption("-o", output, "-o needs a file name"),
+                                             {"--raw", &raw},
+                                             std::move(playerOption)},
+                                            &input, "PROJECT.json");
+  if (!problem.empty()) return kReport.usageError(problem);
+  if (output.empty()) return kReport.usageError("no output file given (-o OUT)");
   if (offset == 0 && playerGiven)
-    return usage("--offset 0 writes the records alone; --player does not go with it");
+    return kReport.usageError("--offset 0 writes the records alone; --player does not go with it");
 
   std::string jsonText, error;
-  if (!readWholeFile(input, jsonText, error)) return fail(error);
+  if (!readWholeFile(input, jsonText, error)) return kReport.failure(error);
   std::string out;
   if (offset > 0) {
     if (!playerGiven) {
       player = selfDirectory() + "qavplayer";
       struct stat st {};
       if (::stat(player.c_str(), &st) != 0)
-        return fail("no player program beside qav (" + player +
-                    " does not exist); name one with --player FILE");
+        return kReport.failure("no player program beside qav (" + player +
+                               " does not exist); name one with --player FILE");
     }
-    if (!readWholeFile(player, out, error)) return fail(error);
+    if (!readWholeFile(player, out, error)) return kReport.failure(error);
     if (out.size() > offset)
-      return fail("the player " + player + " has " + std::to_string(out.size()) +
-                  " bytes, more than the offset " + std::to_string(offset));
+      return kReport.failure("the player " + player + " has " + std::to_string(out.size()) +
+                             " bytes, more than the offset " + std::to_string(offset));
     out.resize(offset, '\0');
   }
   std::string records;
@@ -94,17 +70,17 @@ int pack(const std::vector<std::string>& args) {
     if (!raw && findings.empty() && offset > 0) findings = checkLoad(parsed, records, output);
     if (!raw && findings.empty() && offset > 0) findings = checkWarnings(parsed);
   } catch (const std::exception& e) {
-    return fail(input + ": " + e.what());
+    return kReport.failure(input + ": " + e.what());
   }
   if (reportFindings("pack", input, findings) != 0) return 1;
 
   out += records;
-  if (!writeWholeFile(output, out, offset > 0 ? 0755 : 0644, error)) return fail(error);
+  if (!writeWholeFile(output, out, offset > 0 ? 0755 : 0644, error)) return kReport.failure(error);
   return 0;
 }
 
 const Registrar registrar(Command{
-    "pack", kUsage,
+    kReport.name, kReport.usage,
     "Writes OUT: the player (default: qavplayer beside qav) padded with zero bytes to\n"
     "      offset N (default 1000000), then the records of PROJECT.json. --offset 0 writes\n"
     "      the records alone (a data file). The settings may give \"Data_Backup\" in its\n"

@@ -15,7 +15,7 @@
 #include "app/player/Player.h"
 #include "app/qav/Events.h"
 #include "items/controls/NewEdit.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "platform/HeadlessPlatform.h"
 #include "qt/ItemView.h"
 #include "qt/Mapping.h"

@@ -5,14 +5,13 @@
 #include <memory>
 #include <set>
 #include <stdexcept>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
 #include "app/qav/CompactJson.h"
-#include "lang/ClassNames.h"
-#include "lang/Messages.h"
+#include "lang/Texts.h"
 #include "lang/Vocabulary.h"
-#include "lang/Words.h"
 #include "platform/HeadlessPlatform.h"
 #include "props/Schema.h"
 #include "props/SchemaRows.h"
@@ -406,42 +405,27 @@ Json identIn(const std::vector<std::string>& names) {
 }
 
 Json propertySchema(const PropInfo& p) {
-  switch (p.kind) {
-    case PropKind::Integer:
-      return ref("integer");
-    case PropKind::Boolean:
-      return Json{{"type", "boolean"}};
-    case PropKind::Text:
-      return ref("text");
-    case PropKind::Lines:
-      return ref("lines");
-    case PropKind::Enum:
-      return identIn(p.idents);
-    case PropKind::Set: {
-      Json members = Json::array();
-      for (const auto& m : p.idents) members.push_back(m);
-      return Json{{"type", "object"},
-                  {"required", Json::array({"set"})},
-                  {"additionalProperties", false},
-                  {"properties",
-                   {{"set", {{"type", "array"}, {"items", {{"enum", std::move(members)}}}}}}}};
-    }
-    case PropKind::DateTime:
-    case PropKind::Float:
-      return ref("extended");
-    case PropKind::Colour:
-      return ref("colour");
-    case PropKind::Cursor:
-      return ref("cursor");
-    case PropKind::Charset:
-      return ref("charset");
-    case PropKind::Binary:
-      return ref("binary");
-    case PropKind::ComponentRef:
-      return ref("component");
-    case PropKind::Collection:
-      return ref("collection");
+  if (p.kind == PropKind::Boolean) return Json{{"type", "boolean"}};
+  if (p.kind == PropKind::Enum) return identIn(p.idents);
+  if (p.kind == PropKind::Set) {
+    Json members = Json::array();
+    for (const auto& m : p.idents) members.push_back(m);
+    return Json{
+        {"type", "object"},
+        {"required", Json::array({"set"})},
+        {"additionalProperties", false},
+        {"properties", {{"set", {{"type", "array"}, {"items", {{"enum", std::move(members)}}}}}}}};
   }
+  // The other kinds refer to the schema's definitions.
+  static constexpr std::pair<PropKind, const char*> kDefinitions[] = {
+      {PropKind::Integer, "integer"},      {PropKind::Text, "text"},
+      {PropKind::Lines, "lines"},          {PropKind::DateTime, "extended"},
+      {PropKind::Float, "extended"},       {PropKind::Colour, "colour"},
+      {PropKind::Cursor, "cursor"},        {PropKind::Charset, "charset"},
+      {PropKind::Binary, "binary"},        {PropKind::ComponentRef, "component"},
+      {PropKind::Collection, "collection"}};
+  for (const auto& [kind, definition] : kDefinitions)
+    if (kind == p.kind) return ref(definition);
   return Json::object();
 }
 

@@ -1,7 +1,7 @@
 #include "items/controls/NewButton.h"
 
 #include "items/CommonRows.h"
-#include "lang/Words.h"
+#include "lang/Texts.h"
 
 namespace qav {
 

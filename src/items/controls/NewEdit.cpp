@@ -1,7 +1,7 @@
 #include "items/controls/NewEdit.h"
 
 #include "items/CommonRows.h"
-#include "lang/Words.h"
+#include "lang/Texts.h"
 
 namespace qav {
 namespace {

@@ -3,7 +3,7 @@
 #include "base/Text.h"
 #include "items/CommonRows.h"
 #include "items/controls/EditText.h"
-#include "lang/Words.h"
+#include "lang/Texts.h"
 
 namespace qav {
 

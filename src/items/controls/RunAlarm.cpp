@@ -1,8 +1,7 @@
 #include "items/controls/RunAlarm.h"
 
 #include "items/PropTable.h"
-#include "lang/PropertyNames.h"
-#include "lang/Words.h"
+#include "lang/Texts.h"
 
 namespace qav {
 namespace {

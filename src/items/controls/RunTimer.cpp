@@ -1,7 +1,7 @@
 #include "items/controls/RunTimer.h"
 
 #include "items/PropTable.h"
-#include "lang/PropertyNames.h"
+#include "lang/Texts.h"
 
 namespace qav {
 

@@ -1,7 +1,7 @@
 #include "items/graphic/Box.h"
 
 #include "items/CommonRows.h"
-#include "lang/Words.h"
+#include "lang/Texts.h"
 
 namespace qav {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "items/CommonRows.h"
-#include "lang/Words.h"
+#include "lang/Texts.h"
 
 namespace qav {
 namespace {

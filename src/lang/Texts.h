@@ -1,7 +1,253 @@
 #pragma once
-// Every text the interpreter shows or compares, defined once.
+// The program's fixed texts, each defined once: class names, property names, value words,
+// messages and the texts of the player's own windows. The conversions between values and
+// words are in lang/Vocabulary.h.
 #include <string_view>
 
+// Run-time and record class names that the hub, the dispatch and the interpreter test.
+namespace qav::cls {
+
+inline constexpr std::string_view kMain = "TMain";
+inline constexpr std::string_view kForm = "TForm";
+inline constexpr std::string_view kIvent = "TIvent";
+
+inline constexpr std::string_view kMainData = "TMainData";
+inline constexpr std::string_view kDataQueue = "TDataQueue";
+inline constexpr std::string_view kPanel = "TNewPanel";
+
+inline constexpr std::string_view kLabel = "TNewLabel";
+inline constexpr std::string_view kLine = "TLine";
+inline constexpr std::string_view kBox = "TBox";
+inline constexpr std::string_view kButton = "TNewButton";
+inline constexpr std::string_view kImage = "TNewImage";
+inline constexpr std::string_view kEdit = "TNewEdit";
+inline constexpr std::string_view kMemo = "TNewMemo";
+inline constexpr std::string_view kListBoxRecord = "TNewListBox";
+inline constexpr std::string_view kListBox = "TRunListBox";
+inline constexpr std::string_view kComboBoxRecord = "TNewComboBox";
+inline constexpr std::string_view kComboBox = "TRunComboBox";
+inline constexpr std::string_view kCheckBox = "TNewCheckBox";
+inline constexpr std::string_view kRadioButton = "TNewRadioButton";
+inline constexpr std::string_view kTimerRecord = "TNewTimer";
+inline constexpr std::string_view kTimer = "TRunTimer";
+inline constexpr std::string_view kAlarmRecord = "TNewAlarm";
+inline constexpr std::string_view kAlarm = "TRunAlarm";
+inline constexpr std::string_view kPageRecord = "TNewPage";
+inline constexpr std::string_view kPage = "TRunPage";
+inline constexpr std::string_view kTab = "TTabSheet";
+inline constexpr std::string_view kSoundRecord = "TNewSound";
+inline constexpr std::string_view kSound = "TMediaPlayer";  // the player a sound record becomes
+inline constexpr std::string_view kProgress = "TNewProgress";
+inline constexpr std::string_view kWatch = "TNewWatch";
+inline constexpr std::string_view kData = "TNewData";
+inline constexpr std::string_view kLoadBox = "TNewLoadBox";
+inline constexpr std::string_view kSaveBox = "TNewSaveBox";
+
+}  // namespace qav::cls
+
+// Korean property names as scripts write them: the schema tables and the item property
+// tables compare against these.
+namespace qav::prop {
+
+// Shared by most items.
+inline constexpr std::string_view kName = "이름";
+inline constexpr std::string_view kCaption = "제목";
+inline constexpr std::string_view kAccess = "접근";
+inline constexpr std::string_view kExists = "존재";
+inline constexpr std::string_view kLeft = "가로좌표";
+inline constexpr std::string_view kTop = "세로좌표";
+inline constexpr std::string_view kWidth = "가로크기";
+inline constexpr std::string_view kHeight = "세로크기";
+inline constexpr std::string_view kCursor = "커서";
+inline constexpr std::string_view kFont = "글자모양";
+inline constexpr std::string_view kColour = "바탕색";
+inline constexpr std::string_view kParentColour = "부모바탕색";
+inline constexpr std::string_view kParentFont = "부모글자모양";
+inline constexpr std::string_view kTransparent = "투명바탕색";
+inline constexpr std::string_view kTabStop = "탭여부";
+inline constexpr std::string_view kTabOrder = "탭순서";
+inline constexpr std::string_view kHint = "풍선도움말";
+inline constexpr std::string_view kStyle = "스타일";
+inline constexpr std::string_view kDirection = "방향";
+inline constexpr std::string_view kBorder = "테두리";
+inline constexpr std::string_view kReadOnly = "읽기전용";
+inline constexpr std::string_view kMinValue = "최소값";
+inline constexpr std::string_view kMaxValue = "최대값";
+
+// Windows.
+inline constexpr std::string_view kIcon = "아이콘";
+inline constexpr std::string_view kSystemButton = "시스템버튼";
+inline constexpr std::string_view kMinButton = "최소버튼";
+inline constexpr std::string_view kMaxButton = "최대버튼";
+inline constexpr std::string_view kWindowState = "창상태";
+inline constexpr std::string_view kWindowSize = "창크기";
+inline constexpr std::string_view kStayOnTop = "항상위";
+inline constexpr std::string_view kAutoScale = "자동크기조정";
+
+// Labels, images, buttons.
+inline constexpr std::string_view kHorizontalAlign = "가로정렬";
+inline constexpr std::string_view kVerticalAlign = "세로정렬";
+inline constexpr std::string_view kAutoSize = "자동크기";
+inline constexpr std::string_view kStretch = "자동맞춤";
+inline constexpr std::string_view kCentre = "가운데";
+inline constexpr std::string_view kPicture = "그림";
+inline constexpr std::string_view kPictureLayout = "그림위치";
+inline constexpr std::string_view kPictureMargin = "그림여백";
+
+// Lists, memos, edit fields.
+inline constexpr std::string_view kItems = "아이템";
+inline constexpr std::string_view kEditable = "직접입력";
+inline constexpr std::string_view kSorted = "내용정렬";
+inline constexpr std::string_view kText = "문자열";
+inline constexpr std::string_view kMaxBytes = "최대바이트";
+inline constexpr std::string_view kMaxLines = "최대줄";
+inline constexpr std::string_view kScrollBars = "스크롤";
+inline constexpr std::string_view kWordWrap = "자동넘김";
+inline constexpr std::string_view kInputStyle = "입력형태";
+inline constexpr std::string_view kMaxLength = "최대길이";
+inline constexpr std::string_view kCharCase = "문자정렬";
+inline constexpr std::string_view kPassword = "입력숨김";
+
+// Check boxes.
+inline constexpr std::string_view kChecked = "표시";
+inline constexpr std::string_view kOnly = "유일";
+inline constexpr std::string_view kGroup = "그룹번호";
+
+// Timers and alarms.
+inline constexpr std::string_view kRunning = "작동";
+inline constexpr std::string_view kInterval = "작동간격";
+inline constexpr std::string_view kAlarmDate = "작동날짜";
+inline constexpr std::string_view kAlarmTime = "작동시간";
+
+// Clocks, pages, data items, sounds.
+inline constexpr std::string_view kHandColour = "바늘색";
+inline constexpr std::string_view kSecondHand = "초침";
+inline constexpr std::string_view kActiveWindow = "활동윈도우";
+inline constexpr std::string_view kMultiLine = "다중페이지";
+inline constexpr std::string_view kTabPosition = "페이지위치";
+inline constexpr std::string_view kPages = "페이지";
+inline constexpr std::string_view kData = "데이타";
+inline constexpr std::string_view kFileName = "파일이름";
+
+// Boxes.
+inline constexpr std::string_view kAngle = "회전";
+inline constexpr std::string_view kFilled = "바탕";
+inline constexpr std::string_view kBorderColour = "선색";
+inline constexpr std::string_view kBorderWidth = "선두께";
+inline constexpr std::string_view kShadowColour = "그림자색";
+inline constexpr std::string_view kShadowWidth = "그림자두께";
+
+// Gauges.
+inline constexpr std::string_view kBarColour = "그래프색";
+inline constexpr std::string_view kShowText = "텍스트";
+inline constexpr std::string_view kProgress = "현재값";
+
+// Further rows of the control tables.
+inline constexpr std::string_view kMultiSelect = "복수선택";
+inline constexpr std::string_view kImeMode = "초기상태";
+
+}  // namespace qav::prop
+
+// Korean value words of the property tables and scripts.
+namespace qav::words {
+
+// Truth words.
+inline constexpr std::string_view kTrue = "참";
+inline constexpr std::string_view kFalse = "거짓";
+
+// Colour words, in the order the schema tables offer them.
+inline constexpr std::string_view kBlack = "검정";
+inline constexpr std::string_view kBlue = "파랑";
+inline constexpr std::string_view kGreen = "녹색";
+inline constexpr std::string_view kSky = "하늘";
+inline constexpr std::string_view kRed = "빨강";
+inline constexpr std::string_view kPurple = "보라";
+inline constexpr std::string_view kYellow = "노랑";
+inline constexpr std::string_view kSilver = "은색";
+inline constexpr std::string_view kGrey = "회색";
+inline constexpr std::string_view kBrightBlue = "밝은파랑";
+inline constexpr std::string_view kBrightGreen = "밝은녹색";
+inline constexpr std::string_view kBrightSky = "밝은하늘";
+inline constexpr std::string_view kBrightRed = "밝은빨강";
+inline constexpr std::string_view kBrightPurple = "밝은보라";
+inline constexpr std::string_view kBrightYellow = "밝은노랑";
+inline constexpr std::string_view kWhite = "흰색";
+inline constexpr std::string_view kButtonFace = "기본바탕색";
+inline constexpr std::string_view kWindowColour = "기본윈도우색";
+
+// Cursor words, in the order the schema tables offer them.
+inline constexpr std::string_view kCursorDefault = "기본";
+inline constexpr std::string_view kCursorArrow = "화살표";
+inline constexpr std::string_view kCursorInput = "입력";
+inline constexpr std::string_view kCursorWait = "대기중";
+inline constexpr std::string_view kCursorAppStart = "실행대기중";
+inline constexpr std::string_view kCursorNo = "금지";
+inline constexpr std::string_view kCursorCross = "십자가";
+inline constexpr std::string_view kCursorHand = "손가락";
+inline constexpr std::string_view kCursorHelp = "도움말";
+inline constexpr std::string_view kCursorDrag = "드래그";
+inline constexpr std::string_view kCursorMultiDrag = "멀티드래그";
+inline constexpr std::string_view kCursorNoDrop = "드래그금지";
+inline constexpr std::string_view kCursorHSplit = "가로조정";
+inline constexpr std::string_view kCursorVSplit = "세로조정";
+inline constexpr std::string_view kCursorSizeWE = "좌우조정";
+inline constexpr std::string_view kCursorSizeNS = "상하조정";
+inline constexpr std::string_view kCursorSizeNWSE = "좌횡단조정";
+inline constexpr std::string_view kCursorSizeNESW = "우횡단조정";
+
+// Choice words of the property tables, one constant per word; words that several tables offer
+// ("없음", "중앙 정렬", "원", the four directions) are defined once and shared.
+inline constexpr std::string_view kNone = "없음";
+inline constexpr std::string_view kFixedSize = "크기고정";
+inline constexpr std::string_view kSizeable = "크기조절";
+
+inline constexpr std::string_view kAlignLeft = "좌측 정렬";
+inline constexpr std::string_view kAlignRight = "우측 정렬";
+inline constexpr std::string_view kAlignCentre = "중앙 정렬";
+inline constexpr std::string_view kAlignTop = "위측 정렬";
+inline constexpr std::string_view kAlignBottom = "아래측 정렬";
+
+inline constexpr std::string_view kUp = "위쪽";
+inline constexpr std::string_view kDown = "아래쪽";
+inline constexpr std::string_view kLeft = "왼쪽";
+inline constexpr std::string_view kRight = "오른쪽";
+
+inline constexpr std::string_view kDiamond = "마름모";
+inline constexpr std::string_view kCircle = "원";
+inline constexpr std::string_view kRectangle = "사각형";
+inline constexpr std::string_view kRoundRect = "둥근사각형";
+inline constexpr std::string_view kTriangle = "삼각형";
+
+inline constexpr std::string_view kLowered = "오목";
+inline constexpr std::string_view kRaised = "볼록";
+
+inline constexpr std::string_view kScrollVertical = "상하 스크롤";
+inline constexpr std::string_view kScrollHorizontal = "좌우 스크롤";
+inline constexpr std::string_view kScrollBoth = "공용 스크롤";
+
+inline constexpr std::string_view kInputNumber = "숫자";
+inline constexpr std::string_view kInputText = "문자";
+inline constexpr std::string_view kCaseNormal = "정렬안함";
+inline constexpr std::string_view kCaseLower = "소문자";
+inline constexpr std::string_view kCaseUpper = "대문자";
+
+inline constexpr std::string_view kOnDate = "특정일";
+inline constexpr std::string_view kDaily = "매일";
+
+inline constexpr std::string_view kTabsTop = "상단";
+inline constexpr std::string_view kTabsBottom = "하단";
+
+inline constexpr std::string_view kHorizontalBar = "가로막대";
+inline constexpr std::string_view kVerticalBar = "세로막대";
+
+// Input-method modes of edit fields and memos.
+inline constexpr std::string_view kImeCurrent = "현재";
+inline constexpr std::string_view kImeAlpha = "영문";
+inline constexpr std::string_view kImeHangul = "한글";
+
+}  // namespace qav::words
+
+// Every text the interpreter shows or compares.
 namespace qav::msg {
 
 // Statement keywords.
@@ -246,3 +492,25 @@ inline constexpr std::string_view kAboutVersion = "버    젼  :  ";
 inline constexpr std::string_view kEllipsis = "...";
 
 }  // namespace qav::msg
+
+// Texts of the player's own windows (menus, the information window) that the hub does not
+// show itself.
+namespace qav::texts {
+
+// Main menu.
+inline constexpr std::string_view kMenuMain = "메뉴";
+inline constexpr std::string_view kMenuSplash = "Qav Maker...";
+inline constexpr std::string_view kMenuProgram = "프로그램...";
+inline constexpr std::string_view kMenuQuit = "종료";
+inline constexpr std::string_view kMenuData = "데이타";
+inline constexpr std::string_view kMenuDataLoad = "데이타 불러오기";
+inline constexpr std::string_view kMenuDataSave = "데이타 저장하기";
+
+// Information window.
+inline constexpr std::string_view kAboutBanner = "QAV Maker 제작 프로그램";
+inline constexpr std::string_view kAboutOk = "확인";
+
+// Where the splash sound lives, under the program's directory.
+inline constexpr std::string_view kSplashSound = "Sound\\Title.Wav";
+
+}  // namespace qav::texts
