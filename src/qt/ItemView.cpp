@@ -43,18 +43,8 @@ bool scriptedInput() {
 }
 
 ItemView::ItemView(ItemModel& model, QWidget* widget, QPalette::ColorRole colourRole)
-    : model_(model), widget_(widget), colourRole_(colourRole) {
+    : ModelTie(model), model_(model), widget_(widget), colourRole_(colourRole) {
   model_.setObserver(this);
-}
-
-ItemView::~ItemView() {
-  detach();
-}
-
-void ItemView::detach() {
-  if (detached_) return;
-  detached_ = true;
-  if (model_.observer() == this) model_.setObserver(nullptr);
 }
 
 QString hintText(const std::string& hint) {

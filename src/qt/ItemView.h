@@ -10,6 +10,7 @@
 
 #include "items/ItemModel.h"
 #include "platform/UserInput.h"
+#include "qt/ModelTie.h"
 
 namespace qav {
 class Platform;
@@ -17,22 +18,16 @@ class Platform;
 
 namespace qav::qt {
 
-class ItemView : public ModelObserver {
+class ItemView : public ModelTie {
  public:
   // The colour of the item is painted in role (Window for labels, Base for text areas,
   // Button for buttons).
   ItemView(ItemModel& model, QWidget* widget, QPalette::ColorRole colourRole);
-  ~ItemView() override;
 
   ItemModel& model() const { return model_; }
   QWidget* widget() const { return widget_; }
 
   void modelChanged(Attr what) final;
-  // A view that outlives its model leaves it alone.
-  void modelGone() override { detached_ = true; }
-  // Forgets the model; called before the models go away.
-  void detach();
-  bool detached() const { return detached_; }
 
   // Applies every attribute; called once the derived view is complete.
   void refreshAll() { modelChanged(Attr::All); }
@@ -51,7 +46,6 @@ class ItemView : public ModelObserver {
   QPointer<QWidget> widget_;
   QPalette::ColorRole colourRole_;
   bool applying_ = false;
-  bool detached_ = false;
 };
 
 // The platform whose runtime takes the views' user input (set by QtPlatform).

@@ -53,16 +53,6 @@ Qt::WindowFlags windowFlagsFor(const WindowModel& model) {
   return f;
 }
 
-WindowMirror::~WindowMirror() {
-  detach();
-}
-
-void WindowMirror::detach() {
-  if (detached_) return;
-  detached_ = true;
-  if (model_.observer() == this) model_.setObserver(nullptr);
-}
-
 void WindowMirror::applyAll() {
   applying_ = true;
   applyCaption(top_, model_);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "items/WindowModel.h"
+#include "qt/ModelTie.h"
 
 namespace qav::qt {
 
@@ -21,23 +22,17 @@ Qt::WindowFlags windowFlagsFor(const WindowModel& model);
 // already was the active window.
 void userActivated(WindowModel& window);
 
-class WindowMirror : public ModelObserver {
+class WindowMirror : public ModelTie {
  public:
   // top is the window's widget; its items are placed on client.
   WindowMirror(WindowModel& model, QWidget* top, QWidget* client)
-      : model_(model), top_(top), client_(client) {}
-  ~WindowMirror() override;
+      : ModelTie(model), model_(model), top_(top), client_(client) {}
 
   WindowModel& model() const { return model_; }
   // Where the window's items are placed.
   QWidget* clientArea() const { return client_; }
 
   void modelChanged(Attr what) override;
-  // A view that outlives its model leaves it alone.
-  void modelGone() override { detached_ = true; }
-  bool detached() const { return detached_; }
-  // Forgets the model; called before the models go away.
-  void detach();
 
  protected:
   // Applies every attribute of the model.
@@ -60,7 +55,6 @@ class WindowMirror : public ModelObserver {
   bool applying_ = false;   // the view is being set from the model
   bool reporting_ = false;  // the model is being set from the view
   bool shownOnce_ = false;
-  bool detached_ = false;
 };
 
 }  // namespace qav::qt
