@@ -259,7 +259,8 @@ TEST(DataFile, RowsOfUpTo255Cp949BytesAreSavedAsShortTexts) {
   std::string error;
   ASSERT_TRUE(DataSave(box, dir.file("data.dat"), platform, error)) << error;
   const std::string bytes = slurp(dir.file("data.dat"));
-  const auto& lines = RecordReader(bytes).read().properties[0].value.list;
+  const Record record = RecordReader(bytes).read();
+  const auto& lines = record.properties[0].value.list;
   const Tag tags[] = {Tag::String, Tag::LString, Tag::String, Tag::LString};
   for (std::size_t i = 0; i < std::size(tags); ++i) EXPECT_EQ(lines[i + 1].tag, tags[i]) << i;
 }
