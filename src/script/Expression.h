@@ -3,12 +3,16 @@
 // operators) and single operands. Each part is shaped the first time an evaluation reaches
 // it and kept for the next evaluation, so a line that runs again evaluates without splitting
 // its texts again. A reference operand keeps the lookups of its qualifier for one run.
+#include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "props/Reference.h"
+#include "script/Tokenizer.h"
+#include "stores/VariableTable.h"
 
 namespace qav {
 class Component;
@@ -25,7 +29,7 @@ struct CachedRef {
   char letter = 'S';
   // A script variable's value, as found while the variable names were numbered `names`.
   unsigned names = 0;
-  std::string* variable = nullptr;
+  Variable* variable = nullptr;
 };
 
 // A text split at the operators of one group. "+" and "-" (additive) fold from the left;
@@ -38,13 +42,59 @@ struct Chain {
   std::vector<std::string_view> rests;
 };
 
+// A value while an expression is worked out: a text, or a 32-bit number whose text (its plain
+// decimal form) is made only when something reads the value as text. A number is only ever
+// held as one when that decimal form is exactly the text it stands for.
+struct Value {
+  std::string text;  // not kept up to date while isNumber
+  int32_t number = 0;
+  bool isNumber = false;
+
+  void setNumber(int32_t n) {
+    number = n;
+    isNumber = true;
+  }
+  void setText(std::string_view t) {
+    text.assign(t);
+    isNumber = false;
+  }
+  void setText(std::string&& t) {
+    text = std::move(t);
+    isNumber = false;
+  }
+  std::string& asText() {
+    if (isNumber) {
+      char digits[16];
+      text.assign(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+      isNumber = false;
+    }
+    return text;
+  }
+  // Whether the value reads as a number (IsNumber of its text), and which.
+  bool asNumber(int32_t& n) const {
+    if (isNumber) {
+      n = number;
+      return true;
+    }
+    return IsNumber(text, &n);
+  }
+};
+
+// Whether the text is exactly the plain decimal form of a 32-bit number (no blanks around).
+inline bool plainNumber(std::string_view s, int32_t& n) {
+  return !s.empty() && static_cast<unsigned char>(s.front()) > 32 &&
+         static_cast<unsigned char>(s.back()) > 32 && IsNumber(s, &n);
+}
+
 struct ExprNode {
   enum class Kind : unsigned char { Unshaped, Value, Clock, Reference, Chain };
   std::string_view text;
   std::string_view operand;  // a single operand: the text without its outer parentheses
   Kind kind = Kind::Unshaped;
-  std::string value;  // Value: the result, whatever the run
-  CachedRef ref;      // Reference: read at each evaluation
+  std::string value;   // Value: the result, whatever the run
+  int32_t number = 0;  // ... and the number it is, when plainNumber(value)
+  bool isNumber = false;
+  CachedRef ref;  // Reference: read at each evaluation
   Chain chain;
   std::size_t firstChild = 0;  // Chain: the nodes of its operands, in order, from here
 };

@@ -68,6 +68,13 @@ std::string Interpreter::lineMaths(int key, MakeText make, int a, int b) {
   return Maths(make(tokens(), a, b));
 }
 
+Value Interpreter::lineValue(int key, MakeText make, int a, int b) {
+  if (ExprTree* tree = lineTree(key, make, a, b)) return mathsValue(*tree);
+  const std::string text = make(tokens(), a, b);
+  scratch_.reset(text);
+  return mathsValue(scratch_);
+}
+
 ExprTree* Interpreter::lineTree(int key, MakeText make, int a, int b) {
   if (!current_) return nullptr;
   for (auto& [k, tree] : current_->trees)
@@ -92,7 +99,10 @@ std::string Interpreter::tokenMaths(int n) {
 
 void Interpreter::assignWords(CachedRef& target, int first) {
   ExprTree* tree = lineTree(kMaxTokens + first, wordsText, first);
-  if (!tree || !appendInPlace(*tree, target)) write(target, wordsMaths(first));
+  if (!tree)
+    write(target, wordsMaths(first));
+  else if (!appendInPlace(*tree, target))
+    write(target, mathsValue(*tree));
 }
 
 // A variable given its own text with more joined to it ("정의 s = :s ~ ..."): the more is
@@ -114,21 +124,23 @@ bool Interpreter::appendInPlace(ExprTree& tree, CachedRef& target) {
   if (tree.nodes[first].kind != ExprNode::Kind::Reference || !own.parts.qualifier.empty() ||
       own.parts.name != target.parts.name)
     return false;
-  std::string* text = variableOf(target);
+  Variable* var = variableOf(target);
   std::string unused;
-  if (!text || special(host_.platform(), *text, unused)) return false;
+  if (!var || special(host_.platform(), var->value, unused)) return false;
+  std::string* text = &var->value;
   // The other operands, as an evaluation of the whole would read them.
   depthExceeded_ = false;
   steps_ = 2;
-  std::vector<std::string>& values = scratchValues_;
+  std::vector<Value>& values = scratchValues_;
   values.resize(n);
   std::size_t size = text->size();
   for (std::size_t k = 1; k < n; ++k) {
     visit(tree, first + k, values[k]);
-    size += values[k].size();
+    size += values[k].asText().size();
   }
   if (size > kMaxTextBytes) throw std::length_error(std::string(msg::kTextTooLong));
-  for (std::size_t k = 1; k < n; ++k) *text += values[k];
+  for (std::size_t k = 1; k < n; ++k) *text += values[k].text;
+  var->numberState = Variable::Number::Unknown;
   return true;
 }
 
@@ -173,7 +185,7 @@ void Interpreter::refresh(CachedRef& ref) {
 
 // The value of the one variable that a ":" name reference names; null for any other
 // reference, and when no variable or more than one has the name.
-std::string* Interpreter::variableOf(CachedRef& ref) {
+Variable* Interpreter::variableOf(CachedRef& ref) {
   if (ref.component || !ref.parts.qualifier.empty() || !ref.parts.hasColon) return nullptr;
   VariableTable& variables = host_.variables();
   if (ref.names != variables.names()) {
@@ -183,19 +195,51 @@ std::string* Interpreter::variableOf(CachedRef& ref) {
   return ref.variable;
 }
 
+bool Interpreter::variableNumber(Variable& v) {
+  if (v.numberState == Variable::Number::Unknown)
+    v.numberState = plainNumber(v.value, v.number) ? Variable::Number::Yes : Variable::Number::No;
+  return v.numberState == Variable::Number::Yes;
+}
+
 std::string Interpreter::read(CachedRef& ref, std::string_view text) {
-  if (const std::string* v = variableOf(ref)) return *v;
+  if (const Variable* v = variableOf(ref)) return v->value;
   if (text::trim(text).empty()) return std::string(text);
   return readReference(host_, text, ref.parts, ref.component);
 }
 
+int32_t Interpreter::readNumber(CachedRef& ref, std::string_view text) {
+  if (Variable* v = variableOf(ref); v && variableNumber(*v)) return v->number;
+  return TextToNumber(read(ref, text));
+}
+
 void Interpreter::write(CachedRef& ref, std::string_view value) {
-  if (std::string* v = variableOf(ref)) {
-    v->assign(value);
+  if (Variable* v = variableOf(ref)) {
+    v->setText(value);
     return;
   }
   if (!ref.parts.hasColon && text::trim(ref.parts.name).empty()) return;  // a blank reference
   writeReference(host_, ref.parts, ref.component, value);
+}
+
+void Interpreter::write(CachedRef& ref, Value&& value) {
+  if (Variable* v = variableOf(ref)) {
+    if (value.isNumber) {
+      v->value = value.asText();
+      v->number = value.number;
+      v->numberState = Variable::Number::Yes;
+    } else {
+      v->value = std::move(value.text);
+      v->numberState = Variable::Number::Unknown;
+    }
+    return;
+  }
+  write(ref, value.asText());
+}
+
+void Interpreter::writeNumber(CachedRef& ref, int32_t value) {
+  Value v;
+  v.setNumber(value);
+  write(ref, std::move(v));
 }
 
 void Interpreter::resetRun() {
@@ -402,10 +446,14 @@ std::string Interpreter::Maths(std::string_view expression) {
 }
 
 std::string Interpreter::Maths(ExprTree& tree) {
+  return std::move(mathsValue(tree).asText());
+}
+
+Value Interpreter::mathsValue(ExprTree& tree) {
   depthExceeded_ = false;
   steps_ = 0;
-  std::string r = evaluate(tree, 0);
-  if (depthExceeded_) return std::string(msg::kErrorValue);
+  Value r = evaluate(tree, 0);
+  if (depthExceeded_) r.setText(msg::kErrorValue);
   return r;
 }
 
@@ -450,6 +498,7 @@ void Interpreter::shape(ExprTree& tree, std::size_t index) {
   auto value = [&](std::string_view v) {
     n->kind = ExprNode::Kind::Value;
     n->value.assign(v);
+    n->isNumber = plainNumber(v, n->number);
   };
   if (e == msg::kErrorValue) return value(msg::kErrorValue);
   Chain& chain = n->chain;
@@ -511,6 +560,7 @@ void Interpreter::shape(ExprTree& tree, std::size_t index) {
       n->kind = ExprNode::Kind::Clock;  // perhaps the date or the time: asked each time
     } else if (special(host_.platform(), e, n->value)) {
       n->kind = ExprNode::Kind::Value;
+      n->isNumber = false;
     } else {
       value(e);
     }
@@ -561,13 +611,13 @@ void Interpreter::shape(ExprTree& tree, std::size_t index) {
   for (std::size_t k = 0; k < count; ++k) tree.nodes[first + k].text = n->chain.operands[k];
 }
 
-bool Interpreter::visit(ExprTree& tree, std::size_t index, std::string& value) {
+bool Interpreter::visit(ExprTree& tree, std::size_t index, Value& value) {
   // A step, and one more for every 8 KB the shaping walks go over: deep parentheses in a long
   // line are taken apart one pair at a time.
   steps_ += 1 + static_cast<long>(tree.nodes[index].text.size() / 8192);
   if (steps_ > kMaxExpressionSteps) depthExceeded_ = true;
   if (depthExceeded_) {
-    value = msg::kErrorValue;
+    value.setText(msg::kErrorValue);
     return true;
   }
   if (tree.nodes[index].kind == ExprNode::Kind::Unshaped) shape(tree, index);
@@ -577,26 +627,38 @@ bool Interpreter::visit(ExprTree& tree, std::size_t index, std::string& value) {
       return false;
     case ExprNode::Kind::Reference: {
       refresh(n.ref);
+      value.isNumber = false;
+      if (Variable* var = variableOf(n.ref)) {
+        if (variableNumber(*var))
+          value.setNumber(var->number);
+        else if (!special(host_.platform(), var->value, value.text))
+          value.text = var->value;
+        return true;
+      }
       std::string read;  // fonts, pictures, lists and names are not read as text here
       std::string_view v = n.operand;
       if (n.ref.letter == 'C' || n.ref.letter == 'S') {
         read = this->read(n.ref, v);
         v = read;
       }
-      if (!special(host_.platform(), v, value))
-        value = v.data() == read.data() ? std::move(read) : std::string(v);
+      if (!special(host_.platform(), v, value.text))
+        value.text = v.data() == read.data() ? std::move(read) : std::string(v);
       return true;
     }
     case ExprNode::Kind::Clock:
-      if (!special(host_.platform(), n.operand, value)) value.assign(n.operand);
+      if (!special(host_.platform(), n.operand, value.text)) value.text.assign(n.operand);
+      value.isNumber = false;
       return true;
     default:
-      value = n.value;
+      if (n.isNumber)
+        value.setNumber(n.number);
+      else
+        value.setText(n.value);
       return true;
   }
 }
 
-std::string Interpreter::evaluate(std::string_view e, int depth) {
+Value Interpreter::evaluate(std::string_view e, int depth) {
   ExprTree tree;
   tree.reset(e);
   return evaluate(tree, depth);
@@ -606,7 +668,7 @@ std::string Interpreter::evaluate(std::string_view e, int depth) {
 // nest (up to kMaxParenthesisNesting) and no length of line can exhaust the stack. The list's
 // entries and their vectors are reused by later evaluations, so an evaluation allocates
 // nothing for its chains once the list has grown to the scripts' nesting.
-std::string Interpreter::evaluate(ExprTree& tree, int depth) {
+Value Interpreter::evaluate(ExprTree& tree, int depth) {
   if (depth > kMaxRereadDepth) depthExceeded_ = true;
   const std::size_t base = opensUsed_;
   struct Release {  // the entries taken here go back however the evaluation ends
@@ -614,7 +676,7 @@ std::string Interpreter::evaluate(ExprTree& tree, int depth) {
     std::size_t base;
     ~Release() { used = base; }
   } release{opensUsed_, base};
-  std::string value;
+  Value value;
   std::size_t node = 0;
   for (;;) {
     if (opensUsed_ == opens_.size()) opens_.push_back(std::make_unique<Open>());
@@ -624,7 +686,8 @@ std::string Interpreter::evaluate(ExprTree& tree, int depth) {
                               (tree.nodes[node].chain.parenthesised ? 1 : 0);
       if (parentheses > kMaxParenthesisNesting) {
         depthExceeded_ = true;
-        return std::string(msg::kErrorValue);
+        value.setText(msg::kErrorValue);
+        return value;
       }
       slot.parentheses = parentheses;
       slot.node = node;
@@ -641,63 +704,82 @@ std::string Interpreter::evaluate(ExprTree& tree, int depth) {
         --opensUsed_;
       }
     }
-    if (depthExceeded_) return std::string(msg::kErrorValue);
+    if (depthExceeded_) {
+      value.setText(msg::kErrorValue);
+      return value;
+    }
     const Open& top = *opens_[opensUsed_ - 1];
     node = tree.nodes[top.node].firstChild + top.values.size();
   }
 }
 
-std::string Interpreter::fold(const Chain& chain, Open& open, int depth) {
-  std::vector<std::string>& values = open.values;
+Value Interpreter::fold(const Chain& chain, Open& open, int depth) {
+  std::vector<Value>& values = open.values;
   if (chain.additive) {
-    std::string v = std::move(values[0]);
+    Value v = std::move(values[0]);
     for (std::size_t k = 1; k < values.size(); ++k) {
       if (chain.operands[k].empty())
-        v = msg::kErrorValue;  // an operator with nothing after it
+        v.setText(msg::kErrorValue);  // an operator with nothing after it
       else
         combine(chain.ops[k - 1], v, values[k], chain.operands[k - 1], chain.operands[k], depth);
     }
     return v;
   }
   // From the right. Runs of "~" gather their pieces and join them once.
-  std::string v = std::move(values.back());
-  std::vector<std::string>& pieces = open.pieces;  // to go in front of v, last first
+  Value v = std::move(values.back());
+  std::vector<std::size_t>& pieces = open.pieces;  // to go in front of v, last first
   pieces.clear();
   auto settle = [&] {
     if (pieces.empty()) return;
-    std::size_t n = v.size();
-    for (const auto& p : pieces) n += p.size();
+    std::size_t n = v.asText().size();
+    for (std::size_t p : pieces) n += values[p].asText().size();
     if (n > kMaxTextBytes) throw std::length_error(std::string(msg::kTextTooLong));
     std::string joined;
     joined.reserve(n);
-    for (std::size_t k = pieces.size(); k-- > 0;) joined += pieces[k];
-    joined += v;
-    v = std::move(joined);
+    for (std::size_t k = pieces.size(); k-- > 0;) joined += values[pieces[k]].text;
+    joined += v.text;
+    v.setText(std::move(joined));
     pieces.clear();
   };
   for (std::size_t k = chain.ops.size(); k-- > 0;) {
     if (chain.ops[k] == '~') {
-      pieces.push_back(std::move(values[k]));
+      pieces.push_back(k);
       continue;
     }
     settle();
     combine(chain.ops[k], values[k], v, chain.operands[k], chain.rests[k], depth);
-    v.swap(values[k]);
+    std::swap(v, values[k]);
   }
   settle();
   return v;
 }
 
+// A value that evaluated to its own text would only give itself again; a number's decimal
+// form reads as itself in one step.
+void Interpreter::reread(Value& v, std::string_view operand, int depth) {
+  if (!v.isNumber) {
+    if (v.text != operand) v = evaluate(v.text, depth + 1);
+    return;
+  }
+  char digits[16];
+  const std::string_view text(
+      digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, v.number).ptr -
+                                       digits));
+  if (text == operand) return;
+  if (depth + 1 > kMaxRereadDepth) depthExceeded_ = true;
+  if (++steps_ > kMaxExpressionSteps) depthExceeded_ = true;
+  if (depthExceeded_) v.setText(msg::kErrorValue);
+}
+
 // Leaves in l the value of l op r.
-void Interpreter::combine(char op, std::string& l, std::string& r, std::string_view left,
+void Interpreter::combine(char op, Value& l, Value& r, std::string_view left,
                           std::string_view right, int depth) {
   if (op == '%') {
-    // A value that evaluated to its own text would only give itself again.
-    if (l != left) l = evaluate(l, depth + 1);
-    if (r != right) r = evaluate(r, depth + 1);
+    reread(l, left, depth);
+    reread(r, right, depth);
   }
   int32_t na = 0, nb = 0;
-  if (op != '~' && IsNumber(l, &na) && IsNumber(r, &nb)) {
+  if (op != '~' && l.asNumber(na) && r.asNumber(nb)) {
     const int64_t a = na, b = nb;
     int64_t v = 0;
     switch (op) {
@@ -712,24 +794,22 @@ void Interpreter::combine(char op, std::string& l, std::string& r, std::string_v
         break;
       default:  // "/" and "%"
         if (b == 0) {
-          l = msg::kErrorValue;
+          l.setText(msg::kErrorValue);
           return;
         }
         v = op == '/' ? a / b : a % b;
         break;
     }
-    // The decimal text of the wrapped 32-bit value, written where l is.
-    char digits[16];
-    l.assign(digits, std::to_chars(digits, digits + sizeof digits,
-                                   static_cast<int32_t>(static_cast<uint32_t>(v)))
-                         .ptr);
+    l.setNumber(static_cast<int32_t>(static_cast<uint32_t>(v)));  // wrapped to 32 bits
     return;
   }
+  std::string& lt = l.asText();
+  const std::string& rt = r.asText();
   const bool joined = op == '+' || op == '~';
-  if (l.size() + r.size() + (joined ? 0 : 1) > kMaxTextBytes)
+  if (lt.size() + rt.size() + (joined ? 0 : 1) > kMaxTextBytes)
     throw std::length_error(std::string(msg::kTextTooLong));
-  if (!joined) l += op;
-  l += r;
+  if (!joined) lt += op;
+  lt += rt;
 }
 
 // --- Type and list checks --------------------------------------------------------------

@@ -102,6 +102,7 @@ class Interpreter {
   // Evaluation and checks.
   std::string Maths(std::string_view expression);
   std::string Maths(ExprTree& tree);
+  Value mathsValue(ExprTree& tree);
   // Maths of token n, and of the tokens from first on joined with one blank and trimmed: each
   // text is taken apart once for as long as the running line keeps its text.
   std::string tokenMaths(int n);
@@ -112,6 +113,7 @@ class Interpreter {
   // key telling it from the line's other such texts.
   using MakeText = std::string (*)(const Tokens&, int, int);
   std::string lineMaths(int key, MakeText make, int a, int b = 0);
+  Value lineValue(int key, MakeText make, int a, int b = 0);
   // A reference of the running line under key, looked up for this run, for reading and
   // writing as Propertys and PropertySet do: a text that the line's tokens alone make, or any
   // text (which must outlive the use).
@@ -119,6 +121,10 @@ class Interpreter {
   CachedRef& lineRef(int key, std::string_view text) { return lineRef(key, text, nullptr, 0); }
   std::string read(CachedRef& ref, std::string_view text);
   void write(CachedRef& ref, std::string_view value);
+  void write(CachedRef& ref, Value&& value);
+  // The number a reference's text gives (TextToNumber), and writing a number's text.
+  int32_t readNumber(CachedRef& ref, std::string_view text);
+  void writeNumber(CachedRef& ref, int32_t value);
   char TypeCheck(std::string_view ref);
   bool ListCheck(std::string_view ref, std::string_view value);
   void CheckBox_GroupCheck(ItemModel& box);
@@ -189,23 +195,25 @@ class Interpreter {
   CachedRef& lineRef(int key, std::string_view text, MakeText make, int a);
   ExprTree* lineTree(int key, MakeText make, int a, int b = 0);
   bool appendInPlace(ExprTree& tree, CachedRef& target);
-  std::string* variableOf(CachedRef& ref);
-  std::vector<std::string> scratchValues_;
+  Variable* variableOf(CachedRef& ref);
+  // Whether the variable's text is a plain number, worked out once per write.
+  static bool variableNumber(Variable& v);
+  std::vector<Value> scratchValues_;
   // Looks the reference's qualifier up unless it was in this run.
   void refresh(CachedRef& ref);
   // A chain still open during an evaluation, with the values of its operands so far.
   struct Open {
     std::size_t node = 0;
-    std::vector<std::string> values;
-    std::vector<std::string> pieces;  // fold's run of "~" operands
+    std::vector<Value> values;
+    std::vector<std::size_t> pieces;  // fold's run of "~" operands, by their place in values
     int parentheses = 0;
   };
-  std::string evaluate(std::string_view e, int depth);
-  std::string evaluate(ExprTree& tree, int depth);
+  Value evaluate(std::string_view e, int depth);
+  Value evaluate(ExprTree& tree, int depth);
   // Counts the step of reaching a node and gives its value; false for a chain.
-  bool visit(ExprTree& tree, std::size_t node, std::string& value);
+  bool visit(ExprTree& tree, std::size_t node, Value& value);
   void shape(ExprTree& tree, std::size_t node);
-  std::string fold(const Chain& chain, Open& open, int depth);
+  Value fold(const Chain& chain, Open& open, int depth);
   // The tree of a text that no line keeps.
   ExprTree scratch_;
   std::vector<std::size_t> splitAt_;  // operator positions while shaping
@@ -214,8 +222,10 @@ class Interpreter {
   // runs within (each entry on its own, so it stays put while nested ones are added).
   std::vector<std::unique_ptr<Open>> opens_;
   std::size_t opensUsed_ = 0;
-  void combine(char op, std::string& l, std::string& r, std::string_view left,
-               std::string_view right, int depth);
+  void combine(char op, Value& l, Value& r, std::string_view left, std::string_view right,
+               int depth);
+  // The remainder operator's second reading of an operand's value.
+  void reread(Value& v, std::string_view operand, int depth);
   // Counts a line of the event; false when the user chose to end a long run there.
   bool lineDone();
 

@@ -55,20 +55,22 @@ void condition(Interpreter& in) {
     auto op = comparison(t[i + 1]);
     if (!op) return in.Error(msg::kBadOperator);
     bool magnitude = *op != Op::Eq && *op != Op::Ne;
-    std::string lv = in.lineMaths(2 * kMaxTokens + i, variableRef, i);
+    Value lv = in.lineValue(2 * kMaxTokens + i, variableRef, i);
     int32_t a = 0, b = 0;
-    if (magnitude && !IsNumber(lv, &a)) return in.Error(msg::kMagnitudeNeedsNumber);
+    if (magnitude && !lv.asNumber(a)) return in.Error(msg::kMagnitudeNeedsNumber);
     int j = i + 2;
     while (j <= t.count() && !isConnector(t[j])) ++j;
-    std::string rv = in.lineMaths(
+    Value rv = in.lineValue(
         3 * kMaxTokens + i,
         [](const Tokens& t, int from, int to) { return text::trimmed(t.join(from, to)); }, i + 2,
         j - 1);
-    if (magnitude && !IsNumber(rv, &b)) return in.Error(msg::kMagnitudeNeedsNumber);
+    if (magnitude && !rv.asNumber(b)) return in.Error(msg::kMagnitudeNeedsNumber);
 
     bool result;
     if (!magnitude) {
-      bool equal = text::trim(lv) == text::trim(rv);
+      // Two numbers are equal texts exactly when they are equal numbers.
+      bool equal = lv.isNumber && rv.isNumber ? lv.number == rv.number
+                                              : text::trim(lv.asText()) == text::trim(rv.asText());
       result = *op == Op::Eq ? equal : !equal;
     } else {
       switch (*op) {
@@ -132,9 +134,9 @@ void endLoop(Interpreter& in) {
   Interpreter::Loop* top = in.topLoop();
   if (!top) return in.Error(msg::kNoOpenLoop);
   CachedRef& ref = in.lineRef(0, top->ref);
-  int32_t v = static_cast<int32_t>(static_cast<uint32_t>(TextToNumber(in.read(ref, top->ref))) +
+  int32_t v = static_cast<int32_t>(static_cast<uint32_t>(in.readNumber(ref, top->ref)) +
                                    static_cast<uint32_t>(top->step));
-  in.write(ref, text::decimal(v));
+  in.writeNumber(ref, v);
   bool finished = (top->step == -1 && v < top->target) || (top->step == 1 && v > top->target);
   if (finished)
     in.popLoop();

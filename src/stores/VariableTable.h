@@ -2,6 +2,7 @@
 // The script variables of a run: a fixed-size table read and written by the property layer
 // as well as by statements.
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,16 @@ inline constexpr int kMaxVariables = 100;
 struct Variable {
   std::string name;
   std::string value;
+  // The value read as a number, worked out by the interpreter on its first read after a
+  // write: Yes when value is exactly the plain decimal form of `number`.
+  enum class Number : unsigned char { Unknown, Yes, No };
+  Number numberState = Number::Unknown;
+  int32_t number = 0;
+
+  void setText(std::string_view text) {
+    value.assign(text);
+    numberState = Number::Unknown;
+  }
 };
 
 // Variables 1..count() of a run; names compared byte for byte.
@@ -31,8 +42,8 @@ class VariableTable {
   bool declared(std::string_view name) const;
   // The value of the last variable of that name, or null.
   const std::string* find(std::string_view name) const;
-  // The value of the one variable of that name; null when there is none or more than one.
-  std::string* only(std::string_view name);
+  // The one variable of that name; null when there is none or more than one.
+  Variable* only(std::string_view name);
   // Sets every variable of that name; false when there is none.
   bool assign(std::string_view name, std::string_view value);
   const Variable& at(int n) const { return vars_[static_cast<std::size_t>(n - 1)]; }
