@@ -29,10 +29,12 @@ bool special(Platform& platform, std::string_view v, std::string& out);
 Interpreter::Interpreter(ScriptHost& host) : host_(host) {
   for (auto group : {coreStatements(), dialogStatements(), listStatements(), dataStatements()})
     for (const StatementEntry& s : group) registerStatement(s.keyword, s.run);
+  for (const StatementEntry& s : coreStatements()) quickKeywords_.emplace_back(s.keyword);
 }
 
 void Interpreter::registerStatement(std::string_view keyword, Statement handler) {
   statements_.insert_or_assign(std::string(keyword), std::move(handler));
+  std::erase(quickKeywords_, keyword);
   compiledStale_ = true;
 }
 
@@ -43,7 +45,7 @@ void Interpreter::compileLine(const std::string& line, std::size_t index) {
   }
   if (compiled_.size() <= index) compiled_.resize(index + 1);
   CompiledLine& c = compiled_[index];
-  if (!c.made || c.text != line) {
+  if (c.checked != run_ && (!c.made || c.text != line)) {
     c.text = line;
     c.tokens.parse(line);
     const std::string& kw = c.tokens[1];
@@ -54,10 +56,13 @@ void Interpreter::compileLine(const std::string& line, std::size_t index) {
              : kw == msg::kEndIf ? Flow::EndIf
              : kw == msg::kEnd   ? Flow::End
                                  : Flow::Other;
+    c.quick = !c.statement ||
+              std::find(quickKeywords_.begin(), quickKeywords_.end(), kw) != quickKeywords_.end();
     c.trees.clear();
     c.refs.clear();
     c.made = true;
   }
+  c.checked = run_;
   current_ = &c;
   tokens_ = &c.tokens;
   statement_ = c.statement;
@@ -258,8 +263,8 @@ void Interpreter::resetRun() {
   fontBuffer_ = host_.mainWindow().font();
 }
 
-// The coarse clock: read before every line, and a few milliseconds of resolution are plenty
-// for a question asked after seconds.
+// The coarse clock: a few milliseconds of resolution are plenty for a question asked after
+// seconds.
 int64_t steadyMillis() {
   timespec t{};
   ::clock_gettime(CLOCK_MONOTONIC_COARSE, &t);
@@ -269,6 +274,7 @@ int64_t steadyMillis() {
 void Interpreter::IventRun() {
   chainedRuns_ = 0;
   linesRun_ = 0;
+  quickLines_ = 0;
   askedAt_ = clock_();
   for (;;) {
     runOnce();
@@ -328,7 +334,8 @@ bool Interpreter::runOnce() {
         execute();
         if (flow == Flow::End || abort_ || endRequested_ || chainTarget_) break;
       }
-      if (!lineDone()) break;  // the user ended a long run: as "종료" after this line
+      if (!lineDone(skipped || current_->quick))
+        break;  // the user ended a long run: as "종료" after this line
       ++currentLine_;
     }
   } catch (...) {
@@ -369,8 +376,12 @@ void Interpreter::execute() {
   Error(failure);
 }
 
-bool Interpreter::lineDone() {
-  if (++linesRun_ < linesBeforeAsking_ && clock_() - askedAt_ < kMillisBeforeAsking) return true;
+bool Interpreter::lineDone(bool quick) {
+  if (++linesRun_ < linesBeforeAsking_) {
+    if (quick && ++quickLines_ < kQuickLinesPerClockRead) return true;
+    quickLines_ = 0;
+    if (clock_() - askedAt_ < kMillisBeforeAsking) return true;
+  }
   linesRun_ = 0;
   Button b = host_.platform().messageBoxWithDefault(DialogKind::Warning, msg::kWarningCaption,
                                                     msg::kLongRunQuestion, kYes | kNo, kNo);

@@ -48,6 +48,8 @@ inline constexpr long kMaxExpressionSteps = 200000;
 inline constexpr long kLinesBeforeAsking = 10'000'000;
 // ... and after this many milliseconds of one event's running (time spent waiting for the user
 // in a dialog or a modal window not counted), so that slow lines cannot freeze it for long.
+// Runs of quick lines see the clock every this many lines.
+inline constexpr int kQuickLinesPerClockRead = 256;
 inline constexpr int64_t kMillisBeforeAsking = 10'000;
 // No text a script makes may be longer than this many bytes.
 inline constexpr std::size_t kMaxTextBytes = std::size_t{64} << 20;
@@ -226,15 +228,21 @@ class Interpreter {
                int depth);
   // The remainder operator's second reading of an operand's value.
   void reread(Value& v, std::string_view operand, int depth);
-  // Counts a line of the event; false when the user chose to end a long run there.
-  bool lineDone();
+  // Counts a line of the event; false when the user chose to end a long run there. The clock
+  // is read after every line that may take long, and after every kQuickLinesPerClockRead
+  // quick ones (skipped lines, declarations, flow and assignment), which take microseconds.
+  bool lineDone(bool quick);
+  int quickLines_ = 0;
+  // The keywords whose statements are quick: the built-in core ones not replaced since.
+  std::vector<std::string> quickKeywords_;
 
   ScriptHost& host_;
   // Each line of the running script cut into tokens with its statement found, kept for the
   // next time the line runs: an entry is made again when the text at its place differs (an
   // assignment can rewrite a running script, and every event brings its own), and all are
   // dropped (before the next line) when a statement is registered. Entries change only
-  // between lines.
+  // between lines. The lines of a run stay as they were when it started (the dispatch gives
+  // each run its own copy of the script), so an entry's text is compared once per run.
   enum class Flow : unsigned char { Other, If, Else, EndIf, End };
   struct LineRef {
     int key = 0;
@@ -247,6 +255,8 @@ class Interpreter {
     const Statement* statement = nullptr;  // null: no keyword, the line is a comment
     Flow flow = Flow::Other;
     bool made = false;
+    bool quick = true;     // see lineDone
+    unsigned checked = 0;  // the run in which text was last found equal to the line
     // The line's expressions and references as its statement first asked for them.
     std::vector<std::pair<int, std::unique_ptr<ExprTree>>> trees;
     std::vector<std::unique_ptr<LineRef>> refs;

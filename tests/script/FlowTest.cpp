@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "lang/Texts.h"
 #include "script/Interpreter.h"
 #include "support/ScriptFixture.h"
@@ -321,6 +323,19 @@ TEST_F(Flow, TheLongRunQuestionComesExactlyAtItsLineAndTimeBounds) {
   platform.queueAnswer("No");
   run({"선언 n", "정의 n = 0", "느림", "정의 n = 1", "느림", "정의 n = 2", "느림"});
   EXPECT_EQ(var("n"), "1");
+}
+
+TEST_F(Flow, ALoopOfQuickLinesIsAskedWithinAFewHundredLinesOfItsTime) {
+  // The clock says ten seconds have run from the first line on: the question comes within
+  // the lines between two readings of the clock, and "No" ends the run there.
+  int64_t now = 0;
+  hub.interpreter().setClock([&] { return std::exchange(now, 10000); });
+  platform.queueAnswer("No");
+  run({"선언 n", "정의 n = 0", "위치 a", "정의 n = :n + 1", "이동 a"});
+  const int n = std::stoi(var("n"));
+  EXPECT_GE(n, 1);
+  EXPECT_LE(n, script::kQuickLinesPerClockRead / 2);
+  EXPECT_FALSE(hub.ScriptRunning());
 }
 
 TEST_F(Flow, ATextStopsGrowingAtItsLimitAndRunningOutOfMemoryEndsTheEvent) {
