@@ -8,23 +8,15 @@
 #include <new>
 #include <stdexcept>
 
-#include "base/DateTime.h"
 #include "base/Text.h"
-#include "items/ItemModel.h"
 #include "items/WindowModel.h"
-#include "items/controls/NewCheckBox.h"
-#include "lang/PropertyWords.h"
 #include "lang/Texts.h"
 #include "lang/Vocabulary.h"
 #include "platform/Platform.h"
 #include "props/Reference.h"
 #include "props/Schema.h"
-#include "stores/MainData.h"
 
 namespace qav::script {
-namespace {
-bool special(Platform& platform, std::string_view v, std::string& out);
-}  // namespace
 
 Interpreter::Interpreter(ScriptHost& host) : host_(host) {
   for (auto group : {coreStatements(), dialogStatements(), listStatements(), dataStatements()})
@@ -131,7 +123,7 @@ bool Interpreter::appendInPlace(ExprTree& tree, CachedRef& target) {
     return false;
   Variable* var = variableOf(target);
   std::string unused;
-  if (!var || special(host_.platform(), var->value, unused)) return false;
+  if (!var || special(var->value, unused)) return false;
   std::string* text = &var->value;
   // The other operands, as an evaluation of the whole would read them.
   depthExceeded_ = false;
@@ -389,35 +381,6 @@ bool Interpreter::lineDone(bool quick) {
   return b == kYes;
 }
 
-// --- Error report ----------------------------------------------------------------------
-
-void Interpreter::Error(std::string_view message) {
-  MainData* s = host_.settings();
-  bool opt2 = s && s->option(2), opt3 = s && s->option(3), opt4 = s && s->option(4);
-  if (opt4) abort_ = true;
-  if (opt3 || opt4) return;
-  std::string textOut(opt2 ? msg::kErrorHeadingContinue : msg::kErrorHeadingChoose);
-  textOut += host_.EventSourceName();
-  textOut += msg::kErrorOfEvent;
-  textOut += text::decimal(currentLine_ + 1);
-  textOut += msg::kErrorLineSuffix;
-  textOut += "\r\r  ";
-  const auto& lines = host_.ScriptList();
-  if (currentLine_ >= 0 && static_cast<std::size_t>(currentLine_) < lines.size())
-    textOut += text::trim(lines[static_cast<std::size_t>(currentLine_)]);
-  textOut += "\r\r";
-  textOut += message;
-  if (opt2) {
-    host_.platform().messageBox(DialogKind::Error, msg::kErrorCaption, textOut, kOk);
-    userAnswered();
-    return;
-  }
-  Button b =
-      host_.platform().messageBox(DialogKind::Error, msg::kErrorCaption, textOut, kOk | kCancel);
-  userAnswered();
-  if (b == kCancel) abort_ = true;
-}
-
 // --- Run tables ------------------------------------------------------------------------
 
 bool Interpreter::pushCondition(bool value) {
@@ -468,18 +431,9 @@ Value Interpreter::mathsValue(ExprTree& tree) {
   return r;
 }
 
-namespace {
-
-bool isOperator(char c) {
-  return c == '+' || c == '-' || c == '*' || c == '/' || c == '%' || c == '~';
-}
-
-bool isBlank(char c) {
-  return static_cast<unsigned char>(c) <= 32;
-}
-
 // The special operands, by the text an operand is or reads as; false for any other text.
-bool special(Platform& platform, std::string_view v, std::string& out) {
+bool Interpreter::special(std::string_view v, std::string& out) {
+  Platform& platform = host_.platform();
   if (v == msg::kEmptyOperand) {
     out.clear();
   } else if (v == msg::kSpaceOperand) {
@@ -494,132 +448,6 @@ bool special(Platform& platform, std::string_view v, std::string& out) {
     return false;
   }
   return true;
-}
-
-}  // namespace
-
-// What one step makes of a text (outer parentheses, the split operator): a value, a single
-// operand, or the chain of operands that the split rule would take apart one operator at a
-// time. "+" and "-" split at the rightmost of them, so they group from the left; "*", "/", "%"
-// and "~" at the leftmost, so they group from the right. Taking the whole chain at once spares
-// one evaluation level per operator. Nothing here depends on the run: the shape is kept.
-void Interpreter::shape(ExprTree& tree, std::size_t index) {
-  ExprNode* n = &tree.nodes[index];
-  std::string_view e = n->text;
-  auto value = [&](std::string_view v) {
-    n->kind = ExprNode::Kind::Value;
-    n->value.assign(v);
-    n->isNumber = plainNumber(v, n->number);
-  };
-  if (e == msg::kErrorValue) return value(msg::kErrorValue);
-  Chain& chain = n->chain;
-  chain.parenthesised = false;
-  if (e.size() >= 2 && e[0] == '(') {
-    int d = 1;
-    std::size_t close = std::string_view::npos;
-    for (std::size_t i = 1; i < e.size(); ++i) {
-      if (e[i] == '(')
-        ++d;
-      else if (e[i] == ')' && --d == 0) {
-        close = i;
-        break;
-      }
-    }
-    if (close == std::string_view::npos) return value(msg::kErrorValue);
-    if (close == e.size() - 1) {
-      e = e.substr(1, e.size() - 2);
-      chain.parenthesised = true;
-    }
-  }
-
-  // The operators outside parentheses, found walking from the last byte to the first (the
-  // depth counts each byte before it is tested): "+" and "-" from the right, else the others.
-  std::vector<std::size_t>& at = splitAt_;
-  at.clear();
-  bool additive = false;
-  int d = 0;
-  for (std::size_t i = e.size(); i-- > 0;) {
-    const char c = e[i];
-    if (c == ')')
-      ++d;
-    else if (c == '(')
-      --d;
-    if (d != 0 || !isOperator(c)) continue;
-    const bool plusMinus = c == '+' || c == '-';
-    if (plusMinus && !additive) at.clear();
-    if (plusMinus || !additive) at.push_back(i);
-    additive = additive || plusMinus;
-  }
-  // An operator with nothing before it is no split: the text is one operand.
-  std::size_t firstByte = 0;
-  while (firstByte < e.size() && isBlank(e[firstByte])) ++firstByte;
-  if (additive) {
-    // Right to left; a "+" or "-" with nothing before it ends the chain there.
-    while (!at.empty() && at.back() <= firstByte) at.pop_back();
-  } else {
-    std::reverse(at.begin(), at.end());  // left to right
-    if (!at.empty() && at.front() <= firstByte) at.clear();
-  }
-  if (at.empty()) {
-    // A single operand: a reference is read at each evaluation, a special operand stands for
-    // its value, anything else for itself.
-    n->operand = e;
-    if (e.find(':') != std::string_view::npos && !IsNumber(e)) {
-      n->kind = ExprNode::Kind::Reference;
-      n->ref = CachedRef{splitReference(e)};
-    } else if (e.size() == 5 && e[0] == '#') {
-      n->kind = ExprNode::Kind::Clock;  // perhaps the date or the time: asked each time
-    } else if (special(host_.platform(), e, n->value)) {
-      n->kind = ExprNode::Kind::Value;
-      n->isNumber = false;
-    } else {
-      value(e);
-    }
-    return;
-  }
-
-  chain.additive = additive;
-  chain.operands.clear();
-  chain.ops.clear();
-  chain.rests.clear();
-  auto part = [&](std::size_t from, std::size_t to) {
-    return text::trim(e.substr(from, to - from));
-  };
-  if (part(at.front() + 1, e.size()).empty()) return value(msg::kErrorValue);
-  if (additive) {
-    // at holds the positions right to left: operands from the left.
-    chain.operands.push_back(part(0, at.back()));
-    for (std::size_t k = at.size(); k-- > 0;) {
-      chain.ops.push_back(e[at[k]]);
-      chain.operands.push_back(part(at[k] + 1, k == 0 ? e.size() : at[k - 1]));
-    }
-  } else {
-    chain.operands.push_back(part(0, at.front()));
-    for (std::size_t k = 0; k < at.size(); ++k) {
-      const std::string_view rest = part(at[k] + 1, e.size());
-      chain.ops.push_back(e[at[k]]);
-      chain.rests.push_back(rest);
-      if (rest.empty()) {
-        // Nothing after this operator: the part from the operand before it is the error value.
-        chain.ops.pop_back();
-        chain.rests.pop_back();
-        chain.operands.back() = msg::kErrorValue;
-        break;
-      }
-      const bool last = k + 1 == at.size() || part(at[k] + 1, at[k + 1]).empty();
-      if (last) {
-        chain.operands.push_back(rest);  // the rest is one operand
-        break;
-      }
-      chain.operands.push_back(part(at[k] + 1, at[k + 1]));
-    }
-  }
-  n->kind = ExprNode::Kind::Chain;
-  const std::size_t count = chain.operands.size();
-  const std::size_t first = tree.add(count);  // moves the nodes
-  n = &tree.nodes[index];
-  n->firstChild = first;
-  for (std::size_t k = 0; k < count; ++k) tree.nodes[first + k].text = n->chain.operands[k];
 }
 
 bool Interpreter::visit(ExprTree& tree, std::size_t index, Value& value) {
@@ -642,7 +470,7 @@ bool Interpreter::visit(ExprTree& tree, std::size_t index, Value& value) {
       if (Variable* var = variableOf(n.ref)) {
         if (variableNumber(*var))
           value.setNumber(var->number);
-        else if (!special(host_.platform(), var->value, value.text))
+        else if (!special(var->value, value.text))
           value.text = var->value;
         return true;
       }
@@ -652,12 +480,12 @@ bool Interpreter::visit(ExprTree& tree, std::size_t index, Value& value) {
         read = this->read(n.ref, v);
         v = read;
       }
-      if (!special(host_.platform(), v, value.text))
+      if (!special(v, value.text))
         value.text = v.data() == read.data() ? std::move(read) : std::string(v);
       return true;
     }
     case ExprNode::Kind::Clock:
-      if (!special(host_.platform(), n.operand, value.text)) value.text.assign(n.operand);
+      if (!special(n.operand, value.text)) value.text.assign(n.operand);
       value.isNumber = false;
       return true;
     default:
@@ -821,48 +649,6 @@ void Interpreter::combine(char op, Value& l, Value& r, std::string_view left,
     throw std::length_error(std::string(msg::kTextTooLong));
   if (!joined) lt += op;
   lt += rt;
-}
-
-// --- Type and list checks --------------------------------------------------------------
-
-char Interpreter::TypeCheck(std::string_view ref) {
-  if (ref.find(':') == std::string_view::npos) return 'S';
-  CachedRef r{splitReference(ref)};
-  refresh(r);
-  return r.letter;
-}
-
-bool Interpreter::ListCheck(std::string_view ref, std::string_view value) {
-  Reference r = splitReference(ref);
-  if (r.qualifier.empty()) return false;
-  Component* c = host_.FindControl(r.qualifier);
-  const SchemaTable* table = c ? schemaForClass(c->className()) : nullptr;
-  return table && table->hasChoice(r.name, value);
-}
-
-// The group rule visits every exclusive check box of the same group on the clicked box's
-// own window: a group never reaches across windows, and a box on no window has no group.
-void Interpreter::CheckBox_GroupCheck(ItemModel& clicked) {
-  auto* box = dynamic_cast<TNewCheckBox*>(&clicked);
-  if (!box) return;
-  auto setChecked = [](TNewCheckBox& b, bool on) {
-    EventHandler saved = b.handler();
-    b.setHandler(nullptr);  // the write must not raise the box's own event
-    struct Restore {
-      ItemModel& b;
-      EventHandler& h;
-      ~Restore() { b.setHandler(std::move(h)); }
-    } restore{b, saved};
-    b.SetItemProperty(prop::kChecked, on ? words::kTrue : words::kFalse);
-  };
-  if (WindowModel* window = box->parentWindow()) {
-    for (Component* c : host_.componentList()) {
-      auto* other = dynamic_cast<TNewCheckBox*>(c);
-      if (!other || other == box || other->parentWindow() != window) continue;
-      if (other->only() && other->group() == box->group()) setChecked(*other, false);
-    }
-  }
-  if (box->only()) setChecked(*box, true);
 }
 
 }  // namespace qav::script

@@ -210,6 +210,8 @@ class Interpreter {
     std::vector<std::size_t> pieces;  // fold's run of "~" operands, by their place in values
     int parentheses = 0;
   };
+  // The special operands, by the text an operand is or reads as; false for any other text.
+  bool special(std::string_view v, std::string& out);
   Value evaluate(std::string_view e, int depth);
   Value evaluate(ExprTree& tree, int depth);
   // Counts the step of reaching a node and gives its value; false for a chain.
