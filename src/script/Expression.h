@@ -99,15 +99,33 @@ struct ExprNode {
   std::size_t firstChild = 0;  // Chain: the nodes of its operands, in order, from here
 };
 
+// A tree of whole-number arithmetic as a program for a stack of numbers: the operands in order,
+// each operator after its two operands.
+struct ProgramStep {
+  enum class Kind : unsigned char { Number, Variable, Operator };
+  Kind kind = Kind::Number;
+  char op = 0;
+  int32_t number = 0;
+  std::size_t node = 0;  // Variable: the node of its reference
+};
+
 // The nodes of one text; node 0 is the whole text. A tree kept for a line owns its text.
 struct ExprTree {
   std::string source;
   std::vector<ExprNode> nodes;
   std::size_t used = 0;  // nodes beyond are storage kept for the next text
+  // A tree evaluated once has every node shaped; at its next evaluation it is made into a
+  // program when every operand is a plain number or a ":" variable and every operator is
+  // arithmetic. Evaluations run the program while its variables hold plain numbers and no
+  // division is by zero; anything else takes the general way, which gives the same value.
+  enum class Program : unsigned char { Unknown, Shaped, Made, None };
+  Program program = Program::Unknown;
+  std::vector<ProgramStep> steps;
 
   void reset(std::string_view text) {
     used = 0;
     nodes[add(1)].text = text;
+    program = Program::Unknown;
   }
   // Appends n unshaped nodes; the index of the first.
   std::size_t add(std::size_t n) {
@@ -117,5 +135,31 @@ struct ExprTree {
     return used - n;
   }
 };
+
+// Makes the program of a shaped tree (Made), or finds that it has none (None).
+void makeProgram(ExprTree& tree);
+
+// l op r for the arithmetic operators, wrapped to 32 bits; false for a division by zero.
+inline bool arithmetic(char op, int32_t l, int32_t r, int32_t& out) {
+  const int64_t a = l, b = r;
+  int64_t v = 0;
+  switch (op) {
+    case '+':
+      v = a + b;
+      break;
+    case '-':
+      v = a - b;
+      break;
+    case '*':
+      v = static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
+      break;
+    default:  // "/" and "%"
+      if (b == 0) return false;
+      v = op == '/' ? a / b : a % b;
+      break;
+  }
+  out = static_cast<int32_t>(static_cast<uint32_t>(v));
+  return true;
+}
 
 }  // namespace qav::script

@@ -424,11 +424,46 @@ std::string Interpreter::Maths(ExprTree& tree) {
 }
 
 Value Interpreter::mathsValue(ExprTree& tree) {
+  Value r;
+  if (tree.program == ExprTree::Program::Shaped) makeProgram(tree);
+  if (tree.program == ExprTree::Program::Made && runProgram(tree, r.number)) {
+    r.isNumber = true;
+    return r;
+  }
   depthExceeded_ = false;
   steps_ = 0;
-  Value r = evaluate(tree, 0);
+  r = evaluate(tree, 0);
   if (depthExceeded_) r.setText(msg::kErrorValue);
+  if (tree.program == ExprTree::Program::Unknown) tree.program = ExprTree::Program::Shaped;
   return r;
+}
+
+bool Interpreter::runProgram(ExprTree& tree, int32_t& result) {
+  std::vector<int32_t>& stack = stack_;
+  stack.clear();
+  for (const ProgramStep& step : tree.steps) {
+    switch (step.kind) {
+      case ProgramStep::Kind::Number:
+        stack.push_back(step.number);
+        break;
+      case ProgramStep::Kind::Variable: {
+        CachedRef& ref = tree.nodes[step.node].ref;
+        refresh(ref);
+        Variable* v = variableOf(ref);
+        if (!v || !variableNumber(*v)) return false;
+        stack.push_back(v->number);
+        break;
+      }
+      case ProgramStep::Kind::Operator: {
+        const int32_t r = stack.back();
+        stack.pop_back();
+        if (!arithmetic(step.op, stack.back(), r, stack.back())) return false;
+        break;
+      }
+    }
+  }
+  result = stack.back();
+  return true;
 }
 
 // The special operands, by the text an operand is or reads as; false for any other text.
@@ -617,29 +652,12 @@ void Interpreter::combine(char op, Value& l, Value& r, std::string_view left,
     reread(l, left, depth);
     reread(r, right, depth);
   }
-  int32_t na = 0, nb = 0;
-  if (op != '~' && l.asNumber(na) && r.asNumber(nb)) {
-    const int64_t a = na, b = nb;
-    int64_t v = 0;
-    switch (op) {
-      case '+':
-        v = a + b;
-        break;
-      case '-':
-        v = a - b;
-        break;
-      case '*':
-        v = static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
-        break;
-      default:  // "/" and "%"
-        if (b == 0) {
-          l.setText(msg::kErrorValue);
-          return;
-        }
-        v = op == '/' ? a / b : a % b;
-        break;
-    }
-    l.setNumber(static_cast<int32_t>(static_cast<uint32_t>(v)));  // wrapped to 32 bits
+  int32_t a = 0, b = 0;
+  if (op != '~' && l.asNumber(a) && r.asNumber(b)) {
+    if (arithmetic(op, a, b, l.number))
+      l.isNumber = true;
+    else
+      l.setText(msg::kErrorValue);
     return;
   }
   std::string& lt = l.asText();

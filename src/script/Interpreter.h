@@ -212,6 +212,10 @@ class Interpreter {
   };
   // The special operands, by the text an operand is or reads as; false for any other text.
   bool special(std::string_view v, std::string& out);
+  // Runs the tree's program; false when a variable holds no plain number or a division is
+  // by zero.
+  bool runProgram(ExprTree& tree, int32_t& result);
+  std::vector<int32_t> stack_;  // runProgram's
   Value evaluate(std::string_view e, int depth);
   Value evaluate(ExprTree& tree, int depth);
   // Counts the step of reaching a node and gives its value; false for a chain.

@@ -144,4 +144,56 @@ void Interpreter::shape(ExprTree& tree, std::size_t index) {
   for (std::size_t k = 0; k < count; ++k) tree.nodes[first + k].text = n->chain.operands[k];
 }
 
+namespace {
+
+// Programs stay small enough that no evaluation of theirs could reach the step bound.
+constexpr std::size_t kMaxProgramNodes = 1000;
+constexpr std::size_t kMaxProgramText = 4096;
+
+bool emit(ExprTree& tree, std::size_t index, std::vector<ProgramStep>& out) {
+  using Kind = ProgramStep::Kind;
+  const ExprNode& n = tree.nodes[index];
+  switch (n.kind) {
+    case ExprNode::Kind::Value:
+      if (!n.isNumber) return false;
+      out.push_back({Kind::Number, 0, n.number, 0});
+      return true;
+    case ExprNode::Kind::Reference:
+      if (!n.ref.parts.hasColon || !n.ref.parts.qualifier.empty()) return false;
+      out.push_back({Kind::Variable, 0, 0, index});
+      return true;
+    case ExprNode::Kind::Chain:
+      break;
+    default:
+      return false;
+  }
+  const Chain& chain = n.chain;
+  const std::size_t count = chain.operands.size(), first = n.firstChild;
+  if (chain.ops.size() + 1 != count) return false;
+  for (std::size_t k = 0; k < count; ++k)
+    if (chain.operands[k].empty() || (k + 1 < count && chain.ops[k] == '~')) return false;
+  if (chain.additive) {  // from the left
+    if (!emit(tree, first, out)) return false;
+    for (std::size_t k = 1; k < count; ++k) {
+      if (!emit(tree, first + k, out)) return false;
+      out.push_back({Kind::Operator, chain.ops[k - 1], 0, 0});
+    }
+    return true;
+  }
+  for (std::size_t k = 0; k < count; ++k)  // from the right
+    if (!emit(tree, first + k, out)) return false;
+  for (std::size_t k = count - 1; k-- > 0;) out.push_back({Kind::Operator, chain.ops[k], 0, 0});
+  return true;
+}
+
+}  // namespace
+
+void makeProgram(ExprTree& tree) {
+  tree.steps.clear();
+  const bool made = tree.used <= kMaxProgramNodes && tree.nodes[0].text.size() <= kMaxProgramText &&
+                    emit(tree, 0, tree.steps);
+  tree.program = made ? ExprTree::Program::Made : ExprTree::Program::None;
+  if (!made) tree.steps.clear();
+}
+
 }  // namespace qav::script

@@ -169,9 +169,14 @@ TEST_F(Maths, NumbersKeptBetweenLinesReadAsTheTextsTheyWere) {
       {{"반복 a = 1 to 3", "반복끝", "정의 r = :a ~ x"}, "4x"},
       {{"반복 a = 3 to 1", "반복끝", "정의 r = :a - 1 ~ x"}, "0-1x"},
       {{"정의 a = 3", "정의 a = :a ~ 0", "정의 r = :a + 1"}, "31"},
+      // A line run again keeps its value when its divisor becomes 0 or its variable a text.
+      {{"반복 b = 2 to 0", "정의 a = 12 / :b", "정의 r = :r ~ :a ~ ,", "반복끝"}, "6,12,#Error,"},
+      {{"정의 a = 1", "반복 b = 1 to 3", "정의 c = :a * 2", "정의 r = :r ~ :c ~ ,",
+        "비교 :b = 2 이면", "정의 a = x", "비교끝", "반복끝"},
+       "2,2,x*2,"},
   };
   for (const auto& c : cases) {
-    std::vector<std::string> lines{"선언 a b r"};
+    std::vector<std::string> lines{"선언 a b c r"};
     lines.insert(lines.end(), c.lines.begin(), c.lines.end());
     run(lines);
     EXPECT_EQ(var("r"), c.r) << c.lines.back();
