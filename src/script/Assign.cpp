@@ -30,10 +30,15 @@ bool allowed(char target, char source) {
 void assign(Interpreter& in) {
   const Tokens& t = in.tokens();
   // Text into a text: no source word names a font, a picture, a list, a choice or a name.
-  bool plain = !in.AbortRequested();
-  for (int i = 4; plain && i <= t.count(); ++i)
-    plain = t[i].find(':') == std::string::npos || in.lineRef(i, tokenText, i).letter == 'S';
-  if (CachedRef& ref = in.lineRef(0, variableRef, 2); plain && ref.letter == 'S')
+  std::optional<bool> plain = in.lineFinding();
+  if (!plain) {
+    plain = true;
+    for (int i = 4; *plain && i <= t.count(); ++i)
+      plain = t[i].find(':') == std::string::npos || in.lineRef(i, tokenText, i).letter == 'S';
+    in.keepLineFinding(*plain);
+  }
+  if (CachedRef& ref = in.lineRef(0, variableRef, 2);
+      *plain && !in.AbortRequested() && ref.letter == 'S')
     return in.assignWords(ref, 4);
 
   const std::string target = variableRef(t, 2);

@@ -149,8 +149,11 @@ CachedRef& Interpreter::lineRef(int key, std::string_view text, MakeText make, i
   CachedRef* ref = &scratchRef_;
   if (current_) {
     LineRef* found = nullptr;
-    for (auto& r : current_->refs)
-      if (r->key == key) found = r.get();
+    for (auto& r : current_->refs)  // keys are unique in a line
+      if (r->key == key) {
+        found = r.get();
+        break;
+      }
     if (!found) {
       found = current_->refs.emplace_back(std::make_unique<LineRef>()).get();
       found->key = key;
@@ -221,7 +224,8 @@ void Interpreter::write(CachedRef& ref, std::string_view value) {
 void Interpreter::write(CachedRef& ref, Value&& value) {
   if (Variable* v = variableOf(ref)) {
     if (value.isNumber) {
-      v->value = value.asText();
+      char digits[16];
+      v->value.assign(digits, std::to_chars(digits, digits + sizeof digits, value.number).ptr);
       v->number = value.number;
       v->numberState = Variable::Number::Yes;
     } else {

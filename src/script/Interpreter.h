@@ -121,6 +121,17 @@ class Interpreter {
   // text (which must outlive the use).
   CachedRef& lineRef(int key, MakeText make, int a) { return lineRef(key, {}, make, a); }
   CachedRef& lineRef(int key, std::string_view text) { return lineRef(key, text, nullptr, 0); }
+  // A finding the running line's statement keeps for the rest of the run (what it worked out
+  // from the run's lookups): empty until set in this run.
+  std::optional<bool> lineFinding() const {
+    if (current_ && current_->findingRun == run_) return current_->finding;
+    return std::nullopt;
+  }
+  void keepLineFinding(bool finding) {
+    if (!current_) return;
+    current_->finding = finding;
+    current_->findingRun = run_;
+  }
   std::string read(CachedRef& ref, std::string_view text);
   void write(CachedRef& ref, std::string_view value);
   void write(CachedRef& ref, Value&& value);
@@ -261,8 +272,10 @@ class Interpreter {
     const Statement* statement = nullptr;  // null: no keyword, the line is a comment
     Flow flow = Flow::Other;
     bool made = false;
-    bool quick = true;     // see lineDone
-    unsigned checked = 0;  // the run in which text was last found equal to the line
+    bool quick = true;        // see lineDone
+    unsigned checked = 0;     // the run in which text was last found equal to the line
+    unsigned findingRun = 0;  // the run of finding
+    bool finding = false;
     // The line's expressions and references as its statement first asked for them.
     std::vector<std::pair<int, std::unique_ptr<ExprTree>>> trees;
     std::vector<std::unique_ptr<LineRef>> refs;
