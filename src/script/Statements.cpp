@@ -1,5 +1,5 @@
-// Declarations and control flow: "선언", "비교", "반복", "반복끝", "위치", "이동",
-// "이벤트실행", "종료".
+// Declarations, control flow and the common assignment: "선언", "정의", "비교", "반복",
+// "반복끝", "위치", "이동", "이벤트실행", "종료".
 #include "base/Text.h"
 #include "items/Component.h"
 #include "lang/Texts.h"
@@ -169,7 +169,28 @@ void end(Interpreter&) {}  // the run loop ends the run after this line
 
 }  // namespace
 
-void assign(Interpreter& in);  // Assign.cpp
+void assignTyped(Interpreter& in);  // Assign.cpp
+
+namespace {
+
+// "정의": a text into a text here, where no source word names a font, a picture, a list, a
+// choice or a name; any other assignment in assignTyped.
+void assign(Interpreter& in) {
+  const Tokens& t = in.tokens();
+  std::optional<bool> plain = in.lineFinding();
+  if (!plain) {
+    plain = true;
+    for (int i = 4; *plain && i <= t.count(); ++i)
+      plain = t[i].find(':') == std::string::npos || in.lineRef(i, tokenText, i).letter == 'S';
+    in.keepLineFinding(*plain);
+  }
+  if (CachedRef& ref = in.lineRef(0, variableRef, 2);
+      *plain && !in.AbortRequested() && ref.letter == 'S')
+    return in.assignWords(ref, 4);
+  assignTyped(in);
+}
+
+}  // namespace
 
 std::span<const StatementEntry> coreStatements() {
   static constexpr StatementEntry kTable[] = {
