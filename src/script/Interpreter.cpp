@@ -123,21 +123,20 @@ bool Interpreter::appendInPlace(ExprTree& tree, CachedRef& target) {
     return false;
   Variable* var = variableOf(target);
   std::string unused;
-  if (!var || special(var->value, unused)) return false;
-  std::string* text = &var->value;
+  if (!var || special(var->text(), unused)) return false;
   // The other operands, as an evaluation of the whole would read them.
   depthExceeded_ = false;
   steps_ = 2;
   std::vector<Value>& values = scratchValues_;
   values.resize(n);
-  std::size_t size = text->size();
+  std::size_t size = var->text().size();
   for (std::size_t k = 1; k < n; ++k) {
     visit(tree, first + k, values[k]);
     size += values[k].asText().size();
   }
   if (size > kMaxTextBytes) throw std::length_error(std::string(msg::kTextTooLong));
-  for (std::size_t k = 1; k < n; ++k) *text += values[k].text;
-  var->numberState = Variable::Number::Unknown;
+  std::string& text = var->textToChange();
+  for (std::size_t k = 1; k < n; ++k) text += values[k].text;
   return true;
 }
 
@@ -197,12 +196,12 @@ Variable* Interpreter::variableOf(CachedRef& ref) {
 
 bool Interpreter::variableNumber(Variable& v) {
   if (v.numberState == Variable::Number::Unknown)
-    v.numberState = plainNumber(v.value, v.number) ? Variable::Number::Yes : Variable::Number::No;
-  return v.numberState == Variable::Number::Yes;
+    v.numberState = plainNumber(v.text(), v.number) ? Variable::Number::Yes : Variable::Number::No;
+  return v.numberState == Variable::Number::Yes || v.numberState == Variable::Number::Only;
 }
 
 std::string Interpreter::read(CachedRef& ref, std::string_view text) {
-  if (const Variable* v = variableOf(ref)) return v->value;
+  if (const Variable* v = variableOf(ref)) return v->text();
   if (text::trim(text).empty()) return std::string(text);
   return readReference(host_, text, ref.parts, ref.component);
 }
@@ -223,15 +222,10 @@ void Interpreter::write(CachedRef& ref, std::string_view value) {
 
 void Interpreter::write(CachedRef& ref, Value&& value) {
   if (Variable* v = variableOf(ref)) {
-    if (value.isNumber) {
-      char digits[16];
-      v->value.assign(digits, std::to_chars(digits, digits + sizeof digits, value.number).ptr);
-      v->number = value.number;
-      v->numberState = Variable::Number::Yes;
-    } else {
-      v->value = std::move(value.text);
-      v->numberState = Variable::Number::Unknown;
-    }
+    if (value.isNumber)
+      v->setNumber(value.number);
+    else
+      v->setText(std::move(value.text));
     return;
   }
   write(ref, value.asText());
@@ -509,8 +503,8 @@ bool Interpreter::visit(ExprTree& tree, std::size_t index, Value& value) {
       if (Variable* var = variableOf(n.ref)) {
         if (variableNumber(*var))
           value.setNumber(var->number);
-        else if (!special(var->value, value.text))
-          value.text = var->value;
+        else if (!special(var->text(), value.text))
+          value.text = var->text();
         return true;
       }
       std::string read;  // fonts, pictures, lists and names are not read as text here

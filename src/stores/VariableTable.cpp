@@ -6,7 +6,7 @@ bool VariableTable::declare(std::string_view name) {
   if (full()) return false;
   Variable& v = vars_[static_cast<std::size_t>(count_)];
   v.name.assign(name);
-  v.setText({});
+  v.setText(std::string_view());
   ++count_;
   ++names_;
   return true;
@@ -21,7 +21,7 @@ bool VariableTable::declared(std::string_view name) const {
 const std::string* VariableTable::find(std::string_view name) const {
   for (int i = count_ - 1; i >= 0; --i)
     if (vars_[static_cast<std::size_t>(i)].name == name)
-      return &vars_[static_cast<std::size_t>(i)].value;
+      return &vars_[static_cast<std::size_t>(i)].text();
   return nullptr;
 }
 
