@@ -437,30 +437,29 @@ Value Interpreter::mathsValue(ExprTree& tree) {
 }
 
 bool Interpreter::runProgram(ExprTree& tree, int32_t& result) {
-  std::vector<int32_t>& stack = stack_;
-  stack.clear();
+  if (stack_.size() < tree.steps.size()) stack_.resize(tree.steps.size());
+  int32_t* stack = stack_.data();
+  std::size_t depth = 0;
   for (const ProgramStep& step : tree.steps) {
     switch (step.kind) {
       case ProgramStep::Kind::Number:
-        stack.push_back(step.number);
+        stack[depth++] = step.number;
         break;
       case ProgramStep::Kind::Variable: {
         CachedRef& ref = tree.nodes[step.node].ref;
         refresh(ref);
         Variable* v = variableOf(ref);
         if (!v || !variableNumber(*v)) return false;
-        stack.push_back(v->number);
+        stack[depth++] = v->number;
         break;
       }
-      case ProgramStep::Kind::Operator: {
-        const int32_t r = stack.back();
-        stack.pop_back();
-        if (!arithmetic(step.op, stack.back(), r, stack.back())) return false;
+      case ProgramStep::Kind::Operator:
+        --depth;
+        if (!arithmetic(step.op, stack[depth - 1], stack[depth], stack[depth - 1])) return false;
         break;
-      }
     }
   }
-  result = stack.back();
+  result = stack[depth - 1];
   return true;
 }
 
