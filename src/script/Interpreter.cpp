@@ -52,6 +52,7 @@ void Interpreter::compileLine(const std::string& line, std::size_t index) {
               std::find(quickKeywords_.begin(), quickKeywords_.end(), kw) != quickKeywords_.end();
     c.trees.clear();
     c.refs.clear();
+    c.notes.clear();
     c.made = true;
   }
   c.checked = run_;

@@ -121,6 +121,15 @@ class Interpreter {
   // text (which must outlive the use).
   CachedRef& lineRef(int key, MakeText make, int a) { return lineRef(key, {}, make, a); }
   CachedRef& lineRef(int key, std::string_view text) { return lineRef(key, text, nullptr, 0); }
+  // Numbers the running line's statement keeps with the line for as long as its text stays
+  // (what it read from the line's words alone); empty at first. Outside a run: a scratch list.
+  std::vector<int>& lineNotes() {
+    if (!current_) {
+      scratchNotes_.clear();
+      return scratchNotes_;
+    }
+    return current_->notes;
+  }
   // A finding the running line's statement keeps for the rest of the run (what it worked out
   // from the run's lookups): empty until set in this run.
   std::optional<bool> lineFinding() const {
@@ -227,6 +236,7 @@ class Interpreter {
   // by zero.
   bool runProgram(ExprTree& tree, int32_t& result);
   std::vector<int32_t> stack_;  // runProgram's
+  std::vector<int> scratchNotes_;
   Value evaluate(std::string_view e, int depth);
   Value evaluate(ExprTree& tree, int depth);
   // Counts the step of reaching a node and gives its value; false for a chain.
@@ -272,8 +282,9 @@ class Interpreter {
     const Statement* statement = nullptr;  // null: no keyword, the line is a comment
     Flow flow = Flow::Other;
     bool made = false;
-    bool quick = true;        // see lineDone
-    unsigned checked = 0;     // the run in which text was last found equal to the line
+    bool quick = true;     // see lineDone
+    unsigned checked = 0;  // the run in which text was last found equal to the line
+    std::vector<int> notes;
     unsigned findingRun = 0;  // the run of finding
     bool finding = false;
     // The line's expressions and references as its statement first asked for them.

@@ -45,21 +45,35 @@ bool isConnector(std::string_view tok) {
   return tok == msg::kThen || tok == msg::kOr || tok == msg::kAnd;
 }
 
+// The operators and connectors of a condition depend on its words alone: once a line's whole
+// condition has been read, they are kept with the line (three numbers a comparison: operator,
+// place of its connector, connector) and the words are not read again.
+enum class Connector { Then, Or, And };
+
 void condition(Interpreter& in) {
   const Tokens& t = in.tokens();
+  std::vector<int>& notes = in.lineNotes();
+  const bool noted = !notes.empty();
+  std::vector<int> found;
   enum class Pending { None, Or, And } pending = Pending::None;
   bool acc = false;
   int i = 2;
-  for (;;) {
+  for (std::size_t clause = 0;; clause += 3) {
     if (in.lineRef(i, variableRef, i).letter != 'S') return in.Error(msg::kCannotCompareType);
-    auto op = comparison(t[i + 1]);
-    if (!op) return in.Error(msg::kBadOperator);
+    std::optional<Op> op;
+    if (noted)
+      op = static_cast<Op>(notes[clause]);
+    else if (!(op = comparison(t[i + 1])))
+      return in.Error(msg::kBadOperator);
     bool magnitude = *op != Op::Eq && *op != Op::Ne;
     Value lv = in.lineValue(2 * kMaxTokens + i, variableRef, i);
     int32_t a = 0, b = 0;
     if (magnitude && !lv.asNumber(a)) return in.Error(msg::kMagnitudeNeedsNumber);
     int j = i + 2;
-    while (j <= t.count() && !isConnector(t[j])) ++j;
+    if (noted)
+      j = notes[clause + 1];
+    else
+      while (j <= t.count() && !isConnector(t[j])) ++j;
     Value rv = in.lineValue(
         3 * kMaxTokens + i,
         [](const Tokens& t, int from, int to) { return text::trimmed(t.join(from, to)); }, i + 2,
@@ -88,18 +102,28 @@ void condition(Interpreter& in) {
           break;
       }
     }
-    const std::string& conn = t[j];
-    if (!isConnector(conn)) return in.Error(msg::kBadCondition);
+    Connector conn;
+    if (noted) {
+      conn = static_cast<Connector>(notes[clause + 2]);
+    } else {
+      const std::string& word = t[j];
+      if (!isConnector(word)) return in.Error(msg::kBadCondition);
+      conn = word == msg::kOr    ? Connector::Or
+             : word == msg::kAnd ? Connector::And
+                                 : Connector::Then;
+      found.insert(found.end(), {static_cast<int>(*op), j, static_cast<int>(conn)});
+    }
     if (pending == Pending::And)
       result = acc && result;
     else if (pending == Pending::Or)
       result = acc || result;
     acc = result;
-    if (conn == msg::kOr) {
+    if (conn == Connector::Or) {
       pending = Pending::Or;
-    } else if (conn == msg::kAnd) {
+    } else if (conn == Connector::And) {
       pending = Pending::And;
     } else {
+      if (!noted) notes = std::move(found);
       if (!in.pushCondition(acc)) in.Error(msg::kTooManyBlocks);
       return;
     }
