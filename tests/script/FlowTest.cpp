@@ -40,6 +40,10 @@ TEST_F(Flow, ConditionsChooseBranches) {
   run({"선언 a b r", "정의 a = 1", "정의 b = 5", "정의 r = 아니오",
        "비교 :a = 2 이거나 :b >= 5 이면", "정의 r = 예", "비교끝"});
   EXPECT_EQ(var("r"), "예");
+  // A condition run again reads its operators and connectors as it did the first time.
+  run({"선언 b r", "반복 b = 1 to 4", "비교 :b > 1 이고 :b < 3 이거나 :b = 4 이면",
+       "정의 r = :r ~ :b", "비교끝", "반복끝"});
+  EXPECT_EQ(var("r"), "24");
   // Texts compare trimmed; a right operand of several words is one expression.
   run({"선언 s r", "정의 s = 안녕 하세요", "비교 s = 안녕 하세요 이면", "정의 r = 같음", "비교끝"});
   EXPECT_EQ(var("r"), "같음");
