@@ -48,9 +48,9 @@ inline constexpr long kMaxExpressionSteps = 200000;
 inline constexpr long kLinesBeforeAsking = 10'000'000;
 // ... and after this many milliseconds of one event's running (time spent waiting for the user
 // in a dialog or a modal window not counted), so that slow lines cannot freeze it for long.
+inline constexpr int64_t kMillisBeforeAsking = 10'000;
 // Runs of quick lines see the clock every this many lines.
 inline constexpr int kQuickLinesPerClockRead = 256;
-inline constexpr int64_t kMillisBeforeAsking = 10'000;
 // No text a script makes may be longer than this many bytes.
 inline constexpr std::size_t kMaxTextBytes = std::size_t{64} << 20;
 
@@ -218,7 +218,7 @@ class Interpreter {
   ExprTree* lineTree(int key, MakeText make, int a, int b = 0);
   bool appendInPlace(ExprTree& tree, CachedRef& target);
   Variable* variableOf(CachedRef& ref);
-  // Whether the variable's text is a plain number, worked out once per write.
+  // Whether the variable holds a plain number (in v.number), worked out once per write.
   static bool variableNumber(Variable& v);
   std::vector<Value> scratchValues_;
   // Looks the reference's qualifier up unless it was in this run.
