@@ -1,5 +1,6 @@
-// The assignment statement "정의" target "=" source: values move by the pair of type
-// letters of target and source; fonts, pictures and lists go through the run's buffers.
+// The assignment statement "정의" target "=" source beyond a text into a text: values move by
+// the pair of type letters of target and source; fonts, pictures and lists go through the
+// run's buffers.
 #include "base/Text.h"
 #include "items/ItemModel.h"
 #include "lang/Texts.h"
@@ -27,15 +28,8 @@ bool allowed(char target, char source) {
 
 }  // namespace
 
-void assign(Interpreter& in) {
+void assignTyped(Interpreter& in) {
   const Tokens& t = in.tokens();
-  // Text into a text: no source word names a font, a picture, a list, a choice or a name.
-  bool plain = !in.AbortRequested();
-  for (int i = 4; plain && i <= t.count(); ++i)
-    plain = t[i].find(':') == std::string::npos || in.lineRef(i, tokenText, i).letter == 'S';
-  if (CachedRef& ref = in.lineRef(0, variableRef, 2); plain && ref.letter == 'S')
-    return in.assignWords(ref, 4);
-
   const std::string target = variableRef(t, 2);
   std::string sourceText = text::trimmed(t.joinFrom(4));
   char sourceType = 'S';

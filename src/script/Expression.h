@@ -3,12 +3,16 @@
 // operators) and single operands. Each part is shaped the first time an evaluation reaches
 // it and kept for the next evaluation, so a line that runs again evaluates without splitting
 // its texts again. A reference operand keeps the lookups of its qualifier for one run.
+#include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "props/Reference.h"
+#include "script/Tokenizer.h"
+#include "stores/VariableTable.h"
 
 namespace qav {
 class Component;
@@ -25,7 +29,7 @@ struct CachedRef {
   char letter = 'S';
   // A script variable's value, as found while the variable names were numbered `names`.
   unsigned names = 0;
-  std::string* variable = nullptr;
+  Variable* variable = nullptr;
 };
 
 // A text split at the operators of one group. "+" and "-" (additive) fold from the left;
@@ -38,15 +42,71 @@ struct Chain {
   std::vector<std::string_view> rests;
 };
 
+// A value while an expression is worked out: a text, or a 32-bit number whose text (its plain
+// decimal form) is made only when something reads the value as text. A number is only ever
+// held as one when that decimal form is exactly the text it stands for.
+struct Value {
+  std::string text;  // not kept up to date while isNumber
+  int32_t number = 0;
+  bool isNumber = false;
+
+  void setNumber(int32_t n) {
+    number = n;
+    isNumber = true;
+  }
+  void setText(std::string_view t) {
+    text.assign(t);
+    isNumber = false;
+  }
+  void setText(std::string&& t) {
+    text = std::move(t);
+    isNumber = false;
+  }
+  std::string& asText() {
+    if (isNumber) {
+      char digits[16];
+      text.assign(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+      isNumber = false;
+    }
+    return text;
+  }
+  // Whether the value reads as a number (IsNumber of its text), and which.
+  bool asNumber(int32_t& n) const {
+    if (isNumber) {
+      n = number;
+      return true;
+    }
+    return IsNumber(text, &n);
+  }
+};
+
+// Whether the text is exactly the plain decimal form of a 32-bit number (no blanks around).
+inline bool plainNumber(std::string_view s, int32_t& n) {
+  return !s.empty() && static_cast<unsigned char>(s.front()) > 32 &&
+         static_cast<unsigned char>(s.back()) > 32 && IsNumber(s, &n);
+}
+
 struct ExprNode {
   enum class Kind : unsigned char { Unshaped, Value, Clock, Reference, Chain };
   std::string_view text;
   std::string_view operand;  // a single operand: the text without its outer parentheses
   Kind kind = Kind::Unshaped;
-  std::string value;  // Value: the result, whatever the run
-  CachedRef ref;      // Reference: read at each evaluation
+  std::string value;   // Value: the result, whatever the run
+  int32_t number = 0;  // ... and the number it is, when plainNumber(value)
+  bool isNumber = false;
+  CachedRef ref;  // Reference: read at each evaluation
   Chain chain;
   std::size_t firstChild = 0;  // Chain: the nodes of its operands, in order, from here
+};
+
+// A tree of whole-number arithmetic as a program for a stack of numbers: the operands in order,
+// each operator after its two operands.
+struct ProgramStep {
+  enum class Kind : unsigned char { Number, Variable, Operator };
+  Kind kind = Kind::Number;
+  char op = 0;
+  int32_t number = 0;
+  std::size_t node = 0;  // Variable: the node of its reference
 };
 
 // The nodes of one text; node 0 is the whole text. A tree kept for a line owns its text.
@@ -54,10 +114,18 @@ struct ExprTree {
   std::string source;
   std::vector<ExprNode> nodes;
   std::size_t used = 0;  // nodes beyond are storage kept for the next text
+  // A tree evaluated once has every node shaped; at its next evaluation it is made into a
+  // program when every operand is a plain number or a ":" variable and every operator is
+  // arithmetic. Evaluations run the program while its variables hold plain numbers and no
+  // division is by zero; anything else takes the general way, which gives the same value.
+  enum class Program : unsigned char { Unknown, Shaped, Made, None };
+  Program program = Program::Unknown;
+  std::vector<ProgramStep> steps;
 
   void reset(std::string_view text) {
     used = 0;
     nodes[add(1)].text = text;
+    program = Program::Unknown;
   }
   // Appends n unshaped nodes; the index of the first.
   std::size_t add(std::size_t n) {
@@ -67,5 +135,31 @@ struct ExprTree {
     return used - n;
   }
 };
+
+// Makes the program of a shaped tree (Made), or finds that it has none (None).
+void makeProgram(ExprTree& tree);
+
+// l op r for the arithmetic operators, wrapped to 32 bits; false for a division by zero.
+inline bool arithmetic(char op, int32_t l, int32_t r, int32_t& out) {
+  const int64_t a = l, b = r;
+  int64_t v = 0;
+  switch (op) {
+    case '+':
+      v = a + b;
+      break;
+    case '-':
+      v = a - b;
+      break;
+    case '*':
+      v = static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
+      break;
+    default:  // "/" and "%"
+      if (b == 0) return false;
+      v = op == '/' ? a / b : a % b;
+      break;
+  }
+  out = static_cast<int32_t>(static_cast<uint32_t>(v));
+  return true;
+}
 
 }  // namespace qav::script

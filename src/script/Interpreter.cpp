@@ -8,31 +8,25 @@
 #include <new>
 #include <stdexcept>
 
-#include "base/DateTime.h"
 #include "base/Text.h"
-#include "items/ItemModel.h"
 #include "items/WindowModel.h"
-#include "items/controls/NewCheckBox.h"
-#include "lang/PropertyWords.h"
 #include "lang/Texts.h"
 #include "lang/Vocabulary.h"
 #include "platform/Platform.h"
 #include "props/Reference.h"
 #include "props/Schema.h"
-#include "stores/MainData.h"
 
 namespace qav::script {
-namespace {
-bool special(Platform& platform, std::string_view v, std::string& out);
-}  // namespace
 
 Interpreter::Interpreter(ScriptHost& host) : host_(host) {
   for (auto group : {coreStatements(), dialogStatements(), listStatements(), dataStatements()})
     for (const StatementEntry& s : group) registerStatement(s.keyword, s.run);
+  for (const StatementEntry& s : coreStatements()) quickKeywords_.emplace_back(s.keyword);
 }
 
 void Interpreter::registerStatement(std::string_view keyword, Statement handler) {
   statements_.insert_or_assign(std::string(keyword), std::move(handler));
+  std::erase(quickKeywords_, keyword);
   compiledStale_ = true;
 }
 
@@ -43,7 +37,7 @@ void Interpreter::compileLine(const std::string& line, std::size_t index) {
   }
   if (compiled_.size() <= index) compiled_.resize(index + 1);
   CompiledLine& c = compiled_[index];
-  if (!c.made || c.text != line) {
+  if (c.checked != run_ && (!c.made || c.text != line)) {
     c.text = line;
     c.tokens.parse(line);
     const std::string& kw = c.tokens[1];
@@ -54,10 +48,14 @@ void Interpreter::compileLine(const std::string& line, std::size_t index) {
              : kw == msg::kEndIf ? Flow::EndIf
              : kw == msg::kEnd   ? Flow::End
                                  : Flow::Other;
+    c.quick = !c.statement ||
+              std::find(quickKeywords_.begin(), quickKeywords_.end(), kw) != quickKeywords_.end();
     c.trees.clear();
     c.refs.clear();
+    c.notes.clear();
     c.made = true;
   }
+  c.checked = run_;
   current_ = &c;
   tokens_ = &c.tokens;
   statement_ = c.statement;
@@ -66,6 +64,13 @@ void Interpreter::compileLine(const std::string& line, std::size_t index) {
 std::string Interpreter::lineMaths(int key, MakeText make, int a, int b) {
   if (ExprTree* tree = lineTree(key, make, a, b)) return Maths(*tree);
   return Maths(make(tokens(), a, b));
+}
+
+Value Interpreter::lineValue(int key, MakeText make, int a, int b) {
+  if (ExprTree* tree = lineTree(key, make, a, b)) return mathsValue(*tree);
+  const std::string text = make(tokens(), a, b);
+  scratch_.reset(text);
+  return mathsValue(scratch_);
 }
 
 ExprTree* Interpreter::lineTree(int key, MakeText make, int a, int b) {
@@ -92,7 +97,10 @@ std::string Interpreter::tokenMaths(int n) {
 
 void Interpreter::assignWords(CachedRef& target, int first) {
   ExprTree* tree = lineTree(kMaxTokens + first, wordsText, first);
-  if (!tree || !appendInPlace(*tree, target)) write(target, wordsMaths(first));
+  if (!tree)
+    write(target, wordsMaths(first));
+  else if (!appendInPlace(*tree, target))
+    write(target, mathsValue(*tree));
 }
 
 // A variable given its own text with more joined to it ("정의 s = :s ~ ..."): the more is
@@ -114,21 +122,22 @@ bool Interpreter::appendInPlace(ExprTree& tree, CachedRef& target) {
   if (tree.nodes[first].kind != ExprNode::Kind::Reference || !own.parts.qualifier.empty() ||
       own.parts.name != target.parts.name)
     return false;
-  std::string* text = variableOf(target);
+  Variable* var = variableOf(target);
   std::string unused;
-  if (!text || special(host_.platform(), *text, unused)) return false;
+  if (!var || special(var->text(), unused)) return false;
   // The other operands, as an evaluation of the whole would read them.
   depthExceeded_ = false;
   steps_ = 2;
-  std::vector<std::string>& values = scratchValues_;
+  std::vector<Value>& values = scratchValues_;
   values.resize(n);
-  std::size_t size = text->size();
+  std::size_t size = var->text().size();
   for (std::size_t k = 1; k < n; ++k) {
     visit(tree, first + k, values[k]);
-    size += values[k].size();
+    size += values[k].asText().size();
   }
   if (size > kMaxTextBytes) throw std::length_error(std::string(msg::kTextTooLong));
-  for (std::size_t k = 1; k < n; ++k) *text += values[k];
+  std::string& text = var->textToChange();
+  for (std::size_t k = 1; k < n; ++k) text += values[k].text;
   return true;
 }
 
@@ -140,8 +149,11 @@ CachedRef& Interpreter::lineRef(int key, std::string_view text, MakeText make, i
   CachedRef* ref = &scratchRef_;
   if (current_) {
     LineRef* found = nullptr;
-    for (auto& r : current_->refs)
-      if (r->key == key) found = r.get();
+    for (auto& r : current_->refs)  // keys are unique in a line
+      if (r->key == key) {
+        found = r.get();
+        break;
+      }
     if (!found) {
       found = current_->refs.emplace_back(std::make_unique<LineRef>()).get();
       found->key = key;
@@ -173,7 +185,7 @@ void Interpreter::refresh(CachedRef& ref) {
 
 // The value of the one variable that a ":" name reference names; null for any other
 // reference, and when no variable or more than one has the name.
-std::string* Interpreter::variableOf(CachedRef& ref) {
+Variable* Interpreter::variableOf(CachedRef& ref) {
   if (ref.component || !ref.parts.qualifier.empty() || !ref.parts.hasColon) return nullptr;
   VariableTable& variables = host_.variables();
   if (ref.names != variables.names()) {
@@ -183,19 +195,47 @@ std::string* Interpreter::variableOf(CachedRef& ref) {
   return ref.variable;
 }
 
+bool Interpreter::variableNumber(Variable& v) {
+  if (v.numberState == Variable::Number::Unknown)
+    v.numberState = plainNumber(v.text(), v.number) ? Variable::Number::Yes : Variable::Number::No;
+  return v.numberState == Variable::Number::Yes || v.numberState == Variable::Number::Only;
+}
+
 std::string Interpreter::read(CachedRef& ref, std::string_view text) {
-  if (const std::string* v = variableOf(ref)) return *v;
+  if (const Variable* v = variableOf(ref)) return v->text();
   if (text::trim(text).empty()) return std::string(text);
   return readReference(host_, text, ref.parts, ref.component);
 }
 
+int32_t Interpreter::readNumber(CachedRef& ref, std::string_view text) {
+  if (Variable* v = variableOf(ref); v && variableNumber(*v)) return v->number;
+  return TextToNumber(read(ref, text));
+}
+
 void Interpreter::write(CachedRef& ref, std::string_view value) {
-  if (std::string* v = variableOf(ref)) {
-    v->assign(value);
+  if (Variable* v = variableOf(ref)) {
+    v->setText(value);
     return;
   }
   if (!ref.parts.hasColon && text::trim(ref.parts.name).empty()) return;  // a blank reference
   writeReference(host_, ref.parts, ref.component, value);
+}
+
+void Interpreter::write(CachedRef& ref, Value&& value) {
+  if (Variable* v = variableOf(ref)) {
+    if (value.isNumber)
+      v->setNumber(value.number);
+    else
+      v->setText(std::move(value.text));
+    return;
+  }
+  write(ref, value.asText());
+}
+
+void Interpreter::writeNumber(CachedRef& ref, int32_t value) {
+  Value v;
+  v.setNumber(value);
+  write(ref, std::move(v));
 }
 
 void Interpreter::resetRun() {
@@ -214,8 +254,8 @@ void Interpreter::resetRun() {
   fontBuffer_ = host_.mainWindow().font();
 }
 
-// The coarse clock: read before every line, and a few milliseconds of resolution are plenty
-// for a question asked after seconds.
+// The coarse clock: a few milliseconds of resolution are plenty for a question asked after
+// seconds.
 int64_t steadyMillis() {
   timespec t{};
   ::clock_gettime(CLOCK_MONOTONIC_COARSE, &t);
@@ -225,6 +265,7 @@ int64_t steadyMillis() {
 void Interpreter::IventRun() {
   chainedRuns_ = 0;
   linesRun_ = 0;
+  quickLines_ = 0;
   askedAt_ = clock_();
   for (;;) {
     runOnce();
@@ -284,7 +325,8 @@ bool Interpreter::runOnce() {
         execute();
         if (flow == Flow::End || abort_ || endRequested_ || chainTarget_) break;
       }
-      if (!lineDone()) break;  // the user ended a long run: as "종료" after this line
+      if (!lineDone(skipped || current_->quick))
+        break;  // the user ended a long run: as "종료" after this line
       ++currentLine_;
     }
   } catch (...) {
@@ -325,42 +367,17 @@ void Interpreter::execute() {
   Error(failure);
 }
 
-bool Interpreter::lineDone() {
-  if (++linesRun_ < linesBeforeAsking_ && clock_() - askedAt_ < kMillisBeforeAsking) return true;
+bool Interpreter::lineDone(bool quick) {
+  if (++linesRun_ < linesBeforeAsking_) {
+    if (quick && ++quickLines_ < kQuickLinesPerClockRead) return true;
+    quickLines_ = 0;
+    if (clock_() - askedAt_ < kMillisBeforeAsking) return true;
+  }
   linesRun_ = 0;
   Button b = host_.platform().messageBoxWithDefault(DialogKind::Warning, msg::kWarningCaption,
                                                     msg::kLongRunQuestion, kYes | kNo, kNo);
   askedAt_ = clock_();
   return b == kYes;
-}
-
-// --- Error report ----------------------------------------------------------------------
-
-void Interpreter::Error(std::string_view message) {
-  MainData* s = host_.settings();
-  bool opt2 = s && s->option(2), opt3 = s && s->option(3), opt4 = s && s->option(4);
-  if (opt4) abort_ = true;
-  if (opt3 || opt4) return;
-  std::string textOut(opt2 ? msg::kErrorHeadingContinue : msg::kErrorHeadingChoose);
-  textOut += host_.EventSourceName();
-  textOut += msg::kErrorOfEvent;
-  textOut += text::decimal(currentLine_ + 1);
-  textOut += msg::kErrorLineSuffix;
-  textOut += "\r\r  ";
-  const auto& lines = host_.ScriptList();
-  if (currentLine_ >= 0 && static_cast<std::size_t>(currentLine_) < lines.size())
-    textOut += text::trim(lines[static_cast<std::size_t>(currentLine_)]);
-  textOut += "\r\r";
-  textOut += message;
-  if (opt2) {
-    host_.platform().messageBox(DialogKind::Error, msg::kErrorCaption, textOut, kOk);
-    userAnswered();
-    return;
-  }
-  Button b =
-      host_.platform().messageBox(DialogKind::Error, msg::kErrorCaption, textOut, kOk | kCancel);
-  userAnswered();
-  if (b == kCancel) abort_ = true;
 }
 
 // --- Run tables ------------------------------------------------------------------------
@@ -402,25 +419,54 @@ std::string Interpreter::Maths(std::string_view expression) {
 }
 
 std::string Interpreter::Maths(ExprTree& tree) {
+  return std::move(mathsValue(tree).asText());
+}
+
+Value Interpreter::mathsValue(ExprTree& tree) {
+  Value r;
+  if (tree.program == ExprTree::Program::Shaped) makeProgram(tree);
+  if (tree.program == ExprTree::Program::Made && runProgram(tree, r.number)) {
+    r.isNumber = true;
+    return r;
+  }
   depthExceeded_ = false;
   steps_ = 0;
-  std::string r = evaluate(tree, 0);
-  if (depthExceeded_) return std::string(msg::kErrorValue);
+  r = evaluate(tree, 0);
+  if (depthExceeded_) r.setText(msg::kErrorValue);
+  if (tree.program == ExprTree::Program::Unknown) tree.program = ExprTree::Program::Shaped;
   return r;
 }
 
-namespace {
-
-bool isOperator(char c) {
-  return c == '+' || c == '-' || c == '*' || c == '/' || c == '%' || c == '~';
-}
-
-bool isBlank(char c) {
-  return static_cast<unsigned char>(c) <= 32;
+bool Interpreter::runProgram(ExprTree& tree, int32_t& result) {
+  if (stack_.size() < tree.steps.size()) stack_.resize(tree.steps.size());
+  int32_t* stack = stack_.data();
+  std::size_t depth = 0;
+  for (const ProgramStep& step : tree.steps) {
+    switch (step.kind) {
+      case ProgramStep::Kind::Number:
+        stack[depth++] = step.number;
+        break;
+      case ProgramStep::Kind::Variable: {
+        CachedRef& ref = tree.nodes[step.node].ref;
+        refresh(ref);
+        Variable* v = variableOf(ref);
+        if (!v || !variableNumber(*v)) return false;
+        stack[depth++] = v->number;
+        break;
+      }
+      case ProgramStep::Kind::Operator:
+        --depth;
+        if (!arithmetic(step.op, stack[depth - 1], stack[depth], stack[depth - 1])) return false;
+        break;
+    }
+  }
+  result = stack[depth - 1];
+  return true;
 }
 
 // The special operands, by the text an operand is or reads as; false for any other text.
-bool special(Platform& platform, std::string_view v, std::string& out) {
+bool Interpreter::special(std::string_view v, std::string& out) {
+  Platform& platform = host_.platform();
   if (v == msg::kEmptyOperand) {
     out.clear();
   } else if (v == msg::kSpaceOperand) {
@@ -437,137 +483,13 @@ bool special(Platform& platform, std::string_view v, std::string& out) {
   return true;
 }
 
-}  // namespace
-
-// What one step makes of a text (outer parentheses, the split operator): a value, a single
-// operand, or the chain of operands that the split rule would take apart one operator at a
-// time. "+" and "-" split at the rightmost of them, so they group from the left; "*", "/", "%"
-// and "~" at the leftmost, so they group from the right. Taking the whole chain at once spares
-// one evaluation level per operator. Nothing here depends on the run: the shape is kept.
-void Interpreter::shape(ExprTree& tree, std::size_t index) {
-  ExprNode* n = &tree.nodes[index];
-  std::string_view e = n->text;
-  auto value = [&](std::string_view v) {
-    n->kind = ExprNode::Kind::Value;
-    n->value.assign(v);
-  };
-  if (e == msg::kErrorValue) return value(msg::kErrorValue);
-  Chain& chain = n->chain;
-  chain.parenthesised = false;
-  if (e.size() >= 2 && e[0] == '(') {
-    int d = 1;
-    std::size_t close = std::string_view::npos;
-    for (std::size_t i = 1; i < e.size(); ++i) {
-      if (e[i] == '(')
-        ++d;
-      else if (e[i] == ')' && --d == 0) {
-        close = i;
-        break;
-      }
-    }
-    if (close == std::string_view::npos) return value(msg::kErrorValue);
-    if (close == e.size() - 1) {
-      e = e.substr(1, e.size() - 2);
-      chain.parenthesised = true;
-    }
-  }
-
-  // The operators outside parentheses, found walking from the last byte to the first (the
-  // depth counts each byte before it is tested): "+" and "-" from the right, else the others.
-  std::vector<std::size_t>& at = splitAt_;
-  at.clear();
-  bool additive = false;
-  int d = 0;
-  for (std::size_t i = e.size(); i-- > 0;) {
-    const char c = e[i];
-    if (c == ')')
-      ++d;
-    else if (c == '(')
-      --d;
-    if (d != 0 || !isOperator(c)) continue;
-    const bool plusMinus = c == '+' || c == '-';
-    if (plusMinus && !additive) at.clear();
-    if (plusMinus || !additive) at.push_back(i);
-    additive = additive || plusMinus;
-  }
-  // An operator with nothing before it is no split: the text is one operand.
-  std::size_t firstByte = 0;
-  while (firstByte < e.size() && isBlank(e[firstByte])) ++firstByte;
-  if (additive) {
-    // Right to left; a "+" or "-" with nothing before it ends the chain there.
-    while (!at.empty() && at.back() <= firstByte) at.pop_back();
-  } else {
-    std::reverse(at.begin(), at.end());  // left to right
-    if (!at.empty() && at.front() <= firstByte) at.clear();
-  }
-  if (at.empty()) {
-    // A single operand: a reference is read at each evaluation, a special operand stands for
-    // its value, anything else for itself.
-    n->operand = e;
-    if (e.find(':') != std::string_view::npos && !IsNumber(e)) {
-      n->kind = ExprNode::Kind::Reference;
-      n->ref = CachedRef{splitReference(e)};
-    } else if (e.size() == 5 && e[0] == '#') {
-      n->kind = ExprNode::Kind::Clock;  // perhaps the date or the time: asked each time
-    } else if (special(host_.platform(), e, n->value)) {
-      n->kind = ExprNode::Kind::Value;
-    } else {
-      value(e);
-    }
-    return;
-  }
-
-  chain.additive = additive;
-  chain.operands.clear();
-  chain.ops.clear();
-  chain.rests.clear();
-  auto part = [&](std::size_t from, std::size_t to) {
-    return text::trim(e.substr(from, to - from));
-  };
-  if (part(at.front() + 1, e.size()).empty()) return value(msg::kErrorValue);
-  if (additive) {
-    // at holds the positions right to left: operands from the left.
-    chain.operands.push_back(part(0, at.back()));
-    for (std::size_t k = at.size(); k-- > 0;) {
-      chain.ops.push_back(e[at[k]]);
-      chain.operands.push_back(part(at[k] + 1, k == 0 ? e.size() : at[k - 1]));
-    }
-  } else {
-    chain.operands.push_back(part(0, at.front()));
-    for (std::size_t k = 0; k < at.size(); ++k) {
-      const std::string_view rest = part(at[k] + 1, e.size());
-      chain.ops.push_back(e[at[k]]);
-      chain.rests.push_back(rest);
-      if (rest.empty()) {
-        // Nothing after this operator: the part from the operand before it is the error value.
-        chain.ops.pop_back();
-        chain.rests.pop_back();
-        chain.operands.back() = msg::kErrorValue;
-        break;
-      }
-      const bool last = k + 1 == at.size() || part(at[k] + 1, at[k + 1]).empty();
-      if (last) {
-        chain.operands.push_back(rest);  // the rest is one operand
-        break;
-      }
-      chain.operands.push_back(part(at[k] + 1, at[k + 1]));
-    }
-  }
-  n->kind = ExprNode::Kind::Chain;
-  const std::size_t count = chain.operands.size();
-  const std::size_t first = tree.add(count);  // moves the nodes
-  n = &tree.nodes[index];
-  n->firstChild = first;
-  for (std::size_t k = 0; k < count; ++k) tree.nodes[first + k].text = n->chain.operands[k];
-}
-
-bool Interpreter::visit(ExprTree& tree, std::size_t index, std::string& value) {
+bool Interpreter::visit(ExprTree& tree, std::size_t index, Value& value) {
   // A step, and one more for every 8 KB the shaping walks go over: deep parentheses in a long
   // line are taken apart one pair at a time.
   steps_ += 1 + static_cast<long>(tree.nodes[index].text.size() / 8192);
   if (steps_ > kMaxExpressionSteps) depthExceeded_ = true;
   if (depthExceeded_) {
-    value = msg::kErrorValue;
+    value.setText(msg::kErrorValue);
     return true;
   }
   if (tree.nodes[index].kind == ExprNode::Kind::Unshaped) shape(tree, index);
@@ -577,26 +499,38 @@ bool Interpreter::visit(ExprTree& tree, std::size_t index, std::string& value) {
       return false;
     case ExprNode::Kind::Reference: {
       refresh(n.ref);
+      value.isNumber = false;
+      if (Variable* var = variableOf(n.ref)) {
+        if (variableNumber(*var))
+          value.setNumber(var->number);
+        else if (!special(var->text(), value.text))
+          value.text = var->text();
+        return true;
+      }
       std::string read;  // fonts, pictures, lists and names are not read as text here
       std::string_view v = n.operand;
       if (n.ref.letter == 'C' || n.ref.letter == 'S') {
         read = this->read(n.ref, v);
         v = read;
       }
-      if (!special(host_.platform(), v, value))
-        value = v.data() == read.data() ? std::move(read) : std::string(v);
+      if (!special(v, value.text))
+        value.text = v.data() == read.data() ? std::move(read) : std::string(v);
       return true;
     }
     case ExprNode::Kind::Clock:
-      if (!special(host_.platform(), n.operand, value)) value.assign(n.operand);
+      if (!special(n.operand, value.text)) value.text.assign(n.operand);
+      value.isNumber = false;
       return true;
     default:
-      value = n.value;
+      if (n.isNumber)
+        value.setNumber(n.number);
+      else
+        value.setText(n.value);
       return true;
   }
 }
 
-std::string Interpreter::evaluate(std::string_view e, int depth) {
+Value Interpreter::evaluate(std::string_view e, int depth) {
   ExprTree tree;
   tree.reset(e);
   return evaluate(tree, depth);
@@ -606,7 +540,7 @@ std::string Interpreter::evaluate(std::string_view e, int depth) {
 // nest (up to kMaxParenthesisNesting) and no length of line can exhaust the stack. The list's
 // entries and their vectors are reused by later evaluations, so an evaluation allocates
 // nothing for its chains once the list has grown to the scripts' nesting.
-std::string Interpreter::evaluate(ExprTree& tree, int depth) {
+Value Interpreter::evaluate(ExprTree& tree, int depth) {
   if (depth > kMaxRereadDepth) depthExceeded_ = true;
   const std::size_t base = opensUsed_;
   struct Release {  // the entries taken here go back however the evaluation ends
@@ -614,7 +548,7 @@ std::string Interpreter::evaluate(ExprTree& tree, int depth) {
     std::size_t base;
     ~Release() { used = base; }
   } release{opensUsed_, base};
-  std::string value;
+  Value value;
   std::size_t node = 0;
   for (;;) {
     if (opensUsed_ == opens_.size()) opens_.push_back(std::make_unique<Open>());
@@ -624,7 +558,8 @@ std::string Interpreter::evaluate(ExprTree& tree, int depth) {
                               (tree.nodes[node].chain.parenthesised ? 1 : 0);
       if (parentheses > kMaxParenthesisNesting) {
         depthExceeded_ = true;
-        return std::string(msg::kErrorValue);
+        value.setText(msg::kErrorValue);
+        return value;
       }
       slot.parentheses = parentheses;
       slot.node = node;
@@ -641,137 +576,95 @@ std::string Interpreter::evaluate(ExprTree& tree, int depth) {
         --opensUsed_;
       }
     }
-    if (depthExceeded_) return std::string(msg::kErrorValue);
+    if (depthExceeded_) {
+      value.setText(msg::kErrorValue);
+      return value;
+    }
     const Open& top = *opens_[opensUsed_ - 1];
     node = tree.nodes[top.node].firstChild + top.values.size();
   }
 }
 
-std::string Interpreter::fold(const Chain& chain, Open& open, int depth) {
-  std::vector<std::string>& values = open.values;
+Value Interpreter::fold(const Chain& chain, Open& open, int depth) {
+  std::vector<Value>& values = open.values;
   if (chain.additive) {
-    std::string v = std::move(values[0]);
+    Value v = std::move(values[0]);
     for (std::size_t k = 1; k < values.size(); ++k) {
       if (chain.operands[k].empty())
-        v = msg::kErrorValue;  // an operator with nothing after it
+        v.setText(msg::kErrorValue);  // an operator with nothing after it
       else
         combine(chain.ops[k - 1], v, values[k], chain.operands[k - 1], chain.operands[k], depth);
     }
     return v;
   }
   // From the right. Runs of "~" gather their pieces and join them once.
-  std::string v = std::move(values.back());
-  std::vector<std::string>& pieces = open.pieces;  // to go in front of v, last first
+  Value v = std::move(values.back());
+  std::vector<std::size_t>& pieces = open.pieces;  // to go in front of v, last first
   pieces.clear();
   auto settle = [&] {
     if (pieces.empty()) return;
-    std::size_t n = v.size();
-    for (const auto& p : pieces) n += p.size();
+    std::size_t n = v.asText().size();
+    for (std::size_t p : pieces) n += values[p].asText().size();
     if (n > kMaxTextBytes) throw std::length_error(std::string(msg::kTextTooLong));
     std::string joined;
     joined.reserve(n);
-    for (std::size_t k = pieces.size(); k-- > 0;) joined += pieces[k];
-    joined += v;
-    v = std::move(joined);
+    for (std::size_t k = pieces.size(); k-- > 0;) joined += values[pieces[k]].text;
+    joined += v.text;
+    v.setText(std::move(joined));
     pieces.clear();
   };
   for (std::size_t k = chain.ops.size(); k-- > 0;) {
     if (chain.ops[k] == '~') {
-      pieces.push_back(std::move(values[k]));
+      pieces.push_back(k);
       continue;
     }
     settle();
     combine(chain.ops[k], values[k], v, chain.operands[k], chain.rests[k], depth);
-    v.swap(values[k]);
+    std::swap(v, values[k]);
   }
   settle();
   return v;
 }
 
-// Leaves in l the value of l op r.
-void Interpreter::combine(char op, std::string& l, std::string& r, std::string_view left,
-                          std::string_view right, int depth) {
-  if (op == '%') {
-    // A value that evaluated to its own text would only give itself again.
-    if (l != left) l = evaluate(l, depth + 1);
-    if (r != right) r = evaluate(r, depth + 1);
-  }
-  int32_t na = 0, nb = 0;
-  if (op != '~' && IsNumber(l, &na) && IsNumber(r, &nb)) {
-    const int64_t a = na, b = nb;
-    int64_t v = 0;
-    switch (op) {
-      case '+':
-        v = a + b;
-        break;
-      case '-':
-        v = a - b;
-        break;
-      case '*':
-        v = static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
-        break;
-      default:  // "/" and "%"
-        if (b == 0) {
-          l = msg::kErrorValue;
-          return;
-        }
-        v = op == '/' ? a / b : a % b;
-        break;
-    }
-    // The decimal text of the wrapped 32-bit value, written where l is.
-    char digits[16];
-    l.assign(digits, std::to_chars(digits, digits + sizeof digits,
-                                   static_cast<int32_t>(static_cast<uint32_t>(v)))
-                         .ptr);
+// A value that evaluated to its own text would only give itself again; a number's decimal
+// form reads as itself in one step.
+void Interpreter::reread(Value& v, std::string_view operand, int depth) {
+  if (!v.isNumber) {
+    if (v.text != operand) v = evaluate(v.text, depth + 1);
     return;
   }
-  const bool joined = op == '+' || op == '~';
-  if (l.size() + r.size() + (joined ? 0 : 1) > kMaxTextBytes)
-    throw std::length_error(std::string(msg::kTextTooLong));
-  if (!joined) l += op;
-  l += r;
+  char digits[16];
+  const std::string_view text(
+      digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, v.number).ptr -
+                                       digits));
+  if (text == operand) return;
+  if (depth + 1 > kMaxRereadDepth) depthExceeded_ = true;
+  if (++steps_ > kMaxExpressionSteps) depthExceeded_ = true;
+  if (depthExceeded_) v.setText(msg::kErrorValue);
 }
 
-// --- Type and list checks --------------------------------------------------------------
-
-char Interpreter::TypeCheck(std::string_view ref) {
-  if (ref.find(':') == std::string_view::npos) return 'S';
-  CachedRef r{splitReference(ref)};
-  refresh(r);
-  return r.letter;
-}
-
-bool Interpreter::ListCheck(std::string_view ref, std::string_view value) {
-  Reference r = splitReference(ref);
-  if (r.qualifier.empty()) return false;
-  Component* c = host_.FindControl(r.qualifier);
-  const SchemaTable* table = c ? schemaForClass(c->className()) : nullptr;
-  return table && table->hasChoice(r.name, value);
-}
-
-// The group rule visits every exclusive check box of the same group on the clicked box's
-// own window: a group never reaches across windows, and a box on no window has no group.
-void Interpreter::CheckBox_GroupCheck(ItemModel& clicked) {
-  auto* box = dynamic_cast<TNewCheckBox*>(&clicked);
-  if (!box) return;
-  auto setChecked = [](TNewCheckBox& b, bool on) {
-    EventHandler saved = b.handler();
-    b.setHandler(nullptr);  // the write must not raise the box's own event
-    struct Restore {
-      ItemModel& b;
-      EventHandler& h;
-      ~Restore() { b.setHandler(std::move(h)); }
-    } restore{b, saved};
-    b.SetItemProperty(prop::kChecked, on ? words::kTrue : words::kFalse);
-  };
-  if (WindowModel* window = box->parentWindow()) {
-    for (Component* c : host_.componentList()) {
-      auto* other = dynamic_cast<TNewCheckBox*>(c);
-      if (!other || other == box || other->parentWindow() != window) continue;
-      if (other->only() && other->group() == box->group()) setChecked(*other, false);
-    }
+// Leaves in l the value of l op r.
+void Interpreter::combine(char op, Value& l, Value& r, std::string_view left,
+                          std::string_view right, int depth) {
+  if (op == '%') {
+    reread(l, left, depth);
+    reread(r, right, depth);
   }
-  if (box->only()) setChecked(*box, true);
+  int32_t a = 0, b = 0;
+  if (op != '~' && l.asNumber(a) && r.asNumber(b)) {
+    if (arithmetic(op, a, b, l.number))
+      l.isNumber = true;
+    else
+      l.setText(msg::kErrorValue);
+    return;
+  }
+  std::string& lt = l.asText();
+  const std::string& rt = r.asText();
+  const bool joined = op == '+' || op == '~';
+  if (lt.size() + rt.size() + (joined ? 0 : 1) > kMaxTextBytes)
+    throw std::length_error(std::string(msg::kTextTooLong));
+  if (!joined) lt += op;
+  lt += rt;
 }
 
 }  // namespace qav::script

@@ -49,6 +49,8 @@ inline constexpr long kLinesBeforeAsking = 10'000'000;
 // ... and after this many milliseconds of one event's running (time spent waiting for the user
 // in a dialog or a modal window not counted), so that slow lines cannot freeze it for long.
 inline constexpr int64_t kMillisBeforeAsking = 10'000;
+// Runs of quick lines see the clock every this many lines.
+inline constexpr int kQuickLinesPerClockRead = 256;
 // No text a script makes may be longer than this many bytes.
 inline constexpr std::size_t kMaxTextBytes = std::size_t{64} << 20;
 
@@ -102,6 +104,7 @@ class Interpreter {
   // Evaluation and checks.
   std::string Maths(std::string_view expression);
   std::string Maths(ExprTree& tree);
+  Value mathsValue(ExprTree& tree);
   // Maths of token n, and of the tokens from first on joined with one blank and trimmed: each
   // text is taken apart once for as long as the running line keeps its text.
   std::string tokenMaths(int n);
@@ -112,13 +115,38 @@ class Interpreter {
   // key telling it from the line's other such texts.
   using MakeText = std::string (*)(const Tokens&, int, int);
   std::string lineMaths(int key, MakeText make, int a, int b = 0);
+  Value lineValue(int key, MakeText make, int a, int b = 0);
   // A reference of the running line under key, looked up for this run, for reading and
   // writing as Propertys and PropertySet do: a text that the line's tokens alone make, or any
   // text (which must outlive the use).
   CachedRef& lineRef(int key, MakeText make, int a) { return lineRef(key, {}, make, a); }
   CachedRef& lineRef(int key, std::string_view text) { return lineRef(key, text, nullptr, 0); }
+  // Numbers the running line's statement keeps with the line for as long as its text stays
+  // (what it read from the line's words alone); empty at first. Outside a run: a scratch list.
+  std::vector<int>& lineNotes() {
+    if (!current_) {
+      scratchNotes_.clear();
+      return scratchNotes_;
+    }
+    return current_->notes;
+  }
+  // A finding the running line's statement keeps for the rest of the run (what it worked out
+  // from the run's lookups): empty until set in this run.
+  std::optional<bool> lineFinding() const {
+    if (current_ && current_->findingRun == run_) return current_->finding;
+    return std::nullopt;
+  }
+  void keepLineFinding(bool finding) {
+    if (!current_) return;
+    current_->finding = finding;
+    current_->findingRun = run_;
+  }
   std::string read(CachedRef& ref, std::string_view text);
   void write(CachedRef& ref, std::string_view value);
+  void write(CachedRef& ref, Value&& value);
+  // The number a reference's text gives (TextToNumber), and writing a number's text.
+  int32_t readNumber(CachedRef& ref, std::string_view text);
+  void writeNumber(CachedRef& ref, int32_t value);
   char TypeCheck(std::string_view ref);
   bool ListCheck(std::string_view ref, std::string_view value);
   void CheckBox_GroupCheck(ItemModel& box);
@@ -189,23 +217,32 @@ class Interpreter {
   CachedRef& lineRef(int key, std::string_view text, MakeText make, int a);
   ExprTree* lineTree(int key, MakeText make, int a, int b = 0);
   bool appendInPlace(ExprTree& tree, CachedRef& target);
-  std::string* variableOf(CachedRef& ref);
-  std::vector<std::string> scratchValues_;
+  Variable* variableOf(CachedRef& ref);
+  // Whether the variable holds a plain number (in v.number), worked out once per write.
+  static bool variableNumber(Variable& v);
+  std::vector<Value> scratchValues_;
   // Looks the reference's qualifier up unless it was in this run.
   void refresh(CachedRef& ref);
   // A chain still open during an evaluation, with the values of its operands so far.
   struct Open {
     std::size_t node = 0;
-    std::vector<std::string> values;
-    std::vector<std::string> pieces;  // fold's run of "~" operands
+    std::vector<Value> values;
+    std::vector<std::size_t> pieces;  // fold's run of "~" operands, by their place in values
     int parentheses = 0;
   };
-  std::string evaluate(std::string_view e, int depth);
-  std::string evaluate(ExprTree& tree, int depth);
+  // The special operands, by the text an operand is or reads as; false for any other text.
+  bool special(std::string_view v, std::string& out);
+  // Runs the tree's program; false when a variable holds no plain number or a division is
+  // by zero.
+  bool runProgram(ExprTree& tree, int32_t& result);
+  std::vector<int32_t> stack_;  // runProgram's
+  std::vector<int> scratchNotes_;
+  Value evaluate(std::string_view e, int depth);
+  Value evaluate(ExprTree& tree, int depth);
   // Counts the step of reaching a node and gives its value; false for a chain.
-  bool visit(ExprTree& tree, std::size_t node, std::string& value);
+  bool visit(ExprTree& tree, std::size_t node, Value& value);
   void shape(ExprTree& tree, std::size_t node);
-  std::string fold(const Chain& chain, Open& open, int depth);
+  Value fold(const Chain& chain, Open& open, int depth);
   // The tree of a text that no line keeps.
   ExprTree scratch_;
   std::vector<std::size_t> splitAt_;  // operator positions while shaping
@@ -214,17 +251,25 @@ class Interpreter {
   // runs within (each entry on its own, so it stays put while nested ones are added).
   std::vector<std::unique_ptr<Open>> opens_;
   std::size_t opensUsed_ = 0;
-  void combine(char op, std::string& l, std::string& r, std::string_view left,
-               std::string_view right, int depth);
-  // Counts a line of the event; false when the user chose to end a long run there.
-  bool lineDone();
+  void combine(char op, Value& l, Value& r, std::string_view left, std::string_view right,
+               int depth);
+  // The remainder operator's second reading of an operand's value.
+  void reread(Value& v, std::string_view operand, int depth);
+  // Counts a line of the event; false when the user chose to end a long run there. The clock
+  // is read after every line that may take long, and after every kQuickLinesPerClockRead
+  // quick ones (skipped lines, declarations, flow and assignment), which take microseconds.
+  bool lineDone(bool quick);
+  int quickLines_ = 0;
+  // The keywords whose statements are quick: the built-in core ones not replaced since.
+  std::vector<std::string> quickKeywords_;
 
   ScriptHost& host_;
   // Each line of the running script cut into tokens with its statement found, kept for the
   // next time the line runs: an entry is made again when the text at its place differs (an
   // assignment can rewrite a running script, and every event brings its own), and all are
   // dropped (before the next line) when a statement is registered. Entries change only
-  // between lines.
+  // between lines. The lines of a run stay as they were when it started (the dispatch gives
+  // each run its own copy of the script), so an entry's text is compared once per run.
   enum class Flow : unsigned char { Other, If, Else, EndIf, End };
   struct LineRef {
     int key = 0;
@@ -237,6 +282,11 @@ class Interpreter {
     const Statement* statement = nullptr;  // null: no keyword, the line is a comment
     Flow flow = Flow::Other;
     bool made = false;
+    bool quick = true;     // see lineDone
+    unsigned checked = 0;  // the run in which text was last found equal to the line
+    std::vector<int> notes;
+    unsigned findingRun = 0;  // the run of finding
+    bool finding = false;
     // The line's expressions and references as its statement first asked for them.
     std::vector<std::pair<int, std::unique_ptr<ExprTree>>> trees;
     std::vector<std::unique_ptr<LineRef>> refs;

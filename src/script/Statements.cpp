@@ -1,5 +1,5 @@
-// Declarations and control flow: "선언", "비교", "반복", "반복끝", "위치", "이동",
-// "이벤트실행", "종료".
+// Declarations, control flow and the common assignment: "선언", "정의", "비교", "반복",
+// "반복끝", "위치", "이동", "이벤트실행", "종료".
 #include "base/Text.h"
 #include "items/Component.h"
 #include "lang/Texts.h"
@@ -45,30 +45,46 @@ bool isConnector(std::string_view tok) {
   return tok == msg::kThen || tok == msg::kOr || tok == msg::kAnd;
 }
 
+// The operators and connectors of a condition depend on its words alone: once a line's whole
+// condition has been read, they are kept with the line (three numbers a comparison: operator,
+// place of its connector, connector) and the words are not read again.
+enum class Connector { Then, Or, And };
+
 void condition(Interpreter& in) {
   const Tokens& t = in.tokens();
+  std::vector<int>& notes = in.lineNotes();
+  const bool noted = !notes.empty();
+  std::vector<int> found;
   enum class Pending { None, Or, And } pending = Pending::None;
   bool acc = false;
   int i = 2;
-  for (;;) {
+  for (std::size_t clause = 0;; clause += 3) {
     if (in.lineRef(i, variableRef, i).letter != 'S') return in.Error(msg::kCannotCompareType);
-    auto op = comparison(t[i + 1]);
-    if (!op) return in.Error(msg::kBadOperator);
+    std::optional<Op> op;
+    if (noted)
+      op = static_cast<Op>(notes[clause]);
+    else if (!(op = comparison(t[i + 1])))
+      return in.Error(msg::kBadOperator);
     bool magnitude = *op != Op::Eq && *op != Op::Ne;
-    std::string lv = in.lineMaths(2 * kMaxTokens + i, variableRef, i);
+    Value lv = in.lineValue(2 * kMaxTokens + i, variableRef, i);
     int32_t a = 0, b = 0;
-    if (magnitude && !IsNumber(lv, &a)) return in.Error(msg::kMagnitudeNeedsNumber);
+    if (magnitude && !lv.asNumber(a)) return in.Error(msg::kMagnitudeNeedsNumber);
     int j = i + 2;
-    while (j <= t.count() && !isConnector(t[j])) ++j;
-    std::string rv = in.lineMaths(
+    if (noted)
+      j = notes[clause + 1];
+    else
+      while (j <= t.count() && !isConnector(t[j])) ++j;
+    Value rv = in.lineValue(
         3 * kMaxTokens + i,
         [](const Tokens& t, int from, int to) { return text::trimmed(t.join(from, to)); }, i + 2,
         j - 1);
-    if (magnitude && !IsNumber(rv, &b)) return in.Error(msg::kMagnitudeNeedsNumber);
+    if (magnitude && !rv.asNumber(b)) return in.Error(msg::kMagnitudeNeedsNumber);
 
     bool result;
     if (!magnitude) {
-      bool equal = text::trim(lv) == text::trim(rv);
+      // Two numbers are equal texts exactly when they are equal numbers.
+      bool equal = lv.isNumber && rv.isNumber ? lv.number == rv.number
+                                              : text::trim(lv.asText()) == text::trim(rv.asText());
       result = *op == Op::Eq ? equal : !equal;
     } else {
       switch (*op) {
@@ -86,18 +102,28 @@ void condition(Interpreter& in) {
           break;
       }
     }
-    const std::string& conn = t[j];
-    if (!isConnector(conn)) return in.Error(msg::kBadCondition);
+    Connector conn;
+    if (noted) {
+      conn = static_cast<Connector>(notes[clause + 2]);
+    } else {
+      const std::string& word = t[j];
+      if (!isConnector(word)) return in.Error(msg::kBadCondition);
+      conn = word == msg::kOr    ? Connector::Or
+             : word == msg::kAnd ? Connector::And
+                                 : Connector::Then;
+      found.insert(found.end(), {static_cast<int>(*op), j, static_cast<int>(conn)});
+    }
     if (pending == Pending::And)
       result = acc && result;
     else if (pending == Pending::Or)
       result = acc || result;
     acc = result;
-    if (conn == msg::kOr) {
+    if (conn == Connector::Or) {
       pending = Pending::Or;
-    } else if (conn == msg::kAnd) {
+    } else if (conn == Connector::And) {
       pending = Pending::And;
     } else {
+      if (!noted) notes = std::move(found);
       if (!in.pushCondition(acc)) in.Error(msg::kTooManyBlocks);
       return;
     }
@@ -132,9 +158,9 @@ void endLoop(Interpreter& in) {
   Interpreter::Loop* top = in.topLoop();
   if (!top) return in.Error(msg::kNoOpenLoop);
   CachedRef& ref = in.lineRef(0, top->ref);
-  int32_t v = static_cast<int32_t>(static_cast<uint32_t>(TextToNumber(in.read(ref, top->ref))) +
+  int32_t v = static_cast<int32_t>(static_cast<uint32_t>(in.readNumber(ref, top->ref)) +
                                    static_cast<uint32_t>(top->step));
-  in.write(ref, text::decimal(v));
+  in.writeNumber(ref, v);
   bool finished = (top->step == -1 && v < top->target) || (top->step == 1 && v > top->target);
   if (finished)
     in.popLoop();
@@ -167,7 +193,28 @@ void end(Interpreter&) {}  // the run loop ends the run after this line
 
 }  // namespace
 
-void assign(Interpreter& in);  // Assign.cpp
+void assignTyped(Interpreter& in);  // Assign.cpp
+
+namespace {
+
+// "정의": a text into a text here, where no source word names a font, a picture, a list, a
+// choice or a name; any other assignment in assignTyped.
+void assign(Interpreter& in) {
+  const Tokens& t = in.tokens();
+  std::optional<bool> plain = in.lineFinding();
+  if (!plain) {
+    plain = true;
+    for (int i = 4; *plain && i <= t.count(); ++i)
+      plain = t[i].find(':') == std::string::npos || in.lineRef(i, tokenText, i).letter == 'S';
+    in.keepLineFinding(*plain);
+  }
+  if (CachedRef& ref = in.lineRef(0, variableRef, 2);
+      *plain && !in.AbortRequested() && ref.letter == 'S')
+    return in.assignWords(ref, 4);
+  assignTyped(in);
+}
+
+}  // namespace
 
 std::span<const StatementEntry> coreStatements() {
   static constexpr StatementEntry kTable[] = {

@@ -6,7 +6,7 @@ bool VariableTable::declare(std::string_view name) {
   if (full()) return false;
   Variable& v = vars_[static_cast<std::size_t>(count_)];
   v.name.assign(name);
-  v.value.clear();
+  v.setText(std::string_view());
   ++count_;
   ++names_;
   return true;
@@ -21,17 +21,17 @@ bool VariableTable::declared(std::string_view name) const {
 const std::string* VariableTable::find(std::string_view name) const {
   for (int i = count_ - 1; i >= 0; --i)
     if (vars_[static_cast<std::size_t>(i)].name == name)
-      return &vars_[static_cast<std::size_t>(i)].value;
+      return &vars_[static_cast<std::size_t>(i)].text();
   return nullptr;
 }
 
-std::string* VariableTable::only(std::string_view name) {
-  std::string* found = nullptr;
+Variable* VariableTable::only(std::string_view name) {
+  Variable* found = nullptr;
   for (int i = 0; i < count_; ++i) {
     Variable& v = vars_[static_cast<std::size_t>(i)];
     if (v.name != name) continue;
     if (found) return nullptr;
-    found = &v.value;
+    found = &v;
   }
   return found;
 }
@@ -41,7 +41,7 @@ bool VariableTable::assign(std::string_view name, std::string_view value) {
   for (int i = 0; i < count_; ++i) {
     Variable& v = vars_[static_cast<std::size_t>(i)];
     if (v.name == name) {
-      v.value.assign(value);
+      v.setText(value);
       any = true;
     }
   }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "lang/Texts.h"
 #include "script/Interpreter.h"
 #include "support/ScriptFixture.h"
@@ -38,6 +40,10 @@ TEST_F(Flow, ConditionsChooseBranches) {
   run({"선언 a b r", "정의 a = 1", "정의 b = 5", "정의 r = 아니오",
        "비교 :a = 2 이거나 :b >= 5 이면", "정의 r = 예", "비교끝"});
   EXPECT_EQ(var("r"), "예");
+  // A condition run again reads its operators and connectors as it did the first time.
+  run({"선언 b r", "반복 b = 1 to 4", "비교 :b > 1 이고 :b < 3 이거나 :b = 4 이면",
+       "정의 r = :r ~ :b", "비교끝", "반복끝"});
+  EXPECT_EQ(var("r"), "24");
   // Texts compare trimmed; a right operand of several words is one expression.
   run({"선언 s r", "정의 s = 안녕 하세요", "비교 s = 안녕 하세요 이면", "정의 r = 같음", "비교끝"});
   EXPECT_EQ(var("r"), "같음");
@@ -321,6 +327,19 @@ TEST_F(Flow, TheLongRunQuestionComesExactlyAtItsLineAndTimeBounds) {
   platform.queueAnswer("No");
   run({"선언 n", "정의 n = 0", "느림", "정의 n = 1", "느림", "정의 n = 2", "느림"});
   EXPECT_EQ(var("n"), "1");
+}
+
+TEST_F(Flow, ALoopOfQuickLinesIsAskedWithinAFewHundredLinesOfItsTime) {
+  // The clock says ten seconds have run from the first line on: the question comes within
+  // the lines between two readings of the clock, and "No" ends the run there.
+  int64_t now = 0;
+  hub.interpreter().setClock([&] { return std::exchange(now, 10000); });
+  platform.queueAnswer("No");
+  run({"선언 n", "정의 n = 0", "위치 a", "정의 n = :n + 1", "이동 a"});
+  const int n = std::stoi(var("n"));
+  EXPECT_GE(n, 1);
+  EXPECT_LE(n, script::kQuickLinesPerClockRead / 2);
+  EXPECT_FALSE(hub.ScriptRunning());
 }
 
 TEST_F(Flow, ATextStopsGrowingAtItsLimitAndRunningOutOfMemoryEndsTheEvent) {

@@ -149,5 +149,40 @@ TEST_F(Maths, RemainderChainsFinishPromptly) {
   EXPECT_TRUE(errors().empty());
 }
 
+TEST_F(Maths, NumbersKeptBetweenLinesReadAsTheTextsTheyWere) {
+  // Each script leaves in r what a variable that held a number, or a text that reads as one,
+  // gives when read again as text or as a number.
+  const struct {
+    std::vector<std::string> lines;
+    std::string r;
+  } cases[] = {
+      {{"정의 a = #32 ~ 5", "정의 r = :a ~ x"}, " 5x"},
+      {{"정의 a = #32 ~ 5", "정의 r = :a + 1"}, "6"},
+      {{"정의 a = 2147483647", "정의 b = :a + 1", "정의 r = :b ~ x"}, "-2147483648x"},
+      {{"정의 a = 65536", "정의 b = :a * :a - 1", "정의 r = :b ~ :b"}, "-1-1"},
+      {{"정의 a = 007", "정의 r = :a + 1"}, "0071"},
+      {{"정의 a = -0", "정의 r = :a + 1"}, "-01"},
+      {{"정의 a = 10 - 3", "정의 r = :a % 4 ~ :a"}, "7"},
+      {{"정의 a = 10", "정의 r = 12 % :a"}, "2"},
+      {{"정의 a = 5", "비교 :a = 05 이면", "정의 r = 같음", "비교끝"}, ""},
+      {{"정의 a = 2 + 3", "비교 :a = 5 이면", "정의 r = 같음", "비교끝"}, "같음"},
+      {{"반복 a = 1 to 3", "반복끝", "정의 r = :a ~ x"}, "4x"},
+      {{"반복 a = 3 to 1", "반복끝", "정의 r = :a - 1 ~ x"}, "0-1x"},
+      {{"정의 a = 3", "정의 a = :a ~ 0", "정의 r = :a + 1"}, "31"},
+      // A line run again keeps its value when its divisor becomes 0 or its variable a text.
+      {{"반복 b = 2 to 0", "정의 a = 12 / :b", "정의 r = :r ~ :a ~ ,", "반복끝"}, "6,12,#Error,"},
+      {{"정의 a = 1", "반복 b = 1 to 3", "정의 c = :a * 2", "정의 r = :r ~ :c ~ ,",
+        "비교 :b = 2 이면", "정의 a = x", "비교끝", "반복끝"},
+       "2,2,x*2,"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> lines{"선언 a b c r"};
+    lines.insert(lines.end(), c.lines.begin(), c.lines.end());
+    run(lines);
+    EXPECT_EQ(var("r"), c.r) << c.lines.back();
+  }
+  EXPECT_TRUE(errors().empty());
+}
+
 }  // namespace
 }  // namespace qav::testing
