@@ -33,6 +33,7 @@ class TNewMemo : public InputControl, public LineList {
   void setBackupString(const Lines& l) { backupString_ = l; }
 
   // LineList: the list statements' operations on the lines; each change fires.
+  LineList* lineList() override { return this; }
   void clearLines() override;
   void addLine(std::string line) override;
   bool deleteLine(int index) override;
