@@ -3,8 +3,7 @@
 namespace qav {
 
 void ListControl::replaceItems(const Lines& items) {
-  list_.clear();
-  for (const auto& item : items) list_.add(item);
+  list_.assign(items);
   itemIndex_ = -1;
   change_ = {};
 }
