@@ -1,4 +1,4 @@
-// Lines added one by one to a list box and a combo box that are shown on a window, as a
+// Lines added one by one to a list box, a combo box and a memo that are shown on a window, as a
 // script fills them in the player: the cost of the model and its view per added line. Run
 // with QT_QPA_PLATFORM=offscreen. The time per line should not grow with the list.
 #include <benchmark/benchmark.h>
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "items/WindowModel.h"
+#include "items/controls/NewMemo.h"
 #include "items/controls/RunComboBox.h"
 #include "items/controls/RunListBox.h"
 #include "qt/QtPlatform.h"
@@ -43,8 +44,12 @@ void BM_ListBoxFill(benchmark::State& state) {
 void BM_ComboBoxFill(benchmark::State& state) {
   fill<TRunComboBox>(state);
 }
+void BM_MemoFill(benchmark::State& state) {
+  fill<TNewMemo>(state);
+}
 BENCHMARK(BM_ListBoxFill)->Arg(1000)->Arg(4000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ComboBoxFill)->Arg(1000)->Arg(4000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemoFill)->Arg(1000)->Arg(4000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

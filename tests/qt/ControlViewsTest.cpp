@@ -190,6 +190,21 @@ TEST_F(Placed, MemoKeepsItsLineLimitAndCrLfText) {
   EXPECT_EQ(view->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
+// Lines a script adds are appended to what the memo's widget shows: the user's cursor stays,
+// the user cannot undo them, and typing goes on from the same text.
+TEST_F(Placed, MemoShowsAddedLinesAndKeepsTheCursor) {
+  TNewMemo memo;
+  auto* view = place<MemoView>(memo, 10, 10, 200, 100);
+  memo.setLines({"하나"});
+  view->moveCursor(QTextCursor::End);
+  for (const char* line : {"둘", "셋\r넷"}) memo.addLine(line);
+  EXPECT_EQ(view->toPlainText(), QString::fromUtf8("하나\n둘\n셋\n넷\n"));
+  EXPECT_EQ(view->textCursor().position(), 3);
+  EXPECT_FALSE(view->document()->isUndoAvailable());
+  QTest::keyClicks(view, "x");
+  EXPECT_EQ(memo.text(), "하나\r\nx둘\r\n셋\r\n넷\r\n");
+}
+
 TEST_F(Placed, ButtonDrawsItsGlyphAndReportsClicks) {
   TNewButton button;
   button.setCaption("");
