@@ -6,6 +6,8 @@
 
 namespace qav {
 
+class LineList;
+
 class Component {
  public:
   explicit Component(std::string className) : className_(std::move(className)) {}
@@ -20,6 +22,9 @@ class Component {
 
   virtual bool isWindow() const { return false; }
   virtual bool isItem() const { return false; }
+  // The lines the list statements work on: those of memos, list boxes and combo boxes; null
+  // for everything else. A virtual call, as a statement asks on every line it runs.
+  virtual LineList* lineList() { return nullptr; }
 
  private:
   std::string className_;

@@ -8,6 +8,35 @@
 
 namespace qav::qt {
 
+namespace {
+
+// Applies the model's last change of its items to a widget that shows them in rows: one row
+// added or removed where the change is that and the widget is one row behind, else every row
+// anew (always with all). True when only the one row changed.
+template <class Widget>
+bool followItems(Widget& w, const ListControl& model, bool all) {
+  const auto& items = model.items();
+  const auto change = all ? ListControl::ItemsChange{} : model.itemsChange();
+  const auto rows = static_cast<std::size_t>(w.count());
+  const auto at = change.index;
+  if (change.kind == ListControl::ItemsChange::Added && rows + 1 == items.size()) {
+    w.insertItem(at, qs(items[static_cast<std::size_t>(at)]));
+    return true;
+  }
+  if (change.kind == ListControl::ItemsChange::Removed && rows == items.size() + 1) {
+    if constexpr (requires { w.takeItem(at); })
+      delete w.takeItem(at);
+    else
+      w.removeItem(at);
+    return true;
+  }
+  w.clear();
+  for (const auto& item : items) w.addItem(qs(item));
+  return false;
+}
+
+}  // namespace
+
 // --- List box ------------------------------------------------------------------------------
 
 ListBoxView::ListBoxView(TRunListBox& model, QWidget* parent)
@@ -24,8 +53,14 @@ void ListBoxView::refresh(Attr what) {
   const bool all = what == Attr::All;
   if (all || what == Attr::Lines) {
     QSignalBlocker block(this);
-    clear();
-    for (const auto& item : list_.items()) addItem(qs(item));
+    if (followItems(*this, list_, all)) {
+      // The other rows kept their selection and moved with their items, as the model's did:
+      // only the current row is set again, and scrolled to when its item moved.
+      const int current = list_.itemIndex();
+      if (current >= 0 && (currentRow() != current || list_.itemsChange().index <= current))
+        showCurrent();
+      return;
+    }
   }
   if (all || what == Attr::Style) {
     setFrameShape(list_.border() ? QFrame::StyledPanel : QFrame::NoFrame);
@@ -60,8 +95,13 @@ void ListBoxView::showSelection() {
   QSignalBlocker block(this);
   const int n = count();
   for (int i = 0; i < n; ++i) item(i)->setSelected(list_.isSelected(i));
+  showCurrent();
+}
+
+void ListBoxView::showCurrent() {
   const int current = list_.itemIndex();
-  if (current >= 0 && current < n) {
+  if (current >= 0 && current < count()) {
+    QSignalBlocker block(this);
     setCurrentRow(current, QItemSelectionModel::NoUpdate);
     scrollToItem(item(current));
   }
@@ -97,16 +137,16 @@ void ComboBoxView::refresh(Attr what) {
       }
     }
   }
-  if (all || what == Attr::Lines) showItems();
+  if (all || what == Attr::Lines) showItems(all);
   showChoice();
 }
 
-void ComboBoxView::showItems() {
+void ComboBoxView::showItems(bool all) {
   QSignalBlocker block(this);
+  // Filling an empty box makes its first item current, which would show in the text field.
   const QString text = isEditable() ? lineEdit()->text() : QString();
-  clear();
-  for (const auto& item : combo_.items()) addItem(qs(item));
-  if (isEditable()) lineEdit()->setText(text);
+  followItems(*this, combo_, all);
+  if (isEditable() && lineEdit()->text() != text) lineEdit()->setText(text);
 }
 
 void ComboBoxView::showChoice() {

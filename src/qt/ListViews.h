@@ -22,7 +22,10 @@ class ListBoxView : public QListWidget, public ItemView {
  private:
   // The user picked the entry: the runtime's input path selects it and runs the script.
   void pick(int index);
+  // Every row's selection, then the current row.
   void showSelection();
+  // The current row, scrolled into view.
+  void showCurrent();
   TRunListBox& list_;
 };
 
@@ -35,7 +38,8 @@ class ComboBoxView : public QComboBox, public ItemView {
   void refresh(Attr what) override;
 
  private:
-  void showItems();
+  // The items as a whole when all, else as the model's last change of its items says.
+  void showItems(bool all);
   void showChoice();
   TRunComboBox& combo_;
 };

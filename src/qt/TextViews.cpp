@@ -153,8 +153,31 @@ MemoView::MemoView(TNewMemo& model, QWidget* parent)
   refreshAll();
 }
 
+bool MemoView::showAppended() {
+  const std::size_t from = memo_.appendedFrom();
+  if (from == std::string::npos || from != shownBytes_) return false;
+  QSignalBlocker block(this);
+  const int pos = textCursor().position();
+  QTextCursor end(document());
+  end.movePosition(QTextCursor::End);
+  // The text comes from the model, not the user: the user cannot undo it, as after a text
+  // set as a whole.
+  document()->setUndoRedoEnabled(false);
+  end.insertText(toDisplayText(std::string_view(memo_.text()).substr(from)));
+  document()->setUndoRedoEnabled(true);
+  if (textCursor().position() != pos) {
+    QTextCursor c = textCursor();
+    c.setPosition(pos);
+    setTextCursor(c);
+  }
+  shownBytes_ = memo_.text().size();
+  return true;
+}
+
 void MemoView::refresh(Attr what) {
+  if (what == Attr::Lines && showAppended()) return;
   if (what == Attr::All || what == Attr::Lines || what == Attr::Text) {
+    shownBytes_ = memo_.text().size();
     const QString t = toDisplayText(memo_.text());
     if (toPlainText() != t) {
       // Setting the text from the model is no user edit.

@@ -41,7 +41,12 @@ class MemoView : public QPlainTextEdit, public ItemView {
   void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
+  // Appends what the model appended to the text shown; false when the widget shows no
+  // earlier state of the model's text, so that only the whole text can do.
+  bool showAppended();
+
   TNewMemo& memo_;
+  std::size_t shownBytes_ = std::string::npos;  // the model text's length the widget shows
 };
 
 // The characters of a key press that a key filter judges: the typed text, or Backspace and

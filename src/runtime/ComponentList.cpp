@@ -48,13 +48,24 @@ std::string ComponentList::key(std::string_view name) {
   return text::upperAscii(name);
 }
 
+std::size_t ComponentList::FoldedHash::operator()(std::string_view s) const noexcept {
+  // FNV-1a over the upper-cased bytes.
+  std::size_t h = 14695981039346656037ull;
+  for (char c : s) h = (h ^ static_cast<unsigned char>(text::upperAsciiChar(c))) * 1099511628211ull;
+  return h;
+}
+
+bool ComponentList::FoldedEqual::operator()(std::string_view a, std::string_view b) const noexcept {
+  return text::equalsIgnoreAsciiCase(a, b);
+}
+
 void ComponentList::index(std::size_t pos) {
   auto& v = byName_[key(order_[pos]->name())];
   v.insert(std::upper_bound(v.begin(), v.end(), pos), pos);
 }
 
 void ComponentList::unindex(std::size_t pos) {
-  auto it = byName_.find(key(order_[pos]->name()));
+  auto it = byName_.find(std::string_view(order_[pos]->name()));
   if (it == byName_.end()) return;
   auto& v = it->second;
   v.erase(std::remove(v.begin(), v.end(), pos), v.end());
@@ -78,7 +89,7 @@ Component& ComponentList::addNamed(std::unique_ptr<Component> c) {
 void ComponentList::checkName(std::string_view name, const Component* self) const {
   if (!isIdentifier(name))
     throw LoadError("\"" + std::string(name) + "\" is not a valid component name");
-  auto it = byName_.find(key(name));
+  auto it = byName_.find(name);
   if (it == byName_.end()) return;
   for (std::size_t pos : it->second)
     if (order_[pos] != self)
@@ -98,7 +109,7 @@ void ComponentList::rename(Component& c, std::string name) {
 }
 
 Component* ComponentList::find(std::string_view name) const {
-  auto it = byName_.find(key(name));
+  auto it = byName_.find(name);
   if (it == byName_.end() || it->second.empty()) return nullptr;
   return order_[it->second.back()];
 }

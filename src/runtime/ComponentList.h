@@ -44,12 +44,21 @@ class ComponentList {
   void index(std::size_t pos);
   void unindex(std::size_t pos);
   static std::string key(std::string_view name);
+  // Hash and equality with ASCII letters folded, so that a lookup takes the name as given.
+  struct FoldedHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const noexcept;
+  };
+  struct FoldedEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const noexcept;
+  };
 
   std::vector<std::unique_ptr<Component>> owned_;
   std::vector<Component*> order_;
   std::unordered_map<const Component*, std::size_t> position_;
   // Upper-cased name -> positions in the list, ascending.
-  std::unordered_map<std::string, std::vector<std::size_t>> byName_;
+  std::unordered_map<std::string, std::vector<std::size_t>, FoldedHash, FoldedEqual> byName_;
 };
 
 }  // namespace qav

@@ -73,10 +73,7 @@ bool setLines(ItemModel& item, const std::vector<std::string>& lines) {
 }
 
 LineList* lineListOf(Component* c) {
-  if (auto* m = dynamic_cast<TNewMemo*>(c)) return m;
-  if (auto* l = dynamic_cast<TRunListBox*>(c)) return l;
-  if (auto* b = dynamic_cast<TRunComboBox*>(c)) return b;
-  return nullptr;
+  return c ? c->lineList() : nullptr;
 }
 
 }  // namespace qav::script

@@ -26,8 +26,7 @@ bool setPicture(ItemModel& item, const Picture& p);
 bool getLines(const ItemModel& item, std::vector<std::string>& out);
 bool setLines(ItemModel& item, const std::vector<std::string>& lines);
 
-// The line operations of a memo, list box or combo box, tested in that order; null for any
-// other component.
+// The line operations of a memo, list box or combo box; null for any other component.
 LineList* lineListOf(Component* c);
 
 }  // namespace qav::script

@@ -222,6 +222,34 @@ TEST(MemoLines, ListStatementsWorkOnLinesAndReportChanges) {
   EXPECT_EQ(fired.count, before + 1);
 }
 
+// An added line goes after the last line, each line then followed by CR LF, whatever breaks the
+// text had: typed, set as lines, or brought by an added line.
+TEST(MemoLines, AddedLineFollowsTheLastLine) {
+  const struct {
+    const char* typed;  // the user's text, or null for the lines
+    Lines lines, added;
+    const char* text;
+  } cases[] = {
+      {nullptr, {}, {"a"}, "a\r\n"},
+      {"a\nb", {}, {"c"}, "a\r\nb\r\nc\r\n"},
+      {"a\r\n\r\n", {}, {"c"}, "a\r\n\r\nc\r\n"},
+      {nullptr, {"x\ny"}, {"z"}, "x\r\ny\r\nz\r\n"},
+      {nullptr, {"a"}, {"b\rc", "d"}, "a\r\nb\r\nc\r\nd\r\n"},
+  };
+  for (const auto& c : cases) {
+    TNewMemo memo;
+    Fired fired(memo);
+    if (c.typed)
+      memo.userEdited(c.typed);
+    else
+      memo.setLines(c.lines);
+    const int before = fired.count;
+    for (const auto& line : c.added) memo.addLine(line);
+    EXPECT_EQ(memo.text(), c.text) << c.text;
+    EXPECT_EQ(fired.count, before + static_cast<int>(c.added.size()));
+  }
+}
+
 TEST(MemoTable, ChoiceAndSwitchRows) {
   TNewMemo memo;
   EXPECT_EQ(get(memo, "스크롤"), "없음");

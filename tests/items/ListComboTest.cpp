@@ -29,6 +29,9 @@ TEST(ItemSorting, CaseBlindThenCodePointWithStableEquals) {
   EXPECT_EQ(order, (std::vector<int>{2, 4, 0, 1, 3}));
   EXPECT_EQ(list.add("b"), 4);  // after its equals
   EXPECT_EQ(list.add("0"), 0);
+  // Items given all at once take the places that adding them one by one gives.
+  list.assign({"b", "B", "가", "a", "b"});
+  EXPECT_EQ(list.items(), (Lines{"a", "b", "B", "b", "가"}));
 }
 
 TEST(ListBox, ItemOperationsCountFromZeroAndRefuseOutOfRange) {

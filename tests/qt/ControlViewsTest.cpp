@@ -190,6 +190,21 @@ TEST_F(Placed, MemoKeepsItsLineLimitAndCrLfText) {
   EXPECT_EQ(view->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
+// Lines a script adds are appended to what the memo's widget shows: the user's cursor stays,
+// the user cannot undo them, and typing goes on from the same text.
+TEST_F(Placed, MemoShowsAddedLinesAndKeepsTheCursor) {
+  TNewMemo memo;
+  auto* view = place<MemoView>(memo, 10, 10, 200, 100);
+  memo.setLines({"하나"});
+  view->moveCursor(QTextCursor::End);
+  for (const char* line : {"둘", "셋\r넷"}) memo.addLine(line);
+  EXPECT_EQ(view->toPlainText(), QString::fromUtf8("하나\n둘\n셋\n넷\n"));
+  EXPECT_EQ(view->textCursor().position(), 3);
+  EXPECT_FALSE(view->document()->isUndoAvailable());
+  QTest::keyClicks(view, "x");
+  EXPECT_EQ(memo.text(), "하나\r\nx둘\r\n셋\r\n넷\r\n");
+}
+
 TEST_F(Placed, ButtonDrawsItsGlyphAndReportsClicks) {
   TNewButton button;
   button.setCaption("");
@@ -310,6 +325,59 @@ TEST_F(Placed, ListBoxPicksGoToTheModel) {
   EXPECT_TRUE(list.isSelected(2));
   EXPECT_FALSE(list.isSelected(1));
   EXPECT_TRUE(view->item(2)->isSelected());
+}
+
+// Lines added and deleted one at a time reach the widgets row by row; what they show must be
+// what a rebuild from the model would show.
+TEST_F(Placed, ListViewsFollowLinesAddedAndDeletedOneAtATime) {
+  TRunListBox list;
+  TRunComboBox combo;
+  ListControl* const both[] = {&list, &combo};
+  for (ListControl* l : both) l->addLine("b"), l->addLine("d");
+  list.setSorted(true);
+  combo.setSorted(true);
+  auto* listView = place<ListBoxView>(list, 10, 10, 100, 80);
+  auto* comboView = place<ComboBoxView>(combo, 10, 100, 100, 22);
+  list.setItemIndex(1);
+  combo.setItemIndex(1);
+  const auto same = [&](const char* step) {
+    SCOPED_TRACE(step);
+    ASSERT_EQ(listView->count(), list.lineCount());
+    ASSERT_EQ(comboView->count(), combo.lineCount());
+    for (int i = 0; i < list.lineCount(); ++i) {
+      EXPECT_EQ(listView->item(i)->text().toStdString(), list.items()[i]);
+      EXPECT_EQ(listView->item(i)->isSelected(), list.isSelected(i));
+      EXPECT_EQ(comboView->itemText(i).toStdString(), combo.items()[i]);
+    }
+    EXPECT_EQ(listView->currentRow(), list.itemIndex());
+    EXPECT_EQ(comboView->currentText().toStdString(), combo.text());
+  };
+  // A line to add (at its sorted place), or the index of one to delete.
+  const struct {
+    const char* step;
+    const char* line;
+    int index;
+  } steps[] = {
+      {"added last", "e", 0},
+      {"added first", "a", 0},
+      {"added between", "c", 0},
+      {"deleted before the current", nullptr, 0},
+      {"deleted after the current", nullptr, 3},
+      {"deleted the current", nullptr, 1},
+      {"added to a box without current", "f", 0},
+  };
+  for (const auto& s : steps) {
+    for (ListControl* l : both) s.line ? l->addLine(s.line) : void(l->deleteLine(s.index));
+    same(s.step);
+  }
+  // Lines that come in before the current item keep it in view.
+  list.setItemIndex(list.lineCount() - 1);
+  combo.setItemIndex(combo.lineCount() - 1);
+  for (int i = 0; i < 30; ++i)
+    for (ListControl* l : both) l->addLine("a" + std::to_string(i));
+  same("many added before the current");
+  EXPECT_TRUE(listView->viewport()->rect().intersects(
+      listView->visualItemRect(listView->item(list.itemIndex()))));
 }
 
 TEST_F(Placed, ComboBoxChoicesAndTyping) {

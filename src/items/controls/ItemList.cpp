@@ -62,6 +62,16 @@ int ItemList::add(std::string item) {
   return static_cast<int>(pos - items_.begin());
 }
 
+void ItemList::assign(const std::vector<std::string>& items) {
+  items_ = items;
+  // A stable sort keeps equal items in the order they came, as each new one goes after its
+  // equals; one sort instead of an insertion in the middle for each item.
+  if (sorted_)
+    std::stable_sort(items_.begin(), items_.end(), [](const std::string& a, const std::string& b) {
+      return compareItems(a, b) < 0;
+    });
+}
+
 bool ItemList::erase(int index) {
   if (index < 0 || index >= count()) return false;
   items_.erase(items_.begin() + index);

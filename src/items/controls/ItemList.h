@@ -30,6 +30,8 @@ class ItemList {
 
   // Adds an item (at its sorted place when sorted, else last); returns its index.
   int add(std::string item);
+  // Replaces the items, as adding them one by one would place them.
+  void assign(const std::vector<std::string>& items);
   bool erase(int index);
   void clear() { items_.clear(); }
 

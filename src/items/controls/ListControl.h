@@ -19,6 +19,16 @@ class ListControl : public ControlModel, public LineList {
 
   const std::vector<std::string>& items() const { return list_.items(); }
 
+  // What the change the view is being told of (Attr::Lines) did to the items: one item added
+  // or removed at index, or anything else, after which the items are to be read again. A view
+  // follows a script adding lines one at a time without rebuilding its whole list each time.
+  struct ItemsChange {
+    enum Kind : unsigned char { Reset, Added, Removed } kind = Reset;
+    int index = 0;
+  };
+  const ItemsChange& itemsChange() const { return change_; }
+
+  LineList* lineList() override { return this; }
   int findLine(std::string_view text) const override { return list_.find(text); }
   int lineCount() const override { return list_.count(); }
   std::optional<std::string> lineAt(int index) const override { return list_.at(index); }
@@ -38,9 +48,14 @@ class ListControl : public ControlModel, public LineList {
   bool eraseItem(int index);
   // Turns sorting on or off; returns the new order (entry i is the old index of item i).
   std::vector<int> sortItems(bool v);
+  // Tells the view of the change the items went through since the last call.
+  void notifyItems();
 
   ItemList list_;
   int itemIndex_ = -1;
+
+ private:
+  ItemsChange change_;
 };
 
 }  // namespace qav

@@ -1,5 +1,7 @@
 #include "items/controls/NewMemo.h"
 
+#include <algorithm>
+
 #include "base/Text.h"
 #include "items/CommonRows.h"
 #include "items/controls/EditText.h"
@@ -34,18 +36,27 @@ Lines TNewMemo::lines() const {
   return text::splitLines(text_);
 }
 
-void TNewMemo::store(std::string t) {
+namespace {
+
+bool hasLineBreak(std::string_view s) {
+  return s.find_first_of("\r\n") != std::string_view::npos;
+}
+
+}  // namespace
+
+void TNewMemo::store(std::string t, bool joined) {
+  joined_ = joined;
   if (change(text_, std::move(t), Attr::Lines)) fire();
 }
 
 void TNewMemo::setLines(const Lines& l) {
-  store(text::joinLines(l));
+  store(text::joinLines(l), std::none_of(l.begin(), l.end(), hasLineBreak));
 }
 
 void TNewMemo::userEdited(std::string_view t) {
   std::string n = crlfBreaks(t);
   if (maxLength() > 0) n = limitBytes(n, static_cast<std::size_t>(maxLength()));
-  store(std::move(n));
+  store(std::move(n), false);
 }
 
 bool TNewMemo::acceptKey(char32_t key) const {
@@ -54,13 +65,23 @@ bool TNewMemo::acceptKey(char32_t key) const {
 }
 
 void TNewMemo::clearLines() {
-  store(std::string());
+  store(std::string(), true);
 }
 
 void TNewMemo::addLine(std::string line) {
-  Lines l = lines();
-  l.push_back(std::move(line));
-  setLines(l);
+  if (!joined_) {
+    Lines l = lines();
+    l.push_back(std::move(line));
+    return setLines(l);
+  }
+  // The text ends with its last line's CR LF: the new line and its own go after it.
+  appendedFrom_ = text_.size();
+  joined_ = !hasLineBreak(line);
+  text_ += line;
+  text_ += "\r\n";
+  notify(Attr::Lines);
+  appendedFrom_ = std::string::npos;
+  fire();
 }
 
 bool TNewMemo::deleteLine(int index) {

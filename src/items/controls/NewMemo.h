@@ -19,6 +19,10 @@ class TNewMemo : public InputControl, public LineList {
   explicit TNewMemo(const Record& record);
 
   const std::string& text() const { return text_; }
+  // While the view is told of a change of the text (Attr::Lines): the length the text had
+  // when the change only appended to it, else npos. A view follows a script adding lines one
+  // at a time without taking the whole text again each time.
+  std::size_t appendedFrom() const { return appendedFrom_; }
   // The lines; a line break at the very end starts no further line.
   Lines lines() const;
   void setLines(const Lines& lines);
@@ -33,6 +37,7 @@ class TNewMemo : public InputControl, public LineList {
   void setBackupString(const Lines& l) { backupString_ = l; }
 
   // LineList: the list statements' operations on the lines; each change fires.
+  LineList* lineList() override { return this; }
   void clearLines() override;
   void addLine(std::string line) override;
   bool deleteLine(int index) override;
@@ -52,9 +57,15 @@ class TNewMemo : public InputControl, public LineList {
   const PropertyTable* propertyTable() const override;
 
  private:
-  void store(std::string t);  // stores, notifies and fires when different
+  // Stores, notifies and fires when different; joined tells that the text is its lines each
+  // followed by CR LF (false when unknown).
+  void store(std::string t, bool joined);
 
   std::string text_;
+  // The text is exactly its lines joined, each followed by CR LF: a line is added by
+  // appending it.
+  bool joined_ = true;
+  std::size_t appendedFrom_ = std::string::npos;
   Lines backupString_;
   int32_t maxLine_ = 0;
   bool wordWrap_ = true;

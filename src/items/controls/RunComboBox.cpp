@@ -23,25 +23,25 @@ const PropertyTable* TRunComboBox::propertyTable() const {
 void TRunComboBox::setItems(const Lines& items) {
   replaceItems(items);
   if (style_ == ComboStyle::DropDownList) text_.clear();
-  notify(Attr::Lines);
+  notifyItems();
 }
 
 void TRunComboBox::clearLines() {
   replaceItems({});
   text_.clear();
-  notify(Attr::Lines);
+  notifyItems();
 }
 
 void TRunComboBox::addLine(std::string line) {
   insertItem(std::move(line));
-  notify(Attr::Lines);
+  notifyItems();
 }
 
 bool TRunComboBox::deleteLine(int index) {
   const bool current = index == itemIndex_;
   if (!eraseItem(index)) return false;
   if (current && style_ == ComboStyle::DropDownList) text_.clear();
-  notify(Attr::Lines);
+  notifyItems();
   return true;
 }
 

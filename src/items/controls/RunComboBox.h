@@ -46,7 +46,7 @@ class TRunComboBox : public ListControl {
   void setStyle(ComboStyle s);
   void setSorted(bool v) {
     sortItems(v);
-    notify(Attr::Lines);
+    notifyItems();
   }
 
  protected:

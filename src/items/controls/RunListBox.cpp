@@ -21,19 +21,19 @@ const PropertyTable* TRunListBox::propertyTable() const {
 void TRunListBox::setItems(const Lines& items) {
   replaceItems(items);
   selected_.assign(items.size(), 0);
-  notify(Attr::Lines);
+  notifyItems();
 }
 
 void TRunListBox::addLine(std::string line) {
   const int at = insertItem(std::move(line));
   selected_.insert(selected_.begin() + at, 0);
-  notify(Attr::Lines);
+  notifyItems();
 }
 
 bool TRunListBox::deleteLine(int index) {
   if (!eraseItem(index)) return false;
   selected_.erase(selected_.begin() + index);
-  notify(Attr::Lines);
+  notifyItems();
   return true;
 }
 
@@ -72,7 +72,7 @@ void TRunListBox::setSorted(bool v) {
   for (std::size_t i = 0; i < order.size(); ++i)
     flags[i] = selected_[static_cast<std::size_t>(order[i])];
   selected_ = std::move(flags);
-  notify(Attr::Lines);
+  notifyItems();
 }
 
 void TRunListBox::setMultiSelect(bool v) {
