@@ -145,6 +145,32 @@ TEST_F(PlayedProject, ScriptReadsTheMeasuredSizeOfALabelOnAHiddenWindow) {
   EXPECT_EQ(read->text(), QString::number(text.height()));
 }
 
+// The window a page control shows is placed inside it from the start: no window but the main
+// window appears on the screen at start-up, not even for a moment.
+TEST_F(PlayedProject, OnlyTheMainWindowAppearsAtStartUp) {
+  project.window("PanelPage", 0, 0, 200, 100);
+  project.item(
+      "TNewPage", "PagesBook", "PanelStart",
+      {LinesOf("PageName", {"첫째"}), LinesOf("PageWindow", {"Page"}), Text("ActivePage", "첫째"),
+       Int("Left", 100), Int("Top", 80), Bool("EnabledCheck", true), Bool("VisibleCheck", true)});
+  struct TopLevelShows : QObject {
+    QStringList names;
+    bool eventFilter(QObject* o, QEvent* e) override {
+      auto* w = qobject_cast<QWidget*>(o);
+      if (e->type() == QEvent::Show && w && w->isWindow()) names << w->objectName();
+      return false;
+    }
+  } shows;
+  qApp->installEventFilter(&shows);
+  qt::Player player(project.writeProgram(dir.path()));
+  ASSERT_TRUE(player.load());
+  qApp->removeEventFilter(&shows);
+  EXPECT_EQ(shows.names, QStringList{QStringLiteral("Main")});
+  auto* page = dynamic_cast<WindowModel*>(player.hub().FindControl("Page"));
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(player.platform().windowView(*page)->isVisible());
+}
+
 TEST_F(PlayedProject, AFileTooShortForAProjectWarnsAndEnds) {
   const std::string path = dir.path() + "/short";
   std::ofstream(path, std::ios::binary) << std::string(999999, '\0');
