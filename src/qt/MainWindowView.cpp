@@ -67,6 +67,7 @@ int menuBarHeight(const QWidget& bar, const QStringList& captions) {
   option.initFrom(&bar);
   option.menuItemType = QStyleOptionMenuItem::Normal;
   option.checkType = QStyleOptionMenuItem::NotCheckable;
+  // The tallest item, the captions' text with the style's room around it.
   int item = 0;
   for (const QString& caption : captions) {
     option.text = caption;
@@ -74,13 +75,11 @@ int menuBarHeight(const QWidget& bar, const QStringList& captions) {
     item = std::max(item,
                     style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, &bar).height());
   }
+  // Then the bar's frame and margins above and below, and the style's say on the whole bar.
   const int frame = style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, &bar) +
                     style->pixelMetric(QStyle::PM_MenuBarVMargin, nullptr, &bar);
-  QStyleOptionMenuItem barOption;
-  barOption.initFrom(&bar);
-  barOption.menuItemType = QStyleOptionMenuItem::Normal;
-  barOption.checkType = QStyleOptionMenuItem::NotCheckable;
-  return style->sizeFromContents(QStyle::CT_MenuBar, &barOption, QSize(0, item + 2 * frame), &bar)
+  option.text.clear();
+  return style->sizeFromContents(QStyle::CT_MenuBar, &option, QSize(0, item + 2 * frame), &bar)
       .height();
 }
 
