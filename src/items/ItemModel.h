@@ -48,6 +48,10 @@ class ModelObserver {
   virtual void modelChanged(Attr what) = 0;
   // The model is being destroyed: the observer must not touch it again.
   virtual void modelGone() {}
+  // Asked before the item's size is read. A view that sizes its item from what it shows (an
+  // auto-size label or picture) and has not been built yet builds now, so that the read sees
+  // the size the item has on the screen.
+  virtual void measure() {}
 };
 
 // The single action of an item that is bound to the event dispatch (click, change, tick, ...).
@@ -80,8 +84,15 @@ class ItemModel : public Component {
 
   int32_t left() const { return left_; }
   int32_t top() const { return top_; }
-  int32_t width() const { return width_; }
-  int32_t height() const { return height_; }
+  // The size is the one the view settled on, for items whose view sizes them.
+  int32_t width() const {
+    measure();
+    return width_;
+  }
+  int32_t height() const {
+    measure();
+    return height_;
+  }
   virtual void setBounds(int32_t l, int32_t t, int32_t w, int32_t h);
   void setLeft(int32_t v) { setBounds(v, top_, width_, height_); }
   void setTop(int32_t v) { setBounds(left_, v, width_, height_); }
@@ -141,6 +152,9 @@ class ItemModel : public Component {
 
   void notify(Attr what) {
     if (observer_) observer_->modelChanged(what);
+  }
+  void measure() const {
+    if (observer_) observer_->measure();
   }
 
   // The body of a setter: stores the value and tells the view what changed.

@@ -58,7 +58,8 @@ class Platform {
   virtual std::optional<std::string> inputBox(std::string_view caption, std::string_view prompt,
                                               std::string_view initial) = 0;
 
-  // Views: called once per window and per placed item after the model is configured.
+  // Views: called once per window and per placed item after the model is configured. A
+  // platform may make a view later, when it is first needed.
   virtual void createWindowView(WindowModel& window) { (void)window; }
   virtual void createItemView(ItemModel& item) { (void)item; }
 

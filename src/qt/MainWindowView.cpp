@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyleOptionMenuItem>
 
 #include "lang/Texts.h"
 #include "qt/Dialogs.h"
@@ -30,7 +31,11 @@ MainWindowView::MainWindowView(WindowModel& model)
   setObjectName(QStringLiteral("Main"));
   client_->setObjectName(QStringLiteral("client"));
   setCentralWidget(client_);
-  buildMenus();
+  menuSpace_ = new QWidget(this);
+  menuSpace_->setFont(QApplication::font("QMenuBar"));
+  menuSpace_->setFixedHeight(
+      menuBarHeight(*menuSpace_, {qs(texts::kMenuMain), qs(texts::kMenuData)}));
+  setMenuWidget(menuSpace_);
   model_.setObserver(this);
   applyAll();
 }
@@ -55,7 +60,56 @@ void MainWindowView::buildMenus() {
   entry(data, "N7", texts::kMenuDataSave);
 }
 
-QAction* MainWindowView::menuEntry(const QString& name) const {
+int menuBarHeight(const QWidget& bar, const QStringList& captions) {
+  const QStyle* style = bar.style();
+  const QFontMetrics fm(bar.font());
+  QStyleOptionMenuItem option;
+  option.initFrom(&bar);
+  option.menuItemType = QStyleOptionMenuItem::Normal;
+  option.checkType = QStyleOptionMenuItem::NotCheckable;
+  // The tallest item, the captions' text with the style's room around it.
+  int item = 0;
+  for (const QString& caption : captions) {
+    option.text = caption;
+    const QSize text = fm.size(Qt::TextShowMnemonic, caption);
+    item = std::max(item,
+                    style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, &bar).height());
+  }
+  // Then the bar's frame and margins above and below, and the style's say on the whole bar.
+  const int frame = style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, &bar) +
+                    style->pixelMetric(QStyle::PM_MenuBarVMargin, nullptr, &bar);
+  option.text.clear();
+  return style->sizeFromContents(QStyle::CT_MenuBar, &option, QSize(0, item + 2 * frame), &bar)
+      .height();
+}
+
+void MainWindowView::makeMenus() {
+  if (!menuSpace_) return;
+  const int reserved = menuHeight();
+  menuSpace_ = nullptr;  // the menu bar takes its place (and deletes it)
+  buildMenus();
+  menuBar()->show();
+  if (!programEntryCaption_.isNull())
+    menuEntry(QStringLiteral("N2"))->setText(programEntryCaption_);
+  // A bar of another height than the one kept: the client area stays as designed.
+  if (menuHeight() != reserved) {
+    applying_ = true;
+    applyBounds();
+    applying_ = false;
+  }
+}
+
+void MainWindowView::setVisible(bool visible) {
+  QMainWindow::setVisible(visible);
+  if (visible) makeMenus();
+}
+
+int MainWindowView::menuHeight() const {
+  return menuSpace_ ? menuSpace_->height() : menuBar()->sizeHint().height();
+}
+
+QAction* MainWindowView::menuEntry(const QString& name) {
+  makeMenus();
   return findChild<QAction*>(name);
 }
 
@@ -64,10 +118,11 @@ void MainWindowView::setCommands(ShellCommands commands) {
 }
 
 void MainWindowView::setProgramEntryCaption(const std::string& text) {
-  QString caption = qs(text);
+  programEntryCaption_ = qs(text);
   // An ampersand in the name is shown, not taken as a mnemonic.
-  caption.replace(QLatin1Char('&'), QLatin1String("&&"));
-  if (QAction* a = menuEntry(QStringLiteral("N2"))) a->setText(caption);
+  programEntryCaption_.replace(QLatin1Char('&'), QLatin1String("&&"));
+  if (menuSpace_) return;  // the entry takes it when the menus are made
+  if (QAction* a = findChild<QAction*>(QStringLiteral("N2"))) a->setText(programEntryCaption_);
 }
 
 void MainWindowView::applyFrame() {
@@ -84,11 +139,10 @@ void MainWindowView::applyBounds() {
   const QRect design = scaledRect(
       boundedRect(model_.left(), model_.top(), model_.width(), model_.height(), kMaxWindowSide),
       autoScaleOf(&model_), false);
-  const int menuHeight = menuBar()->sizeHint().height();
+  const int menu = menuHeight();
   const QRect area = availableArea(this);
   QRect r = fitToScreen(
-      QRect(design.left(), design.top() - menuHeight, design.width(), design.height() + menuHeight),
-      area);
+      QRect(design.left(), design.top() - menu, design.width(), design.height() + menu), area);
   if (model_.centred() && !shownOnce_ && !area.isEmpty()) r.moveCenter(area.center());
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -125,11 +179,11 @@ void MainWindowView::showEvent(QShowEvent* event) {
 void MainWindowView::reportBounds() {
   if (applying_ || detached_) return;
   const QRect g = geometry();
-  const int menuHeight = menuBar()->height();
+  const int menu = menuWidget() ? menuWidget()->height() : 0;
   const double back = 1.0 / autoScaleOf(&model_);
   reporting_ = true;
-  model_.setBounds(g.x(), g.y() + menuHeight, scaledLength(g.width(), back),
-                   scaledLength(g.height() - menuHeight, back));
+  model_.setBounds(g.x(), g.y() + menu, scaledLength(g.width(), back),
+                   scaledLength(g.height() - menu, back));
   reporting_ = false;
 }
 

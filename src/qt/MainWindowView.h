@@ -28,8 +28,14 @@ class MainWindowView : public QMainWindow, public WindowMirror {
  public:
   explicit MainWindowView(WindowModel& model);
 
-  // A menu entry by its name (QavMaker1, N2, N3, N4, N6, N7).
-  QAction* menuEntry(const QString& name) const;
+  // A menu entry by its name (QavMaker1, N2, N3, N4, N6, N7). Makes the menus if the window
+  // has not been shown yet.
+  QAction* menuEntry(const QString& name);
+  // The menu bar is made once the window is on the screen: making one loads the style's
+  // images, which need not delay the window. Until then a blank bar of the menu bar's height
+  // keeps its place. Showing the window makes it; so does asking for an entry.
+  void makeMenus();
+  void setVisible(bool visible) override;
 
   void setCommands(ShellCommands commands);
   const ShellCommands& commands() const { return commands_; }
@@ -49,12 +55,20 @@ class MainWindowView : public QMainWindow, public WindowMirror {
 
  private:
   void buildMenus();
+  // The height of the menu bar: the bar's own once it is made, else the one it will have.
+  int menuHeight() const;
   void applyFrame() override;
   void applyBounds() override;
   void reportBounds() override;
   void hiddenByProgram() override { emit closed(); }
 
   ShellCommands commands_;
+  QString programEntryCaption_;
+  QWidget* menuSpace_ = nullptr;  // keeps the menu bar's place until it is made
 };
+
+// The height a menu bar with these top-level captions takes, worked out as the bar itself
+// does from the style and its font, without making one.
+int menuBarHeight(const QWidget& bar, const QStringList& captions);
 
 }  // namespace qav::qt

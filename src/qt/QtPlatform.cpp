@@ -21,6 +21,39 @@
 
 namespace qav::qt {
 
+// Stands in for the view of an item whose window has no view yet. A read of the item's size
+// makes the window's views at once, so that an auto-size item on a hidden window reads the
+// size it has on the screen.
+class QtPlatform::PendingView : public ModelObserver {
+ public:
+  PendingView(QtPlatform& platform, ItemModel& item, WindowModel& window)
+      : platform_(platform), item_(&item), window_(window) {
+    item.setObserver(this);
+  }
+  ~PendingView() override { handOver(); }
+  PendingView(const PendingView&) = delete;
+  PendingView& operator=(const PendingView&) = delete;
+
+  // The view, when it is made, reads the whole model.
+  void modelChanged(Attr) override {}
+  void modelGone() override { item_ = nullptr; }
+  void measure() override {
+    if (item_) platform_.windowView(window_);
+  }
+  // Stops standing in; the item, or null when it has gone.
+  ItemModel* handOver() {
+    ItemModel* item = item_;
+    if (item && item->observer() == this) item->setObserver(nullptr);
+    item_ = nullptr;
+    return item;
+  }
+
+ private:
+  QtPlatform& platform_;
+  ItemModel* item_;
+  WindowModel& window_;
+};
+
 QtPlatform::QtPlatform() {
   QApplication::setQuitOnLastWindowClosed(false);
   setInputPlatform(this);
@@ -44,7 +77,8 @@ std::optional<std::string> QtPlatform::inputBox(std::string_view caption, std::s
 }
 
 void QtPlatform::createWindowView(WindowModel& window) {
-  windowView(window);
+  // A plain window's view waits until the window is first shown.
+  if (!viewWaits(window)) windowView(window);
 }
 
 namespace {
@@ -55,6 +89,9 @@ struct ViewKind {
   std::string_view runtimeClass;
   QWidget* (*widget)(QtPlatform&, ItemModel&, QWidget* parent) = nullptr;
   QObject* (*driver)(QtPlatform&, ItemModel&, QObject* home) = nullptr;
+  // Made at once even on a window not shown yet: a clock's ticks run its scripts, and a page
+  // control holds the windows embedded in it.
+  bool atOnce = false;
 };
 
 template <class View, class Model>
@@ -83,10 +120,10 @@ const ViewKind kViews[] = {
     {cls::kComboBox, widget<ComboBoxView, TRunComboBox>},
     {cls::kCheckBox, widget<CheckBoxView, TNewCheckBox>},
     {cls::kRadioButton, widget<RadioButtonView, TNewRadioButton>},
-    {cls::kPage, widget<PageView, TRunPage>},
+    {cls::kPage, widget<PageView, TRunPage>, nullptr, true},
     {cls::kBox, widget<ShapeView, TMultiShape>},
     {cls::kLine, widget<LineView, TLine>},
-    {cls::kWatch, clockView},
+    {cls::kWatch, clockView, nullptr, true},
     {cls::kProgress, widget<GaugeView, TGauge>},
     {cls::kTimer, nullptr, timerDriver},
     {cls::kAlarm, nullptr, alarmDriver},
@@ -101,7 +138,8 @@ const ViewKind* viewKind(std::string_view runtimeClass) {
 }  // namespace
 
 void QtPlatform::createItemView(ItemModel& item) {
-  if (itemView(item) || drivers_.count(&item)) return;
+  if (builtItemView(item) || drivers_.count(&item) || dynamic_cast<PendingView*>(item.observer()))
+    return;
   const ViewKind* kind = viewKind(item.className());
   if (!kind) return;
   if (kind->driver) {
@@ -112,6 +150,10 @@ void QtPlatform::createItemView(ItemModel& item) {
   }
   WindowModel* window = item.parentWindow();
   if (!window) return;
+  if (!kind->atOnce && viewWaits(*window)) {
+    pending_[window].push_back(std::make_unique<PendingView>(*this, item, *window));
+    return;
+  }
   QWidget* view = kind->widget(*this, item, clientAreaOf(*window));
   addItemView(item, view);
   // A page control may have embedded its first window before it had a view: place it now.
@@ -148,11 +190,30 @@ QWidget* QtPlatform::windowView(WindowModel& window) {
   if (window.className() == "TTitle") return titleWindow();
   if (window.className() == "TAbout") return aboutWindow();
   auto& view = windows_[&window];
-  if (!view) view = new WindowView(window, [this](ItemModel* page) { return pageAreaOf(page); });
+  if (view) return view;
+  view = new WindowView(window, [this](ItemModel* page) { return pageAreaOf(page); });
+  // The items that waited for this view, in the order they were placed.
+  if (auto it = pending_.find(&window); it != pending_.end()) {
+    const auto waiting = std::move(it->second);
+    pending_.erase(it);
+    for (const auto& p : waiting)
+      if (ItemModel* item = p->handOver()) createItemView(*item);
+  }
   return view;
 }
 
-QWidget* QtPlatform::itemView(const ItemModel& item) const {
+bool QtPlatform::viewWaits(const WindowModel& window) const {
+  if (window.isMain() || window.className() != cls::kForm) return false;
+  auto it = windows_.find(&window);
+  return it == windows_.end() || !it->second;
+}
+
+QWidget* QtPlatform::itemView(const ItemModel& item) {
+  if (auto* pending = dynamic_cast<PendingView*>(item.observer())) pending->measure();
+  return builtItemView(item);
+}
+
+QWidget* QtPlatform::builtItemView(const ItemModel& item) const {
   auto it = items_.find(&item);
   return it == items_.end() ? nullptr : it->second.data();
 }
@@ -174,7 +235,7 @@ QWidget* QtPlatform::clientAreaOf(WindowModel& window) {
 
 QWidget* QtPlatform::pageAreaOf(ItemModel* page) const {
   if (!page) return nullptr;
-  auto* host = dynamic_cast<PageAreaHost*>(itemView(*page));
+  auto* host = dynamic_cast<PageAreaHost*>(builtItemView(*page));
   return host ? host->pageArea() : nullptr;
 }
 
@@ -268,6 +329,7 @@ std::string QtPlatform::programPath() {
 }
 
 void QtPlatform::releaseViews() {
+  pending_.clear();
   for (auto& [model, driver] : drivers_) delete driver.data();
   drivers_.clear();
   for (auto& [model, view] : items_) delete view.data();

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "qt/MainWindowView.h"
@@ -57,10 +58,13 @@ class QtPlatform : public Platform {
   // What the main window's menu and closing do: the runtime's menu decides, this side only
   // shows. Unset parts do nothing (an unset close query lets the window close).
   void setShellCommands(ShellCommands commands);
-  // The top-level or embedded widget of a window, made on first use.
+  // The top-level or embedded widget of a window, made on first use. A plain window's view,
+  // and the views of the items on it, are made when the window is first shown or its widgets
+  // are asked for: a window that is never shown costs nothing at start-up.
   QWidget* windowView(WindowModel& window);
-  // The widget that shows an item, or null.
-  QWidget* itemView(const ItemModel& item) const;
+  // The widget that shows an item, or null; on a window whose view is not made yet, the
+  // window's view is made first.
+  QWidget* itemView(const ItemModel& item);
   // The timer behind a timer or alarm item, or null.
   QObject* itemDriver(const ItemModel& item) const;
   // Records the widget that shows an item (its lifetime stays with its parent widget).
@@ -72,7 +76,13 @@ class QtPlatform : public Platform {
   void releaseViews();
 
  private:
+  class PendingView;
+
+  QWidget* builtItemView(const ItemModel& item) const;
   QWidget* pageAreaOf(ItemModel* page) const;
+  // Whether the window's view waits for its first showing (plain windows other than the main
+  // window) and has not been made yet.
+  bool viewWaits(const WindowModel& window) const;
 
   QPointer<MainWindowView> main_;
   QPointer<TitleWindow> title_;
@@ -80,6 +90,8 @@ class QtPlatform : public Platform {
   ShellCommands shell_;
   std::unordered_map<const WindowModel*, QPointer<WindowView>> windows_;
   std::unordered_map<const ItemModel*, QPointer<QWidget>> items_;
+  // The items whose views wait for their window's view, in the order they were placed.
+  std::unordered_map<const WindowModel*, std::vector<std::unique_ptr<PendingView>>> pending_;
   // Timers and alarms: no widget, a QTimer each.
   QObject driverHome_;
   std::unordered_map<const ItemModel*, QPointer<QObject>> drivers_;

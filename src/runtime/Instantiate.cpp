@@ -92,18 +92,23 @@ void placePage(Hub& hub_, Instantiation& in, const Record& record, const RecordP
   // Only a page whose first tab shows a plain window is sized, shows its active tab's
   // window and follows tab changes; any other stays a bare tab strip.
   Component* first = page.tabs().empty() ? nullptr : hub_.FindControl(page.tabs().front().window);
-  if (isPlainWindow(first)) {
+  const bool plain = isPlainWindow(first);
+  if (plain) {
     auto& w = static_cast<WindowModel&>(*first);
     // Sizes come from the project: kept inside 32 bits at the edge of the range.
     page.setBounds(page.left(), page.top(), graphic::add(w.width(), TRunPage::kExtraWidth),
                    graphic::add(w.height(), TRunPage::kExtraHeight));
     page.chooseActiveTab(rp.text("ActivePage"));
+  }
+  // The view first: the window of the active tab is then shown inside it from the start,
+  // never for a moment as a window of its own.
+  hub_.platform().createItemView(page);
+  if (plain) {
     hub_.dispatch().embedActivePage(page);
     EventDispatch& dispatch = hub_.dispatch();
     page.setChangeHandlers([&dispatch](TRunPage& p) { dispatch.PageChangeBefore(p); },
                            [&dispatch](TRunPage& p) { dispatch.PageChangeAfter(p); });
   }
-  hub_.platform().createItemView(page);
 }
 
 }  // namespace

@@ -93,6 +93,21 @@ TEST_F(MainFixture, ClientAreaShowsTheDesignPanelAtItsPlace) {
   EXPECT_EQ(client->mapToGlobal(QPoint(0, 0)), QPoint(200, 100));
 }
 
+// The menu bar is made once the window is shown; until then a blank bar keeps its place at
+// the height the menu bar then takes, so the client area does not move.
+TEST(MainWindow, MenuBarMadeOnShowingTakesThePlaceKeptForIt) {
+  WindowModel model{"TMain"};
+  model.setBounds(100, 50, 400, 300);
+  qt::MainWindowView view(model);
+  ASSERT_EQ(qobject_cast<QMenuBar*>(view.menuWidget()), nullptr);
+  const int kept = view.menuWidget()->height();
+  view.show();
+  ASSERT_NE(qobject_cast<QMenuBar*>(view.menuWidget()), nullptr);
+  EXPECT_EQ(view.menuBar()->sizeHint().height(), kept);
+  EXPECT_EQ(view.clientArea()->mapToGlobal(QPoint(0, 0)), QPoint(100, 50));
+  EXPECT_EQ(view.menuBar()->actions().size(), 2);
+}
+
 TEST_F(MainFixture, ClosingAsksAndOnlyYesEnds) {
   // The question is the hub's menu's; this side only shows it.
   Hub hub(platform);

@@ -106,6 +106,71 @@ TEST_F(PlayedProject, WidgetsShowTheProjectAndRunItsScripts) {
   EXPECT_EQ(ended, 0);
 }
 
+// A hidden window's views are made when they are needed; a script that reads the size of an
+// auto-size label on it still reads the size the label has on the screen.
+TEST_F(PlayedProject, ScriptReadsTheMeasuredSizeOfALabelOnAHiddenWindow) {
+  project.window("PanelSecond", 0, 0, 200, 100);
+  project.item("TNewLabel", "LabelHidden", "PanelSecond",
+               {Text("Caption", "보이지 않는 창의 글"), Int("Left", 5), Int("Top", 5),
+                Int("Width", 10), Int("Height", 10), Bool("AutoSize", true),
+                Bool("EnabledCheck", true), Bool("VisibleCheck", true)});
+  project.item("TNewButton", "ButtnRead", "PanelStart",
+               {Text("Caption", "읽기"), Int("Left", 100), Int("Top", 40), Int("Width", 75),
+                Int("Height", 25), Bool("EnabledCheck", true), Bool("VisibleCheck", true),
+                LinesOf("Ivent2", {"정의 Title:제목 = Hidden:가로크기",
+                                   "정의 Read:제목 = Hidden:세로크기"})});
+  qt::Player player(project.writeProgram(dir.path()));
+  ASSERT_TRUE(player.load());
+  auto named = [](const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == QLatin1String(name)) return true;
+    return false;
+  };
+  EXPECT_FALSE(named("Second"));
+
+  auto* readModel = dynamic_cast<ItemModel*>(player.hub().FindControl("Read"));
+  auto* titleModel = dynamic_cast<ItemModel*>(player.hub().FindControl("Title"));
+  ASSERT_TRUE(readModel && titleModel);
+  auto* read = qobject_cast<QPushButton*>(player.platform().itemView(*readModel));
+  read->click();
+  EXPECT_TRUE(named("Second"));
+  auto* hidden = dynamic_cast<ItemModel*>(player.hub().FindControl("Hidden"));
+  auto* label = qobject_cast<QLabel*>(player.platform().itemView(*hidden));
+  ASSERT_NE(label, nullptr);
+  const QRect text =
+      QFontMetrics(label->font()).boundingRect(QRect(0, 0, 100000, 100000), 0, label->text());
+  EXPECT_GT(text.width(), 10);
+  EXPECT_EQ(qobject_cast<QLabel*>(player.platform().itemView(*titleModel))->text(),
+            QString::number(text.width()));
+  EXPECT_EQ(read->text(), QString::number(text.height()));
+}
+
+// The window a page control shows is placed inside it from the start: no window but the main
+// window appears on the screen at start-up, not even for a moment.
+TEST_F(PlayedProject, OnlyTheMainWindowAppearsAtStartUp) {
+  project.window("PanelPage", 0, 0, 200, 100);
+  project.item(
+      "TNewPage", "PagesBook", "PanelStart",
+      {LinesOf("PageName", {"첫째"}), LinesOf("PageWindow", {"Page"}), Text("ActivePage", "첫째"),
+       Int("Left", 100), Int("Top", 80), Bool("EnabledCheck", true), Bool("VisibleCheck", true)});
+  struct TopLevelShows : QObject {
+    QStringList names;
+    bool eventFilter(QObject* o, QEvent* e) override {
+      auto* w = qobject_cast<QWidget*>(o);
+      if (e->type() == QEvent::Show && w && w->isWindow()) names << w->objectName();
+      return false;
+    }
+  } shows;
+  qApp->installEventFilter(&shows);
+  qt::Player player(project.writeProgram(dir.path()));
+  ASSERT_TRUE(player.load());
+  qApp->removeEventFilter(&shows);
+  EXPECT_EQ(shows.names, QStringList{QStringLiteral("Main")});
+  auto* page = dynamic_cast<WindowModel*>(player.hub().FindControl("Page"));
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(player.platform().windowView(*page)->isVisible());
+}
+
 TEST_F(PlayedProject, AFileTooShortForAProjectWarnsAndEnds) {
   const std::string path = dir.path() + "/short";
   std::ofstream(path, std::ios::binary) << std::string(999999, '\0');

@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
+#if QAV_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 #include "lang/Texts.h"
 #include "qt/Mapping.h"
@@ -89,7 +93,15 @@ int runPlayerApplication(char* programName, const std::optional<std::string>& pr
   }
   int argc = 1;
   char* argv[] = {programName, nullptr};
+#if QAV_HAVE_FONTCONFIG
+  // The font configuration is read (a few milliseconds of parsing) while the application
+  // connects to the display; the first window's texts need it.
+  std::thread fontConfiguration([] { FcInit(); });
+#endif
   QApplication app(argc, argv);
+#if QAV_HAVE_FONTCONFIG
+  fontConfiguration.join();
+#endif
   // The application's name only: a display name would be appended to every window caption,
   // and windows must show exactly the captions the project gives them.
   QApplication::setApplicationName(qs(msg::kAppTitle));
