@@ -5,7 +5,7 @@ set -eu
 # python3-jsonschema checks the project form's JSON Schema against the examples, with the
 # validator editors use rather than one of our own.
 PACKAGES="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-nlohmann-json3-dev qt6-base-dev qt6-multimedia-dev fonts-nanum python3-jsonschema"
+nlohmann-json3-dev qt6-base-dev qt6-multimedia-dev libfontconfig-dev fonts-nanum python3-jsonschema"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
