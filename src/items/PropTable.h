@@ -1,9 +1,11 @@
 #pragma once
 // The Korean property table of an item class, the one engine behind every control's and drawn
 // item's SetItemProperty and GetItemProperty: rows in table order, each a name with a write
-// and a read conversion. Every row is tested on every call (a match does not stop the scan);
-// names are compared byte for byte. A name that matches no row does nothing, and a read that
-// matches nothing, or whose value has no word, leaves the caller's result as it was.
+// and a read conversion. Every row of the name is applied, in table order (a match does not
+// stop the search); names are compared byte for byte. A name that matches no row does nothing,
+// and a read that matches nothing, or whose value has no word, leaves the caller's result as
+// it was.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -26,6 +28,34 @@ class PropertyTable {
   virtual void get(const ItemModel& item, std::string_view name, std::string& result) const = 0;
 };
 
+// The rows of a table by name, so that a lookup visits only the rows whose name matches, in
+// table order: an open-addressed hash from each name to its first row (kept at most half
+// full), and from each row to the next row of the same name.
+class RowIndex {
+ public:
+  static constexpr int kNone = -1;
+
+  using NameOf = std::string_view (*)(const void* rows, std::size_t i);
+
+  RowIndex() = default;
+  ~RowIndex();
+  // Indexes rows 0..count-1, row i being named nameOf(rows, i). Done once, before any lookup.
+  void build(const void* rows, std::size_t count, NameOf nameOf);
+  // The first row named `name`, or kNone.
+  int first(std::string_view name) const { return slots_[find(name)].first; }
+  int next(int row) const { return next_[static_cast<std::size_t>(row)]; }
+
+ private:
+  struct Slot {
+    std::string_view name;
+    int first = kNone;
+  };
+  std::size_t find(std::string_view name) const;
+
+  std::vector<Slot> slots_;
+  std::vector<int> next_;
+};
+
 template <class T>
 class PropTable : public PropertyTable {
  public:
@@ -43,15 +73,18 @@ class PropTable : public PropertyTable {
   template <class... Parts>
   explicit PropTable(Parts&&... parts) {
     (add(std::forward<Parts>(parts)), ...);
+    index_.build(rows_.data(), rows_.size(), [](const void* rows, std::size_t i) {
+      return static_cast<const Row*>(rows)[i].name;
+    });
   }
 
   void set(T& item, std::string_view name, std::string_view value) const {
-    for (const Row& r : rows_)
-      if (r.name == name && r.write) r.write(item, value);
+    for (int i = index_.first(name); i != RowIndex::kNone; i = index_.next(i))
+      if (const Row& r = row(i); r.write) r.write(item, value);
   }
   void get(const T& item, std::string_view name, std::string& result) const {
-    for (const Row& r : rows_)
-      if (r.name == name && r.read) r.read(item, result);
+    for (int i = index_.first(name); i != RowIndex::kNone; i = index_.next(i))
+      if (const Row& r = row(i); r.read) r.read(item, result);
   }
   void set(ItemModel& item, std::string_view name, std::string_view value) const override {
     set(static_cast<T&>(item), name, value);
@@ -59,18 +92,16 @@ class PropTable : public PropertyTable {
   void get(const ItemModel& item, std::string_view name, std::string& result) const override {
     get(static_cast<const T&>(item), name, result);
   }
-  bool has(std::string_view name) const {
-    for (const Row& r : rows_)
-      if (r.name == name) return true;
-    return false;
-  }
+  bool has(std::string_view name) const { return index_.first(name) != RowIndex::kNone; }
   const std::vector<Row>& rows() const { return rows_; }
 
  private:
+  const Row& row(int i) const { return rows_[static_cast<std::size_t>(i)]; }
   void add(Row r) { rows_.push_back(std::move(r)); }
   void add(Rows rs) { rows_.insert(rows_.end(), rs.begin(), rs.end()); }
 
   std::vector<Row> rows_;
+  RowIndex index_;
 };
 
 // Row builders. The getter and setter are member pointers (of the class or a base) or

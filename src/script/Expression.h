@@ -27,6 +27,9 @@ struct CachedRef {
   unsigned run = 0;  // 0: not looked up yet
   Component* component = nullptr;
   char letter = 'S';
+  // The reference reads an item's own property table and nothing else: the qualifier names an
+  // item with a table, is none of the three reserved namespaces, and the name is not "이름".
+  bool itemRead = false;
   // A script variable's value, as found while the variable names were numbered `names`.
   unsigned names = 0;
   Variable* variable = nullptr;

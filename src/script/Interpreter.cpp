@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "base/Text.h"
+#include "items/ItemModel.h"
 #include "items/WindowModel.h"
 #include "lang/Texts.h"
 #include "lang/Vocabulary.h"
@@ -176,10 +177,15 @@ void Interpreter::refresh(CachedRef& ref) {
   const std::string_view q = ref.parts.qualifier;
   ref.component = host_.FindControl(q);
   ref.letter = 'S';
-  if (ref.parts.hasColon && !q.empty() && q != msg::kDataQualifier && q != msg::kSystemQualifier &&
-      q != msg::kRegisterQualifier && ref.component)
-    if (const SchemaTable* table = schemaForClass(ref.component->className()))
-      ref.letter = table->typeLetter(ref.parts.name);
+  ref.itemRead = false;
+  if (!q.empty() && q != msg::kDataQualifier && q != msg::kSystemQualifier &&
+      q != msg::kRegisterQualifier && ref.component) {
+    if (ref.parts.hasColon)
+      if (const SchemaTable* table = schemaForClass(ref.component->className()))
+        ref.letter = table->typeLetter(ref.parts.name);
+    ref.itemRead = ref.component->isItem() && !ref.component->isWindow() &&
+                   ref.parts.name != prop::kName && hasPropertyTable(ref.component->className());
+  }
   ref.run = run_;
 }
 
@@ -204,6 +210,11 @@ bool Interpreter::variableNumber(Variable& v) {
 std::string Interpreter::read(CachedRef& ref, std::string_view text) {
   if (const Variable* v = variableOf(ref)) return v->text();
   if (text::trim(text).empty()) return std::string(text);
+  if (ref.itemRead) {  // what readReference does for such a reference, without its tests
+    std::string result(text);
+    static_cast<const ItemModel&>(*ref.component).GetItemProperty(ref.parts.name, result);
+    return result;
+  }
   return readReference(host_, text, ref.parts, ref.component);
 }
 

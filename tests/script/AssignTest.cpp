@@ -6,6 +6,7 @@
 #include "items/controls/NewLabel.h"
 #include "items/controls/NewMemo.h"
 #include "items/controls/RunListBox.h"
+#include "items/controls/RunPage.h"
 #include "lang/Texts.h"
 #include "support/ScriptFixture.h"
 
@@ -146,6 +147,21 @@ TEST_F(Assign, ALineRunAgainSeesTheVariablesAndItemsOfItsOwnRun) {
   run({"선언 b a", "정의 b = y", "정의 a = :b ~ 1 ~ Late:제목"});
   EXPECT_EQ(var("a"), "y1늦음");
   EXPECT_EQ(var("b"), "y");
+}
+
+// An item reference read by a script line, again in a loop, reads what the property layer reads,
+// whatever the qualifier and name are.
+TEST_F(Assign, ItemReferencesReadAsThePropertyLayerReadsThem) {
+  label.SetItemProperty("제목", "라벨");
+  addNamed<TNewLabel>("시스템").SetItemProperty("제목", "겹친 이름");
+  addNamed<TRunPage>("Page1");
+  for (const char* ref : {"Label1:제목", "Label1:없음", "Edit1:문자열", "Btn:제목", "Page1:이름",
+                          "Page1:없음", "시스템:제목", "시스템:1", "Nobody:제목"}) {
+    const std::size_t errorsBefore = errors().size();
+    run({"선언 a i", "반복 i = 1 to 2", std::string("정의 a = :a ~ 1 ~ ") + ref, "반복끝"});
+    EXPECT_EQ(var("a"), "1" + read(ref) + "1" + read(ref)) << ref;
+    EXPECT_EQ(errors().size(), errorsBefore) << ref;
+  }
 }
 
 }  // namespace
