@@ -18,10 +18,22 @@ constexpr int kFoundRegister = 3;
 constexpr int kCountRegister = 4;
 constexpr int kIndexRegister = 6;
 constexpr int kTextRegister = 7;
+// The key of the line's item reference, apart from the keys of its tokens' references.
+constexpr int kItemRefKey = 4 * kMaxTokens;
+
+// The component that token 2 names. A line that fills a list runs many times in one run: the
+// lookup by name is kept with the line for the run, as components stay put while a script
+// runs.
+Component* namedItem(Interpreter& in) {
+  // A reference whose qualifier is the whole name.
+  std::string ref = in.tokenMaths(2);
+  ref += ':';
+  return in.lineRef(kItemRefKey, ref).component;
+}
 
 // The memo, list box or combo box that token 2 names; reports and gives null otherwise.
 LineList* lineItem(Interpreter& in) {
-  LineList* lines = lineListOf(itemOperand(in, 2));
+  LineList* lines = lineListOf(namedItem(in));
   if (!lines) in.Error(msg::kNotLineItem);
   return lines;
 }
@@ -62,7 +74,7 @@ void countLines(Interpreter& in) {
 // without pages gives -1 and the empty caption, a list with nothing selected 0 and the empty
 // text: the script can test for both, and nothing is stopped.
 void currentEntry(Interpreter& in) {
-  Component* c = itemOperand(in, 2);
+  Component* c = namedItem(in);
   int index = 0;
   std::string entry;
   if (auto* page = dynamic_cast<TRunPage*>(c)) {

@@ -54,6 +54,16 @@ TEST_F(Lists, MemoListAndComboTakeTheSameLineStatements) {
   EXPECT_TRUE(errors().empty());
 }
 
+// A line that runs again naming another item reaches that item.
+TEST_F(Lists, ALineReachesWhicheverItemItNamesEachTime) {
+  auto& second = addNamed<TRunListBox>("목록2");
+  run({"선언 i k 이름", "반복 i = 1 to 4", "정의 k = :i % 2 + 1", "정의 이름 = 목록 ~ :k",
+       "문자열추가 :이름 줄 ~ :i", "반복끝"});
+  EXPECT_EQ(second.items(), (Lines{"줄1", "줄3"}));
+  EXPECT_EQ(list.items(), (Lines{"줄2", "줄4"}));
+  EXPECT_TRUE(errors().empty());
+}
+
 TEST_F(Lists, DeletingNeedsANumberAndALineThatExists) {
   list.setItems({"a", "b", "c"});
   run({"문자열삭제 목록1 첫째", "문자열삭제 목록1 0", "문자열삭제 목록1 4", "문자열삭제 목록1 -1",

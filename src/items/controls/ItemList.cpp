@@ -52,7 +52,7 @@ std::vector<int> ItemList::setSorted(bool v) {
   return order;
 }
 
-int ItemList::add(std::string item) {
+int ItemList::add(std::string&& item) {
   auto pos = items_.end();
   if (sorted_)
     pos = std::upper_bound(

@@ -29,7 +29,7 @@ class ItemList {
   std::vector<int> setSorted(bool v);
 
   // Adds an item (at its sorted place when sorted, else last); returns its index.
-  int add(std::string item);
+  int add(std::string&& item);
   // Replaces the items, as adding them one by one would place them.
   void assign(const std::vector<std::string>& items);
   bool erase(int index);

@@ -8,7 +8,7 @@ void ListControl::replaceItems(const Lines& items) {
   change_ = {};
 }
 
-int ListControl::insertItem(std::string line) {
+int ListControl::insertItem(std::string&& line) {
   const int at = list_.add(std::move(line));
   if (itemIndex_ >= at) ++itemIndex_;
   change_ = {ItemsChange::Added, at};

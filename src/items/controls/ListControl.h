@@ -43,7 +43,7 @@ class ListControl : public ControlModel, public LineList {
   // Replaces the items; no item is current.
   void replaceItems(const Lines& items);
   // Adds an item at its place; returns its index.
-  int insertItem(std::string line);
+  int insertItem(std::string&& line);
   // Removes an item; the current item is cleared with it. False for an index outside.
   bool eraseItem(int index);
   // Turns sorting on or off; returns the new order (entry i is the old index of item i).
