@@ -1,5 +1,7 @@
 #pragma once
 // Small text helpers shared by the whole player. All texts are UTF-8.
+#include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,6 +20,18 @@ bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b);
 
 // Plain decimal: leading "-" for negatives, no "+", no leading zeros, no grouping.
 std::string decimal(int64_t n);
+// The same form of a 32-bit number, held in place: for the hot paths that must not allocate.
+class Decimal {
+ public:
+  explicit Decimal(int32_t n)
+      : size_(static_cast<std::size_t>(std::to_chars(digits_, digits_ + sizeof digits_, n).ptr -
+                                       digits_)) {}
+  std::string_view view() const { return {digits_, size_}; }
+
+ private:
+  char digits_[12];
+  std::size_t size_;
+};
 
 // Splits a list text at carriage return, line feed or the pair (a trailing line break closes
 // the last line without starting another), the way list controls take a whole text.

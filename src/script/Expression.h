@@ -3,13 +3,13 @@
 // operators) and single operands. Each part is shaped the first time an evaluation reaches
 // it and kept for the next evaluation, so a line that runs again evaluates without splitting
 // its texts again. A reference operand keeps the lookups of its qualifier for one run.
-#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/Text.h"
 #include "props/Reference.h"
 #include "script/Tokenizer.h"
 #include "stores/VariableTable.h"
@@ -67,8 +67,7 @@ struct Value {
   }
   std::string& asText() {
     if (isNumber) {
-      char digits[16];
-      text.assign(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+      text.assign(text::Decimal(number).view());
       isNumber = false;
     }
     return text;

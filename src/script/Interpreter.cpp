@@ -3,7 +3,6 @@
 #include <time.h>
 
 #include <algorithm>
-#include <charconv>
 #include <exception>
 #include <new>
 #include <stdexcept>
@@ -644,11 +643,7 @@ void Interpreter::reread(Value& v, std::string_view operand, int depth) {
     if (v.text != operand) v = evaluate(v.text, depth + 1);
     return;
   }
-  char digits[16];
-  const std::string_view text(
-      digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, v.number).ptr -
-                                       digits));
-  if (text == operand) return;
+  if (text::Decimal(v.number).view() == operand) return;
   if (depth + 1 > kMaxRereadDepth) depthExceeded_ = true;
   if (++steps_ > kMaxExpressionSteps) depthExceeded_ = true;
   if (depthExceeded_) v.setText(msg::kErrorValue);

@@ -2,10 +2,11 @@
 // The script variables of a run: a fixed-size table read and written by the property layer
 // as well as by statements.
 #include <array>
-#include <charconv>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "base/Text.h"
 
 namespace qav::script {
 
@@ -22,8 +23,7 @@ struct Variable {
 
   const std::string& text() const {
     if (numberState == Number::Only) {
-      char digits[16];
-      value.assign(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+      value.assign(text::Decimal(number).view());
       numberState = Number::Yes;
     }
     return value;
