@@ -82,6 +82,15 @@ const std::vector<Scenario> kScenarios = {
      {"click:Check1", "click:Check3", "click:Radio", "clock:2024-03-15 10:20:30", "tick:Timer",
       "tick:Alarm", "click:Label", "click:Image"},
      {"one참", "three", "radio", "tick"}},
+    {"lines added by a script, then picked; the items of a window shown for the first time",
+     {{"Run",
+       {"문자열추가 List 넷째", "문자열추가 Memo 끝줄", "문자열줄수 Memo",
+        "메세지 memo ~ 레지스터:4", "창보이기 Second"}},
+      {"List", {"현재아이템 List", "메세지 list ~ 레지스터:7"}},
+      {"Close", {"메세지 closing", "창감추기 Second"}}},
+     {},
+     {"click:Run", "select:List:4", "click:Close", "click:Close"},
+     {"memo3", "list넷째", "closing", R"({"refused":"click:Close","why":"no-window"})"}},
 };
 
 class Twin : public qavtest::ToolTest {
