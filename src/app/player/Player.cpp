@@ -1,6 +1,7 @@
 #include "app/player/Player.h"
 
 #include <QApplication>
+#include <QThread>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -119,6 +120,8 @@ int runPlayerApplication(char* programName, const std::optional<std::string>& pr
   // the accessibility bridge asks for (and waits on) when the first widget shows a text on X
   // or Wayland; it reads the font configuration, which the first texts need; and it reads the
   // project's records.
+  // Qt takes the first thread that uses it for the main thread: this one, before the next.
+  (void)QThread::currentThread();
   std::thread ahead([&] {
 #if QAV_HAVE_QTDBUS
     const std::string_view qpa = chosenPlatform();
