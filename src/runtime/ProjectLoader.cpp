@@ -62,23 +62,20 @@ void deliver(Fn&& fn) {
 
 }  // namespace
 
-PayloadRecords readRecords(std::string_view payload) {
-  PayloadRecords out;
+PayloadRecords::PayloadRecords(std::string_view payload) {
   RecordReader reader(payload, 0, &ClassRegistry::instance());
   try {
-    while (!reader.atEnd()) out.records.push_back(next(reader));
+    while (!reader.atEnd()) records.push_back(next(reader));
   } catch (const LoadError& e) {
-    out.failure = e;
+    failure = e;
   }
-  return out;
 }
 
-ProgramRead::ProgramRead(const std::string& programPath) {
-  if (auto payload = readPayload(programPath, tooShort, error)) records = readRecords(*payload);
-}
+ProgramRead::ProgramRead(const std::string& programPath)
+    : records(readPayload(programPath, tooShort, error).value_or(std::string())) {}
 
 void loadProject(std::string_view payload, ProjectSink& sink) {
-  loadProject(readRecords(payload), sink);
+  loadProject(PayloadRecords(payload), sink);
 }
 
 void loadProject(PayloadRecords&& payload, ProjectSink& sink) {

@@ -34,10 +34,10 @@ class ProjectSink {
 // A payload's records in stream order, up to the first that cannot be read; that failure (a
 // LoadError) is kept, to be thrown when the load reaches it.
 struct PayloadRecords {
+  explicit PayloadRecords(std::string_view payload);
   std::vector<Record> records;
   std::optional<LoadError> failure;
 };
-PayloadRecords readRecords(std::string_view payload);
 
 // A program file's project read before a hub takes it (the player reads it on a second thread
 // while it connects to the display): too short to carry a project, unreadable (error set), or
