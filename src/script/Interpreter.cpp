@@ -30,7 +30,7 @@ void Interpreter::registerStatement(std::string_view keyword, Statement handler)
   compiledStale_ = true;
 }
 
-void Interpreter::compileLine(const std::string& line, std::size_t index) {
+Interpreter::CompiledLine& Interpreter::compileLine(const std::string& line, std::size_t index) {
   if (compiledStale_) {
     compiled_.clear();
     compiledStale_ = false;
@@ -53,12 +53,11 @@ void Interpreter::compileLine(const std::string& line, std::size_t index) {
     c.trees.clear();
     c.refs.clear();
     c.notes.clear();
+    c.bound = nullptr;
     c.made = true;
   }
   c.checked = run_;
-  current_ = &c;
-  tokens_ = &c.tokens;
-  statement_ = c.statement;
+  return c;
 }
 
 std::string Interpreter::lineMaths(int key, MakeText make, int a, int b) {
@@ -138,6 +137,110 @@ bool Interpreter::appendInPlace(ExprTree& tree, CachedRef& target) {
   if (size > kMaxTextBytes) throw std::length_error(std::string(msg::kTextTooLong));
   std::string& text = var->textToChange();
   for (std::size_t k = 1; k < n; ++k) text += values[k].text;
+  return true;
+}
+
+void Interpreter::bindAssign(CachedRef& target, int first) {
+  if (!current_) return;
+  current_->bound = nullptr;
+  ExprTree* tree = nullptr;
+  for (auto& [k, t] : current_->trees)
+    if (k == kMaxTokens + first) tree = t.get();
+  if (!tree || !variableOf(target)) return;
+  current_->target = &target;
+  current_->tree = tree;
+  const ExprNode& n = tree->nodes[0];
+  if (tree->program == ExprTree::Program::Made)
+    bind(assignNumber);
+  else if (n.kind == ExprNode::Kind::Reference && n.ref.itemRead &&
+           (n.ref.letter == 'C' || n.ref.letter == 'S') && !text::trim(n.operand).empty())
+    bind(assignItemRead);
+}
+
+// A whole-number program into a variable: what assignWords does when the program runs.
+bool Interpreter::assignNumber(Interpreter& in, CompiledLine& c) {
+  Variable* v = in.variableOf(*c.target);
+  int32_t r = 0;
+  if (!v || !in.runProgram(*c.tree, r)) return false;
+  v->setNumber(r);
+  return true;
+}
+
+// An item's property into a variable: what read and visit do for an item read, without the
+// temporaries.
+bool Interpreter::assignItemRead(Interpreter& in, CompiledLine& c) {
+  Variable* v = in.variableOf(*c.target);
+  if (!v) return false;
+  const ExprNode& n = c.tree->nodes[0];
+  std::string& t = in.readText_;
+  t.assign(n.operand);
+  static_cast<const ItemModel&>(*n.ref.component).GetItemProperty(n.ref.parts.name, t);
+  if (std::string s; in.special(t, s))
+    v->setText(std::move(s));
+  else
+    v->setText(std::string_view(t));
+  return true;
+}
+
+void Interpreter::bindCondition(const std::vector<int>& notes) {
+  if (!current_) return;
+  current_->bound = nullptr;
+  auto program = [&](int key) -> ExprTree* {
+    for (auto& [k, t] : current_->trees)
+      if (k == key) return t->program == ExprTree::Program::Made ? t.get() : nullptr;
+    return nullptr;
+  };
+  std::vector<CompiledLine::Clause>& clauses = current_->clauses;
+  clauses.clear();
+  for (std::size_t k = 0, i = 2; k + 2 < notes.size(); k += 3) {
+    ExprTree* left = program(2 * kMaxTokens + static_cast<int>(i));
+    ExprTree* right = program(3 * kMaxTokens + static_cast<int>(i));
+    if (!left || !right) return;
+    clauses.push_back({left, right, notes[k], notes[k + 2]});
+    i = static_cast<std::size_t>(notes[k + 1]) + 1;
+  }
+  bind(conditionNumbers);
+}
+
+// A condition whose every side is a whole-number program.
+bool Interpreter::conditionNumbers(Interpreter& in, CompiledLine& c) {
+  bool acc = false;
+  auto pending = Connector::Then;
+  for (const CompiledLine::Clause& clause : c.clauses) {
+    int32_t a = 0, b = 0;
+    if (!in.runProgram(*clause.left, a) || !in.runProgram(*clause.right, b)) return false;
+    const bool result = compareNumbers(static_cast<CompareOp>(clause.op), a, b);
+    acc = pending == Connector::And  ? acc && result
+          : pending == Connector::Or ? acc || result
+                                     : result;
+    pending = static_cast<Connector>(clause.connector);
+  }
+  return in.pushCondition(acc);
+}
+
+void Interpreter::bindLoopEnd(CachedRef& target) {
+  if (!current_) return;
+  current_->bound = nullptr;
+  if (const Loop* top = topLoop()) {
+    current_->target = &target;
+    current_->loopId = top->id;
+    bind(stepLoop);
+  }
+}
+
+// The innermost loop's step while it is the loop bound and its variable holds a number.
+bool Interpreter::stepLoop(Interpreter& in, CompiledLine& c) {
+  Loop* top = in.topLoop();
+  if (!top || top->id != c.loopId) return false;
+  Variable* v = in.variableOf(*c.target);
+  if (!v || !variableNumber(*v)) return false;
+  const auto n =
+      static_cast<int32_t>(static_cast<uint32_t>(v->number) + static_cast<uint32_t>(top->step));
+  v->setNumber(n);
+  if ((top->step == -1 && n < top->target) || (top->step == 1 && n > top->target))
+    in.popLoop();
+  else
+    in.jumpTo(top->line);
   return true;
 }
 
@@ -310,9 +413,16 @@ bool Interpreter::runOnce() {
   try {
     while (currentLine_ >= 0 && static_cast<std::size_t>(currentLine_) < lines.size()) {
       if (lineGate_ && !lineGate_()) break;
-      const std::string& line = lines[static_cast<std::size_t>(currentLine_)];
-      compileLine(line, static_cast<std::size_t>(currentLine_));
-      const Flow flow = current_->flow;
+      const auto index = static_cast<std::size_t>(currentLine_);
+      const std::string& line = lines[index];
+      CompiledLine& c =
+          !compiledStale_ && index < compiled_.size() && compiled_[index].checked == run_
+              ? compiled_[index]
+              : compileLine(line, index);
+      current_ = &c;
+      tokens_ = &c.tokens;
+      statement_ = c.statement;
+      const Flow flow = c.flow;
       const bool skipped =
           skippedBlocks_ > 0 || (flow != Flow::EndIf && flow != Flow::Else && conditionDepth_ > 0 &&
                                  !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)]);
@@ -332,10 +442,10 @@ bool Interpreter::runOnce() {
       } else if (skipped) {
         if (flow == Flow::If) skippedBlocks_ = 1;  // skipped, with its own branches
       } else {
-        execute();
+        execute(c);
         if (flow == Flow::End || abort_ || endRequested_ || chainTarget_) break;
       }
-      if (!lineDone(skipped || current_->quick))
+      if (!lineDone(skipped || c.quick))
         break;  // the user ended a long run: as "종료" after this line
       ++currentLine_;
     }
@@ -349,12 +459,13 @@ bool Interpreter::runOnce() {
   return true;
 }
 
-void Interpreter::execute() {
+void Interpreter::execute(CompiledLine& c) {
   if (!statement_) return;  // not a keyword: the line is a comment
   // A failure inside a statement (an item refusing a value, a file that cannot be read)
   // becomes a script error; nothing escapes the run.
   std::string failure;
   try {
+    if (c.bound && c.boundRun == run_ && c.bound(*this, c)) return;
     if (tokens_->overflowed()) {
       Error(msg::kTooManyTokens);
       return;
@@ -377,9 +488,8 @@ void Interpreter::execute() {
   Error(failure);
 }
 
-bool Interpreter::lineDone(bool quick) {
-  if (++linesRun_ < linesBeforeAsking_) {
-    if (quick && ++quickLines_ < kQuickLinesPerClockRead) return true;
+bool Interpreter::lineDoneSlow() {
+  if (linesRun_ < linesBeforeAsking_) {
     quickLines_ = 0;
     if (clock_() - askedAt_ < kMillisBeforeAsking) return true;
   }
@@ -400,6 +510,7 @@ bool Interpreter::pushCondition(bool value) {
 
 bool Interpreter::pushLoop(Loop loop) {
   if (loopDepth_ >= kMaxLoops) return false;
+  loop.id = ++loopIds_;
   loops_[static_cast<std::size_t>(loopDepth_++)] = std::move(loop);
   return true;
 }

@@ -85,6 +85,26 @@ struct StringHash {
 class Interpreter;
 using Statement = std::function<void(Interpreter&)>;
 
+// The comparisons and connectors of "비교" conditions.
+enum class CompareOp { Eq, Ne, Gt, Lt, Ge, Le };
+enum class Connector { Then, Or, And };
+inline bool compareNumbers(CompareOp op, int32_t a, int32_t b) {
+  switch (op) {
+    case CompareOp::Eq:
+      return a == b;
+    case CompareOp::Ne:
+      return a != b;
+    case CompareOp::Gt:
+      return a > b;
+    case CompareOp::Lt:
+      return a < b;
+    case CompareOp::Ge:
+      return a >= b;
+    default:
+      return a <= b;
+  }
+}
+
 class Interpreter {
  public:
   explicit Interpreter(ScriptHost& host);
@@ -111,6 +131,16 @@ class Interpreter {
   std::string wordsMaths(int first);
   // Writes wordsMaths(first) where target names.
   void assignWords(CachedRef& target, int first);
+  // Bound forms: the running line's statement, having done its work the general way, lets
+  // later passes of the line in this run take a shortcut that gives the same result. Each is
+  // checked again when it runs and leaves the line to its statement when it does not hold.
+  // "정의 target = words" once assignWords(target, first) wrote it.
+  void bindAssign(CachedRef& target, int first);
+  // "비교" whose clauses (operator, connector place, connector per clause, as noted) compare
+  // the trees under keys 2 * kMaxTokens + i and 3 * kMaxTokens + i.
+  void bindCondition(const std::vector<int>& notes);
+  // "반복끝" stepping the innermost loop through target.
+  void bindLoopEnd(CachedRef& target);
   // Maths of a text that the running line's tokens alone make (make(tokens, a, b) gives it),
   // key telling it from the line's other such texts.
   using MakeText = std::string (*)(const Tokens&, int, int);
@@ -178,6 +208,7 @@ class Interpreter {
     int line = 0;
     int32_t target = 0;
     int32_t step = 1;
+    unsigned id = 0;  // set by pushLoop: tells this loop from every other of the interpreter
   };
   bool pushLoop(Loop loop);
   Loop* topLoop() {
@@ -211,9 +242,11 @@ class Interpreter {
  private:
   void resetRun();
   bool runOnce();  // false when the script list was empty
-  void execute();
-  // The line's tokens and statement, from the cache when its text is unchanged.
-  void compileLine(const std::string& line, std::size_t index);
+  struct CompiledLine;
+  void execute(CompiledLine& c);
+  // The line's entry made again when its text changed (or the entries were dropped), and
+  // marked checked in this run.
+  CompiledLine& compileLine(const std::string& line, std::size_t index);
   CachedRef& lineRef(int key, std::string_view text, MakeText make, int a);
   ExprTree* lineTree(int key, MakeText make, int a, int b = 0);
   bool appendInPlace(ExprTree& tree, CachedRef& target);
@@ -258,7 +291,12 @@ class Interpreter {
   // Counts a line of the event; false when the user chose to end a long run there. The clock
   // is read after every line that may take long, and after every kQuickLinesPerClockRead
   // quick ones (skipped lines, declarations, flow and assignment), which take microseconds.
-  bool lineDone(bool quick);
+  bool lineDone(bool quick) {
+    if (++linesRun_ < linesBeforeAsking_ && quick && ++quickLines_ < kQuickLinesPerClockRead)
+      return true;
+    return lineDoneSlow();
+  }
+  bool lineDoneSlow();  // lineDone's clock reading and question
   int quickLines_ = 0;
   // The keywords whose statements are quick: the built-in core ones not replaced since.
   std::vector<std::string> quickKeywords_;
@@ -290,7 +328,31 @@ class Interpreter {
     // The line's expressions and references as its statement first asked for them.
     std::vector<std::pair<int, std::unique_ptr<ExprTree>>> trees;
     std::vector<std::unique_ptr<LineRef>> refs;
+    // The bound form (see bindAssign) and what it works on, which the line owns: it holds in
+    // the run boundRun only, as the lookups it relies on do.
+    bool (*bound)(Interpreter&, CompiledLine&) = nullptr;
+    unsigned boundRun = 0;
+    CachedRef* target = nullptr;
+    ExprTree* tree = nullptr;
+    unsigned loopId = 0;
+    struct Clause {
+      ExprTree* left;
+      ExprTree* right;
+      int op;
+      int connector;
+    };
+    std::vector<Clause> clauses;
   };
+  static bool assignNumber(Interpreter& in, CompiledLine& c);
+  static bool assignItemRead(Interpreter& in, CompiledLine& c);
+  static bool conditionNumbers(Interpreter& in, CompiledLine& c);
+  static bool stepLoop(Interpreter& in, CompiledLine& c);
+  void bind(bool (*form)(Interpreter&, CompiledLine&)) {
+    current_->bound = form;
+    current_->boundRun = run_;
+  }
+  unsigned loopIds_ = 0;
+  std::string readText_;  // assignItemRead's
   std::vector<CompiledLine> compiled_;
   CompiledLine* current_ = nullptr;  // the running line's entry
   unsigned run_ = 1;                 // counts runs: a reference's lookups hold for one
