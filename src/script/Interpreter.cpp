@@ -274,8 +274,7 @@ CachedRef& Interpreter::lineRef(int key, std::string_view text, MakeText make, i
   return *ref;
 }
 
-void Interpreter::refresh(CachedRef& ref) {
-  if (ref.run == run_) return;
+void Interpreter::lookUp(CachedRef& ref) {
   const std::string_view q = ref.parts.qualifier;
   ref.component = host_.FindControl(q);
   ref.letter = 'S';
@@ -289,24 +288,6 @@ void Interpreter::refresh(CachedRef& ref) {
                    ref.parts.name != prop::kName && hasPropertyTable(ref.component->className());
   }
   ref.run = run_;
-}
-
-// The value of the one variable that a ":" name reference names; null for any other
-// reference, and when no variable or more than one has the name.
-Variable* Interpreter::variableOf(CachedRef& ref) {
-  if (ref.component || !ref.parts.qualifier.empty() || !ref.parts.hasColon) return nullptr;
-  VariableTable& variables = host_.variables();
-  if (ref.names != variables.names()) {
-    ref.variable = variables.only(ref.parts.name);
-    ref.names = variables.names();
-  }
-  return ref.variable;
-}
-
-bool Interpreter::variableNumber(Variable& v) {
-  if (v.numberState == Variable::Number::Unknown)
-    v.numberState = plainNumber(v.text(), v.number) ? Variable::Number::Yes : Variable::Number::No;
-  return v.numberState == Variable::Number::Yes || v.numberState == Variable::Number::Only;
 }
 
 std::string Interpreter::read(CachedRef& ref, std::string_view text) {
@@ -353,6 +334,7 @@ void Interpreter::writeNumber(CachedRef& ref, int32_t value) {
 
 void Interpreter::resetRun() {
   if (++run_ == 0) ++run_;  // 0 marks a reference never looked up
+  hostVariables_ = &host_.variables();
   currentLine_ = 0;
   variables_.clear();
   abort_ = false;

@@ -250,12 +250,31 @@ class Interpreter {
   CachedRef& lineRef(int key, std::string_view text, MakeText make, int a);
   ExprTree* lineTree(int key, MakeText make, int a, int b = 0);
   bool appendInPlace(ExprTree& tree, CachedRef& target);
-  Variable* variableOf(CachedRef& ref);
+  // The value of the one variable that a ":" name reference names; null for any other
+  // reference, and when no variable or more than one has the name.
+  Variable* variableOf(CachedRef& ref) {
+    if (ref.component || !ref.parts.qualifier.empty() || !ref.parts.hasColon) return nullptr;
+    VariableTable& variables = hostVariables_ ? *hostVariables_ : host_.variables();
+    if (ref.names != variables.names()) {
+      ref.variable = variables.only(ref.parts.name);
+      ref.names = variables.names();
+    }
+    return ref.variable;
+  }
   // Whether the variable holds a plain number (in v.number), worked out once per write.
-  static bool variableNumber(Variable& v);
+  static bool variableNumber(Variable& v) {
+    if (v.numberState == Variable::Number::Unknown)
+      v.numberState =
+          plainNumber(v.text(), v.number) ? Variable::Number::Yes : Variable::Number::No;
+    return v.numberState == Variable::Number::Yes || v.numberState == Variable::Number::Only;
+  }
+  VariableTable* hostVariables_ = nullptr;  // the host's table, found at the start of a run
   std::vector<Value> scratchValues_;
   // Looks the reference's qualifier up unless it was in this run.
-  void refresh(CachedRef& ref);
+  void refresh(CachedRef& ref) {
+    if (ref.run != run_) lookUp(ref);
+  }
+  void lookUp(CachedRef& ref);
   // A chain still open during an evaluation, with the values of its operands so far.
   struct Open {
     std::size_t node = 0;
