@@ -16,7 +16,8 @@
 
 namespace qav {
 class Component;
-}
+class PropertyTable;
+}  // namespace qav
 
 namespace qav::script {
 
@@ -30,6 +31,9 @@ struct CachedRef {
   // The reference reads an item's own property table and nothing else: the qualifier names an
   // item with a table, is none of the three reserved namespaces, and the name is not "이름".
   bool itemRead = false;
+  // ... and when the item's table alone answers, that table and the name's first row in it.
+  const PropertyTable* table = nullptr;
+  int row = -1;
   // A script variable's value, as found while the variable names were numbered `names`.
   unsigned names = 0;
   Variable* variable = nullptr;

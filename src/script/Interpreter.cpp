@@ -9,6 +9,7 @@
 
 #include "base/Text.h"
 #include "items/ItemModel.h"
+#include "items/PropTable.h"
 #include "items/WindowModel.h"
 #include "lang/Texts.h"
 #include "lang/Vocabulary.h"
@@ -174,7 +175,7 @@ bool Interpreter::assignItemRead(Interpreter& in, CompiledLine& c) {
   const ExprNode& n = c.tree->nodes[0];
   std::string& t = in.readText_;
   t.assign(n.operand);
-  static_cast<const ItemModel&>(*n.ref.component).GetItemProperty(n.ref.parts.name, t);
+  readItem(n.ref, t);
   if (std::string s; in.special(t, s))
     v->setText(std::move(s));
   else
@@ -287,7 +288,17 @@ void Interpreter::lookUp(CachedRef& ref) {
     ref.itemRead = ref.component->isItem() && !ref.component->isWindow() &&
                    ref.parts.name != prop::kName && hasPropertyTable(ref.component->className());
   }
+  ref.table = ref.itemRead ? static_cast<const ItemModel&>(*ref.component).readTable() : nullptr;
+  if (ref.table) ref.row = ref.table->firstRow(ref.parts.name);
   ref.run = run_;
+}
+
+void Interpreter::readItem(const CachedRef& ref, std::string& result) {
+  const auto& item = static_cast<const ItemModel&>(*ref.component);
+  if (ref.table)
+    ref.table->getFrom(item, ref.row, result);
+  else
+    item.GetItemProperty(ref.parts.name, result);
 }
 
 std::string Interpreter::read(CachedRef& ref, std::string_view text) {
@@ -295,7 +306,7 @@ std::string Interpreter::read(CachedRef& ref, std::string_view text) {
   if (text::trim(text).empty()) return std::string(text);
   if (ref.itemRead) {  // what readReference does for such a reference, without its tests
     std::string result(text);
-    static_cast<const ItemModel&>(*ref.component).GetItemProperty(ref.parts.name, result);
+    readItem(ref, result);
     return result;
   }
   return readReference(host_, text, ref.parts, ref.component);

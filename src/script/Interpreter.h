@@ -275,6 +275,8 @@ class Interpreter {
     if (ref.run != run_) lookUp(ref);
   }
   void lookUp(CachedRef& ref);
+  // GetItemProperty of an item read (ref.itemRead) into result.
+  static void readItem(const CachedRef& ref, std::string& result);
   // A chain still open during an evaluation, with the values of its operands so far.
   struct Open {
     std::size_t node = 0;
