@@ -159,10 +159,14 @@ inline bool arithmetic(char op, int32_t l, int32_t r, int32_t& out) {
     case '*':
       v = static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
       break;
-    default:  // "/" and "%"
-      if (b == 0) return false;
-      v = op == '/' ? a / b : a % b;
-      break;
+    default:  // "/" and "%": in 32 bits (the quicker division) but for -1, which may wrap
+      if (r == 0) return false;
+      if (r == -1) {
+        v = op == '/' ? -a : 0;
+        break;
+      }
+      out = op == '/' ? l / r : l % r;
+      return true;
   }
   out = static_cast<int32_t>(static_cast<uint32_t>(v));
   return true;
