@@ -452,7 +452,7 @@ bool Interpreter::runOnce() {
   return true;
 }
 
-void Interpreter::execute(CompiledLine& c) {
+inline void Interpreter::execute(CompiledLine& c) {
   if (!statement_) return;  // not a keyword: the line is a comment
   // A failure inside a statement (an item refusing a value, a file that cannot be read)
   // becomes a script error; nothing escapes the run.
@@ -580,6 +580,10 @@ bool Interpreter::runProgram(ExprTree& tree, int32_t& result) {
 
 // The special operands, by the text an operand is or reads as; false for any other text.
 bool Interpreter::special(std::string_view v, std::string& out) {
+  static_assert(msg::kEmptyOperand[0] == '#' && msg::kSpaceOperand[0] == '#' &&
+                msg::kReturnOperand[0] == '#' && msg::kDateOperand[0] == '#' &&
+                msg::kTimeOperand[0] == '#');
+  if (v.empty() || v[0] != '#') return false;  // the common case, told at once
   Platform& platform = host_.platform();
   if (v == msg::kEmptyOperand) {
     out.clear();
