@@ -456,15 +456,25 @@ inline void Interpreter::execute(CompiledLine& c) {
   if (!statement_) return;  // not a keyword: the line is a comment
   // A failure inside a statement (an item refusing a value, a file that cannot be read)
   // becomes a script error; nothing escapes the run.
-  std::string failure;
   try {
     if (c.bound && c.boundRun == run_ && c.bound(*this, c)) return;
-    if (tokens_->overflowed()) {
-      Error(msg::kTooManyTokens);
-      return;
-    }
+    runStatement();
+  } catch (...) {
+    statementFailed();
+  }
+}
+
+void Interpreter::runStatement() {
+  if (tokens_->overflowed())
+    Error(msg::kTooManyTokens);
+  else
     (*statement_)(*this);
-    return;
+}
+
+void Interpreter::statementFailed() {
+  std::string failure;
+  try {
+    throw;
   } catch (const std::bad_alloc&) {
     // Out of memory: whatever the script was building is let go and the event ends, rather
     // than every following line failing the same way.
@@ -578,12 +588,10 @@ bool Interpreter::runProgram(ExprTree& tree, int32_t& result) {
   return true;
 }
 
-// The special operands, by the text an operand is or reads as; false for any other text.
-bool Interpreter::special(std::string_view v, std::string& out) {
+bool Interpreter::specialWord(std::string_view v, std::string& out) {
   static_assert(msg::kEmptyOperand[0] == '#' && msg::kSpaceOperand[0] == '#' &&
                 msg::kReturnOperand[0] == '#' && msg::kDateOperand[0] == '#' &&
                 msg::kTimeOperand[0] == '#');
-  if (v.empty() || v[0] != '#') return false;  // the common case, told at once
   Platform& platform = host_.platform();
   if (v == msg::kEmptyOperand) {
     out.clear();

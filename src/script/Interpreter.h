@@ -244,6 +244,8 @@ class Interpreter {
   bool runOnce();  // false when the script list was empty
   struct CompiledLine;
   void execute(CompiledLine& c);
+  void runStatement();     // the line's statement, with no bound form
+  void statementFailed();  // in a handler: the failure of a statement reported
   // The line's entry made again when its text changed (or the entries were dropped), and
   // marked checked in this run.
   CompiledLine& compileLine(const std::string& line, std::size_t index);
@@ -285,7 +287,10 @@ class Interpreter {
     int parentheses = 0;
   };
   // The special operands, by the text an operand is or reads as; false for any other text.
-  bool special(std::string_view v, std::string& out);
+  bool special(std::string_view v, std::string& out) {
+    return !v.empty() && v[0] == '#' && specialWord(v, out);  // every such text starts so
+  }
+  bool specialWord(std::string_view v, std::string& out);
   // Runs the tree's program; false when a variable holds no plain number or a division is
   // by zero.
   bool runProgram(ExprTree& tree, int32_t& result);
