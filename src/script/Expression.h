@@ -106,9 +106,10 @@ struct ExprNode {
 };
 
 // A tree of whole-number arithmetic as a program for a stack of numbers: the operands in order,
-// each operator after its two operands.
+// each operator after its two operands (OperatorNumber: an operator and the number it takes on
+// its right, which was a step of its own).
 struct ProgramStep {
-  enum class Kind : unsigned char { Number, Variable, Operator };
+  enum class Kind : unsigned char { Number, Variable, Operator, OperatorNumber };
   Kind kind = Kind::Number;
   char op = 0;
   int32_t number = 0;

@@ -561,7 +561,7 @@ Value Interpreter::mathsValue(ExprTree& tree) {
   return r;
 }
 
-bool Interpreter::runProgram(ExprTree& tree, int32_t& result) {
+bool Interpreter::runSteps(ExprTree& tree, int32_t& result) {
   if (stack_.size() < tree.steps.size()) stack_.resize(tree.steps.size());
   int32_t* stack = stack_.data();
   std::size_t depth = 0;
@@ -570,17 +570,15 @@ bool Interpreter::runProgram(ExprTree& tree, int32_t& result) {
       case ProgramStep::Kind::Number:
         stack[depth++] = step.number;
         break;
-      case ProgramStep::Kind::Variable: {
-        CachedRef& ref = tree.nodes[step.node].ref;
-        refresh(ref);
-        Variable* v = variableOf(ref);
-        if (!v || !variableNumber(*v)) return false;
-        stack[depth++] = v->number;
+      case ProgramStep::Kind::Variable:
+        if (!variableNumber(tree.nodes[step.node].ref, stack[depth++])) return false;
         break;
-      }
       case ProgramStep::Kind::Operator:
         --depth;
         if (!arithmetic(step.op, stack[depth - 1], stack[depth], stack[depth - 1])) return false;
+        break;
+      case ProgramStep::Kind::OperatorNumber:
+        if (!arithmetic(step.op, stack[depth - 1], step.number, stack[depth - 1])) return false;
         break;
     }
   }

@@ -293,8 +293,26 @@ class Interpreter {
   bool specialWord(std::string_view v, std::string& out);
   // Runs the tree's program; false when a variable holds no plain number or a division is
   // by zero.
-  bool runProgram(ExprTree& tree, int32_t& result);
-  std::vector<int32_t> stack_;  // runProgram's
+  bool runProgram(ExprTree& tree, int32_t& result) {
+    if (tree.steps.size() != 1) return runSteps(tree, result);
+    const ProgramStep& step = tree.steps[0];  // a number or a variable, done in place
+    if (step.kind != ProgramStep::Kind::Variable) {
+      result = step.number;
+      return true;
+    }
+    return variableNumber(tree.nodes[step.node].ref, result);
+  }
+  bool runSteps(ExprTree& tree, int32_t& result);
+  std::vector<int32_t> stack_;  // runSteps'
+  // The plain number in the variable that a ":" name reference names; false when it names
+  // none or the variable holds no plain number.
+  bool variableNumber(CachedRef& ref, int32_t& result) {
+    refresh(ref);
+    Variable* v = variableOf(ref);
+    if (!v || !variableNumber(*v)) return false;
+    result = v->number;
+    return true;
+  }
   std::vector<int> scratchNotes_;
   Value evaluate(std::string_view e, int depth);
   Value evaluate(ExprTree& tree, int depth);
