@@ -44,6 +44,8 @@ Interpreter::CompiledLine& Interpreter::compileLine(const std::string& line, std
     const std::string& kw = c.tokens[1];
     auto it = c.tokens.count() ? statements_.find(std::string_view(kw)) : statements_.end();
     c.statement = it == statements_.end() ? nullptr : &it->second;
+    auto* const plain = c.statement ? c.statement->target<void (*)(Interpreter&)>() : nullptr;
+    c.plain = plain ? *plain : nullptr;
     c.flow = kw == msg::kIf      ? Flow::If
              : kw == msg::kElse  ? Flow::Else
              : kw == msg::kEndIf ? Flow::EndIf
@@ -467,6 +469,8 @@ inline void Interpreter::execute(CompiledLine& c) {
 void Interpreter::runStatement() {
   if (tokens_->overflowed())
     Error(msg::kTooManyTokens);
+  else if (current_->plain)
+    current_->plain(*this);
   else
     (*statement_)(*this);
 }

@@ -361,7 +361,8 @@ class Interpreter {
   struct CompiledLine {
     std::string text;
     Tokens tokens;
-    const Statement* statement = nullptr;  // null: no keyword, the line is a comment
+    const Statement* statement = nullptr;   // null: no keyword, the line is a comment
+    void (*plain)(Interpreter&) = nullptr;  // the statement, when it is a plain function
     Flow flow = Flow::Other;
     bool made = false;
     bool quick = true;     // see lineDone
