@@ -16,7 +16,8 @@
 
 namespace qav {
 class Component;
-}
+class PropertyTable;
+}  // namespace qav
 
 namespace qav::script {
 
@@ -30,6 +31,9 @@ struct CachedRef {
   // The reference reads an item's own property table and nothing else: the qualifier names an
   // item with a table, is none of the three reserved namespaces, and the name is not "이름".
   bool itemRead = false;
+  // ... and when the item's table alone answers, that table and the name's first row in it.
+  const PropertyTable* table = nullptr;
+  int row = -1;
   // A script variable's value, as found while the variable names were numbered `names`.
   unsigned names = 0;
   Variable* variable = nullptr;
@@ -102,9 +106,10 @@ struct ExprNode {
 };
 
 // A tree of whole-number arithmetic as a program for a stack of numbers: the operands in order,
-// each operator after its two operands.
+// each operator after its two operands (OperatorNumber: an operator and the number it takes on
+// its right, which was a step of its own).
 struct ProgramStep {
-  enum class Kind : unsigned char { Number, Variable, Operator };
+  enum class Kind : unsigned char { Number, Variable, Operator, OperatorNumber };
   Kind kind = Kind::Number;
   char op = 0;
   int32_t number = 0;
@@ -155,10 +160,14 @@ inline bool arithmetic(char op, int32_t l, int32_t r, int32_t& out) {
     case '*':
       v = static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
       break;
-    default:  // "/" and "%"
-      if (b == 0) return false;
-      v = op == '/' ? a / b : a % b;
-      break;
+    default:  // "/" and "%": in 32 bits (the quicker division) but for -1, which may wrap
+      if (r == 0) return false;
+      if (r == -1) {
+        v = op == '/' ? -a : 0;
+        break;
+      }
+      out = op == '/' ? l / r : l % r;
+      return true;
   }
   out = static_cast<int32_t>(static_cast<uint32_t>(v));
   return true;

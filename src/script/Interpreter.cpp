@@ -9,6 +9,7 @@
 
 #include "base/Text.h"
 #include "items/ItemModel.h"
+#include "items/PropTable.h"
 #include "items/WindowModel.h"
 #include "lang/Texts.h"
 #include "lang/Vocabulary.h"
@@ -30,7 +31,7 @@ void Interpreter::registerStatement(std::string_view keyword, Statement handler)
   compiledStale_ = true;
 }
 
-void Interpreter::compileLine(const std::string& line, std::size_t index) {
+Interpreter::CompiledLine& Interpreter::compileLine(const std::string& line, std::size_t index) {
   if (compiledStale_) {
     compiled_.clear();
     compiledStale_ = false;
@@ -43,6 +44,8 @@ void Interpreter::compileLine(const std::string& line, std::size_t index) {
     const std::string& kw = c.tokens[1];
     auto it = c.tokens.count() ? statements_.find(std::string_view(kw)) : statements_.end();
     c.statement = it == statements_.end() ? nullptr : &it->second;
+    auto* const plain = c.statement ? c.statement->target<void (*)(Interpreter&)>() : nullptr;
+    c.plain = plain ? *plain : nullptr;
     c.flow = kw == msg::kIf      ? Flow::If
              : kw == msg::kElse  ? Flow::Else
              : kw == msg::kEndIf ? Flow::EndIf
@@ -53,12 +56,11 @@ void Interpreter::compileLine(const std::string& line, std::size_t index) {
     c.trees.clear();
     c.refs.clear();
     c.notes.clear();
+    c.bound = nullptr;
     c.made = true;
   }
   c.checked = run_;
-  current_ = &c;
-  tokens_ = &c.tokens;
-  statement_ = c.statement;
+  return c;
 }
 
 std::string Interpreter::lineMaths(int key, MakeText make, int a, int b) {
@@ -141,6 +143,110 @@ bool Interpreter::appendInPlace(ExprTree& tree, CachedRef& target) {
   return true;
 }
 
+void Interpreter::bindAssign(CachedRef& target, int first) {
+  if (!current_) return;
+  current_->bound = nullptr;
+  ExprTree* tree = nullptr;
+  for (auto& [k, t] : current_->trees)
+    if (k == kMaxTokens + first) tree = t.get();
+  if (!tree || !variableOf(target)) return;
+  current_->target = &target;
+  current_->tree = tree;
+  const ExprNode& n = tree->nodes[0];
+  if (tree->program == ExprTree::Program::Made)
+    bind(assignNumber);
+  else if (n.kind == ExprNode::Kind::Reference && n.ref.itemRead &&
+           (n.ref.letter == 'C' || n.ref.letter == 'S') && !text::trim(n.operand).empty())
+    bind(assignItemRead);
+}
+
+// A whole-number program into a variable: what assignWords does when the program runs.
+bool Interpreter::assignNumber(Interpreter& in, CompiledLine& c) {
+  Variable* v = in.variableOf(*c.target);
+  int32_t r = 0;
+  if (!v || !in.runProgram(*c.tree, r)) return false;
+  v->setNumber(r);
+  return true;
+}
+
+// An item's property into a variable: what read and visit do for an item read, without the
+// temporaries.
+bool Interpreter::assignItemRead(Interpreter& in, CompiledLine& c) {
+  Variable* v = in.variableOf(*c.target);
+  if (!v) return false;
+  const ExprNode& n = c.tree->nodes[0];
+  std::string& t = in.readText_;
+  t.assign(n.operand);
+  readItem(n.ref, t);
+  if (std::string s; in.special(t, s))
+    v->setText(std::move(s));
+  else
+    v->setText(std::string_view(t));
+  return true;
+}
+
+void Interpreter::bindCondition(const std::vector<int>& notes) {
+  if (!current_) return;
+  current_->bound = nullptr;
+  auto program = [&](int key) -> ExprTree* {
+    for (auto& [k, t] : current_->trees)
+      if (k == key) return t->program == ExprTree::Program::Made ? t.get() : nullptr;
+    return nullptr;
+  };
+  std::vector<CompiledLine::Clause>& clauses = current_->clauses;
+  clauses.clear();
+  for (std::size_t k = 0, i = 2; k + 2 < notes.size(); k += 3) {
+    ExprTree* left = program(2 * kMaxTokens + static_cast<int>(i));
+    ExprTree* right = program(3 * kMaxTokens + static_cast<int>(i));
+    if (!left || !right) return;
+    clauses.push_back({left, right, notes[k], notes[k + 2]});
+    i = static_cast<std::size_t>(notes[k + 1]) + 1;
+  }
+  bind(conditionNumbers);
+}
+
+// A condition whose every side is a whole-number program.
+bool Interpreter::conditionNumbers(Interpreter& in, CompiledLine& c) {
+  bool acc = false;
+  auto pending = Connector::Then;
+  for (const CompiledLine::Clause& clause : c.clauses) {
+    int32_t a = 0, b = 0;
+    if (!in.runProgram(*clause.left, a) || !in.runProgram(*clause.right, b)) return false;
+    const bool result = compareNumbers(static_cast<CompareOp>(clause.op), a, b);
+    acc = pending == Connector::And  ? acc && result
+          : pending == Connector::Or ? acc || result
+                                     : result;
+    pending = static_cast<Connector>(clause.connector);
+  }
+  return in.pushCondition(acc);
+}
+
+void Interpreter::bindLoopEnd(CachedRef& target) {
+  if (!current_) return;
+  current_->bound = nullptr;
+  if (const Loop* top = topLoop()) {
+    current_->target = &target;
+    current_->loopId = top->id;
+    bind(stepLoop);
+  }
+}
+
+// The innermost loop's step while it is the loop bound and its variable holds a number.
+bool Interpreter::stepLoop(Interpreter& in, CompiledLine& c) {
+  Loop* top = in.topLoop();
+  if (!top || top->id != c.loopId) return false;
+  Variable* v = in.variableOf(*c.target);
+  if (!v || !variableNumber(*v)) return false;
+  const auto n =
+      static_cast<int32_t>(static_cast<uint32_t>(v->number) + static_cast<uint32_t>(top->step));
+  v->setNumber(n);
+  if ((top->step == -1 && n < top->target) || (top->step == 1 && n > top->target))
+    in.popLoop();
+  else
+    in.jumpTo(top->line);
+  return true;
+}
+
 std::string Interpreter::wordsMaths(int first) {
   return lineMaths(kMaxTokens + first, wordsText, first);
 }
@@ -171,8 +277,7 @@ CachedRef& Interpreter::lineRef(int key, std::string_view text, MakeText make, i
   return *ref;
 }
 
-void Interpreter::refresh(CachedRef& ref) {
-  if (ref.run == run_) return;
+void Interpreter::lookUp(CachedRef& ref) {
   const std::string_view q = ref.parts.qualifier;
   ref.component = host_.FindControl(q);
   ref.letter = 'S';
@@ -185,25 +290,17 @@ void Interpreter::refresh(CachedRef& ref) {
     ref.itemRead = ref.component->isItem() && !ref.component->isWindow() &&
                    ref.parts.name != prop::kName && hasPropertyTable(ref.component->className());
   }
+  ref.table = ref.itemRead ? static_cast<const ItemModel&>(*ref.component).readTable() : nullptr;
+  if (ref.table) ref.row = ref.table->firstRow(ref.parts.name);
   ref.run = run_;
 }
 
-// The value of the one variable that a ":" name reference names; null for any other
-// reference, and when no variable or more than one has the name.
-Variable* Interpreter::variableOf(CachedRef& ref) {
-  if (ref.component || !ref.parts.qualifier.empty() || !ref.parts.hasColon) return nullptr;
-  VariableTable& variables = host_.variables();
-  if (ref.names != variables.names()) {
-    ref.variable = variables.only(ref.parts.name);
-    ref.names = variables.names();
-  }
-  return ref.variable;
-}
-
-bool Interpreter::variableNumber(Variable& v) {
-  if (v.numberState == Variable::Number::Unknown)
-    v.numberState = plainNumber(v.text(), v.number) ? Variable::Number::Yes : Variable::Number::No;
-  return v.numberState == Variable::Number::Yes || v.numberState == Variable::Number::Only;
+void Interpreter::readItem(const CachedRef& ref, std::string& result) {
+  const auto& item = static_cast<const ItemModel&>(*ref.component);
+  if (ref.table)
+    ref.table->getFrom(item, ref.row, result);
+  else
+    item.GetItemProperty(ref.parts.name, result);
 }
 
 std::string Interpreter::read(CachedRef& ref, std::string_view text) {
@@ -211,7 +308,7 @@ std::string Interpreter::read(CachedRef& ref, std::string_view text) {
   if (text::trim(text).empty()) return std::string(text);
   if (ref.itemRead) {  // what readReference does for such a reference, without its tests
     std::string result(text);
-    static_cast<const ItemModel&>(*ref.component).GetItemProperty(ref.parts.name, result);
+    readItem(ref, result);
     return result;
   }
   return readReference(host_, text, ref.parts, ref.component);
@@ -250,6 +347,7 @@ void Interpreter::writeNumber(CachedRef& ref, int32_t value) {
 
 void Interpreter::resetRun() {
   if (++run_ == 0) ++run_;  // 0 marks a reference never looked up
+  hostVariables_ = &host_.variables();
   currentLine_ = 0;
   variables_.clear();
   abort_ = false;
@@ -310,9 +408,16 @@ bool Interpreter::runOnce() {
   try {
     while (currentLine_ >= 0 && static_cast<std::size_t>(currentLine_) < lines.size()) {
       if (lineGate_ && !lineGate_()) break;
-      const std::string& line = lines[static_cast<std::size_t>(currentLine_)];
-      compileLine(line, static_cast<std::size_t>(currentLine_));
-      const Flow flow = current_->flow;
+      const auto index = static_cast<std::size_t>(currentLine_);
+      const std::string& line = lines[index];
+      CompiledLine& c =
+          !compiledStale_ && index < compiled_.size() && compiled_[index].checked == run_
+              ? compiled_[index]
+              : compileLine(line, index);
+      current_ = &c;
+      tokens_ = &c.tokens;
+      statement_ = c.statement;
+      const Flow flow = c.flow;
       const bool skipped =
           skippedBlocks_ > 0 || (flow != Flow::EndIf && flow != Flow::Else && conditionDepth_ > 0 &&
                                  !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)]);
@@ -332,10 +437,10 @@ bool Interpreter::runOnce() {
       } else if (skipped) {
         if (flow == Flow::If) skippedBlocks_ = 1;  // skipped, with its own branches
       } else {
-        execute();
+        execute(c);
         if (flow == Flow::End || abort_ || endRequested_ || chainTarget_) break;
       }
-      if (!lineDone(skipped || current_->quick))
+      if (!lineDone(skipped || c.quick))
         break;  // the user ended a long run: as "종료" after this line
       ++currentLine_;
     }
@@ -349,18 +454,31 @@ bool Interpreter::runOnce() {
   return true;
 }
 
-void Interpreter::execute() {
+inline void Interpreter::execute(CompiledLine& c) {
   if (!statement_) return;  // not a keyword: the line is a comment
   // A failure inside a statement (an item refusing a value, a file that cannot be read)
   // becomes a script error; nothing escapes the run.
+  try {
+    if (c.bound && c.boundRun == run_ && c.bound(*this, c)) return;
+    runStatement();
+  } catch (...) {
+    statementFailed();
+  }
+}
+
+void Interpreter::runStatement() {
+  if (tokens_->overflowed())
+    Error(msg::kTooManyTokens);
+  else if (current_->plain)
+    current_->plain(*this);
+  else
+    (*statement_)(*this);
+}
+
+void Interpreter::statementFailed() {
   std::string failure;
   try {
-    if (tokens_->overflowed()) {
-      Error(msg::kTooManyTokens);
-      return;
-    }
-    (*statement_)(*this);
-    return;
+    throw;
   } catch (const std::bad_alloc&) {
     // Out of memory: whatever the script was building is let go and the event ends, rather
     // than every following line failing the same way.
@@ -377,9 +495,8 @@ void Interpreter::execute() {
   Error(failure);
 }
 
-bool Interpreter::lineDone(bool quick) {
-  if (++linesRun_ < linesBeforeAsking_) {
-    if (quick && ++quickLines_ < kQuickLinesPerClockRead) return true;
+bool Interpreter::lineDoneSlow() {
+  if (linesRun_ < linesBeforeAsking_) {
     quickLines_ = 0;
     if (clock_() - askedAt_ < kMillisBeforeAsking) return true;
   }
@@ -400,6 +517,7 @@ bool Interpreter::pushCondition(bool value) {
 
 bool Interpreter::pushLoop(Loop loop) {
   if (loopDepth_ >= kMaxLoops) return false;
+  loop.id = ++loopIds_;
   loops_[static_cast<std::size_t>(loopDepth_++)] = std::move(loop);
   return true;
 }
@@ -447,7 +565,7 @@ Value Interpreter::mathsValue(ExprTree& tree) {
   return r;
 }
 
-bool Interpreter::runProgram(ExprTree& tree, int32_t& result) {
+bool Interpreter::runSteps(ExprTree& tree, int32_t& result) {
   if (stack_.size() < tree.steps.size()) stack_.resize(tree.steps.size());
   int32_t* stack = stack_.data();
   std::size_t depth = 0;
@@ -456,17 +574,15 @@ bool Interpreter::runProgram(ExprTree& tree, int32_t& result) {
       case ProgramStep::Kind::Number:
         stack[depth++] = step.number;
         break;
-      case ProgramStep::Kind::Variable: {
-        CachedRef& ref = tree.nodes[step.node].ref;
-        refresh(ref);
-        Variable* v = variableOf(ref);
-        if (!v || !variableNumber(*v)) return false;
-        stack[depth++] = v->number;
+      case ProgramStep::Kind::Variable:
+        if (!variableNumber(tree.nodes[step.node].ref, stack[depth++])) return false;
         break;
-      }
       case ProgramStep::Kind::Operator:
         --depth;
         if (!arithmetic(step.op, stack[depth - 1], stack[depth], stack[depth - 1])) return false;
+        break;
+      case ProgramStep::Kind::OperatorNumber:
+        if (!arithmetic(step.op, stack[depth - 1], step.number, stack[depth - 1])) return false;
         break;
     }
   }
@@ -474,8 +590,10 @@ bool Interpreter::runProgram(ExprTree& tree, int32_t& result) {
   return true;
 }
 
-// The special operands, by the text an operand is or reads as; false for any other text.
-bool Interpreter::special(std::string_view v, std::string& out) {
+bool Interpreter::specialWord(std::string_view v, std::string& out) {
+  static_assert(msg::kEmptyOperand[0] == '#' && msg::kSpaceOperand[0] == '#' &&
+                msg::kReturnOperand[0] == '#' && msg::kDateOperand[0] == '#' &&
+                msg::kTimeOperand[0] == '#');
   Platform& platform = host_.platform();
   if (v == msg::kEmptyOperand) {
     out.clear();

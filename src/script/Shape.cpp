@@ -189,11 +189,21 @@ bool emit(ExprTree& tree, std::size_t index, std::vector<ProgramStep>& out) {
 }  // namespace
 
 void makeProgram(ExprTree& tree) {
-  tree.steps.clear();
+  std::vector<ProgramStep>& steps = tree.steps;
+  steps.clear();
   const bool made = tree.used <= kMaxProgramNodes && tree.nodes[0].text.size() <= kMaxProgramText &&
-                    emit(tree, 0, tree.steps);
+                    emit(tree, 0, steps);
   tree.program = made ? ExprTree::Program::Made : ExprTree::Program::None;
-  if (!made) tree.steps.clear();
+  if (!made) steps.clear();
+  // A number and the operator right after it become one step.
+  std::size_t n = 0;
+  for (const ProgramStep& step : steps)
+    if (step.kind == ProgramStep::Kind::Operator && n > 0 &&
+        steps[n - 1].kind == ProgramStep::Kind::Number)
+      steps[n - 1] = {ProgramStep::Kind::OperatorNumber, step.op, steps[n - 1].number, 0};
+    else
+      steps[n++] = step;
+  steps.resize(n);
 }
 
 }  // namespace qav::script
