@@ -120,7 +120,10 @@ struct ExprTree {
   // program when every operand is a plain number or a ":" variable and every operator is
   // arithmetic. Evaluations run the program while its variables hold plain numbers and no
   // division is by zero; anything else takes the general way, which gives the same value.
-  enum class Program : unsigned char { Unknown, Shaped, Made, None };
+  // A tree that is one literal text, or a chain of "~" whose operands are literals and ":"
+  // variables, is a joined text's program instead (Joined): its operands' texts appended in
+  // order, while its variables hold no text that reads as a special operand.
+  enum class Program : unsigned char { Unknown, Shaped, Made, Joined, None };
   Program program = Program::Unknown;
   std::vector<ProgramStep> steps;
 
@@ -138,8 +141,10 @@ struct ExprTree {
   }
 };
 
-// Makes the program of a shaped tree (Made), or finds that it has none (None).
+// Makes the program of a shaped tree (Made or Joined), or finds that it has none (None).
 void makeProgram(ExprTree& tree);
+// Whether a shaped tree is a joined text's program.
+bool joinable(const ExprTree& tree);
 
 // l op r for the arithmetic operators, wrapped to 32 bits; false for a division by zero.
 inline bool arithmetic(char op, int32_t l, int32_t r, int32_t& out) {

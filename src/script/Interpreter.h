@@ -235,6 +235,8 @@ class Interpreter {
   // Runs the tree's program; false when a variable holds no plain number or a division is
   // by zero.
   bool runProgram(ExprTree& tree, int32_t& result);
+  // Runs the tree's joined text into out; false when the general way must work it out.
+  bool runJoin(ExprTree& tree, std::string& out);
   std::vector<int32_t> stack_;  // runProgram's
   std::vector<int> scratchNotes_;
   Value evaluate(std::string_view e, int depth);

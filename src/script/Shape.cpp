@@ -190,10 +190,13 @@ bool emit(ExprTree& tree, std::size_t index, std::vector<ProgramStep>& out) {
 
 void makeProgram(ExprTree& tree) {
   tree.steps.clear();
-  const bool made = tree.used <= kMaxProgramNodes && tree.nodes[0].text.size() <= kMaxProgramText &&
-                    emit(tree, 0, tree.steps);
-  tree.program = made ? ExprTree::Program::Made : ExprTree::Program::None;
-  if (!made) tree.steps.clear();
+  const bool small = tree.used <= kMaxProgramNodes && tree.nodes[0].text.size() <= kMaxProgramText;
+  if (small && emit(tree, 0, tree.steps)) {
+    tree.program = ExprTree::Program::Made;
+    return;
+  }
+  tree.steps.clear();
+  tree.program = small && joinable(tree) ? ExprTree::Program::Joined : ExprTree::Program::None;
 }
 
 }  // namespace qav::script
