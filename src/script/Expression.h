@@ -88,6 +88,17 @@ inline bool plainNumber(std::string_view s, int32_t& n) {
          static_cast<unsigned char>(s.back()) > 32 && IsNumber(s, &n);
 }
 
+// Whether a text evaluates to itself whatever the run: a word without references, operators,
+// parentheses, special operands or blanks.
+inline bool literalWord(std::string_view s) {
+  if (s.empty()) return false;
+  for (char c : s)
+    if (static_cast<unsigned char>(c) <= 32 ||
+        std::string_view(":#()+-*/%~").find(c) != std::string_view::npos)
+      return false;
+  return true;
+}
+
 struct ExprNode {
   enum class Kind : unsigned char { Unshaped, Value, Clock, Reference, Chain };
   std::string_view text;

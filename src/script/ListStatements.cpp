@@ -25,7 +25,13 @@ constexpr int kItemRefKey = 4 * kMaxTokens;
 // lookup by name is kept with the line for the run, as components stay put while a script
 // runs.
 Component* namedItem(Interpreter& in) {
-  // A reference whose qualifier is the whole name.
+  // A reference whose qualifier is the whole name: made once for the line when the name is a
+  // word that stands for itself.
+  if (literalWord(in.tokens()[2]))
+    return in
+        .lineRef(
+            kItemRefKey, [](const Tokens& t, int n, int) { return t[n] + ':'; }, 2)
+        .component;
   std::string ref = in.tokenMaths(2);
   ref += ':';
   return in.lineRef(kItemRefKey, ref).component;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "lang/Texts.h"
+#include "script/Expression.h"
 #include "support/ScriptFixture.h"
 
 namespace qav::testing {
@@ -183,6 +184,13 @@ TEST_F(Maths, NumbersKeptBetweenLinesReadAsTheTextsTheyWere) {
     EXPECT_EQ(var("r"), c.r) << c.lines.back();
   }
   EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(Maths, OnlyWordsThatEvaluateToThemselvesAreTakenAsLiteral) {
+  run({"선언 a", "정의 a = z"});
+  for (std::string_view w : {"목록1", "123", "a.b", "가!", "#32", "#DATE", ":a", "(x)", "1+2",
+                             "2*3", "10%3", "7/7", "a~b", "x+1"})
+    EXPECT_EQ(script::literalWord(w), eval(w) == w) << w;
 }
 
 TEST_F(Maths, JoinedTextsRunAgainGiveWhatTheGeneralEvaluationGives) {
