@@ -40,41 +40,30 @@ bool joinable(const ExprTree& tree) {
 }
 
 bool Interpreter::runJoin(ExprTree& tree, std::string& out) {
-  // Every variable is checked and the size bounded (a number's text has at most 11 bytes)
-  // before anything is appended, so that the general way can still take over.
+  // Appends as it goes: where the general way is needed, what was appended is dropped by the
+  // caller, which works the whole text out that way.
+  auto append = [&out](std::string_view piece) {
+    if (out.size() + piece.size() > kMaxTextBytes) return false;  // the general way reports it
+    out += piece;
+    return true;
+  };
+  out.clear();
   const auto [first, end] = operands(tree);
-  std::size_t size = 0;
   for (std::size_t k = first; k < end; ++k) {
     ExprNode& n = tree.nodes[k];
     if (n.kind == ExprNode::Kind::Value) {
-      size += n.value.size();
+      if (!append(n.value)) return false;
       continue;
     }
     refresh(n.ref);
     Variable* v = variableOf(n.ref);
     if (!v) return false;
     if (variableNumber(*v)) {
-      size += 11;
+      if (!append(text::Decimal(v->number).view())) return false;
       continue;
     }
     const std::string& text = v->text();
-    if (!text.empty() && text[0] == '#') return false;  // perhaps a special operand
-    size += text.size();
-  }
-  if (size > kMaxTextBytes) return false;  // the general way reports it
-  out.clear();
-  out.reserve(size);
-  for (std::size_t k = first; k < end; ++k) {
-    ExprNode& n = tree.nodes[k];
-    if (n.kind == ExprNode::Kind::Value) {
-      out += n.value;
-      continue;
-    }
-    Variable& v = *variableOf(n.ref);
-    if (variableNumber(v))
-      out += text::Decimal(v.number).view();
-    else
-      out += v.text();
+    if ((!text.empty() && text[0] == '#') || !append(text)) return false;  // '#': perhaps special
   }
   return true;
 }
