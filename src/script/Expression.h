@@ -92,6 +92,17 @@ inline bool plainNumber(std::string_view s, int32_t& n) {
          static_cast<unsigned char>(s.back()) > 32 && IsNumber(s, &n);
 }
 
+// Whether a text evaluates to itself whatever the run: a word without references, operators,
+// parentheses, special operands or blanks.
+inline bool literalWord(std::string_view s) {
+  if (s.empty()) return false;
+  for (char c : s)
+    if (static_cast<unsigned char>(c) <= 32 ||
+        std::string_view(":#()+-*/%~").find(c) != std::string_view::npos)
+      return false;
+  return true;
+}
+
 struct ExprNode {
   enum class Kind : unsigned char { Unshaped, Value, Clock, Reference, Chain };
   std::string_view text;
@@ -125,7 +136,10 @@ struct ExprTree {
   // program when every operand is a plain number or a ":" variable and every operator is
   // arithmetic. Evaluations run the program while its variables hold plain numbers and no
   // division is by zero; anything else takes the general way, which gives the same value.
-  enum class Program : unsigned char { Unknown, Shaped, Made, None };
+  // A tree that is one literal text, or a chain of "~" whose operands are literals and ":"
+  // variables, is a joined text's program instead (Joined): its operands' texts appended in
+  // order, while its variables hold no text that reads as a special operand.
+  enum class Program : unsigned char { Unknown, Shaped, Made, Joined, None };
   Program program = Program::Unknown;
   std::vector<ProgramStep> steps;
 
@@ -143,8 +157,10 @@ struct ExprTree {
   }
 };
 
-// Makes the program of a shaped tree (Made), or finds that it has none (None).
+// Makes the program of a shaped tree (Made or Joined), or finds that it has none (None).
 void makeProgram(ExprTree& tree);
+// Whether a shaped tree is a joined text's program.
+bool joinable(const ExprTree& tree);
 
 // l op r for the arithmetic operators, wrapped to 32 bits; false for a division by zero.
 inline bool arithmetic(char op, int32_t l, int32_t r, int32_t& out) {

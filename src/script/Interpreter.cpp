@@ -557,6 +557,7 @@ Value Interpreter::mathsValue(ExprTree& tree) {
     r.isNumber = true;
     return r;
   }
+  if (tree.program == ExprTree::Program::Joined && runJoin(tree, r.text)) return r;
   depthExceeded_ = false;
   steps_ = 0;
   r = evaluate(tree, 0);

@@ -304,6 +304,8 @@ class Interpreter {
   }
   bool runSteps(ExprTree& tree, int32_t& result);
   std::vector<int32_t> stack_;  // runSteps'
+  // Runs the tree's joined text into out; false when the general way must work it out.
+  bool runJoin(ExprTree& tree, std::string& out);
   // The plain number in the variable that a ":" name reference names; false when it names
   // none or the variable holds no plain number.
   bool variableNumber(CachedRef& ref, int32_t& result) {

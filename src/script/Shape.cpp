@@ -191,10 +191,13 @@ bool emit(ExprTree& tree, std::size_t index, std::vector<ProgramStep>& out) {
 void makeProgram(ExprTree& tree) {
   std::vector<ProgramStep>& steps = tree.steps;
   steps.clear();
-  const bool made = tree.used <= kMaxProgramNodes && tree.nodes[0].text.size() <= kMaxProgramText &&
-                    emit(tree, 0, steps);
-  tree.program = made ? ExprTree::Program::Made : ExprTree::Program::None;
-  if (!made) steps.clear();
+  const bool small = tree.used <= kMaxProgramNodes && tree.nodes[0].text.size() <= kMaxProgramText;
+  if (!small || !emit(tree, 0, steps)) {
+    steps.clear();
+    tree.program = small && joinable(tree) ? ExprTree::Program::Joined : ExprTree::Program::None;
+    return;
+  }
+  tree.program = ExprTree::Program::Made;
   // A number and the operator right after it become one step.
   std::size_t n = 0;
   for (const ProgramStep& step : steps)
