@@ -6,11 +6,17 @@
 namespace qav {
 
 void ItemModel::SetItemProperty(std::string_view name, std::string_view value) {
-  if (const PropertyTable* table = propertyTable()) table->set(*this, name, value);
+  if (const PropertyTable* table = propertyTable())
+    table->set(*this, name, value);
+  else
+    setOwnProperty(name, value);
 }
 
 void ItemModel::GetItemProperty(std::string_view name, std::string& result) const {
-  if (const PropertyTable* table = propertyTable()) table->get(*this, name, result);
+  if (const PropertyTable* table = propertyTable())
+    table->get(*this, name, result);
+  else
+    getOwnProperty(name, result);
 }
 
 void ItemModel::setBounds(int32_t l, int32_t t, int32_t w, int32_t h) {

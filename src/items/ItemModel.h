@@ -74,9 +74,13 @@ class ItemModel : public Component {
 
   // The Korean property table of the item. Unknown names do nothing; a read that matches no
   // row leaves result exactly as the caller passed it. May throw ItemError. The item's table
-  // (propertyTable()) answers; an item without one ignores every name.
-  virtual void SetItemProperty(std::string_view name, std::string_view value);
-  virtual void GetItemProperty(std::string_view name, std::string& result) const;
+  // (propertyTable()) answers; an item without one answers in its own way (by default it
+  // ignores every name).
+  void SetItemProperty(std::string_view name, std::string_view value);
+  void GetItemProperty(std::string_view name, std::string& result) const;
+  // The table that alone answers GetItemProperty, or null: a reader may find a name's rows
+  // once and read them from the table directly.
+  const PropertyTable* readTable() const { return propertyTable(); }
 
   // Placement.
   WindowModel* parentWindow() const { return parent_; }
@@ -149,6 +153,9 @@ class ItemModel : public Component {
  protected:
   // The rows behind SetItemProperty and GetItemProperty, or null for an item without a table.
   virtual const PropertyTable* propertyTable() const { return nullptr; }
+  // The properties of an item without a table.
+  virtual void setOwnProperty(std::string_view, std::string_view) {}
+  virtual void getOwnProperty(std::string_view, std::string&) const {}
 
   void notify(Attr what) {
     if (observer_) observer_->modelChanged(what);

@@ -33,13 +33,13 @@ void TNewData::unpackSlots() {
   }
 }
 
-void TNewData::SetItemProperty(std::string_view name, std::string_view value) {
+void TNewData::setOwnProperty(std::string_view name, std::string_view value) {
   const std::string_view key = text::trim(name);
   for (int i = 0; i < kSlots; ++i)
     if (text::trim(names_[i]) == key) values_[i] = std::string(value);
 }
 
-void TNewData::GetItemProperty(std::string_view name, std::string& result) const {
+void TNewData::getOwnProperty(std::string_view name, std::string& result) const {
   const std::string_view key = text::trim(name);
   for (int i = 0; i < kSlots; ++i)
     if (text::trim(names_[i]) == key) result = values_[i];

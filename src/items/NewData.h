@@ -36,8 +36,8 @@ class TNewData : public ItemModel {
 
   // Every slot whose name equals the property name (both trimmed of surrounding blanks):
   // a write stores into each of them, a read gives the last one's value.
-  void SetItemProperty(std::string_view name, std::string_view value) override;
-  void GetItemProperty(std::string_view name, std::string& result) const override;
+  void setOwnProperty(std::string_view name, std::string_view value) override;
+  void getOwnProperty(std::string_view name, std::string& result) const override;
 
  private:
   std::array<std::string, kSlots> names_;

@@ -26,6 +26,10 @@ class PropertyTable {
   virtual ~PropertyTable() = default;
   virtual void set(ItemModel& item, std::string_view name, std::string_view value) const = 0;
   virtual void get(const ItemModel& item, std::string_view name, std::string& result) const = 0;
+  // get in two halves: the first row of a name (-1 for none), found once, and the read of
+  // that row and every later row of its name.
+  virtual int firstRow(std::string_view name) const = 0;
+  virtual void getFrom(const ItemModel& item, int row, std::string& result) const = 0;
 };
 
 // The rows of a table by name, so that a lookup visits only the rows whose name matches, in
@@ -83,7 +87,10 @@ class PropTable : public PropertyTable {
       if (const Row& r = row(i); r.write) r.write(item, value);
   }
   void get(const T& item, std::string_view name, std::string& result) const {
-    for (int i = index_.first(name); i != RowIndex::kNone; i = index_.next(i))
+    getFrom(item, index_.first(name), result);
+  }
+  void getFrom(const T& item, int first, std::string& result) const {
+    for (int i = first; i != RowIndex::kNone; i = index_.next(i))
       if (const Row& r = row(i); r.read) r.read(item, result);
   }
   void set(ItemModel& item, std::string_view name, std::string_view value) const override {
@@ -91,6 +98,10 @@ class PropTable : public PropertyTable {
   }
   void get(const ItemModel& item, std::string_view name, std::string& result) const override {
     get(static_cast<const T&>(item), name, result);
+  }
+  int firstRow(std::string_view name) const override { return index_.first(name); }
+  void getFrom(const ItemModel& item, int row, std::string& result) const override {
+    getFrom(static_cast<const T&>(item), row, result);
   }
   bool has(std::string_view name) const { return index_.first(name) != RowIndex::kNone; }
   const std::vector<Row>& rows() const { return rows_; }

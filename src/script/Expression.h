@@ -16,7 +16,8 @@
 
 namespace qav {
 class Component;
-}
+class PropertyTable;
+}  // namespace qav
 
 namespace qav::script {
 
@@ -30,6 +31,9 @@ struct CachedRef {
   // The reference reads an item's own property table and nothing else: the qualifier names an
   // item with a table, is none of the three reserved namespaces, and the name is not "이름".
   bool itemRead = false;
+  // ... and when the item's table alone answers, that table and the name's first row in it.
+  const PropertyTable* table = nullptr;
+  int row = -1;
   // A script variable's value, as found while the variable names were numbered `names`.
   unsigned names = 0;
   Variable* variable = nullptr;
@@ -88,6 +92,17 @@ inline bool plainNumber(std::string_view s, int32_t& n) {
          static_cast<unsigned char>(s.back()) > 32 && IsNumber(s, &n);
 }
 
+// Whether a text evaluates to itself whatever the run: a word without references, operators,
+// parentheses, special operands or blanks.
+inline bool literalWord(std::string_view s) {
+  if (s.empty()) return false;
+  for (char c : s)
+    if (static_cast<unsigned char>(c) <= 32 ||
+        std::string_view(":#()+-*/%~").find(c) != std::string_view::npos)
+      return false;
+  return true;
+}
+
 struct ExprNode {
   enum class Kind : unsigned char { Unshaped, Value, Clock, Reference, Chain };
   std::string_view text;
@@ -102,9 +117,10 @@ struct ExprNode {
 };
 
 // A tree of whole-number arithmetic as a program for a stack of numbers: the operands in order,
-// each operator after its two operands.
+// each operator after its two operands (OperatorNumber: an operator and the number it takes on
+// its right, which was a step of its own).
 struct ProgramStep {
-  enum class Kind : unsigned char { Number, Variable, Operator };
+  enum class Kind : unsigned char { Number, Variable, Operator, OperatorNumber };
   Kind kind = Kind::Number;
   char op = 0;
   int32_t number = 0;
@@ -120,7 +136,10 @@ struct ExprTree {
   // program when every operand is a plain number or a ":" variable and every operator is
   // arithmetic. Evaluations run the program while its variables hold plain numbers and no
   // division is by zero; anything else takes the general way, which gives the same value.
-  enum class Program : unsigned char { Unknown, Shaped, Made, None };
+  // A tree that is one literal text, or a chain of "~" whose operands are literals and ":"
+  // variables, is a joined text's program instead (Joined): its operands' texts appended in
+  // order, while its variables hold no text that reads as a special operand.
+  enum class Program : unsigned char { Unknown, Shaped, Made, Joined, None };
   Program program = Program::Unknown;
   std::vector<ProgramStep> steps;
 
@@ -138,8 +157,10 @@ struct ExprTree {
   }
 };
 
-// Makes the program of a shaped tree (Made), or finds that it has none (None).
+// Makes the program of a shaped tree (Made or Joined), or finds that it has none (None).
 void makeProgram(ExprTree& tree);
+// Whether a shaped tree is a joined text's program.
+bool joinable(const ExprTree& tree);
 
 // l op r for the arithmetic operators, wrapped to 32 bits; false for a division by zero.
 inline bool arithmetic(char op, int32_t l, int32_t r, int32_t& out) {
@@ -155,10 +176,14 @@ inline bool arithmetic(char op, int32_t l, int32_t r, int32_t& out) {
     case '*':
       v = static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
       break;
-    default:  // "/" and "%"
-      if (b == 0) return false;
-      v = op == '/' ? a / b : a % b;
-      break;
+    default:  // "/" and "%": in 32 bits (the quicker division) but for -1, which may wrap
+      if (r == 0) return false;
+      if (r == -1) {
+        v = op == '/' ? -a : 0;
+        break;
+      }
+      out = op == '/' ? l / r : l % r;
+      return true;
   }
   out = static_cast<int32_t>(static_cast<uint32_t>(v));
   return true;

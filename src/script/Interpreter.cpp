@@ -9,6 +9,7 @@
 
 #include "base/Text.h"
 #include "items/ItemModel.h"
+#include "items/PropTable.h"
 #include "items/WindowModel.h"
 #include "lang/Texts.h"
 #include "lang/Vocabulary.h"
@@ -17,49 +18,6 @@
 #include "props/Schema.h"
 
 namespace qav::script {
-
-Interpreter::Interpreter(ScriptHost& host) : host_(host) {
-  for (auto group : {coreStatements(), dialogStatements(), listStatements(), dataStatements()})
-    for (const StatementEntry& s : group) registerStatement(s.keyword, s.run);
-  for (const StatementEntry& s : coreStatements()) quickKeywords_.emplace_back(s.keyword);
-}
-
-void Interpreter::registerStatement(std::string_view keyword, Statement handler) {
-  statements_.insert_or_assign(std::string(keyword), std::move(handler));
-  std::erase(quickKeywords_, keyword);
-  compiledStale_ = true;
-}
-
-void Interpreter::compileLine(const std::string& line, std::size_t index) {
-  if (compiledStale_) {
-    compiled_.clear();
-    compiledStale_ = false;
-  }
-  if (compiled_.size() <= index) compiled_.resize(index + 1);
-  CompiledLine& c = compiled_[index];
-  if (c.checked != run_ && (!c.made || c.text != line)) {
-    c.text = line;
-    c.tokens.parse(line);
-    const std::string& kw = c.tokens[1];
-    auto it = c.tokens.count() ? statements_.find(std::string_view(kw)) : statements_.end();
-    c.statement = it == statements_.end() ? nullptr : &it->second;
-    c.flow = kw == msg::kIf      ? Flow::If
-             : kw == msg::kElse  ? Flow::Else
-             : kw == msg::kEndIf ? Flow::EndIf
-             : kw == msg::kEnd   ? Flow::End
-                                 : Flow::Other;
-    c.quick = !c.statement ||
-              std::find(quickKeywords_.begin(), quickKeywords_.end(), kw) != quickKeywords_.end();
-    c.trees.clear();
-    c.refs.clear();
-    c.notes.clear();
-    c.made = true;
-  }
-  c.checked = run_;
-  current_ = &c;
-  tokens_ = &c.tokens;
-  statement_ = c.statement;
-}
 
 std::string Interpreter::lineMaths(int key, MakeText make, int a, int b) {
   if (ExprTree* tree = lineTree(key, make, a, b)) return Maths(*tree);
@@ -141,6 +99,63 @@ bool Interpreter::appendInPlace(ExprTree& tree, CachedRef& target) {
   return true;
 }
 
+// A whole-number program into a variable: what assignWords does when the program runs.
+bool Interpreter::assignNumber(Interpreter& in, CompiledLine& c) {
+  Variable* v = in.variableOf(*c.target);
+  int32_t r = 0;
+  if (!v || !in.runProgram(*c.tree, r)) return false;
+  v->setNumber(r);
+  return true;
+}
+
+// An item's property into a variable: what read and visit do for an item read, without the
+// temporaries.
+bool Interpreter::assignItemRead(Interpreter& in, CompiledLine& c) {
+  Variable* v = in.variableOf(*c.target);
+  if (!v) return false;
+  const ExprNode& n = c.tree->nodes[0];
+  std::string& t = in.readText_;
+  t.assign(n.operand);
+  readItem(n.ref, t);
+  if (std::string s; in.special(t, s))
+    v->setText(std::move(s));
+  else
+    v->setText(std::string_view(t));
+  return true;
+}
+
+// A condition whose every side is a whole-number program.
+bool Interpreter::conditionNumbers(Interpreter& in, CompiledLine& c) {
+  bool acc = false;
+  auto pending = Connector::Then;
+  for (const CompiledLine::Clause& clause : c.clauses) {
+    int32_t a = 0, b = 0;
+    if (!in.runProgram(*clause.left, a) || !in.runProgram(*clause.right, b)) return false;
+    const bool result = compareNumbers(static_cast<CompareOp>(clause.op), a, b);
+    acc = pending == Connector::And  ? acc && result
+          : pending == Connector::Or ? acc || result
+                                     : result;
+    pending = static_cast<Connector>(clause.connector);
+  }
+  return in.pushCondition(acc);
+}
+
+// The innermost loop's step while it is the loop bound and its variable holds a number.
+bool Interpreter::stepLoop(Interpreter& in, CompiledLine& c) {
+  Loop* top = in.topLoop();
+  if (!top || top->id != c.loopId) return false;
+  Variable* v = in.variableOf(*c.target);
+  if (!v || !variableNumber(*v)) return false;
+  const auto n =
+      static_cast<int32_t>(static_cast<uint32_t>(v->number) + static_cast<uint32_t>(top->step));
+  v->setNumber(n);
+  if ((top->step == -1 && n < top->target) || (top->step == 1 && n > top->target))
+    in.popLoop();
+  else
+    in.jumpTo(top->line);
+  return true;
+}
+
 std::string Interpreter::wordsMaths(int first) {
   return lineMaths(kMaxTokens + first, wordsText, first);
 }
@@ -171,39 +186,12 @@ CachedRef& Interpreter::lineRef(int key, std::string_view text, MakeText make, i
   return *ref;
 }
 
-void Interpreter::refresh(CachedRef& ref) {
-  if (ref.run == run_) return;
-  const std::string_view q = ref.parts.qualifier;
-  ref.component = host_.FindControl(q);
-  ref.letter = 'S';
-  ref.itemRead = false;
-  if (!q.empty() && q != msg::kDataQualifier && q != msg::kSystemQualifier &&
-      q != msg::kRegisterQualifier && ref.component) {
-    if (ref.parts.hasColon)
-      if (const SchemaTable* table = schemaForClass(ref.component->className()))
-        ref.letter = table->typeLetter(ref.parts.name);
-    ref.itemRead = ref.component->isItem() && !ref.component->isWindow() &&
-                   ref.parts.name != prop::kName && hasPropertyTable(ref.component->className());
-  }
-  ref.run = run_;
-}
-
-// The value of the one variable that a ":" name reference names; null for any other
-// reference, and when no variable or more than one has the name.
-Variable* Interpreter::variableOf(CachedRef& ref) {
-  if (ref.component || !ref.parts.qualifier.empty() || !ref.parts.hasColon) return nullptr;
-  VariableTable& variables = host_.variables();
-  if (ref.names != variables.names()) {
-    ref.variable = variables.only(ref.parts.name);
-    ref.names = variables.names();
-  }
-  return ref.variable;
-}
-
-bool Interpreter::variableNumber(Variable& v) {
-  if (v.numberState == Variable::Number::Unknown)
-    v.numberState = plainNumber(v.text(), v.number) ? Variable::Number::Yes : Variable::Number::No;
-  return v.numberState == Variable::Number::Yes || v.numberState == Variable::Number::Only;
+void Interpreter::readItem(const CachedRef& ref, std::string& result) {
+  const auto& item = static_cast<const ItemModel&>(*ref.component);
+  if (ref.table)
+    ref.table->getFrom(item, ref.row, result);
+  else
+    item.GetItemProperty(ref.parts.name, result);
 }
 
 std::string Interpreter::read(CachedRef& ref, std::string_view text) {
@@ -211,7 +199,7 @@ std::string Interpreter::read(CachedRef& ref, std::string_view text) {
   if (text::trim(text).empty()) return std::string(text);
   if (ref.itemRead) {  // what readReference does for such a reference, without its tests
     std::string result(text);
-    static_cast<const ItemModel&>(*ref.component).GetItemProperty(ref.parts.name, result);
+    readItem(ref, result);
     return result;
   }
   return readReference(host_, text, ref.parts, ref.component);
@@ -248,47 +236,6 @@ void Interpreter::writeNumber(CachedRef& ref, int32_t value) {
   write(ref, std::move(v));
 }
 
-void Interpreter::resetRun() {
-  if (++run_ == 0) ++run_;  // 0 marks a reference never looked up
-  currentLine_ = 0;
-  variables_.clear();
-  abort_ = false;
-  endRequested_ = false;
-  chainTarget_ = nullptr;
-  conditionDepth_ = 0;
-  skippedBlocks_ = 0;
-  loopDepth_ = 0;
-  labelCount_ = 0;
-  imageBuffer_.reset();
-  listBuffer_.clear();
-  fontBuffer_ = host_.mainWindow().font();
-}
-
-// The coarse clock: a few milliseconds of resolution are plenty for a question asked after
-// seconds.
-int64_t steadyMillis() {
-  timespec t{};
-  ::clock_gettime(CLOCK_MONOTONIC_COARSE, &t);
-  return static_cast<int64_t>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
-}
-
-void Interpreter::IventRun() {
-  chainedRuns_ = 0;
-  linesRun_ = 0;
-  quickLines_ = 0;
-  askedAt_ = clock_();
-  for (;;) {
-    runOnce();
-    Component* next = chainTarget_;
-    chainTarget_ = nullptr;
-    if (!next) return;
-    // "이벤트실행": the started event's script runs in place of the caller, which has ended.
-    ++chainedRuns_;
-    host_.setScriptRunning(false);
-    if (!host_.SelectEvent(*next)) return;
-  }
-}
-
 namespace {
 // Clears the running flag however the run ends.
 struct RunningGuard {
@@ -310,9 +257,16 @@ bool Interpreter::runOnce() {
   try {
     while (currentLine_ >= 0 && static_cast<std::size_t>(currentLine_) < lines.size()) {
       if (lineGate_ && !lineGate_()) break;
-      const std::string& line = lines[static_cast<std::size_t>(currentLine_)];
-      compileLine(line, static_cast<std::size_t>(currentLine_));
-      const Flow flow = current_->flow;
+      const auto index = static_cast<std::size_t>(currentLine_);
+      const std::string& line = lines[index];
+      CompiledLine& c =
+          !compiledStale_ && index < compiled_.size() && compiled_[index].checked == run_
+              ? compiled_[index]
+              : compileLine(line, index);
+      current_ = &c;
+      tokens_ = &c.tokens;
+      statement_ = c.statement;
+      const Flow flow = c.flow;
       const bool skipped =
           skippedBlocks_ > 0 || (flow != Flow::EndIf && flow != Flow::Else && conditionDepth_ > 0 &&
                                  !conditions_[static_cast<std::size_t>(conditionDepth_ - 1)]);
@@ -332,10 +286,10 @@ bool Interpreter::runOnce() {
       } else if (skipped) {
         if (flow == Flow::If) skippedBlocks_ = 1;  // skipped, with its own branches
       } else {
-        execute();
+        execute(c);
         if (flow == Flow::End || abort_ || endRequested_ || chainTarget_) break;
       }
-      if (!lineDone(skipped || current_->quick))
+      if (!lineDone(skipped || c.quick))
         break;  // the user ended a long run: as "종료" after this line
       ++currentLine_;
     }
@@ -349,45 +303,25 @@ bool Interpreter::runOnce() {
   return true;
 }
 
-void Interpreter::execute() {
+inline void Interpreter::execute(CompiledLine& c) {
   if (!statement_) return;  // not a keyword: the line is a comment
   // A failure inside a statement (an item refusing a value, a file that cannot be read)
   // becomes a script error; nothing escapes the run.
-  std::string failure;
   try {
-    if (tokens_->overflowed()) {
-      Error(msg::kTooManyTokens);
-      return;
-    }
-    (*statement_)(*this);
-    return;
-  } catch (const std::bad_alloc&) {
-    // Out of memory: whatever the script was building is let go and the event ends, rather
-    // than every following line failing the same way.
-    variables_.clear();
-    listBuffer_ = {};
-    imageBuffer_.reset();
-    abort_ = true;
-    failure = msg::kOutOfMemory;
-  } catch (const std::exception& e) {
-    failure = e.what();
+    if (c.bound && c.boundRun == run_ && c.bound(*this, c)) return;
+    runStatement();
   } catch (...) {
-    failure = "Unknown error";
+    statementFailed();
   }
-  Error(failure);
 }
 
-bool Interpreter::lineDone(bool quick) {
-  if (++linesRun_ < linesBeforeAsking_) {
-    if (quick && ++quickLines_ < kQuickLinesPerClockRead) return true;
-    quickLines_ = 0;
-    if (clock_() - askedAt_ < kMillisBeforeAsking) return true;
-  }
-  linesRun_ = 0;
-  Button b = host_.platform().messageBoxWithDefault(DialogKind::Warning, msg::kWarningCaption,
-                                                    msg::kLongRunQuestion, kYes | kNo, kNo);
-  askedAt_ = clock_();
-  return b == kYes;
+void Interpreter::runStatement() {
+  if (tokens_->overflowed())
+    Error(msg::kTooManyTokens);
+  else if (current_->plain)
+    current_->plain(*this);
+  else
+    (*statement_)(*this);
 }
 
 // --- Run tables ------------------------------------------------------------------------
@@ -396,29 +330,6 @@ bool Interpreter::pushCondition(bool value) {
   if (conditionDepth_ >= kMaxBlocks) return false;
   conditions_[static_cast<std::size_t>(conditionDepth_++)] = value;
   return true;
-}
-
-bool Interpreter::pushLoop(Loop loop) {
-  if (loopDepth_ >= kMaxLoops) return false;
-  loops_[static_cast<std::size_t>(loopDepth_++)] = std::move(loop);
-  return true;
-}
-
-bool Interpreter::setLabel(std::string_view label) {
-  for (int i = 0; i < labelCount_; ++i)
-    if (labels_[static_cast<std::size_t>(i)].text == label) return true;
-  if (labelCount_ >= kMaxLabels) return false;
-  Label& l = labels_[static_cast<std::size_t>(labelCount_++)];
-  l.text.assign(label);
-  l.line = currentLine_;
-  return true;
-}
-
-std::optional<int> Interpreter::labelLine(std::string_view label) const {
-  for (int i = 0; i < labelCount_; ++i)
-    if (labels_[static_cast<std::size_t>(i)].text == label)
-      return labels_[static_cast<std::size_t>(i)].line;
-  return std::nullopt;
 }
 
 // --- Maths -----------------------------------------------------------------------------
@@ -439,6 +350,7 @@ Value Interpreter::mathsValue(ExprTree& tree) {
     r.isNumber = true;
     return r;
   }
+  if (tree.program == ExprTree::Program::Joined && runJoin(tree, r.text)) return r;
   depthExceeded_ = false;
   steps_ = 0;
   r = evaluate(tree, 0);
@@ -447,7 +359,7 @@ Value Interpreter::mathsValue(ExprTree& tree) {
   return r;
 }
 
-bool Interpreter::runProgram(ExprTree& tree, int32_t& result) {
+bool Interpreter::runSteps(ExprTree& tree, int32_t& result) {
   if (stack_.size() < tree.steps.size()) stack_.resize(tree.steps.size());
   int32_t* stack = stack_.data();
   std::size_t depth = 0;
@@ -456,40 +368,19 @@ bool Interpreter::runProgram(ExprTree& tree, int32_t& result) {
       case ProgramStep::Kind::Number:
         stack[depth++] = step.number;
         break;
-      case ProgramStep::Kind::Variable: {
-        CachedRef& ref = tree.nodes[step.node].ref;
-        refresh(ref);
-        Variable* v = variableOf(ref);
-        if (!v || !variableNumber(*v)) return false;
-        stack[depth++] = v->number;
+      case ProgramStep::Kind::Variable:
+        if (!variableNumber(tree.nodes[step.node].ref, stack[depth++])) return false;
         break;
-      }
       case ProgramStep::Kind::Operator:
         --depth;
         if (!arithmetic(step.op, stack[depth - 1], stack[depth], stack[depth - 1])) return false;
         break;
+      case ProgramStep::Kind::OperatorNumber:
+        if (!arithmetic(step.op, stack[depth - 1], step.number, stack[depth - 1])) return false;
+        break;
     }
   }
   result = stack[depth - 1];
-  return true;
-}
-
-// The special operands, by the text an operand is or reads as; false for any other text.
-bool Interpreter::special(std::string_view v, std::string& out) {
-  Platform& platform = host_.platform();
-  if (v == msg::kEmptyOperand) {
-    out.clear();
-  } else if (v == msg::kSpaceOperand) {
-    out = " ";
-  } else if (v == msg::kReturnOperand) {
-    out = "\r";
-  } else if (text::equalsIgnoreAsciiCase(v, msg::kDateOperand)) {
-    out = text::formatDate(platform.now());
-  } else if (text::equalsIgnoreAsciiCase(v, msg::kTimeOperand)) {
-    out = text::formatTime(platform.now());
-  } else {
-    return false;
-  }
   return true;
 }
 

@@ -85,6 +85,26 @@ struct StringHash {
 class Interpreter;
 using Statement = std::function<void(Interpreter&)>;
 
+// The comparisons and connectors of "비교" conditions.
+enum class CompareOp { Eq, Ne, Gt, Lt, Ge, Le };
+enum class Connector { Then, Or, And };
+inline bool compareNumbers(CompareOp op, int32_t a, int32_t b) {
+  switch (op) {
+    case CompareOp::Eq:
+      return a == b;
+    case CompareOp::Ne:
+      return a != b;
+    case CompareOp::Gt:
+      return a > b;
+    case CompareOp::Lt:
+      return a < b;
+    case CompareOp::Ge:
+      return a >= b;
+    default:
+      return a <= b;
+  }
+}
+
 class Interpreter {
  public:
   explicit Interpreter(ScriptHost& host);
@@ -111,6 +131,16 @@ class Interpreter {
   std::string wordsMaths(int first);
   // Writes wordsMaths(first) where target names.
   void assignWords(CachedRef& target, int first);
+  // Bound forms: the running line's statement, having done its work the general way, lets
+  // later passes of the line in this run take a shortcut that gives the same result. Each is
+  // checked again when it runs and leaves the line to its statement when it does not hold.
+  // "정의 target = words" once assignWords(target, first) wrote it.
+  void bindAssign(CachedRef& target, int first);
+  // "비교" whose clauses (operator, connector place, connector per clause, as noted) compare
+  // the trees under keys 2 * kMaxTokens + i and 3 * kMaxTokens + i.
+  void bindCondition(const std::vector<int>& notes);
+  // "반복끝" stepping the innermost loop through target.
+  void bindLoopEnd(CachedRef& target);
   // Maths of a text that the running line's tokens alone make (make(tokens, a, b) gives it),
   // key telling it from the line's other such texts.
   using MakeText = std::string (*)(const Tokens&, int, int);
@@ -178,6 +208,7 @@ class Interpreter {
     int line = 0;
     int32_t target = 0;
     int32_t step = 1;
+    unsigned id = 0;  // set by pushLoop: tells this loop from every other of the interpreter
   };
   bool pushLoop(Loop loop);
   Loop* topLoop() {
@@ -211,18 +242,43 @@ class Interpreter {
  private:
   void resetRun();
   bool runOnce();  // false when the script list was empty
-  void execute();
-  // The line's tokens and statement, from the cache when its text is unchanged.
-  void compileLine(const std::string& line, std::size_t index);
+  struct CompiledLine;
+  void execute(CompiledLine& c);
+  void runStatement();     // the line's statement, with no bound form
+  void statementFailed();  // in a handler: the failure of a statement reported
+  // The line's entry made again when its text changed (or the entries were dropped), and
+  // marked checked in this run.
+  CompiledLine& compileLine(const std::string& line, std::size_t index);
   CachedRef& lineRef(int key, std::string_view text, MakeText make, int a);
   ExprTree* lineTree(int key, MakeText make, int a, int b = 0);
   bool appendInPlace(ExprTree& tree, CachedRef& target);
-  Variable* variableOf(CachedRef& ref);
+  // The value of the one variable that a ":" name reference names; null for any other
+  // reference, and when no variable or more than one has the name.
+  Variable* variableOf(CachedRef& ref) {
+    if (ref.component || !ref.parts.qualifier.empty() || !ref.parts.hasColon) return nullptr;
+    VariableTable& variables = hostVariables_ ? *hostVariables_ : host_.variables();
+    if (ref.names != variables.names()) {
+      ref.variable = variables.only(ref.parts.name);
+      ref.names = variables.names();
+    }
+    return ref.variable;
+  }
   // Whether the variable holds a plain number (in v.number), worked out once per write.
-  static bool variableNumber(Variable& v);
+  static bool variableNumber(Variable& v) {
+    if (v.numberState == Variable::Number::Unknown)
+      v.numberState =
+          plainNumber(v.text(), v.number) ? Variable::Number::Yes : Variable::Number::No;
+    return v.numberState == Variable::Number::Yes || v.numberState == Variable::Number::Only;
+  }
+  VariableTable* hostVariables_ = nullptr;  // the host's table, found at the start of a run
   std::vector<Value> scratchValues_;
   // Looks the reference's qualifier up unless it was in this run.
-  void refresh(CachedRef& ref);
+  void refresh(CachedRef& ref) {
+    if (ref.run != run_) lookUp(ref);
+  }
+  void lookUp(CachedRef& ref);
+  // GetItemProperty of an item read (ref.itemRead) into result.
+  static void readItem(const CachedRef& ref, std::string& result);
   // A chain still open during an evaluation, with the values of its operands so far.
   struct Open {
     std::size_t node = 0;
@@ -231,11 +287,34 @@ class Interpreter {
     int parentheses = 0;
   };
   // The special operands, by the text an operand is or reads as; false for any other text.
-  bool special(std::string_view v, std::string& out);
+  bool special(std::string_view v, std::string& out) {
+    return !v.empty() && v[0] == '#' && specialWord(v, out);  // every such text starts so
+  }
+  bool specialWord(std::string_view v, std::string& out);
   // Runs the tree's program; false when a variable holds no plain number or a division is
   // by zero.
-  bool runProgram(ExprTree& tree, int32_t& result);
-  std::vector<int32_t> stack_;  // runProgram's
+  bool runProgram(ExprTree& tree, int32_t& result) {
+    if (tree.steps.size() != 1) return runSteps(tree, result);
+    const ProgramStep& step = tree.steps[0];  // a number or a variable, done in place
+    if (step.kind != ProgramStep::Kind::Variable) {
+      result = step.number;
+      return true;
+    }
+    return variableNumber(tree.nodes[step.node].ref, result);
+  }
+  bool runSteps(ExprTree& tree, int32_t& result);
+  std::vector<int32_t> stack_;  // runSteps'
+  // Runs the tree's joined text into out; false when the general way must work it out.
+  bool runJoin(ExprTree& tree, std::string& out);
+  // The plain number in the variable that a ":" name reference names; false when it names
+  // none or the variable holds no plain number.
+  bool variableNumber(CachedRef& ref, int32_t& result) {
+    refresh(ref);
+    Variable* v = variableOf(ref);
+    if (!v || !variableNumber(*v)) return false;
+    result = v->number;
+    return true;
+  }
   std::vector<int> scratchNotes_;
   Value evaluate(std::string_view e, int depth);
   Value evaluate(ExprTree& tree, int depth);
@@ -258,7 +337,12 @@ class Interpreter {
   // Counts a line of the event; false when the user chose to end a long run there. The clock
   // is read after every line that may take long, and after every kQuickLinesPerClockRead
   // quick ones (skipped lines, declarations, flow and assignment), which take microseconds.
-  bool lineDone(bool quick);
+  bool lineDone(bool quick) {
+    if (++linesRun_ < linesBeforeAsking_ && quick && ++quickLines_ < kQuickLinesPerClockRead)
+      return true;
+    return lineDoneSlow();
+  }
+  bool lineDoneSlow();  // lineDone's clock reading and question
   int quickLines_ = 0;
   // The keywords whose statements are quick: the built-in core ones not replaced since.
   std::vector<std::string> quickKeywords_;
@@ -279,7 +363,8 @@ class Interpreter {
   struct CompiledLine {
     std::string text;
     Tokens tokens;
-    const Statement* statement = nullptr;  // null: no keyword, the line is a comment
+    const Statement* statement = nullptr;   // null: no keyword, the line is a comment
+    void (*plain)(Interpreter&) = nullptr;  // the statement, when it is a plain function
     Flow flow = Flow::Other;
     bool made = false;
     bool quick = true;     // see lineDone
@@ -290,7 +375,31 @@ class Interpreter {
     // The line's expressions and references as its statement first asked for them.
     std::vector<std::pair<int, std::unique_ptr<ExprTree>>> trees;
     std::vector<std::unique_ptr<LineRef>> refs;
+    // The bound form (see bindAssign) and what it works on, which the line owns: it holds in
+    // the run boundRun only, as the lookups it relies on do.
+    bool (*bound)(Interpreter&, CompiledLine&) = nullptr;
+    unsigned boundRun = 0;
+    CachedRef* target = nullptr;
+    ExprTree* tree = nullptr;
+    unsigned loopId = 0;
+    struct Clause {
+      ExprTree* left;
+      ExprTree* right;
+      int op;
+      int connector;
+    };
+    std::vector<Clause> clauses;
   };
+  static bool assignNumber(Interpreter& in, CompiledLine& c);
+  static bool assignItemRead(Interpreter& in, CompiledLine& c);
+  static bool conditionNumbers(Interpreter& in, CompiledLine& c);
+  static bool stepLoop(Interpreter& in, CompiledLine& c);
+  void bind(bool (*form)(Interpreter&, CompiledLine&)) {
+    current_->bound = form;
+    current_->boundRun = run_;
+  }
+  unsigned loopIds_ = 0;
+  std::string readText_;  // assignItemRead's
   std::vector<CompiledLine> compiled_;
   CompiledLine* current_ = nullptr;  // the running line's entry
   unsigned run_ = 1;                 // counts runs: a reference's lookups hold for one

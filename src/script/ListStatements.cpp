@@ -21,11 +21,19 @@ constexpr int kTextRegister = 7;
 // The key of the line's item reference, apart from the keys of its tokens' references.
 constexpr int kItemRefKey = 4 * kMaxTokens;
 
+std::string wordRef(const Tokens& t, int n, int) {
+  return t[n] + ':';
+}
+
 // The component that token 2 names. A line that fills a list runs many times in one run: the
 // lookup by name is kept with the line for the run, as components stay put while a script
 // runs.
 Component* namedItem(Interpreter& in) {
-  // A reference whose qualifier is the whole name.
+  // A reference whose qualifier is the whole name: made once for the line when the name is a
+  // word that stands for itself (noted once for the line).
+  std::vector<int>& notes = in.lineNotes();
+  if (notes.empty()) notes.push_back(literalWord(in.tokens()[2]));
+  if (notes[0]) return in.lineRef(kItemRefKey, wordRef, 2).component;
   std::string ref = in.tokenMaths(2);
   ref += ':';
   return in.lineRef(kItemRefKey, ref).component;

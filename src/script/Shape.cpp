@@ -189,11 +189,24 @@ bool emit(ExprTree& tree, std::size_t index, std::vector<ProgramStep>& out) {
 }  // namespace
 
 void makeProgram(ExprTree& tree) {
-  tree.steps.clear();
-  const bool made = tree.used <= kMaxProgramNodes && tree.nodes[0].text.size() <= kMaxProgramText &&
-                    emit(tree, 0, tree.steps);
-  tree.program = made ? ExprTree::Program::Made : ExprTree::Program::None;
-  if (!made) tree.steps.clear();
+  std::vector<ProgramStep>& steps = tree.steps;
+  steps.clear();
+  const bool small = tree.used <= kMaxProgramNodes && tree.nodes[0].text.size() <= kMaxProgramText;
+  if (!small || !emit(tree, 0, steps)) {
+    steps.clear();
+    tree.program = small && joinable(tree) ? ExprTree::Program::Joined : ExprTree::Program::None;
+    return;
+  }
+  tree.program = ExprTree::Program::Made;
+  // A number and the operator right after it become one step.
+  std::size_t n = 0;
+  for (const ProgramStep& step : steps)
+    if (step.kind == ProgramStep::Kind::Operator && n > 0 &&
+        steps[n - 1].kind == ProgramStep::Kind::Number)
+      steps[n - 1] = {ProgramStep::Kind::OperatorNumber, step.op, steps[n - 1].number, 0};
+    else
+      steps[n++] = step;
+  steps.resize(n);
 }
 
 }  // namespace qav::script

@@ -29,7 +29,7 @@ void declare(Interpreter& in) {
   }
 }
 
-enum class Op { Eq, Ne, Gt, Lt, Ge, Le };
+using Op = CompareOp;
 
 std::optional<Op> comparison(std::string_view tok) {
   if (tok == "=") return Op::Eq;
@@ -48,7 +48,6 @@ bool isConnector(std::string_view tok) {
 // The operators and connectors of a condition depend on its words alone: once a line's whole
 // condition has been read, they are kept with the line (three numbers a comparison: operator,
 // place of its connector, connector) and the words are not read again.
-enum class Connector { Then, Or, And };
 
 void condition(Interpreter& in) {
   const Tokens& t = in.tokens();
@@ -81,26 +80,12 @@ void condition(Interpreter& in) {
     if (magnitude && !rv.asNumber(b)) return in.Error(msg::kMagnitudeNeedsNumber);
 
     bool result;
-    if (!magnitude) {
+    if (magnitude || (lv.isNumber && rv.isNumber)) {
       // Two numbers are equal texts exactly when they are equal numbers.
-      bool equal = lv.isNumber && rv.isNumber ? lv.number == rv.number
-                                              : text::trim(lv.asText()) == text::trim(rv.asText());
-      result = *op == Op::Eq ? equal : !equal;
+      result = magnitude ? compareNumbers(*op, a, b) : compareNumbers(*op, lv.number, rv.number);
     } else {
-      switch (*op) {
-        case Op::Gt:
-          result = a > b;
-          break;
-        case Op::Lt:
-          result = a < b;
-          break;
-        case Op::Ge:
-          result = a >= b;
-          break;
-        default:
-          result = a <= b;
-          break;
-      }
+      bool equal = text::trim(lv.asText()) == text::trim(rv.asText());
+      result = *op == Op::Eq ? equal : !equal;
     }
     Connector conn;
     if (noted) {
@@ -124,7 +109,8 @@ void condition(Interpreter& in) {
       pending = Pending::And;
     } else {
       if (!noted) notes = std::move(found);
-      if (!in.pushCondition(acc)) in.Error(msg::kTooManyBlocks);
+      if (!in.pushCondition(acc)) return in.Error(msg::kTooManyBlocks);
+      in.bindCondition(notes);
       return;
     }
     i = j + 1;
@@ -161,6 +147,7 @@ void endLoop(Interpreter& in) {
   int32_t v = static_cast<int32_t>(static_cast<uint32_t>(in.readNumber(ref, top->ref)) +
                                    static_cast<uint32_t>(top->step));
   in.writeNumber(ref, v);
+  in.bindLoopEnd(ref);
   bool finished = (top->step == -1 && v < top->target) || (top->step == 1 && v > top->target);
   if (finished)
     in.popLoop();
@@ -209,8 +196,11 @@ void assign(Interpreter& in) {
     in.keepLineFinding(*plain);
   }
   if (CachedRef& ref = in.lineRef(0, variableRef, 2);
-      *plain && !in.AbortRequested() && ref.letter == 'S')
-    return in.assignWords(ref, 4);
+      *plain && !in.AbortRequested() && ref.letter == 'S') {
+    in.assignWords(ref, 4);
+    in.bindAssign(ref, 4);
+    return;
+  }
   assignTyped(in);
 }
 

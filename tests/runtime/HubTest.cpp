@@ -79,8 +79,8 @@ class RaisingEdit : public FakeItem {
  public:
   explicit RaisingEdit(std::string name = "Edit2")
       : FakeItem("TNewEdit", std::move(name), {"문자열"}) {}
-  void SetItemProperty(std::string_view n, std::string_view v) override {
-    FakeItem::SetItemProperty(n, v);
+  void setOwnProperty(std::string_view n, std::string_view v) override {
+    FakeItem::setOwnProperty(n, v);
     fire();
   }
 };

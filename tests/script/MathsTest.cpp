@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "lang/Texts.h"
+#include "script/Expression.h"
 #include "support/ScriptFixture.h"
 
 namespace qav::testing {
@@ -182,6 +184,77 @@ TEST_F(Maths, NumbersKeptBetweenLinesReadAsTheTextsTheyWere) {
     EXPECT_EQ(var("r"), c.r) << c.lines.back();
   }
   EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(Maths, OnlyWordsThatEvaluateToThemselvesAreTakenAsLiteral) {
+  run({"선언 a", "정의 a = z"});
+  for (std::string_view w : {"a", "목록1", "123", "a.b", "가!", "#32", "#DATE", ":a", "(x)", "1+2",
+                             "2*3", "10%3", "7/7", "a~b", "x+1"})
+    EXPECT_EQ(script::literalWord(w), eval(w) == w) << w;
+}
+
+TEST_F(Maths, JoinedTextsRunAgainGiveWhatTheGeneralEvaluationGives) {
+  // The joined line runs twice in a loop, the second time as a program of its joins, after
+  // the lines `then` have changed the variables. It must give what the general evaluation
+  // gives with the final values, or fail as that does (the value of the first run stays).
+  // b: 2^25 - 2 bytes; a grows to 2^25 bytes, half the longest text; k: 25.
+  const std::vector<std::string> halves = {"정의 a = x", "반복 k = 1 to 24",
+                                           "정의 b = :b ~ :b ~ xx", "반복끝"};
+  const std::vector<std::string> grow = {"반복 k = 1 to 25", "정의 a = :a ~ :a", "반복끝"};
+  const struct {
+    std::vector<std::string> setup, then;
+    std::string expression;
+    bool tooLong = false;
+  } cases[] = {
+      // Texts that read as special operands.
+      {{"정의 a = 가"}, {"정의 a = # ~ 32"}, "가 ~ :a ~ 나"},
+      {{"정의 a = # ~ 0"}, {}, ":a ~ 나"},
+      {{"정의 a = # ~ 13"}, {}, "가 ~ :a"},
+      {{"정의 a = # ~ date"}, {}, "가 ~ :a ~ :a"},
+      {{"정의 a = # ~ Error"}, {}, "가 ~ :a"},
+      // Numbers, and texts that look like numbers.
+      {{"정의 a = 007"}, {}, "x ~ :a ~ 1"},
+      {{"정의 a = -5", "정의 b = 0 - 0"}, {}, ":a ~ -0 ~ :b ~ +1"},
+      {{"정의 a = + ~ 5"}, {"정의 a = 5"}, ":a ~ 012 ~ :a"},
+      {{"정의 a = 2147483647 + 1"}, {}, ":a ~ x"},
+      // Empty operands, operands not joined as programs.
+      {{"정의 a = 가"}, {}, "나 ~ #0 ~ :b ~ #32 ~ :a ~ #13"},
+      {{"정의 a = 가"}, {}, "Button1:제목 ~ :a"},
+      {{"정의 a = 가"}, {}, "#Date ~ :a ~ #TIME"},
+      {{"정의 a = 가"}, {}, ":a ~ :없음 ~ :a:b"},
+      {{"정의 a = 가"}, {}, "(:a ~ 1) ~ 2 ~ (3)"},
+      {{"정의 a = 가"}, {}, ":a ~ 1 + 2 ~ 3 * 4"},
+      {{"정의 a = 가"}, {}, "가 나"},
+      // Up to the longest text and beyond.
+      {{"정의 a = x"}, grow, ":a ~ :a"},
+      {halves, grow, ":a ~ :b ~ :k"},
+      {{"정의 a = x"}, grow, ":a ~ :a ~ x", true},
+      {halves, grow, ":a ~ :b ~ :k ~ x", true},
+  };
+  button->values["제목"] = "#32";
+  for (const auto& c : cases) {
+    std::vector<std::string> lines{"선언 a b g i k r"};
+    lines.insert(lines.end(), c.setup.begin(), c.setup.end());
+    lines.insert(lines.end(), {"반복 i = 1 to 2", "정의 r = " + c.expression, "비교 :i = 1 이면",
+                               "정의 g = :r"});
+    lines.insert(lines.end(), c.then.begin(), c.then.end());
+    lines.insert(lines.end(), {"비교끝", "반복끝"});
+    const std::size_t before = errors().size();
+    run(lines);
+    std::string general;
+    bool tooLong = false;
+    try {
+      general = eval(c.expression);
+    } catch (const std::length_error&) {
+      tooLong = true;
+    }
+    EXPECT_EQ(tooLong, c.tooLong) << c.expression;
+    EXPECT_TRUE(var("r") == (tooLong ? var("g") : general)) << c.expression;
+    const std::vector<std::string> all = errors();
+    EXPECT_EQ(std::vector<std::string>(all.begin() + static_cast<long>(before), all.end()),
+              std::vector<std::string>(tooLong ? 1 : 0, std::string(msg::kTextTooLong)))
+        << c.expression;
+  }
 }
 
 }  // namespace

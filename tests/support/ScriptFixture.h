@@ -26,13 +26,13 @@ class FakeItem : public ControlModel {
       : ControlModel(std::move(cls), {1, 2, 3, 4, 5}, 0), rows_(std::move(rows)) {
     setName(std::move(name));
   }
-  void SetItemProperty(std::string_view name, std::string_view value) override {
+  void setOwnProperty(std::string_view name, std::string_view value) override {
     std::string n(name);
     if (n == "실패") throw ItemError("'" + std::string(value) + "' is not a valid date");
     if (rows_.count(n)) values[n] = std::string(value);
     ++writes;
   }
-  void GetItemProperty(std::string_view name, std::string& result) const override {
+  void getOwnProperty(std::string_view name, std::string& result) const override {
     auto it = values.find(std::string(name));
     if (rows_.count(std::string(name))) result = it == values.end() ? "" : it->second;
   }
