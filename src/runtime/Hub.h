@@ -31,6 +31,7 @@ namespace qav {
 
 class InputPath;
 class Platform;
+struct ProgramRead;
 
 class Hub : public script::ScriptHost {
  public:
@@ -69,6 +70,8 @@ class Hub : public script::ScriptHost {
   // shown once with its own text and the program runs with what was built; a file too short
   // to carry a project shows the damaged-program warning and ends the program (false).
   bool FormCreate(const std::string& programPath);
+  // The same with the program file read beforehand.
+  bool FormCreate(const std::string& programPath, ProgramRead&& read);
   // The settings, windows and items of a payload (the project's records), built into this
   // hub. Throws LoadError at the first failure, keeping what was built; the authoring tools
   // make a trial load with it.

@@ -38,19 +38,21 @@ void Hub::LoadPayload(std::string_view payload) {
 }
 
 bool Hub::FormCreate(const std::string& programPath) {
+  return FormCreate(programPath, ProgramRead(programPath));
+}
+
+bool Hub::FormCreate(const std::string& programPath, ProgramRead&& read) {
   dispatch_.reset();
   data_.setProgramPath(programPath);
-  bool tooShort = false;
-  std::string error;
-  auto payload = readPayload(platform_, programPath, tooShort, error);
-  if (tooShort) {
+  if (read.tooShort) {
     platform_.messageBox(DialogKind::Warning, msg::kWarningCaption, kDamagedProgramMessage, kOk);
     platform_.quit(0);
     return false;
   }
   try {
-    if (!payload) throw LoadError(error);
-    LoadPayload(*payload);
+    if (!read.error.empty()) throw LoadError(read.error);
+    HubSink sink(*this);
+    loadProject(std::move(read.records), sink);
     menu_.setProgramInfoCaption((settings_ ? settings_->ProgramName : std::string()) +
                                 std::string(msg::kEllipsis));
     if (settings_) data_.open(settings_->DataFile);

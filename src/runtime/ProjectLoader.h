@@ -5,13 +5,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "stores/MainData.h"
+#include "stream/LoadError.h"
 #include "stream/Record.h"
 
 namespace qav {
-
-class Platform;
 
 inline constexpr std::size_t kPayloadOffset = 1000000;
 
@@ -20,8 +20,8 @@ extern const char* const kDamagedProgramMessage;
 
 // The bytes of the program file from the payload offset on. Nothing when the file is shorter
 // than the offset (tooShort set) or cannot be read (error set). No temporary files are made.
-std::optional<std::string> readPayload(Platform& platform, const std::string& programPath,
-                                       bool& tooShort, std::string& error);
+std::optional<std::string> readPayload(const std::string& programPath, bool& tooShort,
+                                       std::string& error);
 
 class ProjectSink {
  public:
@@ -31,10 +31,28 @@ class ProjectSink {
   virtual void itemRecord(Record record) = 0;    // then every other record, in stream order
 };
 
-// Reads the payload once, handing records to the sink: the windows as they are read, the
-// other records after them. Throws
-// LoadError with the failure's own text at the first failure, after everything read before
-// it has been handed over. An empty payload hands over nothing.
+// A payload's records in stream order, up to the first that cannot be read; that failure (a
+// LoadError) is kept, to be thrown when the load reaches it.
+struct PayloadRecords {
+  explicit PayloadRecords(std::string_view payload);
+  std::vector<Record> records;
+  std::optional<LoadError> failure;
+};
+
+// A program file's project read before a hub takes it (the player reads it on a second thread
+// while it connects to the display): too short to carry a project, unreadable (error set), or
+// its records. Needs nothing but the file.
+struct ProgramRead {
+  explicit ProgramRead(const std::string& programPath);
+  bool tooShort = false;
+  std::string error;
+  PayloadRecords records;
+};
+
+// Hands the records to the sink: the windows as they come, every other record after them.
+// Throws LoadError with the failure's own text at the first failure, after everything read
+// before it has been handed over. An empty payload hands over nothing.
+void loadProject(PayloadRecords&& payload, ProjectSink& sink);
 void loadProject(std::string_view payload, ProjectSink& sink);
 
 }  // namespace qav

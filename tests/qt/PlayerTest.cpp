@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <fstream>
+#include <iterator>
 
 #include "Support.h"
 #include "app/player/Player.h"
@@ -169,6 +170,30 @@ TEST_F(PlayedProject, OnlyTheMainWindowAppearsAtStartUp) {
   auto* page = dynamic_cast<WindowModel*>(player.hub().FindControl("Page"));
   ASSERT_NE(page, nullptr);
   EXPECT_TRUE(player.platform().windowView(*page)->isVisible());
+}
+
+// A packed program plays the project appended to its own file: a timer's script saves the data
+// file, which appears beside the program.
+TEST_F(PlayedProject, APackedProgramPlaysTheProjectAppendedToItself) {
+  project.item("TNewTimer", "TimerSave", "PanelStart",
+               {Int("Inteval", 10), Bool("EnabledCheck", true), LinesOf("Ivent5", {"저장하기"})});
+  std::ifstream player(QAV_BINARY_DIR "/qavplayer", std::ios::binary);
+  std::string bytes{std::istreambuf_iterator<char>(player), {}};
+  bytes.resize(kPayloadOffset, '\0');
+  QFile packed(QString::fromStdString(dir.path() + "/packed"));
+  ASSERT_TRUE(packed.open(QIODevice::WriteOnly));
+  packed.write(QByteArray::fromStdString(bytes + project.payload()));
+  packed.close();
+  packed.setPermissions(packed.permissions() | QFileDevice::ExeOwner);
+
+  QProcess run;
+  run.start(packed.fileName());
+  const QString data = QString::fromStdString(dir.path() + "/member.dat");
+  for (int i = 0; i < 400 && !QFileInfo::exists(data) && run.state() != QProcess::NotRunning; ++i)
+    run.waitForFinished(50);
+  EXPECT_TRUE(QFileInfo::exists(data));
+  run.kill();
+  run.waitForFinished();
 }
 
 TEST_F(PlayedProject, AFileTooShortForAProjectWarnsAndEnds) {

@@ -11,7 +11,6 @@
 namespace qav {
 namespace {
 
-using testing::FilePlatform;
 using testing::makeRecord;
 using testing::prop;
 
@@ -28,29 +27,27 @@ std::string programFile(const std::string& name, std::size_t headSize, const std
 }
 
 TEST(ProjectLoader, PayloadStartsAtTheFixedOffset) {
-  FilePlatform platform;
   bool tooShort = true;
   std::string error;
 
   std::string path = programFile("short.bin", kPayloadOffset - 1, "");
-  EXPECT_EQ(readPayload(platform, path, tooShort, error), std::nullopt);
+  EXPECT_EQ(readPayload(path, tooShort, error), std::nullopt);
   EXPECT_TRUE(tooShort);
 
   path = programFile("exact.bin", kPayloadOffset, "");
-  auto payload = readPayload(platform, path, tooShort, error);
+  auto payload = readPayload(path, tooShort, error);
   ASSERT_TRUE(payload.has_value());
   EXPECT_FALSE(tooShort);
   EXPECT_TRUE(payload->empty());
 
   path = programFile("full.bin", kPayloadOffset, "TPF0 and the rest");
-  payload = readPayload(platform, path, tooShort, error);
+  payload = readPayload(path, tooShort, error);
   ASSERT_TRUE(payload.has_value());
   EXPECT_EQ(*payload, "TPF0 and the rest");
   ::unlink(path.c_str());
 
   tooShort = true;
-  EXPECT_EQ(readPayload(platform, ::testing::TempDir() + "no-such-program", tooShort, error),
-            std::nullopt);
+  EXPECT_EQ(readPayload(::testing::TempDir() + "no-such-program", tooShort, error), std::nullopt);
   EXPECT_FALSE(tooShort);
   EXPECT_NE(error.find("no-such-program"), std::string::npos);
 

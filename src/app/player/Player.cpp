@@ -1,23 +1,42 @@
 #include "app/player/Player.h"
 
 #include <QApplication>
+#include <QThread>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
 #if QAV_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
+#if QAV_HAVE_QTDBUS
+#include <QDBusConnection>
+#endif
 
 #include "lang/Texts.h"
 #include "qt/Mapping.h"
 #include "runtime/Hub.h"
 #include "runtime/InputPath.h"
+#include "runtime/ProjectLoader.h"
 
 namespace qav::qt {
 
 namespace {
 // A main window narrower or lower than this was never given a size.
 constexpr int kMinUsableSide = 40;
+
+// The platform plugin named in QT_QPA_PLATFORM, or "" when Qt is left to choose.
+std::string_view chosenPlatform() {
+  const char* qpa = std::getenv("QT_QPA_PLATFORM");
+  return qpa ? qpa : "";
+}
+
+// The running program's file, named as QCoreApplication::applicationFilePath() names it, but
+// known before the application is made; "" when the system does not tell.
+std::string ownProgramFile() {
+  char path[PATH_MAX];
+  return ::realpath("/proc/self/exe", path) ? path : "";
+}
 }  // namespace
 
 Player::Player(const std::string& programFile)
@@ -33,7 +52,11 @@ Player::~Player() {
 }
 
 bool Player::load() {
-  if (!hub_->FormCreate(programFile_)) return false;
+  return load(ProgramRead(programFile_));
+}
+
+bool Player::load(ProgramRead&& read) {
+  if (!hub_->FormCreate(programFile_, std::move(read))) return false;
   showMainWindow(*hub_, platform_);
   return true;
 }
@@ -71,13 +94,10 @@ bool displayAvailable() {
     const char* v = std::getenv(name);
     return v && *v;
   };
-  if (set("QT_QPA_PLATFORM")) {
-    const std::string qpa = std::getenv("QT_QPA_PLATFORM");
-    if (qpa.rfind("xcb", 0) == 0) return set("DISPLAY");
-    if (qpa.rfind("wayland", 0) == 0) return set("WAYLAND_DISPLAY");
-    return true;
-  }
-  return set("DISPLAY") || set("WAYLAND_DISPLAY");
+  const std::string_view qpa = chosenPlatform();
+  if (qpa.starts_with("xcb")) return set("DISPLAY");
+  if (qpa.starts_with("wayland")) return set("WAYLAND_DISPLAY");
+  return !qpa.empty() || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
 int Player::run() {
@@ -93,21 +113,35 @@ int runPlayerApplication(char* programName, const std::optional<std::string>& pr
   }
   int argc = 1;
   char* argv[] = {programName, nullptr};
-#if QAV_HAVE_FONTCONFIG
-  // The font configuration is read (a few milliseconds of parsing) while the application
-  // connects to the display; the first window's texts need it.
-  std::thread fontConfiguration([] { FcInit(); });
+  std::string file = programFile ? *programFile : ownProgramFile();
+  std::optional<ProgramRead> read;
+  // While the application connects to the display, where the main thread mostly waits on the
+  // server, a second thread does what needs no application: it opens the session bus, which
+  // the accessibility bridge asks for (and waits on) when the first widget shows a text on X
+  // or Wayland; it reads the font configuration, which the first texts need; and it reads the
+  // project's records.
+  // Qt takes the first thread that uses it for the main thread: this one, before the next.
+  (void)QThread::currentThread();
+  std::thread ahead([&] {
+#if QAV_HAVE_QTDBUS
+    const std::string_view qpa = chosenPlatform();
+    if (qpa.empty() || qpa.starts_with("xcb") || qpa.starts_with("wayland"))
+      (void)QDBusConnection::sessionBus();
 #endif
+#if QAV_HAVE_FONTCONFIG
+    FcInit();
+#endif
+    if (!file.empty()) read.emplace(file);
+  });
   QApplication app(argc, argv);
-#if QAV_HAVE_FONTCONFIG
-  fontConfiguration.join();
-#endif
+  ahead.join();
   // The application's name only: a display name would be appended to every window caption,
   // and windows must show exactly the captions the project gives them.
   QApplication::setApplicationName(qs(msg::kAppTitle));
-  Player player(programFile ? *programFile : QCoreApplication::applicationFilePath().toStdString());
+  if (file.empty()) read.emplace(file = QCoreApplication::applicationFilePath().toStdString());
+  Player player(file);
   if (prepare) prepare(player.hub());
-  if (!player.load()) return player.platform().exitCode();
+  if (!player.load(std::move(*read))) return player.platform().exitCode();
   return player.run();
 }
 

@@ -10,7 +10,8 @@
 
 namespace qav {
 class Hub;
-}
+struct ProgramRead;
+}  // namespace qav
 
 namespace qav::qt {
 
@@ -23,6 +24,8 @@ class Player {
   // Loads the project and shows the main window. False when the file carries no project: the
   // warning has been shown and the program is to end.
   bool load();
+  // The same with the program file read beforehand.
+  bool load(ProgramRead&& read);
   // Runs the event loop until the program ends; the exit code.
   int run();
 
