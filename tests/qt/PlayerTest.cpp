@@ -175,6 +175,9 @@ TEST_F(PlayedProject, OnlyTheMainWindowAppearsAtStartUp) {
 // A packed program plays the project appended to its own file: a timer's script saves the data
 // file, which appears beside the program.
 TEST_F(PlayedProject, APackedProgramPlaysTheProjectAppendedToItself) {
+#ifdef QAV_STAND_IN_PLAYER
+  GTEST_SKIP() << "this build's qavplayer is a stand-in that plays nothing";
+#endif
   project.item("TNewTimer", "TimerSave", "PanelStart",
                {Int("Inteval", 10), Bool("EnabledCheck", true), LinesOf("Ivent5", {"저장하기"})});
   std::ifstream player(QAV_BINARY_DIR "/qavplayer", std::ios::binary);
