@@ -134,13 +134,14 @@ int runPlayerApplication(char* programName, const std::optional<std::string>& pr
     if (!file.empty()) read.emplace(file);
   });
   QApplication app(argc, argv);
-  ahead.join();
   // The application's name only: a display name would be appended to every window caption,
   // and windows must show exactly the captions the project gives them.
   QApplication::setApplicationName(qs(msg::kAppTitle));
-  if (file.empty()) read.emplace(file = QCoreApplication::applicationFilePath().toStdString());
-  Player player(file);
+  const bool named = !file.empty();
+  Player player(named ? file : QCoreApplication::applicationFilePath().toStdString());
   if (prepare) prepare(player.hub());
+  ahead.join();  // as late as can be: the player is made while the second thread works
+  if (!named) read.emplace(player.programFile());
   if (!player.load(std::move(*read))) return player.platform().exitCode();
   return player.run();
 }

@@ -19,6 +19,7 @@ class Player {
  public:
   // Needs a QApplication. The data file is looked for beside programFile.
   explicit Player(const std::string& programFile);
+  const std::string& programFile() const { return programFile_; }
   ~Player();
 
   // Loads the project and shows the main window. False when the file carries no project: the
