@@ -33,8 +33,7 @@ Value Interpreter::lineValue(int key, MakeText make, int a, int b) {
 
 ExprTree* Interpreter::lineTree(int key, MakeText make, int a, int b) {
   if (!current_) return nullptr;
-  for (auto& [k, tree] : current_->trees)
-    if (k == key) return tree.get();
+  if (ExprTree* kept = keptTree(key)) return kept;
   auto tree = std::make_unique<ExprTree>();
   tree->source = make(tokens(), a, b);
   tree->reset(tree->source);
@@ -132,9 +131,7 @@ bool Interpreter::conditionNumbers(Interpreter& in, CompiledLine& c) {
     int32_t a = 0, b = 0;
     if (!in.runProgram(*clause.left, a) || !in.runProgram(*clause.right, b)) return false;
     const bool result = compareNumbers(static_cast<CompareOp>(clause.op), a, b);
-    acc = pending == Connector::And  ? acc && result
-          : pending == Connector::Or ? acc || result
-                                     : result;
+    acc = joinClause(pending, acc, result);
     pending = static_cast<Connector>(clause.connector);
   }
   return in.pushCondition(acc);
@@ -146,13 +143,9 @@ bool Interpreter::stepLoop(Interpreter& in, CompiledLine& c) {
   if (!top || top->id != c.loopId) return false;
   Variable* v = in.variableOf(*c.target);
   if (!v || !variableNumber(*v)) return false;
-  const auto n =
-      static_cast<int32_t>(static_cast<uint32_t>(v->number) + static_cast<uint32_t>(top->step));
+  const int32_t n = top->after(v->number);
   v->setNumber(n);
-  if ((top->step == -1 && n < top->target) || (top->step == 1 && n > top->target))
-    in.popLoop();
-  else
-    in.jumpTo(top->line);
+  in.loopOn(n);
   return true;
 }
 

@@ -88,6 +88,12 @@ using Statement = std::function<void(Interpreter&)>;
 // The comparisons and connectors of "비교" conditions.
 enum class CompareOp { Eq, Ne, Gt, Lt, Ge, Le };
 enum class Connector { Then, Or, And };
+// A clause's result joined to the clauses before it (acc) by the connector between them.
+inline bool joinClause(Connector before, bool acc, bool result) {
+  return before == Connector::And  ? acc && result
+         : before == Connector::Or ? acc || result
+                                   : result;
+}
 inline bool compareNumbers(CompareOp op, int32_t a, int32_t b) {
   switch (op) {
     case CompareOp::Eq:
@@ -209,6 +215,10 @@ class Interpreter {
     int32_t target = 0;
     int32_t step = 1;
     unsigned id = 0;  // set by pushLoop: tells this loop from every other of the interpreter
+    // The variable's value after v, wrapped to 32 bits.
+    int32_t after(int32_t v) const {
+      return static_cast<int32_t>(static_cast<uint32_t>(v) + static_cast<uint32_t>(step));
+    }
   };
   bool pushLoop(Loop loop);
   Loop* topLoop() {
@@ -216,6 +226,15 @@ class Interpreter {
   }
   void popLoop() {
     if (loopDepth_ > 0) --loopDepth_;
+  }
+  // The innermost loop once its variable holds v: ends past the target, else goes back to the
+  // loop's head.
+  void loopOn(int32_t v) {
+    const Loop& top = *topLoop();
+    if ((top.step == -1 && v < top.target) || (top.step == 1 && v > top.target))
+      popLoop();
+    else
+      jumpTo(top.line);
   }
   void jumpTo(int line) { currentLine_ = line; }
   // Adds a label unless it exists; false when the table is full.
@@ -251,6 +270,12 @@ class Interpreter {
   CompiledLine& compileLine(const std::string& line, std::size_t index);
   CachedRef& lineRef(int key, std::string_view text, MakeText make, int a);
   ExprTree* lineTree(int key, MakeText make, int a, int b = 0);
+  // The running line's tree under key, or null when it has none yet.
+  ExprTree* keptTree(int key) {
+    for (auto& [k, tree] : current_->trees)
+      if (k == key) return tree.get();
+    return nullptr;
+  }
   bool appendInPlace(ExprTree& tree, CachedRef& target);
   // The value of the one variable that a ":" name reference names; null for any other
   // reference, and when no variable or more than one has the name.

@@ -68,9 +68,7 @@ Interpreter::CompiledLine& Interpreter::compileLine(const std::string& line, std
 void Interpreter::bindAssign(CachedRef& target, int first) {
   if (!current_) return;
   current_->bound = nullptr;
-  ExprTree* tree = nullptr;
-  for (auto& [k, t] : current_->trees)
-    if (k == kMaxTokens + first) tree = t.get();
+  ExprTree* tree = keptTree(kMaxTokens + first);
   if (!tree || !variableOf(target)) return;
   current_->target = &target;
   current_->tree = tree;
@@ -86,9 +84,8 @@ void Interpreter::bindCondition(const std::vector<int>& notes) {
   if (!current_) return;
   current_->bound = nullptr;
   auto program = [&](int key) -> ExprTree* {
-    for (auto& [k, t] : current_->trees)
-      if (k == key) return t->program == ExprTree::Program::Made ? t.get() : nullptr;
-    return nullptr;
+    ExprTree* t = keptTree(key);
+    return t && t->program == ExprTree::Program::Made ? t : nullptr;
   };
   std::vector<CompiledLine::Clause>& clauses = current_->clauses;
   clauses.clear();

@@ -54,7 +54,7 @@ void condition(Interpreter& in) {
   std::vector<int>& notes = in.lineNotes();
   const bool noted = !notes.empty();
   std::vector<int> found;
-  enum class Pending { None, Or, And } pending = Pending::None;
+  Connector pending = Connector::Then;  // the connector before the next clause
   bool acc = false;
   int i = 2;
   for (std::size_t clause = 0;; clause += 3) {
@@ -98,21 +98,14 @@ void condition(Interpreter& in) {
                                  : Connector::Then;
       found.insert(found.end(), {static_cast<int>(*op), j, static_cast<int>(conn)});
     }
-    if (pending == Pending::And)
-      result = acc && result;
-    else if (pending == Pending::Or)
-      result = acc || result;
-    acc = result;
-    if (conn == Connector::Or) {
-      pending = Pending::Or;
-    } else if (conn == Connector::And) {
-      pending = Pending::And;
-    } else {
+    acc = joinClause(pending, acc, result);
+    if (conn == Connector::Then) {
       if (!noted) notes = std::move(found);
       if (!in.pushCondition(acc)) return in.Error(msg::kTooManyBlocks);
       in.bindCondition(notes);
       return;
     }
+    pending = conn;
     i = j + 1;
   }
 }
@@ -144,15 +137,10 @@ void endLoop(Interpreter& in) {
   Interpreter::Loop* top = in.topLoop();
   if (!top) return in.Error(msg::kNoOpenLoop);
   CachedRef& ref = in.lineRef(0, top->ref);
-  int32_t v = static_cast<int32_t>(static_cast<uint32_t>(in.readNumber(ref, top->ref)) +
-                                   static_cast<uint32_t>(top->step));
+  const int32_t v = top->after(in.readNumber(ref, top->ref));
   in.writeNumber(ref, v);
   in.bindLoopEnd(ref);
-  bool finished = (top->step == -1 && v < top->target) || (top->step == 1 && v > top->target);
-  if (finished)
-    in.popLoop();
-  else
-    in.jumpTo(top->line);
+  in.loopOn(v);
 }
 
 void label(Interpreter& in) {
