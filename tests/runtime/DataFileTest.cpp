@@ -199,6 +199,23 @@ TEST(DataFile, LoadThenSaveReproducesTheLinesAndLongRowsUseLongTexts) {
   EXPECT_EQ(lineTexts(r.properties[0].value), lines);
 }
 
+// Large files are written in pieces and their previous version is let go in the background.
+TEST(DataFile, ALargeFileIsReplacedWhole) {
+  TempDir dir;
+  FilePlatform platform;
+  DataQueue box;
+  for (int i = 0; i < 90000; ++i)
+    box.rowList(1).push_back(row({std::to_string(i), "홍길동", std::string(80, 'x')}));
+  spill(dir.file("old.dat"), std::string(std::size_t{3} << 20, 'o'));
+  std::string error;
+  ASSERT_TRUE(DataSave(box, dir.file("old.dat"), platform, error)) << error;
+  EXPECT_GT(fs::file_size(dir.file("old.dat")), std::size_t{9} << 20);
+  auto back = std::make_unique<DataQueue>();
+  ASSERT_EQ(DataLoad(back, dir.file("old.dat"), platform), DataFileState::Loaded);
+  EXPECT_TRUE(back->rowList(1) == box.rowList(1));
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"old.dat"});  // no temporary file left
+}
+
 // Rows keep their file bytes from the load, or from the save that converted them, until they
 // change: whatever the edits, a save writes what converting every row afresh would write.
 TEST(DataFile, SavesAfterEditsWriteWhatAFreshConversionWrites) {
