@@ -80,6 +80,13 @@ QFont toQFont(const Font& font) {
   return f;
 }
 
+QFont uiFont() {
+  Font gulim;
+  gulim.name = "굴림";
+  gulim.height = -12;
+  return toQFont(gulim);
+}
+
 namespace {
 
 using R = QPalette::ColorRole;

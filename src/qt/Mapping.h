@@ -34,6 +34,10 @@ QString fontFamilyFor(std::string_view name);
 // The record's font as a QFont: family, pixel height, bold, italic, underline, strike-out.
 QFont toQFont(const Font& font);
 
+// The font of the player's own texts (menus, message boxes, hints): 굴림 at 9 points, as Korean
+// Windows shows them.
+QFont uiFont();
+
 // Resolves a colour code: 0x00BBGGRR, or 0x800000nn for system colour nn taken from the palette.
 QColor toQColor(uint32_t code, const QPalette& palette);
 

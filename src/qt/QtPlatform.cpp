@@ -56,6 +56,9 @@ class QtPlatform::PendingView : public ModelObserver {
 
 QtPlatform::QtPlatform() {
   QApplication::setQuitOnLastWindowClosed(false);
+  // Also the font every text field lays out its empty text in when it is made, before it
+  // takes its item's font: one font face fewer to load at start-up.
+  QApplication::setFont(uiFont());
   setInputPlatform(this);
 }
 
