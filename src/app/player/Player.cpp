@@ -6,6 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#endif
 #if QAV_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
@@ -127,6 +131,12 @@ int runPlayerApplication(char* programName, const std::optional<std::string>& pr
     const std::string_view qpa = chosenPlatform();
     if (qpa.empty() || qpa.starts_with("xcb") || qpa.starts_with("wayland"))
       (void)QDBusConnection::sessionBus();
+#endif
+#ifdef __linux__
+    // What follows gives way to the main thread and the display server, which the start waits
+    // on. On Linux a priority is the calling thread's own; it is set after the bus is opened, so
+    // that the bus's own thread, and a bus started for the session, do not inherit it.
+    (void)::setpriority(PRIO_PROCESS, 0, 10);
 #endif
 #if QAV_HAVE_FONTCONFIG
     FcInit();
