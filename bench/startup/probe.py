@@ -2,7 +2,9 @@
 """Start-up probe: starts programs on the X display of $DISPLAY and times each from exec to
 the map of its first top-level window, then reads its resident memory (VmRSS) after a short
 settle and ends it. The programs take turns, REPEAT rounds; prints per program the median,
-minimum and maximum time and the median VmRSS.
+minimum and maximum time, the median VmRSS and the median CPU time its main thread had used
+when the window was mapped (a figure much steadier than the time, which waits on the display
+server and on other processes).
 
 usage: probe.py REPEAT NAME=COMMAND [NAME=COMMAND ...]   (COMMAND split at blanks)
 """
@@ -49,8 +51,18 @@ def rss_kib(pid):
     return 0
 
 
+def main_thread_cpu_ms(pid):
+    """CPU time the process's main thread has run so far (NaN where the kernel does not tell)."""
+    try:
+        with open(f"/proc/{pid}/task/{pid}/schedstat") as f:
+            return int(f.read().split()[0]) / 1e6
+    except (OSError, ValueError, IndexError):
+        return float("nan")
+
+
 def measure(dpy, command):
-    """Milliseconds from exec to the first top-level map, and VmRSS in KiB after the settle."""
+    """Milliseconds from exec to the first top-level map, VmRSS in KiB after the settle, and the
+    main thread's CPU milliseconds at the map."""
     fd = x11.XConnectionNumber(dpy)
     event = Event()
     start = time.perf_counter_ns()
@@ -67,12 +79,13 @@ def measure(dpy, command):
             x11.XNextEvent(dpy, ctypes.byref(event))
             if event.type == MAP_NOTIFY and not event.map.override_redirect:
                 mapped = time.perf_counter_ns()
+                cpu = main_thread_cpu_ms(proc.pid)
         time.sleep(SETTLE_S)
         rss = rss_kib(proc.pid)
     finally:
         proc.terminate()
         proc.wait()
-    return (mapped - start) / 1e6, rss
+    return (mapped - start) / 1e6, rss, cpu
 
 
 def main():
@@ -93,14 +106,16 @@ def main():
             # Drop what the ended program left queued (unmaps, destroys).
             x11.XSync(dpy, 1)
     base = None
-    print(f"{'program':<10}{'median ms':>11}{'min':>8}{'max':>8}{'VmRSS MiB':>11}{'vs first':>10}")
+    print(f"{'program':<10}{'median ms':>11}{'min':>8}{'max':>8}{'VmRSS MiB':>11}{'vs first':>10}"
+          f"{'main CPU ms':>13}")
     for name, _ in programs:
-        times = [t for t, _ in results[name]]
+        times = [t for t, _, _ in results[name]]
         median = statistics.median(times)
         base = base or median
-        rss = statistics.median(r for _, r in results[name]) / 1024
+        rss = statistics.median(r for _, r, _ in results[name]) / 1024
+        cpu = statistics.median(c for _, _, c in results[name])
         print(f"{name:<10}{median:>11.1f}{min(times):>8.1f}{max(times):>8.1f}{rss:>11.1f}"
-              f"{median / base:>10.2f}")
+              f"{median / base:>10.2f}{cpu:>13.1f}")
 
 
 if __name__ == "__main__":

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
 #include <vector>
 
 #include "base/Text.h"
@@ -139,7 +138,7 @@ mode_t currentUmask() {
 
 // Large files are written in pieces, and the disk is asked to start on each piece at once, so
 // that the final flush waits only for the last ones.
-constexpr std::size_t kWritePiece = std::size_t{4} << 20;
+constexpr std::size_t kWritePiece = std::size_t{2} << 20;
 
 bool writeAll(int fd, std::string_view bytes, off_t at) {
   const char* p = bytes.data();
@@ -159,20 +158,6 @@ bool writeAll(int fd, std::string_view bytes, off_t at) {
     left -= static_cast<std::size_t>(n);
   }
   return true;
-}
-
-// Replacing a large file makes the file system free the old file's blocks, which takes
-// milliseconds per megabyte. Holding the old file open moves that work to its close, which a
-// second thread does while the caller goes on.
-constexpr off_t kLargeFile = off_t{1} << 20;
-
-void closeAside(int fd) {
-  if (fd < 0) return;
-  try {
-    std::thread([fd] { ::close(fd); }).detach();
-  } catch (...) {
-    ::close(fd);
-  }
 }
 
 // The fallback when no file can be made beside the target (a folder the user cannot write,
@@ -281,13 +266,9 @@ bool Platform::writeFileAtomic(const std::string& target, std::string_view bytes
     ::unlink(name.data());
     return fail(msg::kCannotWriteFile, err);
   }
-  const int previous = replacing && S_ISREG(st.st_mode) && st.st_size >= kLargeFile
-                           ? ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)
-                           : -1;
   if (::rename(name.data(), path.c_str()) != 0) {
     int err = errno;
     ::unlink(name.data());
-    if (previous >= 0) ::close(previous);
     return fail(msg::kCannotCreateFile, err);
   }
   // Make the rename itself durable.
@@ -296,7 +277,6 @@ bool Platform::writeFileAtomic(const std::string& target, std::string_view bytes
     ::fsync(dfd);
     ::close(dfd);
   }
-  closeAside(previous);
   return true;
 }
 

@@ -199,7 +199,7 @@ TEST(DataFile, LoadThenSaveReproducesTheLinesAndLongRowsUseLongTexts) {
   EXPECT_EQ(lineTexts(r.properties[0].value), lines);
 }
 
-// Large files are written in pieces and their previous version is let go in the background.
+// Large files are written in pieces, each handed to the disk as it is written.
 TEST(DataFile, ALargeFileIsReplacedWhole) {
   TempDir dir;
   FilePlatform platform;
