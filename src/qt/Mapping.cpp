@@ -73,6 +73,9 @@ QFont toQFont(const Font& font) {
   f.setFamilies(families);
   f.setStyleHint(family == QLatin1String(kSerif) ? QFont::Serif : QFont::SansSerif);
   f.setPixelSize(pixelHeight(font.height));
+  // Each font's own hinting, as Windows draws it (the Nanum fonts carry hinting made for it);
+  // it also spares the automatic hinter's analysis of each face.
+  f.setHintingPreference(QFont::PreferFullHinting);
   f.setBold(font.bold);
   f.setItalic(font.italic);
   f.setUnderline(font.underline);
