@@ -14,12 +14,7 @@ namespace qav::qt {
 namespace {
 
 QFont gulimche(int pixels, bool bold = false) {
-  Font f;
-  f.name = "굴림체";
-  f.height = -pixels;
-  f.charset = kHangeulCharset;
-  f.bold = bold;
-  return toQFont(f);
+  return koreanFont("굴림체", pixels, bold);
 }
 
 }  // namespace

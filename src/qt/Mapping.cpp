@@ -83,11 +83,17 @@ QFont toQFont(const Font& font) {
   return f;
 }
 
+QFont koreanFont(std::string_view name, int pixels, bool bold) {
+  Font f;
+  f.name = std::string(name);
+  f.height = -pixels;
+  f.charset = kHangeulCharset;
+  f.bold = bold;
+  return toQFont(f);
+}
+
 QFont uiFont() {
-  Font gulim;
-  gulim.name = "굴림";
-  gulim.height = -12;
-  return toQFont(gulim);
+  return koreanFont("굴림", 12);
 }
 
 namespace {

@@ -34,6 +34,9 @@ QString fontFamilyFor(std::string_view name);
 // The record's font as a QFont: family, pixel height, bold, italic, underline, strike-out.
 QFont toQFont(const Font& font);
 
+// A Korean Windows font by name, character height in pixels and weight, as a QFont.
+QFont koreanFont(std::string_view name, int pixels, bool bold = false);
+
 // The font of the player's own texts (menus, message boxes, hints): 굴림 at 9 points, as Korean
 // Windows shows them.
 QFont uiFont();
